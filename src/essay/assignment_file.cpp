@@ -1,0 +1,67 @@
+#include "essay/assignment_file.h"
+
+#include "platform/textfile.h"
+#include "shared/small_routines.h"
+
+namespace essay {
+namespace {
+
+const QString kFieldMark = QStringLiteral("`");
+const QString kDetailMark = QStringLiteral("@");
+
+QString field(const QString& text, int number) { return shared::GetField(text, kFieldMark, number, number); }
+
+}  // namespace
+
+QString MainIdeaBlock::joined() const {
+  QString block = line;
+  for (const QString& detail : details) block += kDetailMark + detail;
+  return block;
+}
+
+MainIdeaBlock MainIdeaBlock::split(const QString& block) {
+  MainIdeaBlock parts;
+  parts.line = shared::GetField(block, kDetailMark, 1, 1);
+  for (int i = 0; i < 4; ++i) {
+    parts.details[static_cast<std::size_t>(i)] = shared::GetField(block, kDetailMark, i + 2, i + 2);
+  }
+  return parts;
+}
+
+QString assignmentRecord(const Assignment& a) {
+  QString record = kFieldMark;
+  const QString fields[] = {a.studentName,       a.themeLine,         a.introLine,
+                            a.mainIdeaBlocks[0], a.mainIdeaBlocks[1], a.mainIdeaBlocks[2],
+                            a.conclusionLine,    a.paragraphs[0],     a.paragraphs[1],
+                            a.paragraphs[2],     a.paragraphs[3],     a.paragraphs[4]};
+  for (const QString& value : fields) record += value + kFieldMark;
+  return record + QStringLiteral("\r\n");
+}
+
+Assignment parseAssignment(const QString& text) {
+  Assignment a;
+  a.outlineOnly = !text.startsWith(kFieldMark);
+  // The outline-only layout starts at field 1, the full layout (after its empty field 1) at 2.
+  const int first = a.outlineOnly ? 1 : 2;
+  int number = first;
+  if (!a.outlineOnly) a.studentName = field(text, number++);
+  a.themeLine = field(text, number++);
+  a.introLine = field(text, number++);
+  for (QString& block : a.mainIdeaBlocks) block = field(text, number++);
+  a.conclusionLine = field(text, number++);
+  if (a.outlineOnly) return a;
+  for (QString& paragraph : a.paragraphs) paragraph = field(text, number++);
+  return a;
+}
+
+QString writeAssignmentFile(const QString& path, const Assignment& assignment) {
+  return platform::textfile::writeBytesAtomic(path, assignmentRecord(assignment).toUtf8());
+}
+
+std::optional<Assignment> readAssignmentFile(const QString& path) {
+  const std::optional<QString> text = platform::textfile::readAll(path);
+  if (!text) return std::nullopt;
+  return parseAssignment(*text);
+}
+
+}  // namespace essay

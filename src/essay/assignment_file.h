@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <optional>
+
+// The assignment file: one record of backtick-separated fields. The full layout starts with a
+// backtick and holds the name, the outline and the five paragraphs; the outline-only layout (from
+// prepared samples) holds just the six outline fields.
+namespace essay {
+
+// A main idea block as the file holds it: the line, then each detail after an "@".
+struct MainIdeaBlock {
+  QString line;
+  std::array<QString, 4> details;
+
+  QString joined() const;
+  static MainIdeaBlock split(const QString& block);
+};
+
+struct Assignment {
+  bool outlineOnly = false;
+  QString studentName;
+  QString themeLine;
+  QString introLine;
+  std::array<QString, 3> mainIdeaBlocks;  // joined blocks, as held in the file
+  QString conclusionLine;
+  std::array<QString, 5> paragraphs;      // introduction, main ideas 1-3, conclusion
+};
+
+// The full-layout record, CR LF at its end included.
+QString assignmentRecord(const Assignment& assignment);
+// Reads either layout; fields missing from a short text read as "".
+Assignment parseAssignment(const QString& text);
+
+// Replaces the file at `path` atomically with the record; "" on success, else a message.
+QString writeAssignmentFile(const QString& path, const Assignment& assignment);
+// The assignment in the file, or nothing when it cannot be read.
+std::optional<Assignment> readAssignmentFile(const QString& path);
+
+}  // namespace essay

@@ -1,0 +1,280 @@
+#include "essay/frmMain.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+#include "platform/vb.h"
+#include "shared/small_routines.h"
+#include "shared/window_rules.h"
+
+namespace essay {
+namespace {
+
+const QColor kGrey = platform::vb::Color(0xC0C0C0);
+const QColor kLightYellow = platform::vb::Color(0xC0FFFF);
+const QString kPaperFont = QStringLiteral("Times New Roman");
+constexpr double kPaperFontSize = 11;
+
+platform::RichTextBox* makeBox(QWidget* parent, const QString& name, const QString& accessibleName) {
+  auto* box = new platform::RichTextBox(parent);
+  box->setObjectName(name);
+  box->setAccessibleName(accessibleName);
+  return box;
+}
+
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(name);
+  return button;
+}
+
+}  // namespace
+
+frmMain::frmMain(Quillora& program)
+    : Form(program), quillora_(program), store_(program.store) {
+  setObjectName(QStringLiteral("frmMain"));
+  setCaption(program.title());
+  createBoxes();
+  createButtons();
+  createLayout();
+  createMenus();
+  createToolBar();
+}
+
+void frmMain::createBoxes() {
+  RichTextBox1 = makeBox(this, QStringLiteral("RichTextBox1"), QStringLiteral("Outline line"));
+  RichTextBox2 = makeBox(this, QStringLiteral("RichTextBox2"), QStringLiteral("Paragraph"));
+  RichTextBox3 = makeBox(this, QStringLiteral("RichTextBox3"), QString());
+  RichTextBox4 = makeBox(this, QStringLiteral("RichTextBox4"), QStringLiteral("Theme"));
+  RichTextBox6 = makeBox(this, QStringLiteral("RichTextBox6"), QStringLiteral("Detail 1"));
+  RichTextBox7 = makeBox(this, QStringLiteral("RichTextBox7"), QStringLiteral("Detail 2"));
+  RichTextBox8 = makeBox(this, QStringLiteral("RichTextBox8"), QStringLiteral("Detail 3"));
+  RichTextBox9 = makeBox(this, QStringLiteral("RichTextBox9"), QStringLiteral("Detail 4"));
+  RichTextBox10 = makeBox(this, QStringLiteral("RichTextBox10"), QString());
+  RichTextBox3->hide();
+  RichTextBox10->hide();
+  RichTextBox4->setFixedHeight(fontMetrics().height() * 3);
+}
+
+void frmMain::createButtons() {
+  Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("Directions"));
+  Command2 = makeButton(this, QStringLiteral("Command2"), QStringLiteral("Read Me"));
+  Command3 = makeButton(this, QStringLiteral("Command3"), QStringLiteral("Introduction"));
+  Command4 = makeButton(this, QStringLiteral("Command4"), QStringLiteral("Main Idea #1"));
+  Command5 = makeButton(this, QStringLiteral("Command5"), QStringLiteral(" Main Idea #2"));
+  Command6 = makeButton(this, QStringLiteral("Command6"), QStringLiteral("Main Idea #3"));
+  Command7 = makeButton(this, QStringLiteral("Command7"), QStringLiteral("Finish"));
+  Command8 = makeButton(this, QStringLiteral("Command8"), QStringLiteral("Conclusion"));
+  Command10 = makeButton(this, QStringLiteral("Command10"), QStringLiteral("Outline"));
+  Command11 = makeButton(this, QStringLiteral("Command11"), QStringLiteral("Preview"));
+  // The insert buttons carry no caption; their names tell a screen reader what they insert.
+  const QString inserts[] = {QStringLiteral("Insert outline line"),
+                             QStringLiteral("Insert detail 1"), QStringLiteral("Insert detail 2"),
+                             QStringLiteral("Insert detail 3"), QStringLiteral("Insert detail 4")};
+  QPushButton** insertButtons[] = {&Command12, &Command13, &Command14, &Command15, &Command16};
+  for (int i = 0; i < 5; ++i) {
+    *insertButtons[i] = makeButton(this, QStringLiteral("Command%1").arg(12 + i), QString());
+    (*insertButtons[i])->setAccessibleName(inserts[i]);
+    (*insertButtons[i])->setToolTip(inserts[i]);
+    (*insertButtons[i])->setFixedWidth(24);
+  }
+}
+
+void frmMain::createLayout() {
+  auto* steps = new QVBoxLayout;
+  for (QPushButton* button : {Command1, Command2, Command3, Command4, Command5, Command6,
+                              Command8, Command10, Command11, Command7}) {
+    steps->addWidget(button);
+  }
+  steps->addStretch();
+
+  auto* outline = new QGridLayout;
+  const QList<platform::RichTextBox*> boxes = {RichTextBox1, RichTextBox6, RichTextBox7,
+                                               RichTextBox8, RichTextBox9};
+  const QList<QPushButton*> inserts = {Command12, Command13, Command14, Command15, Command16};
+  for (int row = 0; row < boxes.size(); ++row) {
+    outline->addWidget(boxes[row], row, 0);
+    outline->addWidget(inserts[row], row, 1, Qt::AlignTop);
+  }
+
+  auto* work = new QHBoxLayout;
+  work->addLayout(steps);
+  work->addLayout(outline, 2);
+  work->addWidget(RichTextBox2, 3);
+
+  auto* central = new QWidget(this);
+  auto* page = new QVBoxLayout(central);
+  page->addWidget(RichTextBox4);
+  page->addLayout(work, 1);
+  setCentralWidget(central);
+
+  Picture1 = new QLabel(this);
+  Picture1->setObjectName(QStringLiteral("Picture1"));
+  sbStatusBar = new QStatusBar(this);
+  sbStatusBar->setObjectName(QStringLiteral("sbStatusBar"));
+  setStatusBar(sbStatusBar);
+}
+
+void frmMain::createMenus() {
+  struct Item {
+    QMenu* menu;
+    QAction** action;
+    const char* name;
+    QString caption;
+    QKeySequence shortcut;
+  };
+  mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+  mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
+  mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+  mnuEdit->menuAction()->setObjectName(QStringLiteral("mnuEdit"));
+  const Item items[] = {
+      {mnuFile, &mnuOpenAssignment, "mnuOpenAssignment", QStringLiteral("Open Assignment"), QKeySequence(Qt::CTRL | Qt::Key_O)},
+      {mnuFile, nullptr, "mnuFileBar0", {}, {}},
+      {mnuFile, &mnuFileSaveAs, "mnuFileSaveAs", QStringLiteral("Save As"), QKeySequence(Qt::CTRL | Qt::Key_S)},
+      {mnuFile, &mnuFilePrint, "mnuFilePrint", QStringLiteral("Print"), QKeySequence(Qt::CTRL | Qt::Key_P)},
+      {mnuFile, nullptr, "mnuFileBar1", {}, {}},
+      {mnuFile, &mnuFileExit, "mnuFileExit", QStringLiteral("&Exit"), {}},
+      {mnuEdit, &mnuEditCut, "mnuEditCut", QStringLiteral("Cut"), QKeySequence(Qt::CTRL | Qt::Key_X)},
+      {mnuEdit, &mnuEditCopy, "mnuEditCopy", QStringLiteral("Copy"), QKeySequence(Qt::CTRL | Qt::Key_C)},
+      {mnuEdit, &mnuEditPaste, "mnuEditPaste", QStringLiteral("Paste"), QKeySequence(Qt::CTRL | Qt::Key_V)},
+      {mnuHelp, &mnuHelpFile, "mnuHelpFile", QStringLiteral("How To..."), QKeySequence(Qt::Key_F1)},
+      {mnuHelp, &mnuHelpTips, "mnuHelpTips", QStringLiteral("Program Tips"), QKeySequence(Qt::Key_F2)},
+      {mnuHelp, nullptr, "mnuHelpBar3", {}, {}},
+      {mnuHelp, &mnuHelpContents, "mnuHelpContents", QStringLiteral("Assignment Checklist"), QKeySequence(Qt::Key_F5)},
+      {mnuHelp, &mnuHelpExamples, "mnuHelpExamples", QStringLiteral("Sample Essays"), QKeySequence(Qt::Key_F6)},
+      {mnuHelp, &mnuHelpScoringRubric, "mnuHelpScoringRubric", QStringLiteral("Scoring Rubrics"), QKeySequence(Qt::Key_F7)},
+      {mnuHelp, nullptr, "mnuHelpBar0", {}, {}},
+      {mnuHelp, &mnuEditor, "mnuEditor", QStringLiteral("Editor"), QKeySequence(Qt::Key_F12)},
+      {mnuHelp, nullptr, "mnuHelpBar1", {}, {}},
+      {mnuHelp, &mnuHelpAbout, "mnuHelpAbout", QStringLiteral("About "), {}},
+  };
+  for (const Item& item : items) {
+    if (!item.action) {
+      item.menu->addSeparator()->setObjectName(QString::fromLatin1(item.name));
+      continue;
+    }
+    *item.action = item.menu->addAction(item.caption);
+    (*item.action)->setObjectName(QString::fromLatin1(item.name));
+    (*item.action)->setShortcut(item.shortcut);
+  }
+  on(mnuFileExit, &QAction::triggered, [this] { mnuFileExit_Click(); });
+}
+
+void frmMain::createToolBar() {
+  tbToolBar = new platform::ToolBar(this);
+  tbToolBar->setObjectName(QStringLiteral("tbToolBar"));
+  tbToolBar->addButton(QStringLiteral("Open"), QStringLiteral("Open"));
+  tbToolBar->addSeparatorButton();
+  tbToolBar->addButton(QStringLiteral("Save"), QStringLiteral("Save"), QStringLiteral("Save As"));
+  tbToolBar->addButton(QStringLiteral("Print"), QStringLiteral("Print"));
+  tbToolBar->addSeparatorButton();
+  tbToolBar->addButton(QStringLiteral("Cut"), QStringLiteral("Cut"));
+  tbToolBar->addButton(QStringLiteral("Copy"), QStringLiteral("Copy"));
+  tbToolBar->addButton(QStringLiteral("Paste"), QStringLiteral("Paste"));
+  tbToolBar->addButton(QStringLiteral("Bold"), QStringLiteral("Bold"));
+  tbToolBar->addButton(QStringLiteral("Italic"), QStringLiteral("Italic"));
+  tbToolBar->addButton(QStringLiteral("Underline"), QStringLiteral("Underline"));
+  tbToolBar->addButton(QStringLiteral("Left"), QStringLiteral("Left"), QStringLiteral("Align left"));
+  tbToolBar->addButton(QStringLiteral("Center"), QStringLiteral("Center"));
+  tbToolBar->addSeparatorButton();
+  tbToolBar->addButton(QStringLiteral("Examples"), QStringLiteral("Examples"));
+  tbToolBar->addSeparatorButton();
+  tbToolBar->addButton(QStringLiteral("Exit"), QStringLiteral("Exit"));
+  addToolBar(tbToolBar);
+  QObject::connect(tbToolBar, &platform::ToolBar::ButtonClick, this,
+                   [this](const QString& key) { dispatch([this, key] { tbToolBar_ButtonClick(key); }); });
+}
+
+void frmMain::tbToolBar_ButtonClick(const QString& key) {
+  if (key == QLatin1String("Exit")) mnuFileExit_Click();
+}
+
+QList<platform::RichTextBox*> frmMain::outlineDetailBoxes() const {
+  return {RichTextBox6, RichTextBox7, RichTextBox8, RichTextBox9};
+}
+
+void frmMain::Form_Load() {
+  platform::Runtime& runtime = quillora_.runtime();
+  store_.ScreenHeightPixels =
+      shared::FitToScreen(*this, shared::FitRule::Standard, runtime.screen());
+  OpensSinceSave = 0;
+  PreviousStep = 0;
+  for (platform::RichTextBox* box : {RichTextBox1, RichTextBox2, RichTextBox4, RichTextBox6,
+                                     RichTextBox7, RichTextBox8, RichTextBox9}) {
+    box->setLocked(true);
+  }
+  for (platform::RichTextBox* box : outlineDetailBoxes()) box->setBackColor(kGrey);
+  sbStatusBar->hide();
+  mnuEdit->setEnabled(false);
+  mnuEdit->menuAction()->setEnabled(false);
+  shared::ApplyWindowPlacement(
+      *this, shared::ReadWindowPlacement(runtime.userSettings(), quillora_.title(), runtime.screen()),
+      true);
+  RichTextBox2->setSelFontName(kPaperFont);
+  RichTextBox2->setSelFontSize(kPaperFontSize);
+  RichTextBox2->setBackColor(kLightYellow);
+  RichTextBox4->setSelFontName(kPaperFont);
+  RichTextBox4->setSelFontSize(kPaperFontSize);
+  DisableParagraphButtons();
+  FinishCount = 0;
+  RichTextBox4->setLocked(true);
+  RichTextBox2->setLocked(true);
+  for (int button : {kToolSave, kToolPrint, kToolCut, kToolCopy, kToolPaste, kToolBold,
+                     kToolItalic, kToolUnderline, kToolLeft, kToolCenter}) {
+    tbToolBar->setButtonEnabled(button, false);
+  }
+  Picture1->adjustSize();
+  Picture1->hide();
+}
+
+void frmMain::Form_Unload(int& /*cancel*/) {
+  ClearAssignment();
+  store_.EditorRTF.clear();
+  shared::SaveWindowPlacement(*this, quillora_.runtime().userSettings(), quillora_.title());
+  shared::MinimizeForm(*this);
+}
+
+void frmMain::ClearAssignment() {
+  for (platform::RichTextBox* box : {RichTextBox1, RichTextBox2, RichTextBox3, RichTextBox4,
+                                     RichTextBox6, RichTextBox7, RichTextBox8, RichTextBox9}) {
+    box->setText(QString());
+  }
+  DisableParagraphButtons();
+  store_.ThemeLine.clear();
+  DirectionsText.clear();
+  ReadMeText.clear();
+  store_.IntroLine.clear();
+  MainIdea1Outline.clear();
+  MainIdea2Outline.clear();
+  MainIdea3Outline.clear();
+  store_.ConclusionLine.clear();
+  store_.IntroParagraph.clear();
+  store_.MainIdea1Paragraph.clear();
+  store_.MainIdea2Paragraph.clear();
+  store_.MainIdea3Paragraph.clear();
+  store_.ConclusionParagraph.clear();
+  store_.StudentName.clear();
+  store_.CurrentStep = kNoStep;
+  RichTextBox2->setLocked(true);
+  PreviousStep = 0;
+  LastStep = 0;
+}
+
+void frmMain::DisableParagraphButtons() {
+  if (!RichTextBox3->Text().isEmpty()) return;
+  for (QPushButton* button : {Command3, Command4, Command5, Command6, Command8, Command7,
+                              Command10, Command11}) {
+    button->setEnabled(false);
+  }
+}
+
+void frmMain::mnuFileExit_Click() {
+  if (quillora_.MsgBox(QStringLiteral("Exit Quillora?"), platform::vbYesNo | platform::vbQuestion,
+                       QStringLiteral("Quillora")) == platform::vbYes) {
+    Unload();
+  }
+}
+
+}  // namespace essay

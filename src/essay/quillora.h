@@ -1,0 +1,16 @@
+#pragma once
+
+#include "essay/essay_store.h"
+#include "platform/program.h"
+
+namespace essay {
+
+// Quillora's running state: its windows and the essay store.
+class Quillora : public platform::Program {
+ public:
+  explicit Quillora(platform::Runtime& runtime) : Program(runtime, QStringLiteral("Quillora")) {}
+
+  EssayStore store;
+};
+
+}  // namespace essay

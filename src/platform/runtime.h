@@ -1,0 +1,41 @@
+#pragma once
+
+#include <memory>
+
+#include "platform/interaction.h"
+#include "platform/registry.h"
+#include "platform/services.h"
+#include "platform/usersettings.h"
+
+namespace platform {
+
+// The machine as the programs see it. A program gets one at start; tests build one of doubles.
+class Runtime {
+ public:
+  Runtime(std::unique_ptr<Interaction> interaction, std::unique_ptr<Screen> screen,
+          std::unique_ptr<Clock> clock, std::unique_ptr<Random> random,
+          std::unique_ptr<Shell> shell);
+  ~Runtime();
+
+  // Real dialogs, the primary screen, the system clock, the system shell.
+  static std::unique_ptr<Runtime> desktop();
+
+  Interaction& interaction() const { return *interaction_; }
+  Screen& screen() const { return *screen_; }
+  Clock& clock() const { return *clock_; }
+  Random& random() const { return *random_; }
+  Shell& shell() const { return *shell_; }
+  Registry& registry() const { return *registry_; }
+  UserSettings& userSettings() const { return *userSettings_; }
+
+ private:
+  std::unique_ptr<Interaction> interaction_;
+  std::unique_ptr<Screen> screen_;
+  std::unique_ptr<Clock> clock_;
+  std::unique_ptr<Random> random_;
+  std::unique_ptr<Shell> shell_;
+  std::unique_ptr<Registry> registry_;
+  std::unique_ptr<UserSettings> userSettings_;
+};
+
+}  // namespace platform

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// Text files as the programs read and write them: read whole or by lines, CR LF or LF accepted,
+// UTF-8 when the bytes are valid UTF-8 and Windows-1252 otherwise; written in UTF-8 with CR LF.
+namespace platform::textfile {
+
+// Decodes bytes as described above (a UTF-8 byte order mark is dropped).
+QString decode(const QByteArray& bytes);
+
+// The whole file as text, line ends untouched; nothing when it cannot be read.
+std::optional<QString> readAll(const QString& path);
+// The lines of the file without their ends (CR LF, LF or a lone CR); nothing when unreadable.
+std::optional<QStringList> readLines(const QString& path);
+
+// Every lone LF or lone CR in `text` becomes CR LF; CR LF stays as it is.
+QString toCrLf(const QString& text);
+
+// Replaces the file atomically with `bytes` (written beside it, flushed, renamed over it), so a
+// failed write leaves the old file whole. Returns an empty string on success, else a message
+// fit to show the user.
+QString writeBytesAtomic(const QString& path, const QByteArray& bytes);
+// Writes `text` in UTF-8 with its line ends made CR LF, atomically as above.
+QString writeAtomic(const QString& path, const QString& text);
+
+}  // namespace platform::textfile

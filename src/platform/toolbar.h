@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QAction>
+#include <QString>
+#include <QToolBar>
+#include <vector>
+
+namespace platform {
+
+// A toolbar whose buttons are found by key and by 1-based position, separators counted, as the
+// programs address them.
+class ToolBar : public QToolBar {
+  Q_OBJECT
+
+ public:
+  explicit ToolBar(QWidget* parent = nullptr);
+
+  // Adds a button with the given key; `text` is its caption and accessible name, `tip` its tool
+  // tip and accessible description.
+  QAction* addButton(const QString& key, const QString& text, const QString& tip = QString());
+  void addSeparatorButton();
+
+  int count() const { return static_cast<int>(items_.size()); }
+  // The button at a 1-based position; nullptr for a separator or a position out of range.
+  QAction* button(int index) const;
+  QAction* button(const QString& key) const;
+  QString key(int index) const;
+  void setButtonEnabled(int index, bool enabled);
+  void setButtonEnabled(const QString& key, bool enabled);
+  bool buttonEnabled(int index) const;
+
+  // Presses a button as a click would (nothing for a disabled button).
+  void click(const QString& key);
+
+ signals:
+  void ButtonClick(const QString& key);
+
+ private:
+  struct Item {
+    QString key;
+    QAction* action;  // nullptr for a separator
+  };
+  std::vector<Item> items_;
+};
+
+}  // namespace platform

@@ -1,0 +1,204 @@
+#include <QPushButton>
+#include <gmock/gmock.h>
+#include <gtest/gtest-spi.h>
+#include <gtest/gtest.h>
+
+#include "platform/errors.h"
+#include "platform/form.h"
+#include "platform/program.h"
+#include "support/fixture.h"
+
+namespace {
+
+using platform::Program;
+using testing_support::PromptKind;
+
+// Counts loads and unloads across instances, so a test sees default-instance behaviour.
+struct Journal {
+  QStringList events;
+  bool cancelUnload = false;
+};
+
+class TestProgram : public Program {
+ public:
+  using Program::Program;
+  Journal journal;
+};
+
+template <int N>
+class Window : public platform::Form {
+ public:
+  using Context = TestProgram;
+  explicit Window(TestProgram& program) : Form(program), journal_(program.journal) {
+    button = new QPushButton(this);
+    on(button, &QPushButton::clicked, [this] { if (onClick) onClick(); });
+  }
+  QPushButton* button;
+  std::function<void()> onClick;
+  std::function<void()> onUnload;
+  int state = 0;
+
+ protected:
+  void Form_Load() override { journal_.events.append(QStringLiteral("load %1").arg(N)); }
+  void Form_Unload(int& cancel) override {
+    journal_.events.append(QStringLiteral("unload %1").arg(N));
+    if (onUnload) onUnload();
+    if (journal_.cancelUnload) cancel = 1;
+  }
+
+ private:
+  Journal& journal_;
+};
+
+class FormsTest : public testing_support::RuntimeTest {
+ protected:
+  TestProgram program{*runtime, QStringLiteral("Quillora")};
+};
+
+TEST_F(FormsTest, TouchingAWindowLoadsItOnceAndAgainAfterUnload) {
+  auto& first = program.forms().get<Window<1>>();
+  first.state = 42;
+  EXPECT_EQ(&first, &program.forms().get<Window<1>>());
+  EXPECT_EQ(42, program.forms().get<Window<1>>().state);
+
+  EXPECT_TRUE(first.Unload());
+  EXPECT_FALSE(program.forms().isLoaded<Window<1>>());
+  auto& second = program.forms().get<Window<1>>();
+  EXPECT_EQ(0, second.state);
+  EXPECT_EQ(QStringList({"load 1", "unload 1", "load 1"}), program.journal.events);
+}
+
+TEST_F(FormsTest, CancelledUnloadKeepsTheWindow) {
+  auto& window = program.forms().get<Window<1>>();
+  program.journal.cancelUnload = true;
+  EXPECT_FALSE(window.Unload());
+  EXPECT_TRUE(program.forms().isLoaded<Window<1>>());
+  program.journal.cancelUnload = false;
+}
+
+TEST_F(FormsTest, UnloadAllGoesInLoadOrderAndSurvivesReentry) {
+  program.forms().get<Window<2>>();
+  auto& first = program.forms().get<Window<1>>();
+  program.forms().get<Window<3>>();
+  // Window 1 unloads everything from its own unload, as a start screen does.
+  first.onUnload = [this] { program.forms().unloadAll(); };
+  program.journal.events.clear();
+
+  program.forms().unloadAll();
+
+  EXPECT_EQ(QStringList({"unload 2", "unload 1", "unload 3"}), program.journal.events);
+  EXPECT_TRUE(program.forms().loaded().isEmpty());
+}
+
+TEST_F(FormsTest, LoadedListsWindowsInLoadOrder) {
+  auto& a = program.forms().get<Window<3>>();
+  auto& b = program.forms().get<Window<1>>();
+  EXPECT_EQ((QList<platform::Form*>{&a, &b}), program.forms().loaded());
+}
+
+TEST_F(FormsTest, AnErrorEscapingAHandlerIsShownAndTheProgramGoesOn) {
+  auto& window = program.forms().get<Window<1>>();
+  window.onClick = [] { throw platform::RuntimeError(53, QStringLiteral("File not found")); };
+  interaction->answerMessage(platform::vbOK).answerMessage(platform::vbOK);
+
+  window.button->click();
+  window.onClick = [] { throw std::runtime_error("disk on fire"); };
+  window.button->click();
+
+  const auto boxes = interaction->prompts(PromptKind::MessageBox);
+  ASSERT_EQ(2u, boxes.size());
+  EXPECT_EQ("Quillora", boxes[0].title);
+  EXPECT_EQ("Run-time error '53':\r\n\r\nFile not found", boxes[0].text);
+  EXPECT_EQ(platform::vbCritical, boxes[0].style);
+  EXPECT_TRUE(boxes[1].text.contains("disk on fire"));
+  EXPECT_TRUE(program.forms().isLoaded<Window<1>>());
+}
+
+TEST_F(FormsTest, ClosingTheWindowUnloadsIt) {
+  auto& window = program.forms().get<Window<1>>();
+  window.Show();
+  window.close();
+  EXPECT_FALSE(program.forms().isLoaded<Window<1>>());
+}
+
+TEST_F(FormsTest, GeometryIsInTwipsAndStatesAreNumbered) {
+  auto& window = program.forms().get<Window<1>>();
+  window.Move(1500, 3000, 6000, 4500);
+  EXPECT_EQ(1500, window.Left());
+  EXPECT_EQ(3000, window.Top());
+  EXPECT_EQ(6000, window.Width());
+  EXPECT_EQ(4500, window.Height());
+  window.setWindowStateValue(platform::vbMinimized);
+  EXPECT_EQ(platform::vbMinimized, window.WindowState());
+  window.setWindowStateValue(platform::vbMaximized);
+  EXPECT_EQ(platform::vbMaximized, window.WindowState());
+  window.setWindowStateValue(platform::vbNormal);
+  EXPECT_EQ(platform::vbNormal, window.WindowState());
+}
+
+class InteractionTest : public testing_support::RuntimeTest {
+ protected:
+  Program program{*runtime, QStringLiteral("Webloom")};
+};
+
+TEST_F(InteractionTest, MessageAndInputBoxesTakeTheProgramTitleWhenNoneIsGiven) {
+  interaction->answerMessage(platform::vbYes).answerInput(QString());
+  EXPECT_EQ(platform::vbYes, program.MsgBox(QStringLiteral("Sure?"), platform::vbYesNo));
+  EXPECT_EQ(QString(), program.InputBox(QStringLiteral("Name?"), QStringLiteral("Student")));
+  EXPECT_EQ("Webloom", interaction->prompts()[0].title);
+  EXPECT_EQ("Student", interaction->prompts()[1].title);
+}
+
+TEST_F(InteractionTest, CancelRaisesErrorOnlyWhenAskedTo) {
+  platform::CommonDialog dialog(runtime->interaction());
+  dialog.FileName = QStringLiteral("/tmp/kept.ql");
+  interaction->cancelOpen().cancelOpen().answerSave(QStringLiteral("/tmp/new.ql"), 2);
+
+  dialog.ShowOpen();
+  EXPECT_EQ("/tmp/kept.ql", dialog.FileName);
+
+  dialog.CancelError = true;
+  try {
+    dialog.ShowOpen();
+    FAIL() << "Cancel did not raise";
+  } catch (const platform::RuntimeError& error) {
+    EXPECT_EQ(platform::kCancelError, error.number());
+  }
+
+  dialog.ShowSave();
+  EXPECT_EQ("/tmp/new.ql", dialog.FileName);
+  EXPECT_EQ("new.ql", dialog.FileTitle);
+  EXPECT_EQ(2, dialog.FilterIndex);
+}
+
+// Runs `prompt` and returns the failures it reported instead of failing this test.
+template <class Fn>
+std::vector<std::string> failuresOf(Fn prompt) {
+  ::testing::TestPartResultArray results;
+  {
+    ::testing::ScopedFakeTestPartResultReporter reporter(
+        ::testing::ScopedFakeTestPartResultReporter::INTERCEPT_ONLY_CURRENT_THREAD, &results);
+    prompt();
+  }
+  std::vector<std::string> messages;
+  for (int i = 0; i < results.size(); ++i) messages.push_back(results.GetTestPartResult(i).message());
+  return messages;
+}
+
+TEST_F(InteractionTest, AnUnexpectedPromptFailsTheTestWithoutBlocking) {
+  int answer = 0;
+  auto failures = failuresOf([&] {
+    answer = interaction->messageBox(QStringLiteral("Surprise"), platform::vbYesNo, "T");
+  });
+  ASSERT_EQ(1u, failures.size());
+  EXPECT_THAT(failures[0], ::testing::HasSubstr("Unexpected message box"));
+  EXPECT_EQ(platform::vbNo, answer);
+
+  interaction->answerInput(QStringLiteral("x"));
+  failures = failuresOf([&] { interaction->messageBox(QStringLiteral("Wrong kind"), 0, "T"); });
+  ASSERT_EQ(1u, failures.size());
+  EXPECT_THAT(failures[0], ::testing::HasSubstr("Expected input box but got message box"));
+  interaction->clear();
+}
+
+}  // namespace

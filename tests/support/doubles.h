@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QDateTime>
+#include <QStringList>
+#include <vector>
+
+#include "platform/services.h"
+
+namespace testing_support {
+
+class FixedScreen : public platform::Screen {
+ public:
+  int width = 1024;
+  int height = 768;
+  int widthPixels() const override { return width; }
+  int heightPixels() const override { return height; }
+};
+
+class FixedClock : public platform::Clock {
+ public:
+  QDateTime time = QDateTime(QDate(2026, 3, 14), QTime(9, 26, 53));
+  QDateTime now() const override { return time; }
+};
+
+// Plays back the given numbers in turn (then repeats the last); 0 when none are given.
+class ScriptedRandom : public platform::Random {
+ public:
+  std::vector<double> values;
+  double Rnd() override;
+  void Randomize(double seed) override { seeds.push_back(seed); }
+  std::vector<double> seeds;
+
+ private:
+  std::size_t next_ = 0;
+};
+
+// Records what was started; `available` decides whether a start succeeds.
+class RecordingShell : public platform::Shell {
+ public:
+  bool available = true;
+  QStringList started;
+  QStringList opened;
+  bool startSuiteProgram(const QString& name) override;
+  bool startProgram(const QString& path, const QStringList& arguments) override;
+  bool openDocument(const QString& path) override;
+};
+
+}  // namespace testing_support

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QString>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "platform/runtime.h"
+#include "support/doubles.h"
+#include "support/scripted_interaction.h"
+
+namespace testing_support {
+
+// The data root every test starts with: fresh and empty (set by the shared test main).
+QString testRoot();
+
+// A runtime of doubles. Tests reach the doubles to script answers, size the screen, set the
+// clock and see what was started.
+class RuntimeTest : public ::testing::Test {
+ protected:
+  RuntimeTest();
+  void TearDown() override;
+
+  // Lets deferred deletions and queued events run, as returning to the event loop would.
+  static void processEvents();
+  // Writes `bytes` to a file below the test root and returns its path.
+  static QString writeFile(const QString& relativePath, const QByteArray& bytes);
+  static QByteArray readFile(const QString& path);
+
+  ScriptedInteraction* interaction;
+  FixedScreen* screen;
+  FixedClock* clock;
+  ScriptedRandom* random;
+  RecordingShell* shell;
+  std::unique_ptr<platform::Runtime> runtime;
+};
+
+}  // namespace testing_support

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <functional>
+#include <vector>
+
+#include "platform/interaction.h"
+
+namespace testing_support {
+
+enum class PromptKind { MessageBox, InputBox, OpenDialog, SaveDialog, FontDialog, Folder, Modal };
+
+const char* kindName(PromptKind kind);
+
+// One prompt the program showed.
+struct Prompt {
+  PromptKind kind;
+  QString title;
+  QString text;
+  int style = 0;
+  platform::DialogRequest request;  // what a dialog was asked
+};
+
+// Answers every prompt from a queue the test fills beforehand and records every prompt. A prompt
+// with no answer queued, or of another kind than the next answer, fails the test and is answered
+// as Cancel would be, so no test ever waits for a user.
+class ScriptedInteraction : public platform::Interaction {
+ public:
+  ScriptedInteraction& answerMessage(int result);
+  ScriptedInteraction& answerInput(const QString& text);
+  // An open or save dialog accepting `path` (and, when given, the filter index chosen).
+  ScriptedInteraction& answerOpen(const QString& path, int filterIndex = 0);
+  ScriptedInteraction& answerSave(const QString& path, int filterIndex = 0);
+  ScriptedInteraction& cancelOpen();
+  ScriptedInteraction& cancelSave();
+  ScriptedInteraction& answerFont(const std::function<void(platform::DialogRequest&)>& choose);
+  ScriptedInteraction& cancelFont();
+  ScriptedInteraction& answerFolder(const QString& folder);
+  // A modal window: `act` runs while it is "shown" (it may fill it in and press its buttons).
+  ScriptedInteraction& answerModal(const std::function<void(QWidget&)>& act = {});
+
+  const std::vector<Prompt>& prompts() const { return prompts_; }
+  // Prompts of one kind, in order.
+  std::vector<Prompt> prompts(PromptKind kind) const;
+  bool allAnswered() const { return answers_.empty(); }
+  void clear();
+
+  int messageBox(const QString& text, int style, const QString& title) override;
+  QString inputBox(const QString& prompt, const QString& title,
+                   const QString& defaultText) override;
+  bool openDialog(platform::DialogRequest& request) override;
+  bool saveDialog(platform::DialogRequest& request) override;
+  bool fontDialog(platform::DialogRequest& request) override;
+  QString chooseFolder(const QString& title, const QString& startFolder) override;
+  void showModal(QWidget& window) override;
+
+ private:
+  struct Answer {
+    PromptKind kind;
+    bool accept = true;
+    int result = 0;
+    QString text;
+    int filterIndex = 0;
+    std::function<void(platform::DialogRequest&)> chooseFont;
+    std::function<void(QWidget&)> act;
+  };
+  bool take(PromptKind kind, Answer& answer);
+  bool fileDialog(PromptKind kind, platform::DialogRequest& request);
+
+  std::deque<Answer> answers_;
+  std::vector<Prompt> prompts_;
+};
+
+}  // namespace testing_support
