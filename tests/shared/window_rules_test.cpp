@@ -23,6 +23,10 @@ struct FitCase {
   int height;
 };
 
+void PrintTo(const FitCase& c, std::ostream* os) {
+  *os << "rule " << static_cast<int>(c.rule) << " at " << c.screenHeight << " pixels";
+}
+
 class FitToScreenTest : public testing_support::RuntimeTest,
                         public ::testing::WithParamInterface<FitCase> {
  protected:

@@ -2,6 +2,8 @@
 
 #include <QFileInfo>
 #include <QWidget>
+#include <cstdio>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace testing_support {
@@ -85,6 +87,16 @@ void ScriptedInteraction::clear() {
 
 bool ScriptedInteraction::take(PromptKind kind, Answer& answer) {
   const Prompt& shown = prompts_.back();
+  // A program that asks again until it gets an answer would otherwise never end the test.
+  constexpr int kGiveUp = 50;
+  if (answers_.empty() || answers_.front().kind != kind) {
+    if (++unexpectedInARow_ >= kGiveUp) {
+      std::fprintf(stderr, "The program keeps prompting without scripted answers; giving up.\n");
+      std::abort();
+    }
+  } else {
+    unexpectedInARow_ = 0;
+  }
   if (answers_.empty()) {
     ADD_FAILURE() << "Unexpected " << kindName(kind) << ": title \"" << shown.title.toStdString()
                   << "\", text \"" << shown.text.toStdString() << "\"";

@@ -71,6 +71,7 @@ class ScriptedInteraction : public platform::Interaction {
 
   std::deque<Answer> answers_;
   std::vector<Prompt> prompts_;
+  int unexpectedInARow_ = 0;
 };
 
 }  // namespace testing_support
