@@ -1,5 +1,7 @@
 #include "essay/assignment_file.h"
 
+#include <QFileInfo>
+
 #include "platform/textfile.h"
 #include "shared/small_routines.h"
 
@@ -58,8 +60,16 @@ QString writeAssignmentFile(const QString& path, const Assignment& assignment) {
   return platform::textfile::writeBytesAtomic(path, assignmentRecord(assignment).toUtf8());
 }
 
+std::optional<QString> readAssignmentText(const QString& path) {
+  constexpr qint64 kLargestAssignment = 4 * 1024 * 1024;
+  if (QFileInfo(path).size() > kLargestAssignment) return std::nullopt;
+  std::optional<QString> text = platform::textfile::readAll(path);
+  if (text && text->contains(QChar(0))) return std::nullopt;
+  return text;
+}
+
 std::optional<Assignment> readAssignmentFile(const QString& path) {
-  const std::optional<QString> text = platform::textfile::readAll(path);
+  const std::optional<QString> text = readAssignmentText(path);
   if (!text) return std::nullopt;
   return parseAssignment(*text);
 }

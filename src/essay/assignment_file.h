@@ -35,6 +35,9 @@ Assignment parseAssignment(const QString& text);
 
 // Replaces the file at `path` atomically with the record; "" on success, else a message.
 QString writeAssignmentFile(const QString& path, const Assignment& assignment);
+// The text of an assignment file; nothing when it cannot be read or holds no text (binary data,
+// or far more than any essay).
+std::optional<QString> readAssignmentText(const QString& path);
 // The assignment in the file, or nothing when it cannot be read.
 std::optional<Assignment> readAssignmentFile(const QString& path);
 

@@ -5,8 +5,11 @@
 #include <QMenuBar>
 #include <QVBoxLayout>
 
+#include "essay/workspace_texts.h"
 #include "platform/vb.h"
+#include "shared/frmAbout.h"
 #include "shared/small_routines.h"
+#include "shared/tile_background.h"
 #include "shared/window_rules.h"
 
 namespace essay {
@@ -33,7 +36,10 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
 }  // namespace
 
 frmMain::frmMain(Quillora& program)
-    : Form(program), quillora_(program), store_(program.store) {
+    : Form(program),
+      dlgCommonDialog(program.runtime()),
+      quillora_(program),
+      store_(program.store) {
   setObjectName(QStringLiteral("frmMain"));
   setCaption(program.title());
   createBoxes();
@@ -41,6 +47,7 @@ frmMain::frmMain(Quillora& program)
   createLayout();
   createMenus();
   createToolBar();
+  connectHandlers();
 }
 
 void frmMain::createBoxes() {
@@ -53,7 +60,10 @@ void frmMain::createBoxes() {
   RichTextBox8 = makeBox(this, QStringLiteral("RichTextBox8"), QStringLiteral("Detail 3"));
   RichTextBox9 = makeBox(this, QStringLiteral("RichTextBox9"), QStringLiteral("Detail 4"));
   RichTextBox10 = makeBox(this, QStringLiteral("RichTextBox10"), QString());
+  RichTextBox5 = makeBox(this, QStringLiteral("RichTextBox5"), QString());
+  RichTextBox5->setFont(QFont(kPaperFont, 12));
   RichTextBox3->hide();
+  RichTextBox5->hide();
   RichTextBox10->hide();
   RichTextBox4->setFixedHeight(fontMetrics().height() * 3);
 }
@@ -104,14 +114,16 @@ void frmMain::createLayout() {
   work->addLayout(outline, 2);
   work->addWidget(RichTextBox2, 3);
 
-  auto* central = new QWidget(this);
+  Picture1 = new QLabel(this);
+  Picture1->setObjectName(QStringLiteral("Picture1"));
+  Picture1->setPixmap(QPixmap(QStringLiteral(":/pictures/tile.png")));
+  auto* central = new shared::TiledArea(this);
+  central->setTile(Picture1->pixmap());
   auto* page = new QVBoxLayout(central);
   page->addWidget(RichTextBox4);
   page->addLayout(work, 1);
   setCentralWidget(central);
 
-  Picture1 = new QLabel(this);
-  Picture1->setObjectName(QStringLiteral("Picture1"));
   sbStatusBar = new QStatusBar(this);
   sbStatusBar->setObjectName(QStringLiteral("sbStatusBar"));
   setStatusBar(sbStatusBar);
@@ -159,7 +171,6 @@ void frmMain::createMenus() {
     (*item.action)->setObjectName(QString::fromLatin1(item.name));
     (*item.action)->setShortcut(item.shortcut);
   }
-  on(mnuFileExit, &QAction::triggered, [this] { mnuFileExit_Click(); });
 }
 
 void frmMain::createToolBar() {
@@ -183,16 +194,77 @@ void frmMain::createToolBar() {
   tbToolBar->addSeparatorButton();
   tbToolBar->addButton(QStringLiteral("Exit"), QStringLiteral("Exit"));
   addToolBar(tbToolBar);
+}
+
+void frmMain::connectHandlers() {
+  const std::pair<QPushButton*, void (frmMain::*)()> steps[] = {
+      {Command1, &frmMain::Command1_Click},   {Command2, &frmMain::Command2_Click},
+      {Command3, &frmMain::Command3_Click},   {Command4, &frmMain::Command4_Click},
+      {Command5, &frmMain::Command5_Click},   {Command6, &frmMain::Command6_Click},
+      {Command7, &frmMain::Command7_Click},   {Command8, &frmMain::Command8_Click},
+      {Command10, &frmMain::Command10_Click}, {Command11, &frmMain::Command11_Click}};
+  for (const auto& [button, handler] : steps) {
+    on(button, &QPushButton::clicked, [this, handler = handler] { (this->*handler)(); });
+  }
+
+  const QList<platform::RichTextBox*> sources = outlineBoxes();
+  const QList<QPushButton*> inserts = {Command12, Command13, Command14, Command15, Command16};
+  const QList<int> numbers = {1, 6, 7, 8, 9};
+  for (int i = 0; i < sources.size(); ++i) {
+    platform::RichTextBox* box = sources[i];
+    const int number = numbers[i];
+    on(inserts[i], &QPushButton::clicked, [this, box] { insertOutlineText(box); });
+    on(box, &platform::RichTextBox::Click, [this, number] { outlineBoxClicked(number); });
+    QObject::connect(box, &platform::RichTextBox::KeyUp, this,
+                     [this](int&, int) { dispatch([this] { SaveOutline(); }); });
+    // No Ctrl shortcut (cut, copy, paste) reaches an outline box.
+    QObject::connect(box, &platform::RichTextBox::KeyDown, this, [](int& keyCode, int shift) {
+      if (shift == 2) keyCode = 0;
+    });
+  }
+  QObject::connect(RichTextBox9, &platform::RichTextBox::KeyPress, this,
+                   [this](int&) { dispatch([this] { SaveOutline(); }); });
+
+  on(RichTextBox2, &platform::RichTextBox::Click, [this] { RichTextBox2_Click(); });
+  QObject::connect(RichTextBox2, &platform::RichTextBox::KeyDown, this,
+                   [this](int& keyCode, int shift) {
+                     dispatch([this, &keyCode, shift] { RichTextBox2_KeyDown(keyCode, shift); });
+                   });
+  QObject::connect(RichTextBox2, &platform::RichTextBox::MouseUp, this,
+                   [this](int button, int shift, double x, double y) {
+                     dispatch([=, this] { RichTextBox2_MouseUp(button, shift, x, y); });
+                   });
+
+  const std::pair<QAction*, std::function<void()>> menus[] = {
+      {mnuOpenAssignment, [this] { OpenAssignment(); }},
+      {mnuFileSaveAs, [this] { mnuFileSaveAs_Click(); }},
+      {mnuFilePrint, [this] { mnuFilePrint_Click(); }},
+      {mnuFileExit, [this] { mnuFileExit_Click(); }},
+      {mnuEditCut, [this] { mnuEditCut_Click(); }},
+      {mnuEditCopy, [this] { mnuEditCopy_Click(); }},
+      {mnuEditPaste, [this] { mnuEditPaste_Click(); }},
+      {mnuHelpFile, [this] { showHelp(texts::kHowTo, QStringLiteral("Quillora")); }},
+      {mnuHelpTips, [this] { showHelp(texts::kProgramTips, quillora_.title()); }},
+      {mnuHelpContents, [this] { showHelp(texts::kChecklist, QStringLiteral("Quillora")); }},
+      {mnuEditor, [this] { mnuEditor_Click(); }},
+      {mnuHelpAbout, [this] { quillora_.forms().get<shared::frmAbout>().Show(); }}};
+  for (const auto& [action, handler] : menus) on(action, &QAction::triggered, handler);
+
   QObject::connect(tbToolBar, &platform::ToolBar::ButtonClick, this,
                    [this](const QString& key) { dispatch([this, key] { tbToolBar_ButtonClick(key); }); });
 }
 
-void frmMain::tbToolBar_ButtonClick(const QString& key) {
-  if (key == QLatin1String("Exit")) mnuFileExit_Click();
-}
-
 QList<platform::RichTextBox*> frmMain::outlineDetailBoxes() const {
   return {RichTextBox6, RichTextBox7, RichTextBox8, RichTextBox9};
+}
+
+QList<platform::RichTextBox*> frmMain::outlineBoxes() const {
+  return {RichTextBox1, RichTextBox6, RichTextBox7, RichTextBox8, RichTextBox9};
+}
+
+QList<QPushButton*> frmMain::stepButtons() const {
+  return {Command1, Command2, Command3, Command4, Command5,
+          Command6, Command7, Command8, Command10, Command11};
 }
 
 void frmMain::Form_Load() {
@@ -227,6 +299,7 @@ void frmMain::Form_Load() {
   }
   Picture1->adjustSize();
   Picture1->hide();
+  if (store_.FromBuilder) OpenAssignment();
 }
 
 void frmMain::Form_Unload(int& /*cancel*/) {
@@ -267,13 +340,6 @@ void frmMain::DisableParagraphButtons() {
   for (QPushButton* button : {Command3, Command4, Command5, Command6, Command8, Command7,
                               Command10, Command11}) {
     button->setEnabled(false);
-  }
-}
-
-void frmMain::mnuFileExit_Click() {
-  if (quillora_.MsgBox(QStringLiteral("Exit Quillora?"), platform::vbYesNo | platform::vbQuestion,
-                       QStringLiteral("Quillora")) == platform::vbYes) {
-    Unload();
   }
 }
 

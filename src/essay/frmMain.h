@@ -5,9 +5,11 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QStatusBar>
+#include <optional>
 
 #include "essay/quillora.h"
 #include "platform/form.h"
+#include "platform/interaction.h"
 #include "platform/richtextbox.h"
 #include "platform/toolbar.h"
 
@@ -26,16 +28,37 @@ class frmMain : public platform::Form {
   using Context = Quillora;
   explicit frmMain(Quillora& program);
 
+  // Fills the window with the builder's outline or with an assignment file the student picks.
+  void OpenAssignment();
   // Empties the window's boxes and the assignment held in the store.
   void ClearAssignment();
   void DisableParagraphButtons();
+  void LockRTB();
+  void UnLockRTB();
 
+  void Command1_Click();
+  void Command2_Click();
+  void Command3_Click();
+  void Command4_Click();
+  void Command5_Click();
+  void Command6_Click();
+  void Command7_Click();
+  void Command8_Click();
+  void Command10_Click();
+  void Command11_Click();
+  void mnuFileSaveAs_Click();
+  void mnuFilePrint_Click();
   void mnuFileExit_Click();
+  void mnuEditCut_Click();
+  void mnuEditCopy_Click();
+  void mnuEditPaste_Click();
+  void mnuEditor_Click();
 
   platform::RichTextBox* RichTextBox1;   // introduction / main idea / conclusion line
   platform::RichTextBox* RichTextBox2;   // the paragraph the student writes
   platform::RichTextBox* RichTextBox3;   // kept empty; its emptiness disables the step buttons
   platform::RichTextBox* RichTextBox4;   // theme
+  platform::RichTextBox* RichTextBox5;   // scratch space where the finished essay is assembled
   platform::RichTextBox* RichTextBox6;   // details 1-4
   platform::RichTextBox* RichTextBox7;
   platform::RichTextBox* RichTextBox8;
@@ -91,6 +114,12 @@ class frmMain : public platform::Form {
   QString MainIdea2Outline;
   QString MainIdea3Outline;
   QString OutlineText;
+  QString PaperHeaderText;
+  int ActiveBox = 0;
+  int InsertPos = 0;
+  QString LeadingBlank;
+  QString TrailingBlank;
+  platform::CommonDialog dlgCommonDialog;
 
  protected:
   void Form_Load() override;
@@ -105,8 +134,56 @@ class frmMain : public platform::Form {
   void createLayout();
   void createMenus();
   void createToolBar();
+  void connectHandlers();
   void tbToolBar_ButtonClick(const QString& key);
   QList<platform::RichTextBox*> outlineDetailBoxes() const;
+  QList<platform::RichTextBox*> outlineBoxes() const;
+  QList<QPushButton*> stepButtons() const;
+
+  // Opening.
+  void openFromBuilder();
+  void openChosenFile();
+  std::optional<QString> chooseAssignmentFile();
+  void loadAssignmentText(const QString& text);
+  void resetStepHistory();
+  void AskStudentName();
+  void EnableStepButtons();
+  void showAssignmentCaption(int blanksAfterTitle);
+  void switchOnOutlineBoxes();
+  void setToolButtons(std::initializer_list<int> positions, bool enabled);
+
+  // Steps.
+  void RecordStep();
+  void SaveCurrentParagraph();
+  void storeParagraph(int step, const QString& text);
+  QString paragraphOf(int step) const;
+  void beginStep(QPushButton* pressed);
+  void paragraphStep(int step, QPushButton* button);
+  void keepFinishedEssay();
+  void setPressed(QPushButton* pressed);
+  void greyOutlineBoxes();
+  void greyDetailBoxes();
+  void emptyOutlineBoxes();
+
+  // Outline boxes and inserts.
+  void insertOutlineText(platform::RichTextBox* source);
+  void SaveOutline();
+  void HighlightBox();
+  void outlineBoxClicked(int number);
+  void RichTextBox2_Click();
+  void RichTextBox2_KeyDown(int& keyCode, int shift);
+  void RichTextBox2_MouseUp(int button, int shift, double x, double y);
+
+  // Finishing, saving and printing.
+  void showFinishedEssayAgain();
+  void buildFinishedEssay();
+  int chosenParagraphCount() const;
+  void saveFinishedEssay();
+  void saveAssignmentFile();
+  QString finishedEssayText(bool richText);
+  bool confirmReplace(const QString& path);
+  void toggleSelectionStyle(const QString& key);
+  void showHelp(const QString& text, const QString& title);
 };
 
 }  // namespace essay

@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "essay/frmMain.h"
+#include "essay/Opening.h"
 #include "essay/quillora.h"
 #include "shared/program_start.h"
 
@@ -8,8 +8,9 @@ int main(int argc, char** argv) {
   shared::PreferX11();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Quillora"));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/quillora.png")));
   auto runtime = platform::Runtime::desktop();
   essay::Quillora quillora(*runtime);
-  quillora.forms().get<essay::frmMain>().Show();
+  quillora.forms().get<essay::Opening>().Show();
   return QApplication::exec();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "essay/essay_store.h"
+#include "platform/osversion.h"
 #include "platform/program.h"
 
 namespace essay {
@@ -11,6 +12,8 @@ class Quillora : public platform::Program {
   explicit Quillora(platform::Runtime& runtime) : Program(runtime, QStringLiteral("Quillora")) {}
 
   EssayStore store;
+  // Where the start screen learns the system's family; tests give another.
+  std::function<platform::OsVersionInfo()> osVersion = platform::queryOsVersion;
 };
 
 }  // namespace essay

@@ -39,13 +39,17 @@ int Form::Dimension::set(int value) {
   return pixels;
 }
 
-int Form::Left() const { return left_.read(pos().x()); }
-int Form::Top() const { return top_.read(pos().y()); }
+// Positions are those of the window's inside, which the window system keeps as given; the frame
+// around it is the window system's business.
+int Form::Left() const { return left_.read(geometry().x()); }
+int Form::Top() const { return top_.read(geometry().y()); }
 int Form::Width() const { return width_.read(width()); }
 int Form::Height() const { return height_.read(height()); }
 
-void Form::setLeft(int twips) { move(left_.set(twips), pos().y()); }
-void Form::setTop(int twips) { move(pos().x(), top_.set(twips)); }
+void Form::setLeft(int twips) {
+  setGeometry(left_.set(twips), geometry().y(), width(), height());
+}
+void Form::setTop(int twips) { setGeometry(geometry().x(), top_.set(twips), width(), height()); }
 void Form::setWidth(int twips) { resize(width_.set(twips), height()); }
 void Form::setHeight(int twips) { resize(width(), height_.set(twips)); }
 

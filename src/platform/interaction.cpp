@@ -1,14 +1,26 @@
 #include "platform/interaction.h"
 
 #include "platform/errors.h"
+#include "platform/printer.h"
+#include "platform/runtime.h"
 
 namespace platform {
+
+CommonDialog::CommonDialog(const Runtime& runtime)
+    : CommonDialog(runtime.interaction(), runtime.printer()) {}
 
 void CommonDialog::ShowOpen() { finish(interaction_.openDialog(*this)); }
 
 void CommonDialog::ShowSave() { finish(interaction_.saveDialog(*this)); }
 
 void CommonDialog::ShowFont() { finish(interaction_.fontDialog(*this)); }
+
+void CommonDialog::ShowPrinter() {
+  if (printer_ == nullptr) {
+    throw RuntimeError(kPrinterError, QStringLiteral("No printer is attached to this dialog."));
+  }
+  finish(interaction_.printDialog(*this, *printer_));
+}
 
 void CommonDialog::finish(bool accepted) {
   if (!accepted && CancelError) {

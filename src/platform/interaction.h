@@ -3,9 +3,14 @@
 #include <QString>
 #include <QStringList>
 
+class QMenu;
+class QPoint;
 class QWidget;
 
 namespace platform {
+
+class Printer;
+class Runtime;
 
 // Message box results.
 enum MsgBoxResult { vbOK = 1, vbCancel = 2, vbAbort = 3, vbRetry = 4, vbIgnore = 5, vbYes = 6, vbNo = 7 };
@@ -21,6 +26,8 @@ enum DialogFlags : long {
   cdlOFNReadOnly = 0x1, cdlOFNOverwritePrompt = 0x2, cdlOFNHideReadOnly = 0x4,
   cdlOFNPathMustExist = 0x800, cdlOFNFileMustExist = 0x1000,
   cdlPDNoSelection = 0x4, cdlPDAllPages = 0x0, cdlPDSelection = 0x1,
+  cdlPDPageNums = 0x2, cdlPDNoPageNums = 0x8, cdlPDPrintSetup = 0x40, cdlPDReturnDC = 0x100,
+  cdlPDHidePrintToFile = 0x100000,
   cdlCFScreenFonts = 0x1, cdlCFEffects = 0x100
 };
 
@@ -59,10 +66,17 @@ class Interaction {
   virtual bool openDialog(DialogRequest& request) = 0;
   virtual bool saveDialog(DialogRequest& request) = 0;
   virtual bool fontDialog(DialogRequest& request) = 0;
+  // The print dialog (or, with cdlPDPrintSetup, the page setup) for `printer`, which takes the
+  // choices. On acceptance Flags tells the range chosen: cdlPDSelection, cdlPDPageNums or
+  // neither (all pages).
+  virtual bool printDialog(DialogRequest& request, Printer& printer) = 0;
   // A folder, or "" on Cancel.
   virtual QString chooseFolder(const QString& title, const QString& startFolder) = 0;
   // Shows a window and returns once it is hidden or closed.
   virtual void showModal(QWidget& window) = 0;
+  // Pops up a menu at a screen position and returns once it is closed (its chosen action, if
+  // any, triggered).
+  virtual void popupMenu(QMenu& menu, const QPoint& position) = 0;
 };
 
 // The common dialog control: keeps its properties between shows and raises error 32755 on
@@ -70,13 +84,20 @@ class Interaction {
 class CommonDialog : public DialogRequest {
  public:
   explicit CommonDialog(Interaction& interaction) : interaction_(interaction) {}
+  CommonDialog(Interaction& interaction, Printer& printer)
+      : interaction_(interaction), printer_(&printer) {}
+  // The runtime's dialogs and printer.
+  explicit CommonDialog(const Runtime& runtime);
   void ShowOpen();
   void ShowSave();
   void ShowFont();
+  // Needs a dialog made with a printer.
+  void ShowPrinter();
 
  private:
   void finish(bool accepted);
   Interaction& interaction_;
+  Printer* printer_ = nullptr;
 };
 
 }  // namespace platform

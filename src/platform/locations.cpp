@@ -4,21 +4,25 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <algorithm>
 
 namespace platform::locations {
 namespace {
 
 // The environment is read on every call: tests move the root from one test to the next.
+QString homeFolder() {
+  const QString home = qEnvironmentVariable("HOME");
+  return home.isEmpty() ? QDir::homePath() : home;
+}
+
 QString rootFromEnvironment() {
   const QString explicitRoot = qEnvironmentVariable("SCRIBARY_ROOT");
   if (!explicitRoot.isEmpty()) return explicitRoot;
   // A relative XDG_DATA_HOME is invalid and must be ignored.
   const QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
   if (!dataHome.isEmpty() && QDir::isAbsolutePath(dataHome)) return dataHome + "/scribary";
-  QString home = qEnvironmentVariable("HOME");
-  if (home.isEmpty()) home = QDir::homePath();
-  return home + "/.local/share/scribary";
+  return homeFolder() + "/.local/share/scribary";
 }
 
 QString folderBelowRoot(const QString& name) {
@@ -41,14 +45,77 @@ QString matchEntry(const QString& folder, const QString& name) {
   return found == entries.cend() ? QString() : *found;
 }
 
+constexpr auto kSuiteFiles = "Scribary Files";
+
+// Copies a file or a whole folder; copies are the user's to change, whatever the originals allow.
+bool copyEntry(const QString& source, const QString& target) {
+  const QFileInfo info(source);
+  if (info.isSymLink()) return true;
+  if (info.isFile()) {
+    if (!QFile::copy(source, target)) return false;
+    return QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::ReadOwner |
+                                             QFileDevice::WriteOwner);
+  }
+  if (!info.isDir() || !QDir().mkdir(target)) return false;
+  const QStringList entries =
+      QDir(source).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+  return std::all_of(entries.cbegin(), entries.cend(), [&](const QString& entry) {
+    return copyEntry(source + '/' + entry, target + '/' + entry);
+  });
+}
+
+// Copies `entry` of `from` into `into` so that it appears there whole or not at all: a copy cut
+// short would otherwise pass for the student's own and never be completed.
+void copyWhole(const QString& from, const QString& into, const QString& entry) {
+  QTemporaryDir staging(into + "/.seeding-XXXXXX");
+  if (!staging.isValid()) return;
+  const QString staged = staging.path() + '/' + entry;
+  // A rename never replaces what appeared meanwhile: Qt refuses to rename onto an existing entry.
+  if (copyEntry(from + '/' + entry, staged)) QDir().rename(staged, into + '/' + entry);
+}
+
 }  // namespace
 
 QString dataRoot() { return QDir::cleanPath(QFileInfo(rootFromEnvironment()).absoluteFilePath()); }
 
 QString programFolder() { return QCoreApplication::applicationDirPath(); }
 
-QString suiteFilesFolder() { return folderBelowRoot("Scribary Files"); }
-QString examplesFolder() { return folderBelowRoot("Examples"); }
+QString suiteFilesFolder() {
+  seedSuiteFiles();
+  return folderBelowRoot(kSuiteFiles);
+}
+
+QString programDataFolder() {
+  const QString explicitFolder = qEnvironmentVariable("SCRIBARY_PROGRAM_DATA");
+  if (!explicitFolder.isEmpty()) return QDir::cleanPath(QFileInfo(explicitFolder).absoluteFilePath());
+  return QDir::cleanPath(programFolder() + "/../../share/scribary");
+}
+
+QString examplesFolder() { return programDataFolder() + "/Examples"; }
+
+QString sampleAssignmentsFolder() { return suiteFilesFolder() + "/QL Sample Assignments"; }
+
+void seedSuiteFiles() {
+  const QString from = programDataFolder() + '/' + kSuiteFiles;
+  const QString into = folderBelowRoot(kSuiteFiles);
+  const QStringList entries = QDir(from).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+  for (const QString& entry : entries) {
+    if (!QFileInfo::exists(into + '/' + entry) && !QFileInfo(into + '/' + entry).isSymLink()) {
+      copyWhole(from, into, entry);
+    }
+  }
+}
+
+QString forDisplay(const QString& path) {
+  const QString home = QDir::cleanPath(homeFolder());
+  const QString clean = QDir::cleanPath(path);
+  if (home == "/" || home.isEmpty()) return clean;
+  if (clean == home) return QStringLiteral("~");
+  if (clean.startsWith(home + '/')) return '~' + clean.mid(home.size());
+  return clean;
+}
+
+QString suiteFilesFolderForDisplay() { return forDisplay(suiteFilesFolder()); }
 QString tempFolder() { return folderBelowRoot("temp"); }
 QString passwordFolder() { return folderBelowRoot("Windows"); }
 QString readingAidFolder() { return folderBelowRoot("Voxlet"); }

@@ -2,8 +2,9 @@
 
 #include <QString>
 
-// Where the fixed Windows places of the suite live on this machine. Everything hangs from one
-// data root: $SCRIBARY_ROOT when set, else $XDG_DATA_HOME/scribary, else ~/.local/share/scribary.
+// Where the fixed Windows places of the suite live on this machine. What the programs write hangs
+// from one data root: $SCRIBARY_ROOT when set, else $XDG_DATA_HOME/scribary, else
+// ~/.local/share/scribary; what they only read comes with the suite (programDataFolder).
 // Every folder returned ends without a slash and is created on first use where the program writes.
 namespace platform::locations {
 
@@ -11,9 +12,20 @@ QString dataRoot();
 // The folder of the running executable, where the programs of the suite sit side by side.
 QString programFolder();
 // The suite's files folder ("C:\Scribary Files\" on Windows): sample assignments and students' work.
+// Seeded with the sample assignments (seedSuiteFiles) whenever it is asked for.
 QString suiteFilesFolder();
-// Worked examples and rubrics.
+// The read-only data installed with the suite: $SCRIBARY_PROGRAM_DATA when set, else the
+// "share/scribary" folder that sits beside the program folder's "lib/scribary" (in an installed
+// prefix and in the build tree alike). Never created.
+QString programDataFolder();
+// Worked examples and rubrics: "Examples" of the program data.
 QString examplesFolder();
+// The prepared sample assignments inside the suite files folder.
+QString sampleAssignmentsFolder();
+// Copies what the suite files folder of the program data holds into the suite files folder: every
+// top-level entry that is missing there is copied whole; an entry that exists (a student's file,
+// or a samples folder the student has changed) is left alone.
+void seedSuiteFiles();
 // A scratch folder of the data root for files that may be thrown away.
 QString tempFolder();
 // The folder of the teacher password check file.
@@ -22,6 +34,12 @@ QString passwordFolder();
 QString readingAidFolder();
 // Where the registry hives are kept.
 QString registryFolder();
+
+// A path as a person reads it: the home folder written as "~", so that texts naming one of these
+// folders show where it really is ("~/.local/share/scribary/Scribary Files").
+QString forDisplay(const QString& path);
+// The suite files folder, for texts that name it to the user.
+QString suiteFilesFolderForDisplay();
 
 // A path below `folder` given with Windows separators ("Resources\data.dat"), with each existing
 // component found without regard to case and missing ones kept as spelled.

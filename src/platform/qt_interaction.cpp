@@ -7,8 +7,14 @@
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QInputDialog>
+#include <QMenu>
 #include <QMessageBox>
+#include <QPageSetupDialog>
 #include <QPointer>
+#include <QPrintDialog>
+
+#include "platform/errors.h"
+#include "platform/qt_printer.h"
 
 namespace platform {
 namespace {
@@ -114,6 +120,34 @@ QStringList nameFilters(const QString& filter) {
   return filters;
 }
 
+QAbstractPrintDialog::PrintDialogOptions printDialogOptions(long flags) {
+  // The file choice stays even when asked to hide the print-to-file box: on Linux it is the PDF
+  // printer, often the only way to print at all.
+  QAbstractPrintDialog::PrintDialogOptions options = QAbstractPrintDialog::PrintToFile |
+                                                     QAbstractPrintDialog::PrintShowPageSize |
+                                                     QAbstractPrintDialog::PrintCollateCopies;
+  if (!(flags & cdlPDNoPageNums)) options |= QAbstractPrintDialog::PrintPageRange;
+  if (!(flags & cdlPDNoSelection)) options |= QAbstractPrintDialog::PrintSelection;
+  return options;
+}
+
+QAbstractPrintDialog::PrintRange initialPrintRange(long flags) {
+  if ((flags & cdlPDSelection) && !(flags & cdlPDNoSelection)) {
+    return QAbstractPrintDialog::Selection;
+  }
+  if ((flags & cdlPDPageNums) && !(flags & cdlPDNoPageNums)) {
+    return QAbstractPrintDialog::PageRange;
+  }
+  return QAbstractPrintDialog::AllPages;
+}
+
+long flagsWithRange(long flags, QAbstractPrintDialog::PrintRange range) {
+  flags &= ~static_cast<long>(cdlPDSelection | cdlPDPageNums);
+  if (range == QAbstractPrintDialog::Selection) flags |= cdlPDSelection;
+  if (range == QAbstractPrintDialog::PageRange) flags |= cdlPDPageNums;
+  return flags;
+}
+
 int QtInteraction::messageBox(const QString& text, int style, const QString& title) {
   QMessageBox box(iconFor(style), title, displayText(text), buttonsFor(style), activeParent());
   return resultFor(box.exec(), style);
@@ -154,6 +188,23 @@ bool QtInteraction::fontDialog(DialogRequest& request) {
   return true;
 }
 
+bool QtInteraction::printDialog(DialogRequest& request, Printer& printer) {
+  auto* system = dynamic_cast<QtPrinter*>(&printer);
+  if (system == nullptr) throw RuntimeError(kPrinterError, QStringLiteral("Printer error"));
+  if (request.Flags & cdlPDPrintSetup) {
+    QPageSetupDialog setup(&system->qprinter(), activeParent());
+    if (!request.DialogTitle.isEmpty()) setup.setWindowTitle(request.DialogTitle);
+    return setup.exec() == QDialog::Accepted;
+  }
+  QPrintDialog dialog(&system->qprinter(), activeParent());
+  if (!request.DialogTitle.isEmpty()) dialog.setWindowTitle(request.DialogTitle);
+  dialog.setOptions(printDialogOptions(request.Flags));
+  dialog.setPrintRange(initialPrintRange(request.Flags));
+  if (dialog.exec() != QDialog::Accepted) return false;
+  request.Flags = flagsWithRange(request.Flags, dialog.printRange());
+  return true;
+}
+
 QString QtInteraction::chooseFolder(const QString& title, const QString& startFolder) {
   return QFileDialog::getExistingDirectory(activeParent(), title, startFolder);
 }
@@ -180,5 +231,7 @@ void QtInteraction::showModal(QWidget& window) {
     guard->setWindowModality(Qt::NonModal);
   }
 }
+
+void QtInteraction::popupMenu(QMenu& menu, const QPoint& position) { menu.exec(position); }
 
 }  // namespace platform

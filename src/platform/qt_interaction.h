@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QAbstractPrintDialog>
+
 #include "platform/interaction.h"
 
 namespace platform {
@@ -13,11 +15,21 @@ class QtInteraction : public Interaction {
   bool openDialog(DialogRequest& request) override;
   bool saveDialog(DialogRequest& request) override;
   bool fontDialog(DialogRequest& request) override;
+  // `printer` must be the runtime's QtPrinter.
+  bool printDialog(DialogRequest& request, Printer& printer) override;
   QString chooseFolder(const QString& title, const QString& startFolder) override;
   void showModal(QWidget& window) override;
+  void popupMenu(QMenu& menu, const QPoint& position) override;
 };
 
 // "Text files|*.txt;*.text|All|*.*" as Qt's name filters ("Text files (*.txt *.text)", ...).
 QStringList nameFilters(const QString& filter);
+
+// What the print dialog offers for the common dialog's Flags.
+QAbstractPrintDialog::PrintDialogOptions printDialogOptions(long flags);
+// The range the print dialog starts with.
+QAbstractPrintDialog::PrintRange initialPrintRange(long flags);
+// Flags once the user has chosen `range`.
+long flagsWithRange(long flags, QAbstractPrintDialog::PrintRange range);
 
 }  // namespace platform

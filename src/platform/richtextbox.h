@@ -1,21 +1,79 @@
 #pragma once
 
 #include <QColor>
+#include <QPalette>
 #include <QString>
 #include <QTextEdit>
 
 namespace platform {
 
-// A rich-text box with the Windows text model: line breaks in Text are CR LF.
+// Options of RichTextBox::Find, added together.
+constexpr int rtfWholeWord = 2;
+constexpr int rtfMatchCase = 4;
+constexpr int rtfNoHighlight = 8;
+
+// File types of RichTextBox::LoadFile and SaveFile.
+constexpr int rtfRTF = 0;
+constexpr int rtfText = 1;
+
+// A rich-text box with the Windows text model: line breaks in Text and SelText are CR LF, and
+// every position (SelStart, SelLength, Find) counts a line break as two characters.
+//
+// The editor's own clipboard keys, undo, context menu and drag-and-drop are switched off: the
+// programs decide what Ctrl+X/C/V do (KeyDown) and show their own menus (MouseUp). Typing,
+// caret keys, selecting with keyboard and mouse, Backspace, Delete, Return and Tab work.
 class RichTextBox : public QTextEdit {
   Q_OBJECT
 
  public:
+  enum class Tri { False, True, Mixed };
+
   explicit RichTextBox(QWidget* parent = nullptr);
 
   QString Text() const;
-  // Takes CR LF, LF or a lone CR as a line break.
+  // Takes CR LF, LF or a lone CR as a line break. The text shows plain, in the box's font, with
+  // the formatting of the old text gone; the caret goes to the start.
   void setText(const QString& text);
+
+  QString TextRTF() const;
+  // Rich text replaces the whole content; text that is not rich text ("{\rtf...") is taken
+  // as plain text, as setText takes it.
+  void setTextRTF(const QString& rtf);
+
+  // Setting SelStart places the caret there with nothing selected. Out-of-range values clamp.
+  int SelStart() const;
+  void setSelStart(int start);
+  int SelLength() const;
+  void setSelLength(int length);
+  QString SelText() const;
+  // Replaces the selection (or inserts at the caret); the caret ends behind the new text.
+  void setSelText(const QString& text);
+  QString SelRTF() const;
+  // Replaces the selection with rich text; text that is not rich text goes in as setSelText.
+  void setSelRTF(const QString& rtf);
+
+  // Character formats of the selection: Mixed when the selection is partly so. Without a
+  // selection they are those of what is typed next, and setting them changes only that.
+  Tri SelBold() const;
+  void setSelBold(bool bold);
+  Tri SelItalic() const;
+  void setSelItalic(bool italic);
+  Tri SelUnderline() const;
+  void setSelUnderline(bool underline);
+  Tri SelStrikethru() const;
+  void setSelStrikethru(bool strike);
+  // Invalid when the selection holds more than one colour.
+  QColor SelColor() const;
+  void setSelColor(const QColor& color);
+  // The font of the selection, or of what is typed next when nothing is selected.
+  QString SelFontName() const;
+  void setSelFontName(const QString& family);
+  double SelFontSize() const;
+  void setSelFontSize(double points);
+  // Paragraph alignment of the paragraphs the selection touches: 0 left, 1 right, 2 centre;
+  // -1 when they differ. Other values are ignored when set.
+  int SelAlignment() const;
+  void setSelAlignment(int alignment);
 
   bool Locked() const { return isReadOnly(); }
   // A locked box cannot be edited but its text can still be selected and copied.
@@ -24,14 +82,76 @@ class RichTextBox : public QTextEdit {
   QColor BackColor() const;
   void setBackColor(const QColor& color);
 
-  // The font of the selection, or of what is typed next when nothing is selected.
-  QString SelFontName() const;
-  void setSelFontName(const QString& family);
-  double SelFontSize() const;
-  void setSelFontSize(double points);
+  // True (the default): the selection is not shown while the box does not have the focus.
+  bool HideSelection() const { return hideSelection_; }
+  void setHideSelection(bool hide);
+  // Hides the selection even while the box has the focus, until called with false; for
+  // programs that move the selection about while they edit the text themselves.
+  void setSelectionHidden(bool hidden);
+
+  // Searches `text` from the Windows position `start` to `end` (-1: the end of the text);
+  // `options` adds rtfWholeWord, rtfMatchCase, rtfNoHighlight; the search ignores case unless
+  // told otherwise. Selects what it found unless told not to. Returns its position or -1.
+  int Find(const QString& text, int start = 0, int end = -1, int options = 0);
+
+  // Loads a file as rich text (rtfRTF; a file that is not rich text is loaded as plain text)
+  // or as plain text (rtfText), decoded as UTF-8 when valid and as Windows-1252 otherwise.
+  // Throws RuntimeError naming the path when the file cannot be read; the box is then as it
+  // was.
+  void LoadFile(const QString& path, int type = rtfRTF);
+  // Writes the box as rich text or as plain text (UTF-8, CR LF), replacing the file
+  // atomically. Throws RuntimeError with the reason when the file cannot be written.
+  void SaveFile(const QString& path, int type = rtfRTF) const;
+
+ signals:
+  void Change();
+  void SelChange();
+  // A handler that sets the code to 0 swallows the key.
+  void KeyDown(int& KeyCode, int Shift);
+  void KeyUp(int& KeyCode, int Shift);
+  void KeyPress(int& KeyAscii);
+  void Click();
+  // Button 1 left, 2 right, 4 middle; Shift 1 Shift, 2 Ctrl, 4 Alt; x and y in twips from the
+  // box's top left corner.
+  void MouseUp(int Button, int Shift, double x, double y);
+  void GotFocus();
+  void LostFocus();
+
+ protected:
+  bool event(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  bool canInsertFromMimeData(const QMimeData* source) const override;
+  void insertFromMimeData(const QMimeData* source) override;
 
  private:
+  // Runs a change of the text or its format so that Change and SelChange are raised once,
+  // after the whole change.
+  template <class Edit>
+  void edit(Edit&& change);
+  void contentsChangedByEditor();
+  void cursorMovedByEditor();
+  void raiseSelChangeIfMoved();
+
+  void setSelection(int start, int length);
+  void replaceAllWithPlainText(const QString& windowsText);
+  void replaceAllWithRtfOrText(const QByteArray& bytes);
   void mergeSelectionFormat(const QTextCharFormat& format);
+  Tri selectionFlag(bool (*flag)(const QTextCharFormat&, const QFont&)) const;
+  QTextCursor paragraphsCursor() const;
+  void applySelectionColours();
+
+  bool hideSelection_ = true;
+  bool selectionHidden_ = false;
+  QPalette shownSelection_;
+  int editDepth_ = 0;
+  bool changePending_ = false;
+  int lastAnchor_ = 0;
+  int lastPosition_ = 0;
 };
 
 }  // namespace platform

@@ -2,7 +2,9 @@
 
 #include <memory>
 
+#include "platform/clipboard.h"
 #include "platform/interaction.h"
+#include "platform/printer.h"
 #include "platform/registry.h"
 #include "platform/services.h"
 #include "platform/usersettings.h"
@@ -12,12 +14,14 @@ namespace platform {
 // The machine as the programs see it. A program gets one at start; tests build one of doubles.
 class Runtime {
  public:
+  // Without a printer or clipboard, the system's serve.
   Runtime(std::unique_ptr<Interaction> interaction, std::unique_ptr<Screen> screen,
           std::unique_ptr<Clock> clock, std::unique_ptr<Random> random,
-          std::unique_ptr<Shell> shell);
+          std::unique_ptr<Shell> shell, std::unique_ptr<Printer> printer = nullptr,
+          std::unique_ptr<Clipboard> clipboard = nullptr);
   ~Runtime();
 
-  // Real dialogs, the primary screen, the system clock, the system shell.
+  // Real dialogs, the primary screen, the system clock, the system shell and printer.
   static std::unique_ptr<Runtime> desktop();
 
   Interaction& interaction() const { return *interaction_; }
@@ -25,6 +29,8 @@ class Runtime {
   Clock& clock() const { return *clock_; }
   Random& random() const { return *random_; }
   Shell& shell() const { return *shell_; }
+  Printer& printer() const { return *printer_; }
+  Clipboard& clipboard() const { return *clipboard_; }
   Registry& registry() const { return *registry_; }
   UserSettings& userSettings() const { return *userSettings_; }
 
@@ -34,6 +40,8 @@ class Runtime {
   std::unique_ptr<Clock> clock_;
   std::unique_ptr<Random> random_;
   std::unique_ptr<Shell> shell_;
+  std::unique_ptr<Printer> printer_;
+  std::unique_ptr<Clipboard> clipboard_;
   std::unique_ptr<Registry> registry_;
   std::unique_ptr<UserSettings> userSettings_;
 };

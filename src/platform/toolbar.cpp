@@ -52,8 +52,32 @@ bool ToolBar::buttonEnabled(int index) const {
   return action && action->isEnabled();
 }
 
+bool ToolBar::buttonEnabled(const QString& key) const {
+  const QAction* action = button(key);
+  return action && action->isEnabled();
+}
+
+void ToolBar::setButtonVisible(int index, bool visible) {
+  if (QAction* action = button(index)) action->setVisible(visible);
+}
+
+void ToolBar::setButtonVisible(const QString& key, bool visible) {
+  if (QAction* action = button(key)) action->setVisible(visible);
+}
+
+bool ToolBar::buttonVisible(int index) const {
+  const QAction* action = button(index);
+  return action && action->isVisible();
+}
+
+void ToolBar::setButtonPicture(const QString& key, const QIcon& picture) {
+  if (QAction* action = button(key)) action->setIcon(picture);
+}
+
 void ToolBar::click(const QString& key) {
-  if (QAction* action = button(key); action && action->isEnabled()) action->trigger();
+  if (QAction* action = button(key); action && action->isEnabled() && action->isVisible()) {
+    action->trigger();
+  }
 }
 
 }  // namespace platform

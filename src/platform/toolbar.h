@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAction>
+#include <QIcon>
 #include <QString>
 #include <QToolBar>
 #include <vector>
@@ -28,8 +29,15 @@ class ToolBar : public QToolBar {
   void setButtonEnabled(int index, bool enabled);
   void setButtonEnabled(const QString& key, bool enabled);
   bool buttonEnabled(int index) const;
+  bool buttonEnabled(const QString& key) const;
+  // A hidden button keeps its position: the buttons after it keep their indexes.
+  void setButtonVisible(int index, bool visible);
+  void setButtonVisible(const QString& key, bool visible);
+  bool buttonVisible(int index) const;
+  // The button's picture; its caption stays its accessible name.
+  void setButtonPicture(const QString& key, const QIcon& picture);
 
-  // Presses a button as a click would (nothing for a disabled button).
+  // Presses a button as a click would (nothing for a disabled or hidden button).
   void click(const QString& key);
 
  signals:

@@ -60,7 +60,6 @@ TEST(DataRoot, ComesFromTheEnvironmentInOrder) {
 TEST(Folders, HangFromTheRootAndAreCreated) {
   const std::pair<QString (*)(), QString> folders[] = {
       {suiteFilesFolder, "Scribary Files"},
-      {examplesFolder, "Examples"},
       {tempFolder, "temp"},
       {passwordFolder, "Windows"},
       {readingAidFolder, "Voxlet"},
@@ -75,6 +74,111 @@ TEST(Folders, HangFromTheRootAndAreCreated) {
 
 TEST(Folders, ProgramFolderIsTheExecutablesFolder) {
   EXPECT_EQ(programFolder(), QFileInfo(QCoreApplication::applicationFilePath()).absolutePath());
+}
+
+TEST(ProgramData, ComesFromTheEnvironmentElseBesideTheProgramFolder) {
+  const QString installed = QDir::cleanPath(programFolder() + "/../../share/scribary");
+  const std::pair<std::optional<QByteArray>, QString> cases[] = {
+      {"/opt/data/", "/opt/data"},
+      {"/opt/data/../other", "/opt/other"},
+      {"", installed},
+      {std::nullopt, installed},
+  };
+  for (const auto& [variable, expected] : cases) {
+    const EnvironmentOverride data("SCRIBARY_PROGRAM_DATA", variable);
+    EXPECT_EQ(programDataFolder(), expected) << expected.toStdString();
+    EXPECT_EQ(examplesFolder(), expected + "/Examples");
+  }
+}
+
+TEST(ProgramData, ExamplesAreReadInPlaceAndNeverCreated) {
+  EXPECT_EQ(examplesFolder(), programDataFolder() + "/Examples");
+  EXPECT_FALSE(QFileInfo::exists(examplesFolder()));
+  EXPECT_FALSE(QFileInfo::exists(testRoot() + "/Examples"));
+}
+
+TEST(DisplayPath, WritesTheHomeFolderAsTilde) {
+  const std::pair<QString, QString> cases[] = {
+      {"/home/ana/.local/share/scribary/Scribary Files", "~/.local/share/scribary/Scribary Files"},
+      {"/home/ana", "~"},
+      {"/home/ana/", "~"},
+      {"/home/ana/a/../b", "~/b"},
+      {"/home/anabel/notes", "/home/anabel/notes"},  // only the whole folder name counts
+      {"/srv/school/Scribary Files", "/srv/school/Scribary Files"},
+  };
+  const EnvironmentOverride home("HOME", QByteArray("/home/ana/"));
+  for (const auto& [path, expected] : cases) {
+    EXPECT_EQ(forDisplay(path), expected) << path.toStdString();
+  }
+  const EnvironmentOverride rootHome("HOME", QByteArray("/"));
+  EXPECT_EQ(forDisplay("/srv/x"), "/srv/x");
+}
+
+TEST(DisplayPath, NamesTheSuiteFilesFolder) {
+  const EnvironmentOverride home("HOME", testRoot().toLocal8Bit());
+  const EnvironmentOverride root("SCRIBARY_ROOT", std::nullopt);
+  const EnvironmentOverride dataHome("XDG_DATA_HOME", std::nullopt);
+  EXPECT_EQ(suiteFilesFolderForDisplay(), "~/.local/share/scribary/Scribary Files");
+}
+
+// The suite files folder takes in what the installed data holds and keeps what students wrote.
+class SuiteFilesSeeding : public ::testing::Test {
+ protected:
+  static void write(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+  }
+  static QByteArray read(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+  }
+  void SetUp() override {
+    installed = programDataFolder() + "/Scribary Files";
+    suite = testRoot() + "/Scribary Files";
+    write(installed + "/QL Sample Assignments/5th Sample.ql", "five");
+    write(installed + "/QL Sample Assignments/8th Sample.ql", "eight");
+    write(installed + "/Read First.txt", "hello");
+  }
+  QString installed, suite;
+};
+
+TEST_F(SuiteFilesSeeding, CopiesEverythingOnFirstUse) {
+  EXPECT_EQ(suiteFilesFolder(), suite);
+  EXPECT_EQ(read(suite + "/QL Sample Assignments/5th Sample.ql"), "five");
+  EXPECT_EQ(read(suite + "/QL Sample Assignments/8th Sample.ql"), "eight");
+  EXPECT_EQ(read(suite + "/Read First.txt"), "hello");
+  EXPECT_EQ(sampleAssignmentsFolder(), suite + "/QL Sample Assignments");
+  // Nothing half-done is left behind.
+  EXPECT_EQ(QDir(suite).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            QStringList({"QL Sample Assignments", "Read First.txt"}));
+}
+
+TEST_F(SuiteFilesSeeding, NeverReplacesWhatIsThere) {
+  write(suite + "/Read First.txt", "my own notes");
+  write(suite + "/QL Sample Assignments/5th Sample.ql", "my essay");
+  suiteFilesFolder();
+  EXPECT_EQ(read(suite + "/Read First.txt"), "my own notes");
+  EXPECT_EQ(read(suite + "/QL Sample Assignments/5th Sample.ql"), "my essay");
+  // A samples folder the student keeps is theirs: a sample they removed stays removed.
+  EXPECT_FALSE(QFileInfo::exists(suite + "/QL Sample Assignments/8th Sample.ql"));
+}
+
+TEST_F(SuiteFilesSeeding, PutsBackAMissingSamplesFolderAndMakesCopiesWritable) {
+  QFile::setPermissions(installed + "/QL Sample Assignments/5th Sample.ql", QFileDevice::ReadOwner);
+  suiteFilesFolder();
+  ASSERT_TRUE(QDir(suite + "/QL Sample Assignments").removeRecursively());
+  suiteFilesFolder();
+  const QString copy = suite + "/QL Sample Assignments/5th Sample.ql";
+  EXPECT_EQ(read(copy), "five");
+  EXPECT_TRUE(QFile::permissions(copy) & QFileDevice::WriteOwner);
+}
+
+TEST_F(SuiteFilesSeeding, WithoutInstalledDataTheFolderIsJustEmpty) {
+  const EnvironmentOverride data("SCRIBARY_PROGRAM_DATA", QByteArray("/nonexistent/scribary"));
+  EXPECT_EQ(suiteFilesFolder(), suite);
+  EXPECT_TRUE(QDir(suite).isEmpty());
 }
 
 class Resolve : public ::testing::Test {

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <vector>
 
+#include "platform/clipboard.h"
 #include "platform/services.h"
 
 namespace testing_support {
@@ -43,6 +44,27 @@ class RecordingShell : public platform::Shell {
   bool startSuiteProgram(const QString& name) override;
   bool startProgram(const QString& path, const QStringList& arguments) override;
   bool openDocument(const QString& path) override;
+};
+
+// A clipboard of this process alone, so tests neither see nor disturb the desktop's.
+class MemoryClipboard : public platform::Clipboard {
+ public:
+  QString text;
+  QString richText;
+  void Clear() override {
+    text.clear();
+    richText.clear();
+  }
+  void SetText(const QString& value) override {
+    text = value;
+    richText.clear();
+  }
+  QString GetText() const override { return text; }
+  void SetRichText(const QString& rtf, const QString& plainText) override {
+    richText = rtf;
+    text = plainText;
+  }
+  QString GetRichText() const override { return richText; }
 };
 
 }  // namespace testing_support

@@ -11,14 +11,20 @@ RuntimeTest::RuntimeTest() {
   auto fixedClock = std::make_unique<FixedClock>();
   auto scriptedRandom = std::make_unique<ScriptedRandom>();
   auto recordingShell = std::make_unique<RecordingShell>();
+  auto recordingPrinter = std::make_unique<RecordingPrinter>();
+  auto memoryClipboard = std::make_unique<MemoryClipboard>();
+  clipboard = memoryClipboard.get();
   interaction = scripted.get();
   screen = fixedScreen.get();
   clock = fixedClock.get();
   random = scriptedRandom.get();
   shell = recordingShell.get();
+  printer = recordingPrinter.get();
   runtime = std::make_unique<platform::Runtime>(std::move(scripted), std::move(fixedScreen),
                                                 std::move(fixedClock), std::move(scriptedRandom),
-                                                std::move(recordingShell));
+                                                std::move(recordingShell),
+                                                std::move(recordingPrinter),
+                                                std::move(memoryClipboard));
 }
 
 void RuntimeTest::TearDown() {

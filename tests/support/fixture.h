@@ -8,6 +8,8 @@
 
 #include "platform/runtime.h"
 #include "support/doubles.h"
+#include "support/qt_printing.h"
+#include "support/recording_printer.h"
 #include "support/scripted_interaction.h"
 
 namespace testing_support {
@@ -16,7 +18,7 @@ namespace testing_support {
 QString testRoot();
 
 // A runtime of doubles. Tests reach the doubles to script answers, size the screen, set the
-// clock and see what was started.
+// clock, see what was started and look at the printed pages.
 class RuntimeTest : public ::testing::Test {
  protected:
   RuntimeTest();
@@ -33,6 +35,8 @@ class RuntimeTest : public ::testing::Test {
   FixedClock* clock;
   ScriptedRandom* random;
   RecordingShell* shell;
+  RecordingPrinter* printer;
+  MemoryClipboard* clipboard;
   std::unique_ptr<platform::Runtime> runtime;
 };
 

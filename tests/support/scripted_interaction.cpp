@@ -1,6 +1,7 @@
 #include "support/scripted_interaction.h"
 
 #include <QFileInfo>
+#include <QMenu>
 #include <QWidget>
 #include <cstdio>
 #include <cstdlib>
@@ -17,6 +18,8 @@ const char* kindName(PromptKind kind) {
     case PromptKind::FontDialog: return "font dialog";
     case PromptKind::Folder: return "folder chooser";
     case PromptKind::Modal: return "modal window";
+    case PromptKind::PopupMenu: return "pop-up menu";
+    case PromptKind::PrintDialog: return "print dialog";
   }
   return "prompt";
 }
@@ -62,6 +65,17 @@ ScriptedInteraction& ScriptedInteraction::cancelFont() {
   return *this;
 }
 
+ScriptedInteraction& ScriptedInteraction::answerPrint(
+    const std::function<void(platform::DialogRequest&)>& choose) {
+  answers_.push_back({PromptKind::PrintDialog, true, 0, {}, 0, choose, {}});
+  return *this;
+}
+
+ScriptedInteraction& ScriptedInteraction::cancelPrint() {
+  answers_.push_back({PromptKind::PrintDialog, false, 0, {}, 0, {}, {}});
+  return *this;
+}
+
 ScriptedInteraction& ScriptedInteraction::answerFolder(const QString& folder) {
   answers_.push_back({PromptKind::Folder, true, 0, folder, 0, {}, {}});
   return *this;
@@ -70,6 +84,27 @@ ScriptedInteraction& ScriptedInteraction::answerFolder(const QString& folder) {
 ScriptedInteraction& ScriptedInteraction::answerModal(const std::function<void(QWidget&)>& act) {
   answers_.push_back({PromptKind::Modal, true, 0, {}, 0, {}, act});
   return *this;
+}
+
+ScriptedInteraction& ScriptedInteraction::answerPopup(const QString& itemText) {
+  Answer answer;
+  answer.kind = PromptKind::PopupMenu;
+  answer.text = itemText;
+  answers_.push_back(answer);
+  return *this;
+}
+
+void ScriptedInteraction::popupMenu(QMenu& menu, const QPoint&) {
+  prompts_.push_back({PromptKind::PopupMenu, menu.title(), {}, 0, {}});
+  Answer answer;
+  if (!take(PromptKind::PopupMenu, answer) || answer.text.isEmpty()) return;
+  for (QAction* action : menu.actions()) {
+    if (action->text() == answer.text && action->isEnabled()) {
+      action->trigger();
+      return;
+    }
+  }
+  ADD_FAILURE() << "The pop-up menu has no enabled item " << answer.text.toStdString();
 }
 
 std::vector<Prompt> ScriptedInteraction::prompts(PromptKind kind) const {
@@ -152,7 +187,15 @@ bool ScriptedInteraction::fontDialog(platform::DialogRequest& request) {
   prompts_.push_back({PromptKind::FontDialog, request.DialogTitle, {}, 0, request});
   Answer answer;
   if (!take(PromptKind::FontDialog, answer) || !answer.accept) return false;
-  if (answer.chooseFont) answer.chooseFont(request);
+  if (answer.choose) answer.choose(request);
+  return true;
+}
+
+bool ScriptedInteraction::printDialog(platform::DialogRequest& request, platform::Printer&) {
+  prompts_.push_back({PromptKind::PrintDialog, request.DialogTitle, {}, 0, request});
+  Answer answer;
+  if (!take(PromptKind::PrintDialog, answer) || !answer.accept) return false;
+  if (answer.choose) answer.choose(request);
   return true;
 }
 

@@ -10,7 +10,9 @@
 
 namespace testing_support {
 
-enum class PromptKind { MessageBox, InputBox, OpenDialog, SaveDialog, FontDialog, Folder, Modal };
+enum class PromptKind {
+  MessageBox, InputBox, OpenDialog, SaveDialog, FontDialog, Folder, Modal, PrintDialog, PopupMenu
+};
 
 const char* kindName(PromptKind kind);
 
@@ -37,9 +39,16 @@ class ScriptedInteraction : public platform::Interaction {
   ScriptedInteraction& cancelSave();
   ScriptedInteraction& answerFont(const std::function<void(platform::DialogRequest&)>& choose);
   ScriptedInteraction& cancelFont();
+  // A print dialog accepted; `choose` may change the request as the user would (the range in
+  // Flags). The printer is left as it is.
+  ScriptedInteraction& answerPrint(
+      const std::function<void(platform::DialogRequest&)>& choose = {});
+  ScriptedInteraction& cancelPrint();
   ScriptedInteraction& answerFolder(const QString& folder);
   // A modal window: `act` runs while it is "shown" (it may fill it in and press its buttons).
   ScriptedInteraction& answerModal(const std::function<void(QWidget&)>& act = {});
+  // A pop-up menu: chooses the item with this text, or nothing when it is empty.
+  ScriptedInteraction& answerPopup(const QString& itemText = QString());
 
   const std::vector<Prompt>& prompts() const { return prompts_; }
   // Prompts of one kind, in order.
@@ -53,8 +62,11 @@ class ScriptedInteraction : public platform::Interaction {
   bool openDialog(platform::DialogRequest& request) override;
   bool saveDialog(platform::DialogRequest& request) override;
   bool fontDialog(platform::DialogRequest& request) override;
+  bool printDialog(platform::DialogRequest& request, platform::Printer& printer) override;
   QString chooseFolder(const QString& title, const QString& startFolder) override;
   void showModal(QWidget& window) override;
+  // Records the menu (title: the menu's title); the scripted answer names the item to choose.
+  void popupMenu(QMenu& menu, const QPoint& position) override;
 
  private:
   struct Answer {
@@ -63,7 +75,7 @@ class ScriptedInteraction : public platform::Interaction {
     int result = 0;
     QString text;
     int filterIndex = 0;
-    std::function<void(platform::DialogRequest&)> chooseFont;
+    std::function<void(platform::DialogRequest&)> choose;  // a font or print dialog's choice
     std::function<void(QWidget&)> act;
   };
   bool take(PromptKind kind, Answer& answer);

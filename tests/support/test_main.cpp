@@ -11,21 +11,26 @@ namespace {
 
 QString currentRoot;
 
-// Gives every test a fresh, empty data root, removed when the test ends.
+// Gives every test a fresh, empty data root and a fresh, empty program data folder (no installed
+// examples or samples unless the test puts them there), removed when the test ends.
 class FreshRoot : public ::testing::EmptyTestEventListener {
  public:
   void OnTestStart(const ::testing::TestInfo&) override {
     dir_ = std::make_unique<QTemporaryDir>();
+    programData_ = std::make_unique<QTemporaryDir>();
     currentRoot = dir_->path();
     qputenv("SCRIBARY_ROOT", currentRoot.toLocal8Bit());
+    qputenv("SCRIBARY_PROGRAM_DATA", programData_->path().toLocal8Bit());
   }
   void OnTestEnd(const ::testing::TestInfo&) override {
     dir_.reset();
+    programData_.reset();
     currentRoot.clear();
   }
 
  private:
   std::unique_ptr<QTemporaryDir> dir_;
+  std::unique_ptr<QTemporaryDir> programData_;
 };
 
 }  // namespace

@@ -1,0 +1,148 @@
+// PrintRTB of a 100-page document to PDF against QTextDocument::print of the same document.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <cstdio>
+#include <map>
+#include <string>
+
+#include "platform/qt_printer.h"
+#include "platform/richtextbox.h"
+#include "shared/print_rtb.h"
+
+namespace {
+
+constexpr int kParagraphs = 970;  // about a hundred pages
+constexpr double kTwoCentimetres = 1440 / 2.54 * 2;
+
+// An essay with the formatting pupils use: headings, bold, italic, coloured and serif runs.
+void fill(QTextDocument& document) {
+  QTextCursor cursor(&document);
+  QTextCharFormat plain;
+  plain.setFontFamilies({QStringLiteral("DejaVu Sans")});
+  plain.setFontPointSize(12);
+  QTextCharFormat bold = plain;
+  bold.setFontWeight(QFont::Bold);
+  QTextCharFormat red = plain;
+  red.setForeground(Qt::red);
+  QTextCharFormat serif = plain;
+  serif.setFontFamilies({QStringLiteral("DejaVu Serif")});
+  serif.setFontItalic(true);
+  QTextBlockFormat left;
+  QTextBlockFormat centred;
+  centred.setAlignment(Qt::AlignHCenter);
+  for (int i = 0; i < kParagraphs; ++i) {
+    if (i > 0) cursor.insertBlock();
+    if (i % 8 == 0) {
+      cursor.setBlockFormat(centred);
+      cursor.insertText(QStringLiteral("Paragraph heading %1").arg(i / 8 + 1), bold);
+      cursor.insertBlock();
+    }
+    cursor.setBlockFormat(left);
+    cursor.insertText(QStringLiteral("The students wrote an essay about their town, its "), plain);
+    cursor.insertText(QStringLiteral("museums and parks"), bold);
+    cursor.insertText(QStringLiteral(", which they visited in spring; "), plain);
+    cursor.insertText(QStringLiteral("red words stand out"), red);
+    cursor.insertText(QStringLiteral(" and "), plain);
+    cursor.insertText(QStringLiteral("serif italics follow"), serif);
+    cursor.insertText(QStringLiteral(", then a longer plain passage keeps going for a while so "
+                                     "that ordinary text dominates, as it does in real essays "
+                                     "written in class by a whole group of pupils."),
+                      plain);
+  }
+}
+
+// The essay both benchmarks print; made in main, once the application exists.
+platform::RichTextBox* essay = nullptr;
+
+platform::RichTextBox& box() { return *essay; }
+
+QString outputPath(const char* name) {
+  static QTemporaryDir dir;
+  return dir.filePath(QString::fromLatin1(name));
+}
+
+int pdfPages(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return 0;
+  static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?!s)"));
+  return static_cast<int>(QString::fromLatin1(file.readAll()).count(page));
+}
+
+// The same text area as QTextDocument::print's: two centimetres inside the printable area.
+void BM_PrintRTB(benchmark::State& state) {
+  const QString path = outputPath("print_rtb.pdf");
+  for (auto _ : state) {
+    platform::QtPrinter printer(path);
+    const double right = printer.Width() - printer.PhysicalOffsetX() - printer.ScaleWidth();
+    const double bottom = printer.Height() - printer.PhysicalOffsetY() - printer.ScaleHeight();
+    shared::PrintRTB(box(), qRound(printer.PhysicalOffsetX() + kTwoCentimetres),
+                     printer.PhysicalOffsetY() + kTwoCentimetres, right + kTwoCentimetres,
+                     bottom + kTwoCentimetres, printer);
+  }
+  state.counters["pages"] = pdfPages(path);
+}
+BENCHMARK(BM_PrintRTB)->Unit(benchmark::kMillisecond);
+
+void printWithQt(const QString& path) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(path);
+  box().document()->print(&printer);
+}
+
+void BM_QTextDocumentPrint(benchmark::State& state) {
+  const QString path = outputPath("qtextdocument_print.pdf");
+  for (auto _ : state) printWithQt(path);
+  state.counters["pages"] = pdfPages(path);
+}
+BENCHMARK(BM_QTextDocumentPrint)->Unit(benchmark::kMillisecond);
+
+// Remembers each benchmark's time so that the ratio can be printed after the table.
+class RatioReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& run : runs) {
+      if (run.run_type == Run::RT_Iteration && !run.error_occurred) {
+        times_[run.benchmark_name()] = run.GetAdjustedRealTime();
+      }
+    }
+    ConsoleReporter::ReportRuns(runs);
+  }
+
+  void printRatio() const {
+    const auto ours = times_.find("BM_PrintRTB");
+    const auto qt = times_.find("BM_QTextDocumentPrint");
+    if (ours == times_.end() || qt == times_.end() || qt->second <= 0) return;
+    std::printf("PrintRTB / QTextDocument::print = %.2f (must be <= 1.20)\n",
+                ours->second / qt->second);
+  }
+
+ private:
+  std::map<std::string, double> times_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  platform::RichTextBox essayBox;
+  fill(*essayBox.document());
+  essay = &essayBox;
+  // Fonts load on first use; neither side should pay for that.
+  printWithQt(outputPath("warm_up.pdf"));
+  RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  reporter.printRatio();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,167 @@
+// Save As and Print of the workspace.
+#include <QFile>
+#include <QFileInfo>
+
+#include "essay/assignment_file.h"
+#include "essay/frmMain.h"
+#include "essay/workspace_texts.h"
+#include "platform/errors.h"
+#include "platform/textfile.h"
+#include "shared/print_rtb.h"
+#include "shared/small_routines.h"
+
+namespace essay {
+namespace {
+
+const QString kTextFilter = QStringLiteral("Text Files (*.txt)|*.txt|Rich Text Files (*.rtf)|*.rtf");
+constexpr int kTextFilterIndex = 1;
+
+bool isReadOnly(const QString& path) {
+  return !(QFile::permissions(path) & QFileDevice::WriteOwner);
+}
+
+// The paragraph texts and outline lines an assignment file can keep; nothing when one holds a
+// character that would shift the fields after it.
+QChar firstUnstorable(const EssayStore& store, const QStringList& values) {
+  const QChar backtick = QLatin1Char('`');
+  for (const QString& value : values) {
+    if (value.contains(backtick)) return backtick;
+  }
+  const QChar at = QLatin1Char('@');
+  for (const QString* line : {&store.MainIdea1Line, &store.MainIdea2Line, &store.MainIdea3Line}) {
+    if (line->contains(at)) return at;
+  }
+  for (const auto* details : {&store.MainIdea1Details, &store.MainIdea2Details, &store.MainIdea3Details}) {
+    for (const QString& detail : *details) {
+      if (detail.contains(at)) return at;
+    }
+  }
+  return {};
+}
+
+}  // namespace
+
+void frmMain::mnuFileSaveAs_Click() {
+  RecordStep();
+  if (PreviousStep == kIntroduction || PreviousStep == kMainIdea1 || PreviousStep == kMainIdea2 ||
+      PreviousStep == kMainIdea3 || PreviousStep == kConclusion) {
+    storeParagraph(PreviousStep, RichTextBox2->Text());
+  }
+  if (store_.IntroParagraph.isEmpty() && store_.MainIdea1Paragraph.isEmpty() &&
+      store_.MainIdea2Paragraph.isEmpty() && store_.MainIdea3Paragraph.isEmpty() &&
+      store_.ConclusionParagraph.isEmpty()) {
+    quillora_.MsgBox(texts::kBlankDocument, platform::vbCritical, QStringLiteral("Quillora"));
+    return;
+  }
+  if (FinishCount > 0) {
+    saveFinishedEssay();
+  } else {
+    saveAssignmentFile();
+  }
+}
+
+void frmMain::saveFinishedEssay() {
+  dlgCommonDialog.FileName.clear();
+  dlgCommonDialog.DialogTitle = QStringLiteral("Save As...");
+  dlgCommonDialog.CancelError = true;
+  dlgCommonDialog.Flags = platform::cdlOFNOverwritePrompt;
+  dlgCommonDialog.Filter = kTextFilter;
+  try {
+    dlgCommonDialog.ShowSave();
+  } catch (const platform::RuntimeError&) {
+    return;
+  }
+  QString path = dlgCommonDialog.FileName;
+  QString suffix = QFileInfo(path).suffix().toLower();
+  if (suffix != QLatin1String("txt") && suffix != QLatin1String("rtf")) {
+    suffix = dlgCommonDialog.FilterIndex == kTextFilterIndex ? QStringLiteral("txt")
+                                                             : QStringLiteral("rtf");
+    path += QLatin1Char('.') + suffix;
+  }
+  const QString content = finishedEssayText(suffix == QLatin1String("rtf")) + QStringLiteral("\r\n");
+  const QString failure = platform::textfile::writeBytesAtomic(path, content.toUtf8());
+  if (!failure.isEmpty()) {
+    quillora_.MsgBox(texts::cannotSave(failure), platform::vbExclamation);
+    return;
+  }
+  OpensSinceSave = 0;
+}
+
+// The finished essay as the student left it: the box while it shows the essay, else the kept copy.
+QString frmMain::finishedEssayText(bool richText) {
+  const bool onScreen = store_.CurrentStep == kFinished || FinishedRTF.isEmpty();
+  if (onScreen) return richText ? RichTextBox2->TextRTF() : RichTextBox2->Text();
+  if (richText) return FinishedRTF;
+  RichTextBox5->setTextRTF(FinishedRTF);
+  return RichTextBox5->Text();
+}
+
+void frmMain::saveAssignmentFile() {
+  Assignment assignment;
+  assignment.studentName = store_.StudentName;
+  assignment.themeLine = store_.ThemeLine;
+  assignment.introLine = store_.IntroLine;
+  assignment.mainIdeaBlocks = {MainIdea1Outline, MainIdea2Outline, MainIdea3Outline};
+  assignment.conclusionLine = store_.ConclusionLine;
+  assignment.paragraphs = {store_.IntroParagraph, store_.MainIdea1Paragraph,
+                           store_.MainIdea2Paragraph, store_.MainIdea3Paragraph,
+                           store_.ConclusionParagraph};
+  const QChar unstorable = firstUnstorable(
+      store_, {assignment.studentName, assignment.themeLine, assignment.introLine,
+               MainIdea1Outline, MainIdea2Outline, MainIdea3Outline, assignment.conclusionLine,
+               assignment.paragraphs[0], assignment.paragraphs[1], assignment.paragraphs[2],
+               assignment.paragraphs[3], assignment.paragraphs[4]});
+  if (!unstorable.isNull()) {
+    quillora_.MsgBox(texts::unstorableCharacter(unstorable), platform::vbExclamation);
+    return;
+  }
+
+  dlgCommonDialog.FileName.clear();
+  dlgCommonDialog.DialogTitle = QStringLiteral("Save As...");
+  dlgCommonDialog.CancelError = true;
+  dlgCommonDialog.Flags = platform::cdlOFNHideReadOnly;
+  dlgCommonDialog.Filter = QStringLiteral("Quillora File (*.ql)|*.ql");
+  try {
+    dlgCommonDialog.ShowSave();
+  } catch (const platform::RuntimeError&) {
+    return;
+  }
+  const QString path = dlgCommonDialog.FileName;
+  if (shared::FileExists(path) && isReadOnly(path)) {
+    quillora_.MsgBox(texts::kReadOnlyTarget, platform::vbCritical);
+    return;
+  }
+  if (shared::FileExists(path) && !confirmReplace(path)) return;
+  const QString failure = writeAssignmentFile(path, assignment);
+  if (!failure.isEmpty()) {
+    quillora_.MsgBox(texts::cannotSave(failure), platform::vbExclamation);
+    return;
+  }
+  store_.CurrentFile = path;
+  showAssignmentCaption(3);
+  OpensSinceSave = 0;
+}
+
+bool frmMain::confirmReplace(const QString& path) {
+  return quillora_.MsgBox(texts::alreadyExists(path), platform::vbYesNo | platform::vbQuestion,
+                          QStringLiteral("Quillora")) == platform::vbYes;
+}
+
+void frmMain::mnuFilePrint_Click() {
+  dlgCommonDialog.DialogTitle = QStringLiteral("Print...");
+  dlgCommonDialog.CancelError = true;
+  // The whole essay always prints, so the dialog does not offer a selection.
+  dlgCommonDialog.Flags = 0x100108 | platform::cdlPDNoSelection;
+  try {
+    dlgCommonDialog.ShowPrinter();
+  } catch (const platform::RuntimeError&) {
+    return;
+  }
+  try {
+    shared::PrintRTB(*RichTextBox2, 2880, 720, 2880, 720, quillora_.runtime().printer());
+  } catch (const std::exception&) {
+    quillora_.MsgBox(texts::kPrintFailed, platform::vbExclamation);
+  }
+}
+
+}  // namespace essay

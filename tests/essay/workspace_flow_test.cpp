@@ -1,0 +1,457 @@
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "essay/assignment_file.h"
+#include "essay/frmMain.h"
+#include "essay/quillora.h"
+#include "platform/vb.h"
+#include "shared/reg_settings.h"
+#include "support/fixture.h"
+
+namespace {
+
+using essay::frmMain;
+using testing_support::PromptKind;
+
+const QByteArray kGardenFile =
+    "`Ana Lima`Theme/Main Question-   Why keep a garden?\r\n`Introduction-   Gardens teach "
+    "patience\r\n`Main Idea #1-   Food\r\n@Tomatoes\r\n@Beans\r\n@\r\n@\r\n`Main Idea #2-   \r\n@\r\n"
+    "@\r\n@\r\n@\r\n`Main Idea #3-   Birds\r\n@Songs\r\n@\r\n@\r\n@\r\n`Conclusion-   Grow something`"
+    "Old intro.`Old first.``Old third.`Old end.`\r\n";
+
+const QByteArray kOutlineOnlyFile =
+    "Theme/Main Question-   Pets\r\n`Introduction-   Pets help us\r\n`Main Idea #1-   Dogs\r\n@Walks"
+    "\r\n@\r\n@\r\n@\r\n`Main Idea #2-   Cats\r\n@Naps\r\n@\r\n@\r\n@\r\n`Main Idea #3-   \r\n@\r\n@\r\n@"
+    "\r\n@\r\n`Conclusion-   Love them";
+
+class WorkspaceFlowTest : public testing_support::RuntimeTest {
+ protected:
+  WorkspaceFlowTest() { quillora.store.IsWinNT = true; }
+
+  frmMain& w() {
+    frmMain& window = quillora.forms().get<frmMain>();
+    if (!window.isVisible()) window.Show();
+    return window;
+  }
+
+  // Opens the file through the Open button, giving each name asked for in turn.
+  QString open(const QByteArray& bytes, const QString& name = "garden.ql",
+               const QStringList& studentNames = {}) {
+    const QString path = writeFile(name, bytes);
+    interaction->answerOpen(path);
+    for (const QString& student : studentNames) interaction->answerInput(student);
+    w().tbToolBar->click("Open");
+    return path;
+  }
+
+  // Replaces the paragraph box's text by typing, as a student would.
+  void retype(platform::RichTextBox* box, const QString& text) {
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Delete);
+    QTest::keyClicks(box, text);
+  }
+
+  QString path(const QString& name) { return testing_support::testRoot() + "/" + name; }
+
+  essay::Quillora quillora{*runtime};
+};
+
+TEST_F(WorkspaceFlowTest, OpeningAFullFileFillsTheWindowAtTheIntroduction) {
+  const QString file = open(kGardenFile);
+
+  EXPECT_TRUE(interaction->prompts(PromptKind::InputBox).empty());
+  EXPECT_EQ("Quillora   garden" + QString(19, ' ') + "Ana Lima", w().Caption());
+  EXPECT_EQ(essay::kIntroduction, quillora.store.CurrentStep);
+  EXPECT_EQ("Old intro.", w().RichTextBox2->Text());
+  EXPECT_EQ("Introduction-   Gardens teach patience\r\n", w().RichTextBox1->Text());
+  EXPECT_EQ("Theme/Main Question-   Why keep a garden?\r\n", w().RichTextBox4->Text());
+  EXPECT_FALSE(w().RichTextBox2->Locked());
+  EXPECT_TRUE(w().Command4->isEnabled());
+  EXPECT_FALSE(w().Command5->isEnabled());  // main idea 2 has no text
+  EXPECT_TRUE(w().Command6->isEnabled());
+  EXPECT_TRUE(w().tbToolBar->buttonEnabled(essay::kToolSave));
+  EXPECT_TRUE(w().mnuEdit->isEnabled());
+  EXPECT_EQ(file, shared::GetRegSetting(runtime->registry(), "Quillora", "Setting", "OpenPath", ""));
+
+  const auto dialogs = interaction->prompts(PromptKind::OpenDialog);
+  ASSERT_EQ(1u, dialogs.size());
+  EXPECT_EQ("Open", dialogs[0].request.DialogTitle);
+  EXPECT_EQ("Quillora Files(*.ql)|*.ql", dialogs[0].request.Filter);
+}
+
+TEST_F(WorkspaceFlowTest, AFileWithoutANameAsksForOneUntilGiven) {
+  QByteArray nameless = kGardenFile;
+  nameless.replace("`Ana Lima`", "``");
+  open(nameless, "garden.ql", {"", "Zoe Park"});
+  EXPECT_EQ("Zoe Park", quillora.store.StudentName);
+  const auto asked = interaction->prompts(PromptKind::InputBox);
+  ASSERT_EQ(2u, asked.size());
+  EXPECT_EQ("Please enter your full name.", asked[0].text);
+  EXPECT_EQ("Student Name", asked[0].title);
+}
+
+TEST_F(WorkspaceFlowTest, AnOutlineOnlyFileAsksTheNameAndHasNoParagraphs) {
+  open(kOutlineOnlyFile, "pets.ql", {"Kim"});
+  EXPECT_EQ("Kim", quillora.store.StudentName);
+  EXPECT_EQ("Conclusion-   Love them", quillora.store.ConclusionLine);
+  EXPECT_EQ("", quillora.store.IntroParagraph);
+  EXPECT_TRUE(w().Command5->isEnabled());
+  EXPECT_FALSE(w().Command6->isEnabled());
+  EXPECT_EQ("Quillora   pets" + QString(19, ' ') + "Kim", w().Caption());
+}
+
+TEST_F(WorkspaceFlowTest, EachParagraphIsKeptUnderItsStep) {
+  open(kGardenFile);
+  retype(w().RichTextBox2, "My intro.");
+  w().Command4->click();
+  EXPECT_EQ("Old first.", w().RichTextBox2->Text());
+  EXPECT_EQ("Tomatoes\r\n", w().RichTextBox6->Text());
+  retype(w().RichTextBox2, "Food first.");
+  w().Command6->click();
+  retype(w().RichTextBox2, "Birds third.");
+  w().Command8->click();
+  EXPECT_EQ("", w().RichTextBox6->Text());
+  retype(w().RichTextBox2, "The end.");
+  w().Command10->click();  // leaving a paragraph step for the outline stores it too
+
+  EXPECT_EQ("My intro.", quillora.store.IntroParagraph);
+  EXPECT_EQ("Food first.", quillora.store.MainIdea1Paragraph);
+  EXPECT_EQ("Birds third.", quillora.store.MainIdea3Paragraph);
+  EXPECT_EQ("The end.", quillora.store.ConclusionParagraph);
+
+  w().Command3->click();
+  EXPECT_EQ("My intro.", w().RichTextBox2->Text());
+}
+
+TEST_F(WorkspaceFlowTest, WhatIsTypedIntoThePreviewIsNotKept) {
+  open(kGardenFile);
+  w().Command4->click();
+  retype(w().RichTextBox2, "Kept.");
+  w().Command11->click();
+  EXPECT_EQ("     Old intro.\r\n     Kept.\r\n     \r\n     Old third.\r\n     Old end.",
+            w().RichTextBox2->Text());
+  EXPECT_EQ("", w().RichTextBox1->Text());
+  QTest::keyClicks(w().RichTextBox2, "lost");
+  w().Command4->click();
+  EXPECT_EQ("Kept.", w().RichTextBox2->Text());
+}
+
+TEST_F(WorkspaceFlowTest, EditingAnOutlineBoxRewritesTheStoreAtEachKey) {
+  open(kGardenFile);
+  w().Command4->click();
+  QTest::mouseClick(w().RichTextBox7->viewport(), Qt::LeftButton);
+  EXPECT_EQ(platform::vb::Color(0xC0FFFF), w().RichTextBox7->BackColor());
+  EXPECT_FALSE(w().RichTextBox7->Locked());
+  w().RichTextBox7->moveCursor(QTextCursor::Start);
+  QTest::keyClicks(w().RichTextBox7, "Corn");
+  EXPECT_EQ("CornBeans\r\n", quillora.store.MainIdea1Details[1]);
+  EXPECT_EQ("Main Idea #1-   Food\r\n@Tomatoes\r\n@CornBeans\r\n@\r\n@\r\n", w().MainIdea1Outline);
+}
+
+TEST_F(WorkspaceFlowTest, InsertsAreSpacedFromTheirNeighbours) {
+  open(kGardenFile);
+  w().Command4->click();
+  retype(w().RichTextBox2, "I grow");
+  // Click behind the last letter, then insert the first detail twice.
+  const QRect end = w().RichTextBox2->cursorRect();
+  QTest::mouseClick(w().RichTextBox2->viewport(), Qt::LeftButton, {}, end.center());
+  EXPECT_EQ(6, w().InsertPos);
+  w().Command13->click();
+  EXPECT_EQ("I grow Tomatoes ", w().RichTextBox2->Text());
+  w().Command13->click();
+  EXPECT_EQ("I grow Tomatoes Tomatoes ", w().RichTextBox2->Text());
+  EXPECT_EQ("Tomatoes", runtime->clipboard().GetText());
+}
+
+TEST_F(WorkspaceFlowTest, FinishBuildsTheEssayUnderTheHeading) {
+  clock->time = QDateTime(QDate(2026, 3, 14), QTime(13, 5, 0));
+  open(kGardenFile);
+  w().Command8->click();
+  retype(w().RichTextBox2, "New end.");
+  w().Command7->click();
+
+  const QString indent(12, ' ');
+  const QString expected = "Ana Lima\r\n3/14/26\r\n01:05 PM\r\ngarden\r\nWhy keep a garden?\r\n\r\n\r\n" +
+                           indent + "Old intro.\r\n" + indent + "Old first.\r\n" + indent + "\r\n" +
+                           indent + "Old third.\r\n" + indent + "New end.";
+  EXPECT_EQ(expected, w().RichTextBox2->Text());
+  EXPECT_EQ(1, w().FinishCount);
+  EXPECT_EQ(essay::kFinished, quillora.store.CurrentStep);
+  EXPECT_FALSE(w().Command3->isEnabled());
+  EXPECT_FALSE(w().Command11->isEnabled());
+  EXPECT_TRUE(w().Command10->isEnabled());
+  EXPECT_TRUE(w().tbToolBar->buttonEnabled(essay::kToolBold));
+
+  QTextCursor cursor(w().RichTextBox2->document());
+  EXPECT_EQ(Qt::AlignHCenter, cursor.blockFormat().alignment() & Qt::AlignHorizontal_Mask);
+  cursor.movePosition(QTextCursor::End);
+  EXPECT_NE(Qt::AlignHCenter, cursor.blockFormat().alignment() & Qt::AlignHorizontal_Mask);
+}
+
+TEST_F(WorkspaceFlowTest, FinishLeftAndResumedKeepsTheEditedEssay) {
+  open(kGardenFile);
+  w().Command7->click();
+  w().RichTextBox2->moveCursor(QTextCursor::End);
+  QTest::keyClicks(w().RichTextBox2, " Edited.");
+  const QString edited = w().RichTextBox2->Text();
+  w().Command10->click();
+  w().Command7->click();
+  EXPECT_EQ(edited, w().RichTextBox2->Text());
+  EXPECT_EQ(2, w().FinishCount);
+}
+
+TEST_F(WorkspaceFlowTest, SavedAssignmentReadsBackToTheSameStore) {
+  open(kGardenFile);
+  retype(w().RichTextBox2, "New intro.");
+  const QString target = path("saved.ql");
+  interaction->answerSave(target);
+  w().tbToolBar->click("Save");
+
+  QByteArray expected = kGardenFile;
+  expected.replace("Old intro.", "New intro.");
+  EXPECT_EQ(expected, readFile(target));
+  EXPECT_EQ("Quillora   " + target + QString(19, ' ') + "Ana Lima", w().Caption());
+  const auto dialog = interaction->prompts(PromptKind::SaveDialog).back();
+  EXPECT_EQ("Quillora File (*.ql)|*.ql", dialog.request.Filter);
+
+  // Opening it again needs no question: the work was saved.
+  open(readFile(target), "again.ql");
+  EXPECT_EQ("New intro.", quillora.store.IntroParagraph);
+  EXPECT_TRUE(interaction->prompts(PromptKind::MessageBox).empty());
+}
+
+TEST_F(WorkspaceFlowTest, SavingTheFinishedEssayAsTextOrRichText) {
+  open(kGardenFile);
+  w().Command7->click();
+  const QString essayText = w().RichTextBox2->Text();
+
+  interaction->answerSave(path("essay.TXT"));
+  w().mnuFileSaveAs->trigger();
+  EXPECT_EQ((essayText + "\r\n").toUtf8(), readFile(path("essay.TXT")));
+
+  interaction->answerSave(path("essay"), 2);
+  w().mnuFileSaveAs->trigger();
+  const QByteArray rtf = readFile(path("essay.rtf"));
+  EXPECT_TRUE(rtf.startsWith("{\\rtf")) << rtf.left(40).constData();
+  EXPECT_TRUE(rtf.contains("Old third."));
+
+  // Away from the essay, the essay is still what gets saved.
+  w().Command10->click();
+  interaction->answerSave(path("later.txt"));
+  w().mnuFileSaveAs->trigger();
+  EXPECT_EQ((essayText + "\r\n").toUtf8(), readFile(path("later.txt")));
+}
+
+TEST_F(WorkspaceFlowTest, SaveRefusesWhatCannotBeStored) {
+  open(kGardenFile);
+  // A blank document.
+  for (QPushButton* step : {w().Command3, w().Command4, w().Command6, w().Command8}) {
+    step->click();
+    retype(w().RichTextBox2, "");
+  }
+  w().Command3->click();
+  interaction->answerMessage(platform::vbOK);
+  w().mnuFileSaveAs->trigger();
+  auto boxes = interaction->prompts(PromptKind::MessageBox);
+  ASSERT_EQ(1u, boxes.size());
+  EXPECT_EQ("Quillora will not save a blank document.\r\nThis is a safety precaution to avoid "
+            "overwriting an existing file with a blank one.",
+            boxes[0].text);
+  EXPECT_EQ(16, boxes[0].style);
+
+  // A backtick would shift every later field.
+  QTest::keyClicks(w().RichTextBox2, "Quote `this`");
+  interaction->answerMessage(platform::vbOK);
+  w().mnuFileSaveAs->trigger();
+  boxes = interaction->prompts(PromptKind::MessageBox);
+  ASSERT_EQ(2u, boxes.size());
+  EXPECT_TRUE(boxes[1].text.contains("`"));
+  EXPECT_TRUE(interaction->prompts(PromptKind::SaveDialog).empty());
+}
+
+TEST_F(WorkspaceFlowTest, ReplacingAFileAsksAndAFailedWriteLeavesItWhole) {
+  open(kGardenFile);
+  const QString target = writeFile("mine.ql", "precious");
+  interaction->answerSave(target).answerMessage(platform::vbNo);
+  w().mnuFileSaveAs->trigger();
+  EXPECT_EQ("precious", readFile(target));
+  EXPECT_EQ(target + " already exists.\r\nDo you want to replace it?",
+            interaction->prompts(PromptKind::MessageBox).back().text);
+
+  interaction->answerSave(path("no/such/folder/x.ql")).answerMessage(platform::vbOK);
+  w().mnuFileSaveAs->trigger();
+  EXPECT_EQ("Quillora   garden" + QString(19, ' ') + "Ana Lima", w().Caption());
+  EXPECT_TRUE(interaction->prompts(PromptKind::MessageBox).back().text.contains("x.ql"));
+
+  interaction->cancelSave();
+  w().mnuFileSaveAs->trigger();
+  EXPECT_EQ(2u, interaction->prompts(PromptKind::MessageBox).size());
+}
+
+TEST_F(WorkspaceFlowTest, AFileThatCannotBeOpenedLeavesTheWorkAsItWas) {
+  open(kGardenFile);
+  w().Command4->click();
+  retype(w().RichTextBox2, "Unsaved work.");
+  const QString caption = w().Caption();
+  const QString binary = writeFile("picture.ql", QByteArray("\x89PNG\r\n\x1a\n\0\0\0", 11));
+
+  for (const QString& bad : {path("missing.ql"), binary}) {
+    interaction->answerMessage(platform::vbYes).answerOpen(bad).answerMessage(platform::vbOK);
+    w().tbToolBar->click("Open");
+    EXPECT_EQ(caption, w().Caption());
+    EXPECT_EQ(essay::kMainIdea1, quillora.store.CurrentStep);
+    EXPECT_EQ("Unsaved work.", w().RichTextBox2->Text());
+    EXPECT_TRUE(interaction->prompts(PromptKind::MessageBox).back().text.contains(bad));
+  }
+  EXPECT_EQ(path("garden.ql"),
+            shared::GetRegSetting(runtime->registry(), "Quillora", "Setting", "OpenPath", ""));
+}
+
+TEST_F(WorkspaceFlowTest, CancellingOpenChangesNothing) {
+  open(kGardenFile);
+  w().Command7->click();
+  interaction->answerMessage(platform::vbYes).cancelOpen();
+  w().tbToolBar->click("Open");
+  EXPECT_EQ(1, w().FinishCount);
+  EXPECT_EQ(essay::kFinished, quillora.store.CurrentStep);
+  const auto question = interaction->prompts(PromptKind::MessageBox).front();
+  EXPECT_EQ("Do you want to open a new file?\r\nThe current information will be lost if it has "
+            "not been saved.",
+            question.text);
+  EXPECT_EQ(36, question.style);
+}
+
+TEST_F(WorkspaceFlowTest, ANewAssignmentStartsWithoutTheOldEssay) {
+  open(kGardenFile);
+  w().Command7->click();
+  w().Command10->click();
+  interaction->answerMessage(platform::vbYes);
+  open(kGardenFile, "second.ql");
+  EXPECT_EQ(0, w().FinishCount);
+  EXPECT_EQ("", w().FinishedRTF);
+  EXPECT_EQ(0, w().PreviousStep);
+  EXPECT_EQ("Old intro.", w().RichTextBox2->Text());
+  EXPECT_TRUE(w().Command3->isEnabled());
+}
+
+TEST_F(WorkspaceFlowTest, BuilderHandOverOpensWithoutAFile) {
+  auto& store = quillora.store;
+  store.FromBuilder = true;
+  store.StudentName = "Lee";
+  store.ThemeLine = "Theme/Main Question-   Rain\r\n";
+  store.IntroLine = "Introduction-   Rain matters\r\n";
+  store.MainIdea1Line = "Main Idea #1-   Farms\r\n";
+  store.MainIdea1Details = {"Crops\r\n", "\r\n", "\r\n", "\r\n"};
+  store.ConclusionLine = "Conclusion-   Be glad";
+
+  frmMain& window = w();
+  EXPECT_FALSE(store.FromBuilder);
+  EXPECT_EQ("Quillora        ***This file has not been named or saved***" + QString(19, ' ') + "Lee",
+            window.Caption());
+  EXPECT_EQ("Main Idea #1-   Farms\r\n@Crops\r\n@\r\n@\r\n@\r\n", window.MainIdea1Outline);
+  EXPECT_EQ(essay::kIntroduction, store.CurrentStep);
+  EXPECT_TRUE(window.tbToolBar->buttonEnabled(essay::kToolPaste));
+}
+
+TEST_F(WorkspaceFlowTest, PasteAfterClickingAnOutlineBoxDoesNothing) {
+  open(kGardenFile);
+  w().Command4->click();
+  runtime->clipboard().SetText("pasted");
+  QTest::mouseClick(w().RichTextBox6->viewport(), Qt::LeftButton);
+  w().mnuEditPaste->trigger();
+  EXPECT_EQ("Old first.", w().RichTextBox2->Text());
+  QTest::mouseClick(w().RichTextBox2->viewport(), Qt::LeftButton);
+  w().RichTextBox2->moveCursor(QTextCursor::End);
+  w().mnuEditPaste->trigger();
+  EXPECT_EQ("Old first.pasted", w().RichTextBox2->Text());
+}
+
+TEST_F(WorkspaceFlowTest, CopyPutsRichTextWithPlainTextBeside) {
+  open(kGardenFile);
+  w().RichTextBox2->selectAll();
+  w().RichTextBox2->setSelBold(true);
+  QTest::keyClick(w().RichTextBox2, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ("Old intro.", runtime->clipboard().GetText());
+  EXPECT_TRUE(runtime->clipboard().GetRichText().startsWith("{\\rtf"));
+
+  w().RichTextBox2->moveCursor(QTextCursor::End);
+  QTest::keyClick(w().RichTextBox2, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ("Old intro.Old intro.", w().RichTextBox2->Text());
+  w().RichTextBox2->selectAll();
+  EXPECT_EQ(platform::RichTextBox::Tri::True, w().RichTextBox2->SelBold());
+}
+
+TEST_F(WorkspaceFlowTest, BoldOnAMixedSelectionClearsIt) {
+  open(kGardenFile);
+  w().Command7->click();
+  auto* box = w().RichTextBox2;
+  box->setSelStart(0);
+  box->setSelLength(3);
+  box->setSelBold(true);
+  box->setSelLength(8);
+  EXPECT_EQ(platform::RichTextBox::Tri::Mixed, box->SelBold());
+  w().tbToolBar->click("Bold");
+  EXPECT_EQ(platform::RichTextBox::Tri::False, box->SelBold());
+  w().tbToolBar->click("Bold");
+  EXPECT_EQ(platform::RichTextBox::Tri::True, box->SelBold());
+}
+
+TEST_F(WorkspaceFlowTest, HelpMessagesAreInformation) {
+  w();
+  interaction->answerMessage(platform::vbOK).answerMessage(platform::vbOK).answerMessage(platform::vbOK);
+  w().mnuHelpFile->trigger();
+  w().mnuHelpTips->trigger();
+  w().mnuHelpContents->trigger();
+  const auto boxes = interaction->prompts(PromptKind::MessageBox);
+  ASSERT_EQ(3u, boxes.size());
+  for (const auto& box : boxes) {
+    EXPECT_EQ(64, box.style);
+    EXPECT_EQ("Quillora", box.title);
+  }
+  EXPECT_TRUE(boxes[0].text.startsWith("Open an Assignment for Writing\r\r1.  Press CTRL-O"));
+  EXPECT_TRUE(boxes[2].text.endsWith("spelling, punctuation, and grammar."));
+}
+
+}  // namespace
+
+namespace {
+
+class WorkspacePrintTest : public WorkspaceFlowTest {};
+
+TEST_F(WorkspacePrintTest, PrintsTheWholeEssayWithoutOfferingASelection) {
+  open(kGardenFile);
+  w().Command7->click();
+  // Enough text for two pages between the two-inch side margins.
+  w().RichTextBox2->moveCursor(QTextCursor::End);
+  for (int line = 0; line < 60; ++line) QTest::keyClicks(w().RichTextBox2, "A line of the essay.\r");
+  w().RichTextBox2->setSelStart(0);
+  w().RichTextBox2->setSelLength(5);
+
+  interaction->answerPrint();
+  w().tbToolBar->click("Print");
+
+  EXPECT_EQ(1, printer->documentsEnded);
+  EXPECT_EQ(2u, printer->pages.size());
+  const auto dialog = interaction->prompts(PromptKind::PrintDialog).front();
+  EXPECT_EQ("Print...", dialog.request.DialogTitle);
+  EXPECT_TRUE(dialog.request.Flags & platform::cdlPDNoSelection);
+  EXPECT_FALSE(dialog.request.Flags & platform::cdlPDSelection);
+}
+
+TEST_F(WorkspacePrintTest, APrinterErrorIsReportedAndCancelIsQuiet) {
+  open(kGardenFile);
+  interaction->cancelPrint();
+  w().mnuFilePrint->trigger();
+  EXPECT_TRUE(printer->pages.empty());
+
+  w().Command7->click();
+  for (int line = 0; line < 60; ++line) QTest::keyClicks(w().RichTextBox2, "A line.\r");
+  printer->failAtPage = 2;
+  interaction->answerPrint().answerMessage(platform::vbOK);
+  w().mnuFilePrint->trigger();
+  const auto boxes = interaction->prompts(PromptKind::MessageBox);
+  ASSERT_EQ(1u, boxes.size());
+  EXPECT_TRUE(boxes[0].text.contains("could not be printed"));
+}
+
+}  // namespace

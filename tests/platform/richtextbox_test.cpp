@@ -1,0 +1,693 @@
+#include "platform/richtextbox.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <gtest/gtest.h>
+
+#include "platform/errors.h"
+#include "support/fixture.h"
+
+namespace platform {
+namespace {
+
+using Tri = RichTextBox::Tri;
+using testing_support::testRoot;
+
+void sendKey(QWidget& widget, int key, Qt::KeyboardModifiers modifiers = {},
+             const QString& text = {}) {
+  QKeyEvent down(QEvent::KeyPress, key, modifiers, text);
+  QCoreApplication::sendEvent(&widget, &down);
+  QKeyEvent up(QEvent::KeyRelease, key, modifiers, text);
+  QCoreApplication::sendEvent(&widget, &up);
+}
+
+void sendClick(QAbstractScrollArea& box, Qt::MouseButton button, QPoint at,
+               Qt::KeyboardModifiers modifiers = {}) {
+  const QPointF global = box.viewport()->mapToGlobal(QPointF(at));
+  QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), global, button, button, modifiers);
+  QCoreApplication::sendEvent(box.viewport(), &press);
+  QMouseEvent release(QEvent::MouseButtonRelease, QPointF(at), global, button, Qt::NoButton,
+                      modifiers);
+  QCoreApplication::sendEvent(box.viewport(), &release);
+}
+
+QString writeBytes(const QString& name, const QByteArray& bytes) {
+  const QString path = QDir(testRoot()).filePath(name);
+  QFile file(path);
+  EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+  return path;
+}
+
+QByteArray readBytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// "ab" CR LF "cd" CR LF CR LF "ef": 12 Windows characters.
+const QString kLines = QStringLiteral("ab\r\ncd\r\n\r\nef");
+
+TEST(RichTextBoxText, LineBreaksComeOutAsCrLfWhateverWentIn) {
+  const std::pair<QString, QString> cases[] = {
+      {"a\r\nb", "a\r\nb"}, {"a\nb", "a\r\nb"},       {"a\rb", "a\r\nb"},
+      {"a\r\r\nb", "a\r\n\r\nb"}, {"\n", "\r\n"}, {"", ""},
+  };
+  RichTextBox box;
+  for (const auto& [in, out] : cases) {
+    box.setText(in);
+    EXPECT_EQ(box.Text(), out) << in.toStdString();
+  }
+}
+
+TEST(RichTextBoxText, SettingTheTextLeavesItPlain) {
+  RichTextBox box;
+  box.setText("link and text");
+  box.setSelStart(0);
+  box.setSelLength(4);
+  box.setSelColor(QColor(0, 0, 255));
+  box.setSelUnderline(true);
+  box.setSelAlignment(2);
+  box.setText(box.Text().mid(1));
+  box.setSelStart(0);
+  box.setSelLength(12);
+  EXPECT_EQ(box.SelUnderline(), Tri::False);
+  EXPECT_EQ(box.SelColor(), box.palette().color(QPalette::Text));
+  EXPECT_EQ(box.SelAlignment(), 0);
+  EXPECT_EQ(box.SelFontName(), box.font().family());
+}
+
+TEST(RichTextBoxText, ShiftReturnBreaksTheParagraph) {
+  RichTextBox box;
+  box.setText("ab");
+  box.setSelStart(1);
+  sendKey(box, Qt::Key_Return, Qt::ShiftModifier, "\r");
+  EXPECT_EQ(box.Text(), "a\r\nb");
+}
+
+// Selections set through SelStart and SelLength agree with Text at line ends, in the middle of
+// CR LF (taken as the position before the break), at the start and at the end.
+TEST(RichTextBoxPositions, SelectionAgreesWithText) {
+  const struct {
+    int start;
+    int length;
+    int selStart;
+    int selLength;
+    QString selText;
+  } cases[] = {
+      {0, 0, 0, 0, ""},
+      {0, 2, 0, 2, "ab"},
+      {2, 2, 2, 2, "\r\n"},
+      {1, 3, 1, 3, "b\r\n"},
+      {3, 0, 2, 0, ""},          // between CR and LF: before the break
+      {3, 2, 2, 2, "\r\n"},      // the start moves back, the length is kept
+      {0, 3, 0, 2, "ab"},        // an end between CR and LF does not take the CR
+      {4, 6, 4, 6, "cd\r\n\r\n"},
+      {10, 2, 10, 2, "ef"},
+      {12, 0, 12, 0, ""},
+      {12, 5, 12, 0, ""},
+      {40, 1, 12, 0, ""},        // beyond the end: clamped
+      {-4, 2, 0, 2, "ab"},       // before the start: clamped
+      {5, -3, 5, 0, ""},
+      {0, 1000, 0, 12, kLines},
+  };
+  RichTextBox box;
+  box.setText(kLines);
+  for (const auto& c : cases) {
+    box.setSelStart(c.start);
+    box.setSelLength(c.length);
+    EXPECT_EQ(box.SelStart(), c.selStart) << c.start << "," << c.length;
+    EXPECT_EQ(box.SelLength(), c.selLength) << c.start << "," << c.length;
+    EXPECT_EQ(box.SelText(), c.selText) << c.start << "," << c.length;
+    EXPECT_EQ(box.Text().mid(box.SelStart(), box.SelLength()), box.SelText());
+  }
+}
+
+TEST(RichTextBoxPositions, SettingSelStartDropsTheSelection) {
+  RichTextBox box;
+  box.setText(kLines);
+  box.setSelStart(1);
+  box.setSelLength(4);
+  box.setSelStart(6);
+  EXPECT_EQ(box.SelStart(), 6);
+  EXPECT_EQ(box.SelLength(), 0);
+}
+
+TEST(RichTextBoxPositions, SelTextReplacesTheSelectionAndTakesAnyLineBreak) {
+  const struct {
+    int start;
+    int length;
+    QString inserted;
+    QString text;
+    int caret;
+  } cases[] = {
+      {2, 2, "-", "ab-cd\r\n\r\nef", 3},
+      {0, 0, "x\ny", "x\r\nyab\r\ncd\r\n\r\nef", 4},
+      {12, 0, "\r", "ab\r\ncd\r\n\r\nef\r\n", 14},
+      {4, 8, "", "ab\r\n", 4},
+  };
+  for (const auto& c : cases) {
+    RichTextBox box;
+    box.setText(kLines);
+    box.setSelStart(c.start);
+    box.setSelLength(c.length);
+    box.setSelText(c.inserted);
+    EXPECT_EQ(box.Text(), c.text) << c.inserted.toStdString();
+    EXPECT_EQ(box.SelStart(), c.caret);
+    EXPECT_EQ(box.SelLength(), 0);
+  }
+}
+
+TEST(RichTextBoxPositions, LongTextsHaveNoSixteenBitLimit) {
+  QString text;
+  while (text.size() < 70000) text += QStringLiteral("a line of text\r\n");
+  text += QStringLiteral("needle");
+  RichTextBox box;
+  box.setText(text);
+  EXPECT_EQ(box.Text(), text);
+  box.setSelStart(int(text.size()) - 6);
+  box.setSelLength(6);
+  EXPECT_EQ(box.SelText(), "needle");
+  EXPECT_EQ(box.Find("needle"), text.size() - 6);
+  EXPECT_EQ(box.SelStart(), text.size() - 6);
+}
+
+TEST(RichTextBoxFind, OptionsStartAndEnd) {
+  // "One two" CR LF "three Two twofold": "two" at 4, "Two" at 15, "twofold" at 19.
+  const QString text = QStringLiteral("One two\r\nthree Two twofold");
+  const struct {
+    QString what;
+    int start;
+    int end;
+    int options;
+    int found;
+  } cases[] = {
+      {"two", 0, -1, 0, 4},
+      {"TWO", 0, -1, 0, 4},
+      {"TWO", 0, -1, rtfMatchCase, -1},
+      {"Two", 0, -1, rtfMatchCase, 15},
+      {"two", 5, -1, 0, 15},
+      {"two", 16, -1, 0, 19},
+      {"two", 16, -1, rtfWholeWord, -1},
+      {"two", 5, -1, rtfWholeWord | rtfMatchCase, -1},
+      {"two\r\nthree", 0, -1, 0, 4},
+      {"two", 0, 6, 0, -1},  // the match must end by `end`
+      {"two", 0, 7, 0, 4},
+      {"two", 30, -1, 0, -1},
+      {"", 0, -1, 0, -1},
+      {"fold", 0, -1, 0, 22},
+  };
+  RichTextBox box;
+  box.setText(text);
+  for (const auto& c : cases) {
+    EXPECT_EQ(box.Find(c.what, c.start, c.end, c.options), c.found)
+        << c.what.toStdString() << " from " << c.start;
+  }
+}
+
+TEST(RichTextBoxFind, SelectsWhatItFoundUnlessToldNotTo) {
+  RichTextBox box;
+  box.setText("One two\r\nthree Two");
+  box.setSelStart(1);
+  ASSERT_EQ(box.Find("two", 0, -1, rtfNoHighlight), 4);
+  EXPECT_EQ(box.SelStart(), 1);
+  ASSERT_EQ(box.Find("two\r\nthree"), 4);
+  EXPECT_EQ(box.SelStart(), 4);
+  EXPECT_EQ(box.SelLength(), 10);
+  EXPECT_EQ(box.SelText(), "two\r\nthree");
+  // A failed search leaves the selection alone.
+  EXPECT_EQ(box.Find("absent"), -1);
+  EXPECT_EQ(box.SelText(), "two\r\nthree");
+}
+
+// One table for the four tri-state character formats.
+struct FlagCase {
+  const char* name;
+  Tri (RichTextBox::*get)() const;
+  void (RichTextBox::*set)(bool);
+};
+
+class RichTextBoxFlags : public ::testing::TestWithParam<FlagCase> {};
+
+TEST_P(RichTextBoxFlags, TrueFalseOrMixedOverTheSelection) {
+  const FlagCase& flag = GetParam();
+  RichTextBox box;
+  box.setText("plain bold plain");
+  box.setSelStart(6);
+  box.setSelLength(4);
+  (box.*flag.set)(true);
+  EXPECT_EQ((box.*flag.get)(), Tri::True);
+  box.setSelStart(0);
+  box.setSelLength(5);
+  EXPECT_EQ((box.*flag.get)(), Tri::False);
+  box.setSelLength(10);
+  EXPECT_EQ((box.*flag.get)(), Tri::Mixed);
+  // The toolbar's toggle: a mixed selection loses the attribute.
+  (box.*flag.set)((box.*flag.get)() == Tri::False);
+  EXPECT_EQ((box.*flag.get)(), Tri::False);
+  box.setSelStart(6);
+  box.setSelLength(4);
+  EXPECT_EQ((box.*flag.get)(), Tri::False);
+}
+
+TEST_P(RichTextBoxFlags, WithoutASelectionTheFlagIsForWhatIsTypedNext) {
+  const FlagCase& flag = GetParam();
+  RichTextBox box;
+  box.setText("ab");
+  box.setSelStart(2);
+  (box.*flag.set)(true);
+  EXPECT_EQ((box.*flag.get)(), Tri::True);
+  sendKey(box, Qt::Key_C, {}, "c");
+  box.setSelStart(0);
+  box.setSelLength(2);
+  EXPECT_EQ((box.*flag.get)(), Tri::False);
+  box.setSelStart(2);
+  box.setSelLength(1);
+  EXPECT_EQ((box.*flag.get)(), Tri::True);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    All, RichTextBoxFlags,
+    ::testing::Values(FlagCase{"Bold", &RichTextBox::SelBold, &RichTextBox::setSelBold},
+                      FlagCase{"Italic", &RichTextBox::SelItalic, &RichTextBox::setSelItalic},
+                      FlagCase{"Underline", &RichTextBox::SelUnderline,
+                               &RichTextBox::setSelUnderline},
+                      FlagCase{"Strikethru", &RichTextBox::SelStrikethru,
+                               &RichTextBox::setSelStrikethru}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(RichTextBoxFormat, SelColorIsInvalidOverMixedColours) {
+  RichTextBox box;
+  box.setText("red black");
+  box.setSelStart(0);
+  box.setSelLength(3);
+  box.setSelColor(QColor(255, 0, 0));
+  EXPECT_EQ(box.SelColor(), QColor(255, 0, 0));
+  box.setSelLength(9);
+  EXPECT_FALSE(box.SelColor().isValid());
+  box.setSelStart(4);
+  box.setSelLength(5);
+  EXPECT_EQ(box.SelColor(), box.palette().color(QPalette::Text));
+}
+
+TEST(RichTextBoxFormat, SelAlignmentOfTheParagraphsTouched) {
+  RichTextBox box;
+  box.setText("first\r\nsecond\r\nthird");
+  box.setSelStart(0);
+  box.setSelLength(3);
+  box.setSelAlignment(2);
+  const struct {
+    int start;
+    int length;
+    int alignment;
+  } cases[] = {
+      {0, 0, 2},   {2, 1, 2}, {0, 7, 2},   // ends where "second" starts: not in it
+      {0, 8, -1},  {7, 6, 0}, {0, 21, -1}, {15, 0, 0},
+  };
+  for (const auto& c : cases) {
+    box.setSelStart(c.start);
+    box.setSelLength(c.length);
+    EXPECT_EQ(box.SelAlignment(), c.alignment) << c.start << "," << c.length;
+  }
+  box.setSelStart(7);
+  box.setSelLength(8);  // "second" CR LF: the selection ends where "third" starts
+  box.setSelAlignment(1);
+  box.setSelStart(16);
+  EXPECT_EQ(box.SelAlignment(), 0);
+  box.setSelStart(8);
+  EXPECT_EQ(box.SelAlignment(), 1);
+  box.setSelAlignment(7);  // not an alignment: ignored
+  EXPECT_EQ(box.SelAlignment(), 1);
+}
+
+TEST(RichTextBoxRtf, TextRtfRoundTripKeepsTextAndFormat) {
+  RichTextBox source;
+  source.setText("plain bold\r\ncentred");
+  source.setSelStart(6);
+  source.setSelLength(4);
+  source.setSelBold(true);
+  source.setSelStart(12);
+  source.setSelAlignment(2);
+
+  RichTextBox copy;
+  copy.setTextRTF(source.TextRTF());
+  EXPECT_EQ(copy.Text(), source.Text());
+  copy.setSelStart(6);
+  copy.setSelLength(4);
+  EXPECT_EQ(copy.SelBold(), Tri::True);
+  copy.setSelStart(0);
+  copy.setSelLength(5);
+  EXPECT_EQ(copy.SelBold(), Tri::False);
+  copy.setSelStart(13);
+  EXPECT_EQ(copy.SelAlignment(), 2);
+}
+
+TEST(RichTextBoxRtf, PlainTextGivenAsRichTextShowsAsText) {
+  RichTextBox box;
+  box.setTextRTF("not {\\rtf at all\r\nsecond");
+  EXPECT_EQ(box.Text(), "not {\\rtf at all\r\nsecond");
+  box.setSelStart(0);
+  box.setSelLength(3);
+  box.setSelRTF("plain");
+  EXPECT_EQ(box.Text(), "plain {\\rtf at all\r\nsecond");
+}
+
+TEST(RichTextBoxRtf, SelRtfCarriesFormattedTextIntoAnotherBox) {
+  RichTextBox source;
+  source.setText("x bold y");
+  source.setSelStart(2);
+  source.setSelLength(4);
+  source.setSelBold(true);
+  const QString rtf = source.SelRTF();
+  EXPECT_TRUE(rtf.startsWith("{\\rtf"));
+
+  RichTextBox target;
+  target.setText("[]");
+  target.setSelStart(1);
+  target.setSelRTF(rtf);
+  EXPECT_EQ(target.Text(), "[bold]");
+  EXPECT_EQ(target.SelStart(), 5);
+  target.setSelStart(1);
+  target.setSelLength(4);
+  EXPECT_EQ(target.SelBold(), Tri::True);
+  target.setSelStart(0);
+  target.setSelLength(1);
+  EXPECT_EQ(target.SelBold(), Tri::False);
+}
+
+TEST(RichTextBoxRtf, RichTextWithCharactersBeyondTheCodePageSurvivesAString) {
+  RichTextBox source;
+  source.setText(QString::fromUtf8("caf\u00e9 \u20ac \u0416"));
+  RichTextBox copy;
+  copy.setTextRTF(source.TextRTF());
+  EXPECT_EQ(copy.Text(), source.Text());
+  // Raw characters inside a rich-text string, as a program may build it.
+  copy.setTextRTF(QString::fromUtf8("{\\rtf1 \u00e9t\u00e9 \u0416}"));
+  EXPECT_EQ(copy.Text(), QString::fromUtf8("\u00e9t\u00e9 \u0416"));
+}
+
+TEST(RichTextBoxFiles, LoadFileTakesRichTextAndText) {
+  const struct {
+    QByteArray bytes;
+    int type;
+    QString text;
+  } cases[] = {
+      {"{\\rtf1\\ansi {\\b bold} and \\'e9\\par next}", rtfRTF,
+       QString::fromUtf8("bold and \u00e9\r\nnext")},
+      {"caf\xE9\r\nna\xEFve", rtfRTF, QString::fromUtf8("caf\u00e9\r\nna\u00efve")},
+      {"caf\xE9\nna\xEFve", rtfText, QString::fromUtf8("caf\u00e9\r\nna\u00efve")},
+      {"caf\xC3\xA9", rtfText, QString::fromUtf8("caf\u00e9")},
+      {"{\\rtf1 kept as text}", rtfText, "{\\rtf1 kept as text}"},
+      {"", rtfRTF, ""},
+  };
+  for (const auto& c : cases) {
+    RichTextBox box;
+    box.LoadFile(writeBytes("in.txt", c.bytes), c.type);
+    EXPECT_EQ(box.Text(), c.text) << c.bytes.toStdString();
+  }
+}
+
+TEST(RichTextBoxFiles, LoadFileOfMissingFileFailsAndKeepsTheBox) {
+  RichTextBox box;
+  box.setText("keep me");
+  const QString path = QDir(testRoot()).filePath("missing.rtf");
+  try {
+    box.LoadFile(path);
+    FAIL() << "no error";
+  } catch (const RuntimeError& error) {
+    EXPECT_EQ(error.number(), 53);
+    EXPECT_TRUE(error.description().contains(path));
+  }
+  EXPECT_EQ(box.Text(), "keep me");
+  EXPECT_THROW(box.LoadFile(testRoot()), RuntimeError);  // a folder
+  EXPECT_THROW(box.LoadFile(writeBytes("x.txt", "x"), 3), RuntimeError);
+  EXPECT_EQ(box.Text(), "keep me");
+}
+
+TEST(RichTextBoxFiles, SaveFileReplacesTheFileWhole) {
+  RichTextBox box;
+  box.setText(QString::fromUtf8("line \u00e9\r\nbold"));
+  box.setSelStart(7);
+  box.setSelLength(4);
+  box.setSelBold(true);
+  const QString path = writeBytes("out.rtf", QByteArray(5000, 'x'));
+
+  box.SaveFile(path);
+  RichTextBox back;
+  back.LoadFile(path);
+  EXPECT_EQ(back.Text(), box.Text());
+  back.setSelStart(7);
+  back.setSelLength(4);
+  EXPECT_EQ(back.SelBold(), Tri::True);
+
+  box.SaveFile(path, rtfText);
+  EXPECT_EQ(readBytes(path), QString::fromUtf8("line \u00e9\r\nbold").toUtf8());
+  EXPECT_EQ(QDir(testRoot()).entryList(QDir::Files), QStringList{"out.rtf"});
+}
+
+TEST(RichTextBoxFiles, SaveFileIntoAMissingFolderFails) {
+  RichTextBox box;
+  box.setText("text");
+  try {
+    box.SaveFile(QDir(testRoot()).filePath("no/such/folder/out.rtf"));
+    FAIL() << "no error";
+  } catch (const RuntimeError& error) {
+    EXPECT_EQ(error.number(), 75);
+    EXPECT_FALSE(error.description().isEmpty());
+  }
+}
+
+TEST(RichTextBoxEvents, KeyDownHandlerSettingZeroSwallowsTheKey) {
+  RichTextBox box;
+  std::vector<std::pair<int, int>> downs;
+  QObject::connect(&box, &RichTextBox::KeyDown, [&](int& code, int shift) {
+    downs.emplace_back(code, shift);
+    if (code == 'A') code = 0;
+  });
+  int presses = 0;
+  QObject::connect(&box, &RichTextBox::KeyPress, [&](int&) { ++presses; });
+  sendKey(box, Qt::Key_A, {}, "a");
+  sendKey(box, Qt::Key_B, Qt::ShiftModifier, "B");
+  EXPECT_EQ(box.Text(), "B");
+  EXPECT_EQ(presses, 1);  // the swallowed key raised no KeyPress
+  const std::vector<std::pair<int, int>> expected = {{65, 0}, {66, 1}};
+  EXPECT_EQ(downs, expected);
+}
+
+TEST(RichTextBoxEvents, KeyPressHandlerCanSwallowOrReplaceTheCharacter) {
+  RichTextBox box;
+  QObject::connect(&box, &RichTextBox::KeyPress, [](int& ascii) {
+    if (ascii == 'x') ascii = 0;
+    if (ascii == 'a') ascii = 'A';
+  });
+  sendKey(box, Qt::Key_X, {}, "x");
+  sendKey(box, Qt::Key_A, {}, "a");
+  sendKey(box, Qt::Key_B, {}, "b");
+  EXPECT_EQ(box.Text(), "Ab");
+}
+
+TEST(RichTextBoxEvents, KeyCodesAndShiftStates) {
+  const struct {
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    QString text;
+    int code;
+    int shift;
+    int ascii;
+  } cases[] = {
+      {Qt::Key_Return, {}, "\r", 13, 0, 13},
+      {Qt::Key_Backspace, {}, "\b", 8, 0, 8},
+      {Qt::Key_Delete, {}, "", 46, 0, 0},
+      {Qt::Key_Left, {}, "", 37, 0, 0},
+      {Qt::Key_Down, Qt::ShiftModifier, "", 40, 1, 0},
+      {Qt::Key_F1, {}, "", 112, 0, 0},
+      {Qt::Key_5, {}, "5", 53, 0, '5'},
+      {Qt::Key_Percent, Qt::ShiftModifier, "%", 53, 1, '%'},
+      {Qt::Key_X, Qt::ControlModifier | Qt::ShiftModifier, "\x18", 88, 3, 24},
+      {Qt::Key_V, Qt::ControlModifier | Qt::AltModifier, "", 86, 6, 22},
+      {Qt::Key_Space, {}, " ", 32, 0, 32},
+      {Qt::Key_3, Qt::KeypadModifier, "3", 99, 0, '3'},
+  };
+  RichTextBox box;
+  box.setLocked(true);  // the events come all the same; the text stays
+  for (const auto& c : cases) {
+    int code = -1;
+    int shift = -1;
+    int ascii = 0;
+    int upCode = -1;
+    const auto down = QObject::connect(&box, &RichTextBox::KeyDown, [&](int& k, int s) {
+      code = k;
+      shift = s;
+    });
+    const auto press = QObject::connect(&box, &RichTextBox::KeyPress, [&](int& a) { ascii = a; });
+    const auto up = QObject::connect(&box, &RichTextBox::KeyUp, [&](int& k, int) { upCode = k; });
+    sendKey(box, c.key, c.modifiers, c.text);
+    EXPECT_EQ(code, c.code) << c.key;
+    EXPECT_EQ(shift, c.shift) << c.key;
+    EXPECT_EQ(ascii, c.ascii) << c.key;
+    EXPECT_EQ(upCode, c.code) << c.key;
+    QObject::disconnect(down);
+    QObject::disconnect(press);
+    QObject::disconnect(up);
+  }
+  EXPECT_EQ(box.Text(), "");
+}
+
+TEST(RichTextBoxEvents, ClipboardAndUndoKeysDoNothingOnTheirOwn) {
+  RichTextBox box;
+  box.setText("some text");
+  QGuiApplication::clipboard()->setText("pasted");
+  std::vector<int> codes;
+  QObject::connect(&box, &RichTextBox::KeyDown, [&](int& code, int) { codes.push_back(code); });
+  box.setSelStart(0);
+  box.setSelLength(4);
+  sendKey(box, Qt::Key_V, Qt::ControlModifier, "\x16");
+  sendKey(box, Qt::Key_X, Qt::ControlModifier, "\x18");
+  sendKey(box, Qt::Key_Insert, Qt::ShiftModifier);
+  sendKey(box, Qt::Key_Delete, Qt::ShiftModifier);
+  sendKey(box, Qt::Key_Z, Qt::ControlModifier, "\x1a");
+  EXPECT_EQ(box.Text(), "some text");
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "pasted");
+  EXPECT_EQ(codes, (std::vector<int>{86, 88, 45, 46, 90}));
+  // Typing still works, and Ctrl+Z has nothing to undo it with.
+  sendKey(box, Qt::Key_Q, {}, "q");
+  sendKey(box, Qt::Key_Z, Qt::ControlModifier, "\x1a");
+  EXPECT_EQ(box.Text(), "q text");
+}
+
+TEST(RichTextBoxEvents, NoMenuAndNoDrops) {
+  RichTextBox box;
+  EXPECT_EQ(box.contextMenuPolicy(), Qt::PreventContextMenu);
+  EXPECT_FALSE(box.acceptDrops());
+}
+
+TEST(RichTextBoxEvents, ChangeAndSelChangeOncePerOperation) {
+  RichTextBox box;
+  int changes = 0;
+  int selChanges = 0;
+  QObject::connect(&box, &RichTextBox::Change, [&] { ++changes; });
+  QObject::connect(&box, &RichTextBox::SelChange, [&] { ++selChanges; });
+  const struct {
+    const char* what;
+    std::function<void()> act;
+    int changes;
+  } steps[] = {
+      {"setText", [&] { box.setText("one\r\ntwo"); }, 1},
+      {"setTextRTF", [&] { box.setTextRTF("{\\rtf1 {\\b a}\\par b}"); }, 1},
+      {"setSelStart", [&] { box.setSelStart(3); }, 0},
+      {"setSelLength", [&] { box.setSelLength(1); }, 0},
+      {"setSelBold", [&] { box.setSelBold(true); }, 1},
+      {"setSelText", [&] { box.setSelText("xy"); }, 1},
+      {"setSelRTF", [&] { box.setSelRTF("{\\rtf1 {\\i i}\\par j}"); }, 1},
+      {"typing", [&] { sendKey(box, Qt::Key_K, {}, "k"); }, 1},
+  };
+  for (const auto& step : steps) {
+    changes = 0;
+    step.act();
+    EXPECT_EQ(changes, step.changes) << step.what;
+  }
+  selChanges = 0;
+  box.setSelStart(0);
+  box.setSelStart(0);
+  EXPECT_EQ(selChanges, 1);
+}
+
+TEST(RichTextBoxEvents, MouseUpWithButtonAndClick) {
+  RichTextBox box;
+  box.resize(200, 100);
+  box.setText("text");
+  std::vector<std::tuple<int, int, double, double>> ups;
+  int clicks = 0;
+  QObject::connect(&box, &RichTextBox::MouseUp, [&](int button, int shift, double x, double y) {
+    ups.emplace_back(button, shift, x, y);
+  });
+  QObject::connect(&box, &RichTextBox::Click, [&] { ++clicks; });
+  sendClick(box, Qt::RightButton, QPoint(10, 4), Qt::ControlModifier);
+  sendClick(box, Qt::LeftButton, QPoint(12, 6));
+  ASSERT_EQ(ups.size(), 2u);
+  const QPoint offset = box.viewport()->mapTo(&box, QPoint(0, 0));
+  EXPECT_EQ(ups[0], std::make_tuple(2, 2, (10.0 + offset.x()) * 15, (4.0 + offset.y()) * 15));
+  EXPECT_EQ(std::get<0>(ups[1]), 1);
+  EXPECT_EQ(clicks, 1);
+}
+
+TEST(RichTextBoxEvents, PressInsideTheSelectionStartsANewOneInsteadOfADrag) {
+  RichTextBox box;
+  box.resize(300, 100);
+  box.show();
+  box.setText("some words here");
+  box.setSelStart(0);
+  box.setSelLength(15);
+  // Qt's editor keeps the selection on such a press, ready to drag it away.
+  QTextCursor third(box.document());
+  third.setPosition(3);
+  const QPoint inside = box.cursorRect(third).center();
+  QMouseEvent press(QEvent::MouseButtonPress, QPointF(inside),
+                    box.viewport()->mapToGlobal(QPointF(inside)), Qt::LeftButton,
+                    Qt::LeftButton, {});
+  QCoreApplication::sendEvent(box.viewport(), &press);
+  EXPECT_EQ(box.SelLength(), 0);
+  QMouseEvent release(QEvent::MouseButtonRelease, QPointF(inside),
+                      box.viewport()->mapToGlobal(QPointF(inside)), Qt::LeftButton,
+                      Qt::NoButton, {});
+  QCoreApplication::sendEvent(box.viewport(), &release);
+}
+
+TEST(RichTextBoxLook, LockedBoxIsReadOnlyButSelectable) {
+  RichTextBox box;
+  box.setText("fixed");
+  box.setLocked(true);
+  sendKey(box, Qt::Key_A, {}, "a");
+  sendKey(box, Qt::Key_Backspace, {}, "\b");
+  EXPECT_EQ(box.Text(), "fixed");
+  EXPECT_TRUE(box.textInteractionFlags() & Qt::TextSelectableByKeyboard);
+  box.setSelStart(1);
+  box.setSelLength(2);
+  EXPECT_EQ(box.SelText(), "ix");
+  box.setLocked(false);
+  sendKey(box, Qt::Key_A, {}, "a");
+  EXPECT_EQ(box.Text(), "faed");
+}
+
+TEST(RichTextBoxLook, HideSelectionPaintsNoSelectionWithoutFocus) {
+  RichTextBox box;
+  const QPalette shown = QApplication::palette(&box);
+  const auto brushStyle = [&](QPalette::ColorGroup group) {
+    return box.palette().brush(group, QPalette::Highlight).style();
+  };
+  EXPECT_TRUE(box.HideSelection());
+  EXPECT_EQ(brushStyle(QPalette::Inactive), Qt::NoBrush);
+  EXPECT_EQ(box.palette().brush(QPalette::Active, QPalette::Highlight),
+            shown.brush(QPalette::Active, QPalette::Highlight));
+  box.setHideSelection(false);
+  EXPECT_EQ(box.palette().brush(QPalette::Inactive, QPalette::Highlight),
+            shown.brush(QPalette::Inactive, QPalette::Highlight));
+  box.setSelectionHidden(true);
+  EXPECT_EQ(brushStyle(QPalette::Active), Qt::NoBrush);
+  EXPECT_EQ(brushStyle(QPalette::Inactive), Qt::NoBrush);
+  box.setSelectionHidden(false);
+  EXPECT_NE(brushStyle(QPalette::Active), Qt::NoBrush);
+  // The back colour survives, and survives a change of the selection's look.
+  box.setBackColor(QColor(0xC0, 0xFF, 0xFF));
+  box.setHideSelection(true);
+  EXPECT_EQ(box.BackColor(), QColor(0xC0, 0xFF, 0xFF));
+}
+
+TEST(RichTextBoxLook, ScreenReadersSeeNameAndText) {
+  RichTextBox box;
+  box.setAccessibleName("Paragraph");
+  box.setText("hello\r\nworld");
+  QAccessibleInterface* access = QAccessible::queryAccessibleInterface(&box);
+  ASSERT_NE(access, nullptr);
+  EXPECT_EQ(access->text(QAccessible::Name), "Paragraph");
+  ASSERT_NE(access->textInterface(), nullptr);
+  EXPECT_TRUE(access->textInterface()->text(0, 5) == "hello");
+  ASSERT_NE(access->editableTextInterface(), nullptr);
+}
+
+}  // namespace
+}  // namespace platform

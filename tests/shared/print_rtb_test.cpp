@@ -1,0 +1,292 @@
+#include "shared/print_rtb.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextImageFormat>
+#include <QUrl>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "platform/errors.h"
+#include "platform/qt_printer.h"
+#include "platform/richtextbox.h"
+#include "support/fixture.h"
+#include "support/recording_printer.h"
+
+namespace {
+
+using shared::PrintRTB;
+using testing_support::RecordingPrinter;
+
+constexpr double kTwipsPerPixel = 15;  // the recording printer's 96 dots per inch
+
+bool isWhite(QRgb pixel) { return (pixel & 0xFFFFFF) == 0xFFFFFF; }
+
+QRect inkBounds(const QImage& page) {
+  QRect bounds;
+  for (int y = 0; y < page.height(); ++y) {
+    for (int x = 0; x < page.width(); ++x) {
+      if (!isWhite(page.pixel(x, y))) bounds |= QRect(x, y, 1, 1);
+    }
+  }
+  return bounds;
+}
+
+// Runs of rows with ink, separated by blank rows: one per printed line of capitals.
+int inkBands(const QImage& page) {
+  int bands = 0;
+  bool inBand = false;
+  for (int y = 0; y < page.height(); ++y) {
+    bool ink = false;
+    for (int x = 0; x < page.width() && !ink; ++x) ink = !isWhite(page.pixel(x, y));
+    if (ink && !inBand) ++bands;
+    inBand = ink;
+  }
+  return bands;
+}
+
+int countPixels(const QImage& page, const std::function<bool(QColor)>& test) {
+  int count = 0;
+  for (int y = 0; y < page.height(); ++y) {
+    for (int x = 0; x < page.width(); ++x) count += test(page.pixelColor(x, y)) ? 1 : 0;
+  }
+  return count;
+}
+
+// Lines of capitals only, so every printed line leaves one band of ink.
+QString capitalLines(int count) {
+  QStringList lines;
+  for (int i = 0; i < count; ++i) lines << QStringLiteral("HELLO WORLD THE END");
+  return lines.join(QStringLiteral("\r\n"));
+}
+
+class PrintRTBTest : public testing_support::RuntimeTest {
+ protected:
+  PrintRTBTest() { box.setFont(QFont(QStringLiteral("DejaVu Sans"), 12)); }
+
+  // The paper pixels inside the margins (twips from the paper's edges).
+  static QRect drawingPixels(double left, double top, double right, double bottom) {
+    return QRect(QPoint(qRound(left / kTwipsPerPixel), qRound(top / kTwipsPerPixel)),
+                 QPoint(qRound((RecordingPrinter::kLetterWidth - right) / kTwipsPerPixel) - 1,
+                        qRound((RecordingPrinter::kLetterHeight - bottom) / kTwipsPerPixel) - 1));
+  }
+
+  // Height of the box's text when laid out for the printer `width` twips wide, in pixels.
+  double contentHeight(double widthTwips) {
+    std::unique_ptr<QTextDocument> copy(box.document()->clone());
+    copy->setDocumentMargin(0);
+    copy->documentLayout()->setPaintDevice(&printer->device());
+    copy->setTextWidth(widthTwips / kTwipsPerPixel);
+    return copy->documentLayout()->documentSize().height();
+  }
+
+  platform::RichTextBox box;
+};
+
+TEST_F(PrintRTBTest, AnEmptyBoxPrintsOneBlankPage) {
+  PrintRTB(box, 2880, 720, 2880, 720, *printer);
+  EXPECT_EQ(printer->documentsEnded, 1);
+  ASSERT_EQ(printer->pages.size(), 1u);
+  EXPECT_TRUE(inkBounds(printer->pages[0]).isEmpty());
+}
+
+TEST_F(PrintRTBTest, ALongTextPrintsEveryLineOnceOnWholePages) {
+  box.setText(capitalLines(150));
+  const std::string before = box.Text().toStdString();
+  PrintRTB(box, 2880, 720, 2880, 720, *printer);
+  ASSERT_GT(printer->pages.size(), 2u);
+  const int perPage = inkBands(printer->pages[0]);
+  int printed = 0;
+  for (std::size_t i = 0; i < printer->pages.size(); ++i) {
+    const int lines = inkBands(printer->pages[i]);
+    if (i + 1 < printer->pages.size()) {
+      EXPECT_EQ(lines, perPage) << "page " << i + 1;
+    }
+    printed += lines;
+  }
+  EXPECT_EQ(printed, 150) << "a line cut at a page's end would be counted twice";
+  EXPECT_EQ(static_cast<int>(printer->pages.size()), (150 + perPage - 1) / perPage);
+  EXPECT_EQ(box.Text().toStdString(), before);
+}
+
+TEST_F(PrintRTBTest, ATextThatFillsExactlyOnePagePrintsOnePage) {
+  box.setText(capitalLines(12));
+  const double left = 720, top = 720, right = 720;
+  const double height = contentHeight(RecordingPrinter::kLetterWidth - left - right);
+  const double bottom = RecordingPrinter::kLetterHeight - top - height * kTwipsPerPixel;
+  PrintRTB(box, static_cast<std::int32_t>(left), top, right, bottom, *printer);
+  ASSERT_EQ(printer->pages.size(), 1u);
+  EXPECT_EQ(inkBands(printer->pages[0]), 12);
+
+  // One pixel less room and the last line goes over.
+  PrintRTB(box, static_cast<std::int32_t>(left), top, right, bottom + kTwipsPerPixel, *printer);
+  ASSERT_EQ(printer->pages.size(), 3u);
+  EXPECT_EQ(inkBands(printer->pages[1]), 11);
+  EXPECT_EQ(inkBands(printer->pages[2]), 1);
+}
+
+struct MarginCase {
+  double offset;  // the printer's unprintable border, twips
+  double left, top, right, bottom;
+};
+
+void PrintTo(const MarginCase& c, std::ostream* os) {
+  *os << "offset " << c.offset << ", margins " << c.left << " " << c.top << " " << c.right << " "
+      << c.bottom;
+}
+
+class PrintRTBMarginTest : public PrintRTBTest,
+                           public ::testing::WithParamInterface<MarginCase> {};
+
+TEST_P(PrintRTBMarginTest, NothingIsDrawnOutsideTheMargins) {
+  const MarginCase c = GetParam();
+  RecordingPrinter sheet(96, c.offset);
+  QStringList words;
+  for (int i = 0; i < 3000; ++i) words << QStringLiteral("margin%1").arg(i);
+  box.setText(words.join(QLatin1Char(' ')));
+  PrintRTB(box, static_cast<std::int32_t>(c.left), c.top, c.right, c.bottom, sheet);
+  ASSERT_GT(sheet.pages.size(), 1u);
+  // Margins inside the unprintable border count from the border.
+  const QRect allowed = drawingPixels(std::max(c.left, c.offset), std::max(c.top, c.offset),
+                                      std::max(c.right, c.offset),
+                                      std::max(c.bottom, c.offset));
+  for (std::size_t i = 0; i < sheet.pages.size(); ++i) {
+    const QRect ink = inkBounds(sheet.pages[i]);
+    EXPECT_TRUE(allowed.contains(ink)) << "page " << i + 1 << ": ink at " << ink.x() << ","
+                                       << ink.y() << " " << ink.width() << "x" << ink.height();
+    EXPECT_LE(ink.left() - allowed.left(), 3) << "text starts at the left margin";
+    EXPECT_LE(ink.top() - allowed.top(), 6) << "text starts at the top margin";
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Margins, PrintRTBMarginTest,
+                         ::testing::Values(MarginCase{360, 2880, 720, 2880, 720},
+                                           MarginCase{360, 720, 720, 720, 720},
+                                           MarginCase{0, 720, 360, 720, 360},
+                                           MarginCase{500, 720, 720, 720, 720},
+                                           MarginCase{360, 100, 100, 2000, 100}));
+
+TEST_F(PrintRTBTest, APictureWiderThanTheTextIsCutAtTheMargin) {
+  QImage wide(3000, 40, QImage::Format_RGB32);
+  wide.fill(Qt::black);
+  box.document()->addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("wide.png")),
+                              wide);
+  QTextImageFormat picture;
+  picture.setName(QStringLiteral("wide.png"));
+  QTextCursor(box.document()).insertImage(picture);
+  PrintRTB(box, 2880, 720, 2880, 720, *printer);
+  const QRect allowed = drawingPixels(2880, 720, 2880, 720);
+  const QRect ink = inkBounds(printer->pages.at(0));
+  EXPECT_TRUE(allowed.contains(ink));
+  EXPECT_EQ(ink.right(), allowed.right());
+}
+
+TEST_F(PrintRTBTest, KeepsColoursAndFonts) {
+  box.setText(QStringLiteral("BLACK RED BLACK"));
+  QTextCursor red(box.document());
+  red.setPosition(6);
+  red.setPosition(9, QTextCursor::KeepAnchor);
+  QTextCharFormat colour;
+  colour.setForeground(Qt::red);
+  red.mergeCharFormat(colour);
+  PrintRTB(box, 720, 720, 720, 720, *printer);
+  ASSERT_EQ(printer->pages.size(), 1u);
+  const QImage& page = printer->pages[0];
+  EXPECT_GT(countPixels(page, [](QColor c) { return c.red() > 200 && c.green() < 60; }), 20);
+  EXPECT_GT(countPixels(page, [](QColor c) { return c.value() < 60; }), 20);
+
+  const int smallHeight = inkBounds(page).height();
+  QTextCursor all(box.document());
+  all.select(QTextCursor::Document);
+  QTextCharFormat large;
+  large.setFontPointSize(36);
+  all.mergeCharFormat(large);
+  PrintRTB(box, 720, 720, 720, 720, *printer);
+  ASSERT_EQ(printer->pages.size(), 2u);
+  EXPECT_NEAR(static_cast<double>(inkBounds(printer->pages[1]).height()) / smallHeight, 3.0, 0.3);
+}
+
+TEST_F(PrintRTBTest, KeepsParagraphAlignment) {
+  box.setText(QStringLiteral("CENTRED"));
+  QTextCursor cursor(box.document());
+  QTextBlockFormat centred;
+  centred.setAlignment(Qt::AlignHCenter);
+  cursor.mergeBlockFormat(centred);
+  PrintRTB(box, 2880, 720, 1440, 720, *printer);
+  const QRect ink = inkBounds(printer->pages.at(0));
+  const QRect area = drawingPixels(2880, 720, 1440, 720);
+  EXPECT_NEAR(ink.center().x(), area.center().x(), 3);
+}
+
+TEST_F(PrintRTBTest, MarginsThatLeaveNoRoomPrintOneBlankPage) {
+  box.setText(capitalLines(5));
+  PrintRTB(box, 720, 8000, 720, 8000, *printer);
+  PrintRTB(box, 7000, 720, 7000, 720, *printer);
+  ASSERT_EQ(printer->pages.size(), 2u);
+  EXPECT_TRUE(inkBounds(printer->pages[0]).isEmpty());
+  EXPECT_TRUE(inkBounds(printer->pages[1]).isEmpty());
+  EXPECT_EQ(printer->documentsEnded, 2);
+}
+
+TEST_F(PrintRTBTest, APageThatCannotTakeALineEndsThePrinting) {
+  box.setText(capitalLines(5));
+  // Four pixels of room for a line of some twenty.
+  const double bottom = RecordingPrinter::kLetterHeight - 720 - 4 * kTwipsPerPixel;
+  PrintRTB(box, 720, 720, 720, bottom, *printer);
+  ASSERT_EQ(printer->pages.size(), 1u);
+  EXPECT_TRUE(inkBounds(printer->pages[0]).isEmpty()) << "no part of a line";
+}
+
+TEST_F(PrintRTBTest, PrintingEndsAboveALineTallerThanThePage) {
+  box.setText(capitalLines(3) + QStringLiteral("\r\nHUGE\r\n") + capitalLines(3));
+  QTextCursor huge(box.document()->findBlockByNumber(3));
+  huge.select(QTextCursor::BlockUnderCursor);
+  QTextCharFormat size;
+  size.setFontPointSize(150);
+  huge.mergeCharFormat(size);
+  // Two inches high: room for the small lines, not for the huge one.
+  PrintRTB(box, 720, 720, 720, RecordingPrinter::kLetterHeight - 720 - 2880, *printer);
+  ASSERT_EQ(printer->pages.size(), 1u);
+  EXPECT_EQ(inkBands(printer->pages[0]), 3) << "three whole lines and no piece of the huge one";
+}
+
+TEST_F(PrintRTBTest, LeavesTheScaleModeAtTwips) {
+  printer->setScaleMode(platform::vbPixels);
+  PrintRTB(box, 720, 720, 720, 720, *printer);
+  EXPECT_EQ(printer->ScaleMode(), platform::vbTwips);
+}
+
+TEST_F(PrintRTBTest, APrinterFailingHalfWayAbandonsTheDocument) {
+  box.setText(capitalLines(150));
+  printer->failAtPage = 2;
+  try {
+    PrintRTB(box, 720, 720, 720, 720, *printer);
+    ADD_FAILURE() << "no error";
+  } catch (const platform::RuntimeError& error) {
+    EXPECT_EQ(error.number(), platform::kPrinterError);
+  }
+  EXPECT_FALSE(printer->printing());
+  EXPECT_EQ(printer->documentsKilled, 1);
+  printer->failAtPage = 0;
+  PrintRTB(box, 720, 720, 720, 720, *printer);
+  EXPECT_EQ(printer->documentsEnded, 1);
+  EXPECT_EQ(inkBands(printer->pages.at(0)), inkBands(printer->pages.at(1)))
+      << "the next document starts afresh";
+}
+
+TEST_F(PrintRTBTest, APrinterErrorReachesTheCaller) {
+  QTemporaryDir dir;
+  platform::QtPrinter broken(dir.filePath(QStringLiteral("no/such/folder/out.pdf")));
+  box.setText(QStringLiteral("text"));
+  try {
+    PrintRTB(box, 720, 720, 720, 720, broken);
+    ADD_FAILURE() << "no error";
+  } catch (const platform::RuntimeError& error) {
+    EXPECT_EQ(error.number(), platform::kPrinterError);
+  }
+}
+
+}  // namespace
