@@ -6,6 +6,8 @@
 #include <QVBoxLayout>
 #include <functional>
 
+#include "essay/Form1.h"
+#include "essay/Form2.h"
 #include "platform/clipboard.h"
 #include "platform/errors.h"
 #include "shared/frmAbout.h"
@@ -268,12 +270,12 @@ void Form4::showHelp(const QString& text) {
 }
 
 void Form4::showSampleEssays() {
-  // Left to the lead until the worked examples window exists.
+  Form1& examples = quillora_.forms().get<Form1>();
+  examples.SSTab1->setCurrentIndex(kTabSelect);
+  examples.Show();
 }
 
-void Form4::showScoringRubric() {
-  // Left to the lead until the scoring rubrics window exists.
-}
+void Form4::showScoringRubric() { quillora_.forms().get<Form2>().Show(); }
 
 void Form4::showAbout() { quillora_.forms().get<shared::frmAbout>().Show(); }
 

@@ -73,9 +73,6 @@ class Form4 : public platform::Form {
   QAction* mnuHelpScoringRubric;
   QAction* mnuHelpAbout;
 
-  // False while Undo and Redo edit the box themselves, so their edits are not recorded.
-  bool RecordChanges = false;
-
  protected:
   void Form_Load() override;
 
@@ -107,6 +104,9 @@ class Form4 : public platform::Form {
   Quillora& quillora_;
   EssayStore& store_;
   SnapshotHistory history_;
+  // False while the window sets its box up and while Undo and Redo edit it, so that those
+  // edits are not recorded.
+  bool RecordChanges = false;
 };
 
 }  // namespace essay

@@ -48,7 +48,9 @@ TextBox* makeBox(QWidget* parent, const QString& name, const QString& accessible
     box->setScrollBars(2);
   }
   box->setBackColor(color);
-  box->setFixedHeight(std::max(px(heightTwips), box->minimumSizeHint().height()));
+  // A single-line box is never made lower than one line of its font.
+  box->setFixedHeight(multiLine ? px(heightTwips)
+                                : std::max(px(heightTwips), box->minimumSizeHint().height()));
   return box;
 }
 
@@ -70,9 +72,7 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, 
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption) {
   auto* button = new QPushButton(caption, parent);
   button->setObjectName(name);
-  // The designed width; a caption wider than that widens the button rather than being cut.
-  button->setMinimumSize(px(1215), px(735));
-  button->setMaximumHeight(px(735));
+  button->setFixedHeight(px(735));
   return button;
 }
 
@@ -96,26 +96,40 @@ QLayout* row(QWidget* widget, int left, int width) {
   return layout;
 }
 
-// The four detail boxes of a main idea with their "Supporting Details" label to the left.
+// The four detail boxes of a main idea, their "Supporting Details" label to the left and, below
+// that label and beside the last detail, the heading of the box that follows, as designed.
 QLayout* detailBlock(QLabel* label, int labelLeft, int labelTop, const QList<TextBox*>& details,
-                     int detailsTop) {
+                     int detailsTop, QLabel* nextHeading, int headingLeft) {
   constexpr int kDetailLeft = 2160;
   constexpr int kDetailWidth = 5895;
   constexpr int kDetailPitch = 360;
-  auto* labelColumn = new QVBoxLayout;
-  labelColumn->setSpacing(0);
-  labelColumn->addSpacing(px(labelTop - detailsTop));
-  labelColumn->addWidget(label);
-  labelColumn->addStretch();
+  // The designed offsets give way where the window's font needs the room.
+  const auto indented = [](QWidget* widget, int left) {
+    auto* line = new QHBoxLayout;
+    line->setSpacing(0);
+    line->addSpacerItem(new QSpacerItem(px(left), 0, QSizePolicy::Preferred, QSizePolicy::Minimum));
+    line->addWidget(widget);
+    line->addStretch();
+    return line;
+  };
+  auto* left = new QWidget;
+  left->setFixedWidth(px(kDetailLeft));
+  auto* leftColumn = new QVBoxLayout(left);
+  leftColumn->setContentsMargins(0, 0, 0, 0);
+  leftColumn->setSpacing(0);
+  leftColumn->addSpacing(px(labelTop - detailsTop));
+  leftColumn->addLayout(indented(label, labelLeft));
+  leftColumn->addStretch();
+  leftColumn->addLayout(indented(nextHeading, headingLeft));
+
   auto* detailColumn = new QVBoxLayout;
-  detailColumn->setSpacing(px(kDetailPitch) - details.front()->height());
+  detailColumn->setSpacing(std::max(0, px(kDetailPitch) - details.front()->height()));
   for (TextBox* detail : details) detailColumn->addWidget(detail);
+  detailColumn->addStretch();
 
   auto* layout = new QHBoxLayout;
   layout->setSpacing(0);
-  layout->addSpacing(px(labelLeft));
-  label->setFixedWidth(px(kDetailLeft - labelLeft));
-  layout->addLayout(labelColumn);
+  layout->addWidget(left);
   layout->addLayout(detailColumn, kDetailWidth);
   layout->addStretch(kOutlineRight - kDetailLeft - kDetailWidth);
   return layout;
@@ -211,6 +225,12 @@ void Form5::createOptions() {
   Command6 = makeButton(Frame1, QStringLiteral("Command6"), QStringLiteral("Clear All"));
   Command7 = makeButton(Frame1, QStringLiteral("Command7"), QStringLiteral("Help"));
   Command5 = makeButton(Frame1, QStringLiteral("Command5"), QStringLiteral("Close"));
+  // The buttons share one width: the designed one, or the widest caption's.
+  const QList<QPushButton*> buttons = {Command1, Command2, Command3, Command4,
+                                       Command5, Command6, Command7};
+  int width = px(1215);
+  for (QPushButton* button : buttons) width = std::max(width, button->sizeHint().width());
+  for (QPushButton* button : buttons) button->setFixedWidth(width);
   Image1 = makeIcon(Frame1, QStringLiteral("Image1"));
   Image2 = makeIcon(Frame1, QStringLiteral("Image2"));
 
@@ -239,14 +259,11 @@ void Form5::createLayout() {
          {row(Text1a, 240, 9735), 720, 495},
          {row(Label2, 600, 1815), 1320, 255},
          {row(Text2a, 600, 9015), 1560, 525},
-         {detailBlock(Label6, 1200, 2520, mainIdeaBoxes(1).mid(1), 2160), 2160, 1365},
-         {row(Label3, 600, 1935), 3360, 255},
+         {detailBlock(Label6, 1200, 2520, mainIdeaBoxes(1).mid(1), 2160, Label3, 600), 2160, 1455},
          {row(Text7a, 600, 9015), 3600, 525},
-         {detailBlock(Label9, 1200, 4560, mainIdeaBoxes(2).mid(1), 4200), 4200, 1365},
-         {row(Label4, 480, 2175), 5400, 255},
+         {detailBlock(Label9, 1200, 4560, mainIdeaBoxes(2).mid(1), 4200, Label4, 480), 4200, 1455},
          {row(Text12a, 480, 9135), 5640, 525},
-         {detailBlock(Label10, 1320, 6600, mainIdeaBoxes(3).mid(1), 6240), 6240, 1365},
-         {row(Label5, 120, 1935), 7440, 255},
+         {detailBlock(Label10, 1320, 6600, mainIdeaBoxes(3).mid(1), 6240, Label5, 120), 6240, 1455},
          {row(Text17a, 120, 9855), 7680, 525}});
 
   auto* central = new QWidget(this);
@@ -255,6 +272,8 @@ void Form5::createLayout() {
   central->setPalette(grey);
   central->setAutoFillBackground(true);
   auto* page = new QHBoxLayout(central);
+  // The design places the boxes from the window's very edge.
+  page->setContentsMargins(0, 0, px(120), 0);
   page->addLayout(outlineColumn, kOutlineRight);
   page->addWidget(Frame1);
   setCentralWidget(central);

@@ -20,8 +20,7 @@ const QString kPrintFailed = QStringLiteral(
 
 // The sample the first Open offers when no assignment has been opened before.
 QString defaultSample() {
-  return platform::locations::resolve(platform::locations::suiteFilesFolder(),
-                                      QStringLiteral("QL Samples\\5th Sample.ql"));
+  return platform::locations::sampleAssignmentsFolder() + QStringLiteral("/5th Sample.ql");
 }
 
 bool isReadOnly(const QString& path) {

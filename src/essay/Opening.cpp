@@ -1,11 +1,14 @@
 #include "essay/Opening.h"
 
-#include <QDir>
 #include <QEvent>
 #include <QGridLayout>
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
+#include "essay/Form1.h"
+#include "essay/Form2.h"
+#include "essay/Form4.h"
+#include "essay/Form5.h"
 #include "essay/frmMain.h"
 #include "platform/locations.h"
 #include "shared/clsOSVersion.h"
@@ -38,15 +41,6 @@ QPushButton* pictureButton(QWidget* parent, const QString& name, const QString& 
   button->setAccessibleName(text);
   button->setAccessibleDescription(tip);
   return button;
-}
-
-// A folder as a person would type it: the home folder as "~".
-QString folderForDisplay(const QString& folder) {
-  const QString home = QDir::homePath();
-  if (folder == home || folder.startsWith(home + QLatin1Char('/'))) {
-    return QLatin1Char('~') + folder.mid(home.size());
-  }
-  return folder;
 }
 
 }  // namespace
@@ -147,24 +141,28 @@ void Opening::Form_Unload(int& /*cancel*/) {
   shared::MinimizeForm(*this);
 }
 
-void Opening::Command1_Click() {}
+void Opening::Command1_Click() { quillora_.forms().get<Form5>().Show(); }
 
 void Opening::Command2_Click() { quillora_.forms().get<frmMain>().Show(); }
 
-void Opening::Command3_Click() {}
+void Opening::Command3_Click() { quillora_.forms().get<Form4>().Show(); }
 
-void Opening::Command4_Click() {}
+void Opening::Command4_Click() { quillora_.forms().get<Form1>().Show(); }
 
-void Opening::Command5_Click() {}
+void Opening::Command5_Click() { quillora_.forms().get<Form2>().Show(); }
 
-void Opening::Label7_Click() {}
+void Opening::Label7_Click() {
+  Form4& editor = quillora_.forms().get<Form4>();
+  editor.RichTextBox1->setText(GettingStartedText());
+  editor.Show();
+}
 
 QString Opening::GettingStartedText() {
   const QStringList steps = {
       QStringLiteral("1.  A good start might be to choose 'Create An Assignment.'"),
       QStringLiteral("2.  On this screen press the button labeled 'Open for Editing.'"),
       QStringLiteral("3.  Go to %1 and find QL Sample Assignments. Double-click.")
-          .arg(folderForDisplay(platform::locations::suiteFilesFolder())),
+          .arg(platform::locations::suiteFilesFolderForDisplay()),
       QStringLiteral("4.  Choose one of the three assignments provided. This assignment is already "
                      "completed, but it will show you how each part of the program works."),
       QStringLiteral("5.  Notice that the outline is filled in."),

@@ -11,7 +11,9 @@ namespace {
 const QString kFieldMark = QStringLiteral("`");
 const QString kDetailMark = QStringLiteral("@");
 
-QString field(const QString& text, int number) { return shared::GetField(text, kFieldMark, number, number); }
+QString field(const QString& text, int number) {
+  return shared::GetField(text, kFieldMark, number, number);
+}
 
 }  // namespace
 
@@ -24,6 +26,8 @@ QString MainIdeaBlock::joined() const {
 MainIdeaBlock MainIdeaBlock::split(const QString& block) {
   MainIdeaBlock parts;
   parts.line = shared::GetField(block, kDetailMark, 1, 1);
+  // Without any "@" the block is a main idea alone; it has no details to repeat it in.
+  if (!block.contains(kDetailMark)) return parts;
   for (int i = 0; i < 4; ++i) {
     parts.details[static_cast<std::size_t>(i)] = shared::GetField(block, kDetailMark, i + 2, i + 2);
   }
@@ -54,6 +58,37 @@ Assignment parseAssignment(const QString& text) {
   if (a.outlineOnly) return a;
   for (QString& paragraph : a.paragraphs) paragraph = field(text, number++);
   return a;
+}
+
+QChar unstorableCharacter(const Assignment& a) {
+  const QChar backtick = QLatin1Char('`');
+  const QString values[] = {a.studentName,       a.themeLine,         a.introLine,
+                            a.mainIdeaBlocks[0], a.mainIdeaBlocks[1], a.mainIdeaBlocks[2],
+                            a.conclusionLine,    a.paragraphs[0],     a.paragraphs[1],
+                            a.paragraphs[2],     a.paragraphs[3],     a.paragraphs[4]};
+  for (const QString& value : values) {
+    if (value.contains(backtick)) return backtick;
+  }
+  const QChar at = QLatin1Char('@');
+  constexpr int kSeparators = 4;
+  for (const QString& block : a.mainIdeaBlocks) {
+    if (block.count(at) > kSeparators) return at;
+  }
+  return {};
+}
+
+QString openStartFolder(const QString& lastPath) {
+  const QChar slash = QLatin1Char('/');
+  QString folder;
+  int position = lastPath.size();
+  for (int cut = 0; cut < 2 && position > 0; ++cut) {
+    const int found = lastPath.lastIndexOf(slash, position - 1);
+    if (found < 0) break;
+    position = found;
+    folder = lastPath.left(found + 1);
+    if (found == 0) break;  // the root: nothing above it
+  }
+  return folder;
 }
 
 QString writeAssignmentFile(const QString& path, const Assignment& assignment) {

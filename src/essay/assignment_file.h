@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QChar>
 #include <QString>
 #include <array>
 #include <optional>
@@ -32,6 +33,14 @@ struct Assignment {
 QString assignmentRecord(const Assignment& assignment);
 // Reads either layout; fields missing from a short text read as "".
 Assignment parseAssignment(const QString& text);
+
+// A character the file cannot hold where it stands: a backtick anywhere (it would end the field)
+// or an "@" inside a main idea or detail (it would shift the details). Null when there is none.
+QChar unstorableCharacter(const Assignment& assignment);
+
+// Where the Open dialog starts on the first open of a run: the folder above the one holding
+// `lastPath`, the root when it lies at most one folder deep, "" when it names no folder.
+QString openStartFolder(const QString& lastPath);
 
 // Replaces the file at `path` atomically with the record; "" on success, else a message.
 QString writeAssignmentFile(const QString& path, const Assignment& assignment);

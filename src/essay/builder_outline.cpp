@@ -81,23 +81,6 @@ BuilderOutline builderOutlineOf(const Assignment& assignment) {
   return outline;
 }
 
-QChar unstorableCharacter(const Assignment& a) {
-  const QChar backtick = QLatin1Char('`');
-  const QString values[] = {a.studentName,       a.themeLine,         a.introLine,
-                            a.mainIdeaBlocks[0], a.mainIdeaBlocks[1], a.mainIdeaBlocks[2],
-                            a.conclusionLine,    a.paragraphs[0],     a.paragraphs[1],
-                            a.paragraphs[2],     a.paragraphs[3],     a.paragraphs[4]};
-  for (const QString& value : values) {
-    if (value.contains(backtick)) return backtick;
-  }
-  const QChar at = QLatin1Char('@');
-  constexpr int kSeparators = 4;
-  for (const QString& block : a.mainIdeaBlocks) {
-    if (block.count(at) > kSeparators) return at;
-  }
-  return {};
-}
-
 QString outlinePrintText(const BuilderOutline& outline, const QString& studentName) {
   QString page;
   const auto add = [&page](const QString& box, const QString& before, const QString& after) {
@@ -116,20 +99,6 @@ QString outlinePrintText(const BuilderOutline& outline, const QString& studentNa
   }
   add(outline.conclusion, kMainPoint, kLineEnd);
   return studentName + kLineEnd + kLineEnd + page + kLineEnd + kLineEnd + kLineEnd + kLegend;
-}
-
-QString openStartFolder(const QString& lastPath) {
-  const QChar slash = QLatin1Char('/');
-  QString folder;
-  int position = lastPath.size();
-  for (int cut = 0; cut < 2 && position > 0; ++cut) {
-    const int found = lastPath.lastIndexOf(slash, position - 1);
-    if (found < 0) break;
-    position = found;
-    folder = lastPath.left(found + 1);
-    if (found == 0) break;  // the root: nothing above it
-  }
-  return folder;
 }
 
 }  // namespace essay

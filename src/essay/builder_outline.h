@@ -52,16 +52,8 @@ Assignment assignmentOf(const BuilderOutline& outline, const QString& studentNam
 // too short to hold its label reads as "".
 BuilderOutline builderOutlineOf(const Assignment& assignment);
 
-// A character the file cannot hold where it stands: a backtick anywhere (it would end the field)
-// or an "@" inside a main idea or detail (it would shift the details). Null when there is none.
-QChar unstorableCharacter(const Assignment& assignment);
-
 // The page the builder prints: the name, the outline with a "*" before each main line and
 // "     -" before each detail (empty boxes left out), and the legend.
 QString outlinePrintText(const BuilderOutline& outline, const QString& studentName);
-
-// Where the Open dialog starts on the first open of a run: the folder above the one holding
-// `lastPath`, the root when it lies at most one folder deep, "" when it names no folder.
-QString openStartFolder(const QString& lastPath);
 
 }  // namespace essay

@@ -5,6 +5,8 @@
 #include <QMenuBar>
 #include <QVBoxLayout>
 
+#include "essay/Form1.h"
+#include "essay/Form2.h"
 #include "essay/workspace_texts.h"
 #include "platform/vb.h"
 #include "shared/frmAbout.h"
@@ -246,6 +248,8 @@ void frmMain::connectHandlers() {
       {mnuHelpFile, [this] { showHelp(texts::kHowTo, QStringLiteral("Quillora")); }},
       {mnuHelpTips, [this] { showHelp(texts::kProgramTips, quillora_.title()); }},
       {mnuHelpContents, [this] { showHelp(texts::kChecklist, QStringLiteral("Quillora")); }},
+      {mnuHelpExamples, [this] { mnuHelpExamples_Click(); }},
+      {mnuHelpScoringRubric, [this] { quillora_.forms().get<Form2>().Show(); }},
       {mnuEditor, [this] { mnuEditor_Click(); }},
       {mnuHelpAbout, [this] { quillora_.forms().get<shared::frmAbout>().Show(); }}};
   for (const auto& [action, handler] : menus) on(action, &QAction::triggered, handler);

@@ -53,6 +53,7 @@ class frmMain : public platform::Form {
   void mnuEditCopy_Click();
   void mnuEditPaste_Click();
   void mnuEditor_Click();
+  void mnuHelpExamples_Click();
 
   platform::RichTextBox* RichTextBox1;   // introduction / main idea / conclusion line
   platform::RichTextBox* RichTextBox2;   // the paragraph the student writes

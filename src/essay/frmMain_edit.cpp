@@ -1,4 +1,6 @@
 // The workspace's edit commands, toolbar dispatch, help messages and hand-over to the editor.
+#include "essay/Form1.h"
+#include "essay/Form4.h"
 #include "essay/frmMain.h"
 #include "essay/workspace_texts.h"
 #include "platform/clipboard.h"
@@ -44,6 +46,13 @@ void frmMain::mnuEditPaste_Click() {
 void frmMain::mnuEditor_Click() {
   quillora_.runtime().clipboard().Clear();
   store_.EditorRTF = RichTextBox2->TextRTF();
+  quillora_.forms().get<Form4>().Show();
+}
+
+void frmMain::mnuHelpExamples_Click() {
+  Form1& examples = quillora_.forms().get<Form1>();
+  examples.SSTab1->setCurrentIndex(kTabSelect);
+  examples.Show();
 }
 
 void frmMain::mnuFileExit_Click() {
@@ -66,6 +75,7 @@ void frmMain::tbToolBar_ButtonClick(const QString& key) {
       {"Underline", [this] { toggleSelectionStyle(QStringLiteral("Underline")); }},
       {"Left", [this] { RichTextBox2->setSelAlignment(kLeft); }},
       {"Center", [this] { RichTextBox2->setSelAlignment(kCentre); }},
+      {"Examples", [this] { mnuHelpExamples_Click(); }},
       {"Exit", [this] { mnuFileExit_Click(); }},
   };
   for (const auto& [name, command] : commands) {

@@ -18,20 +18,6 @@ const QColor kLightYellow = platform::vb::Color(0xC0FFFF);
 const QString kSetting = QStringLiteral("Setting");
 const QString kOpenPath = QStringLiteral("OpenPath");
 
-// The folder above the one that holds the last file, or the root when it lies at most one deep.
-QString startFolder(const QString& lastPath) {
-  int position = lastPath.size();
-  QString folder;
-  for (int i = 0; i < 2; ++i) {
-    const int slash = position > 0 ? lastPath.lastIndexOf(QLatin1Char('/'), position - 1) : -1;
-    if (slash < 0) break;
-    position = slash;
-    folder = lastPath.left(slash + 1);
-    if (slash == 0) break;
-  }
-  return folder;
-}
-
 // The file name less its last three characters (".ql").
 QString assignmentName(const QString& path) {
   return QFileInfo(path).fileName().chopped(qMin(3, static_cast<int>(QFileInfo(path).fileName().size())));
@@ -138,7 +124,7 @@ std::optional<QString> frmMain::chooseAssignmentFile() {
     lastPath.clear();
   }
   if (store_.FirstOpen) {
-    dlgCommonDialog.InitDir = startFolder(lastPath);
+    dlgCommonDialog.InitDir = openStartFolder(lastPath);
   } else {
     dlgCommonDialog.FileName = lastPath;
   }

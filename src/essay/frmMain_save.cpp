@@ -20,25 +20,6 @@ bool isReadOnly(const QString& path) {
   return !(QFile::permissions(path) & QFileDevice::WriteOwner);
 }
 
-// The paragraph texts and outline lines an assignment file can keep; nothing when one holds a
-// character that would shift the fields after it.
-QChar firstUnstorable(const EssayStore& store, const QStringList& values) {
-  const QChar backtick = QLatin1Char('`');
-  for (const QString& value : values) {
-    if (value.contains(backtick)) return backtick;
-  }
-  const QChar at = QLatin1Char('@');
-  for (const QString* line : {&store.MainIdea1Line, &store.MainIdea2Line, &store.MainIdea3Line}) {
-    if (line->contains(at)) return at;
-  }
-  for (const auto* details : {&store.MainIdea1Details, &store.MainIdea2Details, &store.MainIdea3Details}) {
-    for (const QString& detail : *details) {
-      if (detail.contains(at)) return at;
-    }
-  }
-  return {};
-}
-
 }  // namespace
 
 void frmMain::mnuFileSaveAs_Click() {
@@ -106,11 +87,7 @@ void frmMain::saveAssignmentFile() {
   assignment.paragraphs = {store_.IntroParagraph, store_.MainIdea1Paragraph,
                            store_.MainIdea2Paragraph, store_.MainIdea3Paragraph,
                            store_.ConclusionParagraph};
-  const QChar unstorable = firstUnstorable(
-      store_, {assignment.studentName, assignment.themeLine, assignment.introLine,
-               MainIdea1Outline, MainIdea2Outline, MainIdea3Outline, assignment.conclusionLine,
-               assignment.paragraphs[0], assignment.paragraphs[1], assignment.paragraphs[2],
-               assignment.paragraphs[3], assignment.paragraphs[4]});
+  const QChar unstorable = unstorableCharacter(assignment);
   if (!unstorable.isNull()) {
     quillora_.MsgBox(texts::unstorableCharacter(unstorable), platform::vbExclamation);
     return;

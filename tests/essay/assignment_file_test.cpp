@@ -113,3 +113,13 @@ TEST_F(AssignmentFileTest, MissingFileReadsAsNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(AssignmentRecord, AMainIdeaWithoutDetailMarksHasNoDetails) {
+  const essay::MainIdeaBlock block = essay::MainIdeaBlock::split("Main Idea #1-   Alone\r\n");
+  EXPECT_EQ("Main Idea #1-   Alone\r\n", block.line);
+  for (const QString& detail : block.details) EXPECT_EQ("", detail);
+}
+
+}  // namespace

@@ -1,6 +1,10 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "essay/Form1.h"
+#include "essay/Form2.h"
+#include "essay/Form4.h"
+#include "essay/Form5.h"
 #include "essay/Opening.h"
 #include "essay/frmMain.h"
 #include "essay/quillora.h"
@@ -90,6 +94,33 @@ TEST_F(OpeningTest, GettingStartedNamesTheFolderOnThisMachine) {
   EXPECT_TRUE(text.contains("Scribary Files and find QL Sample Assignments. Double-click."));
   EXPECT_TRUE(text.endsWith("from the first screen of the program."));
   EXPECT_EQ(10, text.count("\r\n") - 2);
+}
+
+TEST_F(OpeningTest, EachButtonOpensItsWindowOnce) {
+  start().Command1->click();
+  start().Command2->click();
+  start().Command3->click();
+  start().Command4->click();
+  start().Command5->click();
+  EXPECT_TRUE(quillora.forms().get<essay::Form5>().isVisible());
+  EXPECT_TRUE(quillora.forms().get<essay::frmMain>().isVisible());
+  EXPECT_TRUE(quillora.forms().get<essay::Form4>().isVisible());
+  EXPECT_TRUE(quillora.forms().get<essay::Form1>().isVisible());
+  EXPECT_TRUE(quillora.forms().get<essay::Form2>().isVisible());
+  // A loaded window is brought up again, not loaded afresh.
+  quillora.forms().get<essay::Form4>().RichTextBox1->setText("kept");
+  start().Command3->click();
+  EXPECT_EQ("kept", quillora.forms().get<essay::Form4>().RichTextBox1->Text());
+  EXPECT_EQ(6, quillora.forms().loaded().size());
+}
+
+TEST_F(OpeningTest, TheQuestionPutsTheGettingStartedTextIntoTheEditor) {
+  start().Command3->click();
+  quillora.forms().get<essay::Form4>().RichTextBox1->setText("old text");
+  QTest::mouseClick(start().Label7, Qt::LeftButton);
+  auto& editor = quillora.forms().get<essay::Form4>();
+  EXPECT_EQ(Opening::GettingStartedText(), editor.RichTextBox1->Text());
+  EXPECT_TRUE(editor.isVisible());
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "essay/Form1.h"
+#include "essay/Form2.h"
+#include "essay/Form4.h"
 #include "essay/assignment_file.h"
 #include "essay/frmMain.h"
 #include "essay/quillora.h"
@@ -417,6 +420,22 @@ TEST_F(WorkspaceFlowTest, HelpMessagesAreInformation) {
 namespace {
 
 class WorkspacePrintTest : public WorkspaceFlowTest {};
+
+TEST_F(WorkspaceFlowTest, HelpOpensExamplesRubricsAndTheEditorWithTheEssay) {
+  open(kGardenFile);
+  w().Command7->click();
+  w().mnuHelpExamples->trigger();
+  auto& examples = quillora.forms().get<essay::Form1>();
+  EXPECT_TRUE(examples.isVisible());
+  EXPECT_EQ(essay::kTabSelect, examples.SSTab1->currentIndex());
+  w().mnuHelpScoringRubric->trigger();
+  EXPECT_TRUE(quillora.forms().get<essay::Form2>().isVisible());
+
+  w().mnuEditor->trigger();
+  auto& editor = quillora.forms().get<essay::Form4>();
+  EXPECT_TRUE(editor.isVisible());
+  EXPECT_EQ(w().RichTextBox2->Text(), editor.RichTextBox1->Text());
+}
 
 TEST_F(WorkspacePrintTest, PrintsTheWholeEssayWithoutOfferingASelection) {
   open(kGardenFile);

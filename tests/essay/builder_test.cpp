@@ -1,0 +1,323 @@
+#include <QFile>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "essay/Form5.h"
+#include "essay/assignment_file.h"
+#include "essay/frmMain.h"
+#include "essay/quillora.h"
+#include "platform/locations.h"
+#include "shared/reg_settings.h"
+#include "support/fixture.h"
+
+namespace {
+
+using essay::Form5;
+using essay::frmMain;
+using testing_support::PromptKind;
+
+// The outline the tests type, and the file the builder writes for it (no name yet, no paragraphs).
+const QByteArray kTypedFile =
+    "``Theme/Main Question-   Why keep a garden?\r\n`Introduction-   Gardens teach patience\r\n`"
+    "Main Idea #1-   Food\r\n@Tomatoes\r\n@Beans\r\n@\r\n@\r\n`Main Idea #2-   \r\n@\r\n@\r\n@\r\n@\r\n"
+    "`Main Idea #3-   Birds\r\n@Songs\r\n@\r\n@\r\n@\r\n`Conclusion-   Grow something``````\r\n";
+
+class BuilderTest : public testing_support::RuntimeTest {
+ protected:
+  BuilderTest() { quillora.store.IsWinNT = true; }
+
+  Form5& b() {
+    Form5& window = quillora.forms().get<Form5>();
+    if (!window.isVisible()) window.Show();
+    return window;
+  }
+
+  void typeOutline() {
+    QTest::keyClicks(b().Text18a, "Why keep a garden?");  // replaces the selected prompt
+    QTest::keyClicks(b().Text1a, "Gardens teach patience");
+    QTest::keyClicks(b().Text2a, "Food");
+    QTest::keyClicks(b().Text3a, "Tomatoes");
+    QTest::keyClicks(b().Text4a, "Beans");
+    QTest::keyClicks(b().Text12a, "Birds");
+    QTest::keyClicks(b().Text13a, "Songs");
+    QTest::keyClicks(b().Text17a, "Grow something");
+  }
+
+  QString path(const QString& name) { return testing_support::testRoot() + "/" + name; }
+  std::vector<testing_support::Prompt> messages() { return interaction->prompts(PromptKind::MessageBox); }
+
+  essay::Quillora quillora{*runtime};
+};
+
+TEST_F(BuilderTest, TypedOutlineIsSavedReopenedAndHandedToTheWorkspace) {
+  typeOutline();
+  const QString saved = path("garden.ql");
+  interaction->answerSave(saved);
+  b().Command2->click();
+  EXPECT_EQ(kTypedFile, readFile(saved));
+  EXPECT_EQ(1, quillora.store.BuilderSaved);
+  const auto dialog = interaction->prompts(PromptKind::SaveDialog).front().request;
+  EXPECT_EQ("Save As...", dialog.DialogTitle);
+  EXPECT_EQ("Quillora File (*.ql)|*.ql", dialog.Filter);
+
+  // Cleared and opened again: the first open of the window asks nothing.
+  interaction->answerMessage(platform::vbYes);
+  b().Command6->click();
+  EXPECT_EQ("", b().Text17a->Text());
+  EXPECT_EQ("Type the Main Idea or Theme of Your Essay Here...", b().Text18a->SelText());
+  interaction->answerOpen(saved);
+  b().Command1->click();
+  EXPECT_EQ("Why keep a garden?", b().Text18a->Text());
+  EXPECT_EQ("Beans", b().Text4a->Text());
+  EXPECT_EQ("Songs", b().Text13a->Text());
+  EXPECT_EQ("Grow something", b().Text17a->Text());
+  EXPECT_TRUE(quillora.store.NamedAssignment);
+  EXPECT_EQ(saved, shared::GetRegSetting(runtime->registry(), "Quillora", "Setting", "OpenPath", ""));
+
+  // Saved, so no save question; the workspace asks the name the file lacks.
+  const std::size_t shown = messages().size();
+  interaction->answerInput("Ana Lima");
+  b().Command3->click();
+  processEvents();
+  EXPECT_FALSE(quillora.forms().isLoaded<Form5>());
+  ASSERT_TRUE(quillora.forms().isLoaded<frmMain>());
+  frmMain& workspace = quillora.forms().get<frmMain>();
+  EXPECT_TRUE(workspace.isVisible());
+  EXPECT_EQ("Quillora        garden" + QString(19, ' ') + "Ana Lima", workspace.Caption());
+  EXPECT_EQ("Theme/Main Question-   Why keep a garden?\r\n", workspace.RichTextBox4->Text());
+  EXPECT_EQ("Main Idea #1-   Food\r\n@Tomatoes\r\n@Beans\r\n@\r\n@\r\n", workspace.MainIdea1Outline);
+  EXPECT_EQ("Conclusion-   Grow something", quillora.store.ConclusionLine);
+  EXPECT_EQ(shown, messages().size());
+}
+
+TEST_F(BuilderTest, WorkspaceFileOpenedAndSavedInTheBuilderStaysByteForByte) {
+  // The workspace writes a full assignment...
+  typeOutline();
+  interaction->answerMessage(platform::vbNo).answerInput("Ana Lima");
+  b().Command3->click();
+  frmMain& workspace = quillora.forms().get<frmMain>();
+  QTest::keyClicks(workspace.RichTextBox2, "Gardens are good.");
+  const QString fromWorkspace = path("workspace.ql");
+  interaction->answerSave(fromWorkspace);
+  workspace.mnuFileSaveAs->trigger();
+  ASSERT_TRUE(QFile::exists(fromWorkspace));
+
+  // ...which the builder opens and saves again unchanged.
+  processEvents();
+  interaction->answerOpen(fromWorkspace);
+  b().Command1->click();
+  EXPECT_EQ("Ana Lima", quillora.store.StudentName);
+  EXPECT_EQ("Gardens are good.", quillora.store.IntroParagraph);
+  const QString fromBuilder = path("builder.ql");
+  interaction->answerSave(fromBuilder);
+  b().Command2->click();
+  EXPECT_EQ(readFile(fromWorkspace), readFile(fromBuilder));
+}
+
+TEST_F(BuilderTest, HandOverQuestionAndItsAnswers) {
+  QTest::keyClicks(b().Text1a, "Intro only");
+
+  interaction->answerMessage(platform::vbCancel);
+  b().Command3->click();
+  const auto question = messages().front();
+  EXPECT_EQ("You should save your work if you want to keep a blank copy of this assignment.", question.text);
+  EXPECT_EQ(3, question.style);
+  EXPECT_EQ("Quillora", question.title);
+  EXPECT_TRUE(quillora.store.ThemeLine.isEmpty());
+  EXPECT_FALSE(quillora.store.FromBuilder);
+  EXPECT_TRUE(quillora.forms().isLoaded<Form5>());
+
+  // Yes saves; a cancelled save still hands over, with the prompt text as the theme.
+  interaction->answerMessage(platform::vbYes).cancelSave().answerInput("Kim");
+  b().Command3->click();
+  EXPECT_EQ(2u, messages().size());
+  EXPECT_EQ(0, quillora.store.BuilderSaved);
+  EXPECT_EQ("Theme/Main Question-   Type the Main Idea or Theme of Your Essay Here...\r\n",
+            quillora.store.ThemeLine);
+  EXPECT_EQ("Main Idea #1-   \r\n", quillora.store.MainIdea1Line);
+  EXPECT_EQ((std::array<QString, 4>{"\r\n", "\r\n", "\r\n", "\r\n"}), quillora.store.MainIdea3Details);
+  EXPECT_EQ("Conclusion-   ", quillora.store.ConclusionLine);
+  processEvents();
+  EXPECT_FALSE(quillora.forms().isLoaded<Form5>());
+}
+
+TEST_F(BuilderTest, AnOutlineNotStartedIsNeitherUsedSavedNorPrinted) {
+  QTest::keyClicks(b().Text18a, "A theme");
+  QTest::keyClicks(b().Text7a, "Main idea 2");
+  interaction->answerMessage(platform::vbOK).answerMessage(platform::vbOK).answerMessage(platform::vbOK);
+  b().Command3->click();
+  b().Command2->click();
+  b().Command4->click();
+  const auto boxes = messages();
+  ASSERT_EQ(3u, boxes.size());
+  const QString start = "You must enter a theme, an idea for an introduction and at least one main idea before you can ";
+  EXPECT_EQ(start + "use this assignment.", boxes[0].text);
+  EXPECT_EQ(start + "save this assignment.", boxes[1].text);
+  EXPECT_EQ(start + "print this assignment.", boxes[2].text);
+  for (const auto& box : boxes) EXPECT_EQ(64, box.style);
+  EXPECT_TRUE(quillora.forms().isLoaded<Form5>());
+  EXPECT_FALSE(quillora.forms().isLoaded<frmMain>());
+  EXPECT_TRUE(printer->pages.empty());
+}
+
+TEST_F(BuilderTest, LoadClearAllAndHelp) {
+  quillora.store.FromBuilder = true;
+  quillora.store.NamedAssignment = true;
+  screen->height = 768;
+  EXPECT_EQ("Create An Assignment", b().Caption());
+  EXPECT_FALSE(quillora.store.FromBuilder);
+  EXPECT_FALSE(quillora.store.NamedAssignment);
+  EXPECT_EQ(768, quillora.store.ScreenHeightPixels);
+  EXPECT_EQ(12000, b().Width());
+  EXPECT_EQ(8745, b().Height());
+  EXPECT_EQ(0, b().Text18a->SelStart());
+  EXPECT_EQ(49, b().Text18a->SelLength());
+
+  QTest::keyClicks(b().Text1a, "Intro");
+  interaction->answerMessage(platform::vbNo);
+  b().Command6->click();
+  EXPECT_EQ("Intro", b().Text1a->Text());
+  EXPECT_EQ("Do you want to clear all the information on this form?\r\nThe current information "
+            "will be lost if it has not been saved.",
+            messages().back().text);
+  EXPECT_EQ(36, messages().back().style);
+
+  interaction->answerMessage(platform::vbOK);
+  b().Command7->click();
+  EXPECT_EQ(64, messages().back().style);
+  EXPECT_TRUE(messages().back().text.startsWith(
+      "Create an Assignment\r\rEnter your ideas for your introduction, body and supporting details"));
+
+  b().Command5->click();
+  processEvents();
+  EXPECT_FALSE(quillora.forms().isLoaded<Form5>());
+}
+
+TEST_F(BuilderTest, ASecondOpenAsksAndTheDialogStartsWhereTheLastFileWas) {
+  const QString garden = writeFile("files/essays/garden.ql", kTypedFile);
+  quillora.store.FirstOpen = true;
+
+  // No file opened yet: the dialog offers the fifth-grade sample.
+  interaction->cancelOpen();
+  b().Command1->click();
+  auto dialogs = interaction->prompts(PromptKind::OpenDialog);
+  EXPECT_EQ(platform::locations::sampleAssignmentsFolder() + "/5th Sample.ql", dialogs.back().request.FileName);
+  EXPECT_EQ("Quillora Files(*.ql)|*.ql", dialogs.back().request.Filter);
+  EXPECT_TRUE(quillora.store.FirstOpen);
+
+  // A path known, first dialog of the run: two folders up. Boxes were empty, so no question.
+  shared::SaveRegSetting(runtime->registry(), "Quillora", "Setting", "OpenPath", garden);
+  interaction->answerOpen(garden);
+  b().Command1->click();
+  EXPECT_EQ(path("files/"), interaction->prompts(PromptKind::OpenDialog).back().request.InitDir);
+  EXPECT_FALSE(quillora.store.FirstOpen);
+  EXPECT_EQ(garden, quillora.store.BuilderFilePath);
+
+  // Third press with an introduction: asked; No keeps the boxes.
+  interaction->answerMessage(platform::vbNo);
+  b().Command1->click();
+  EXPECT_EQ("Do you want to open a new file?\r\nThe current information will be lost if it has "
+            "not been saved.",
+            messages().back().text);
+  EXPECT_EQ(2u, interaction->prompts(PromptKind::OpenDialog).size());
+
+  interaction->answerMessage(platform::vbYes).answerOpen(garden);
+  b().Command1->click();
+  EXPECT_EQ(garden, interaction->prompts(PromptKind::OpenDialog).back().request.FileName);
+}
+
+TEST_F(BuilderTest, UnreadableFilesAreReportedAndChangeNothing) {
+  const QString garden = writeFile("garden.ql", kTypedFile);
+  interaction->answerOpen(garden);
+  b().Command1->click();
+  const QString binary = writeFile("picture.ql", QByteArray("\x89PNG\r\n\x1a\n\0\0\0", 11));
+  for (const QString& bad : {path("missing.ql"), binary}) {
+    interaction->answerMessage(platform::vbYes).answerOpen(bad).answerMessage(platform::vbOK);
+    b().Command1->click();
+    EXPECT_TRUE(messages().back().text.contains(bad));
+    EXPECT_EQ("Food", b().Text2a->Text());
+    EXPECT_EQ(garden, quillora.store.BuilderFilePath);
+    EXPECT_EQ(garden, shared::GetRegSetting(runtime->registry(), "Quillora", "Setting", "OpenPath", ""));
+  }
+}
+
+TEST_F(BuilderTest, SaveAsksBeforeReplacingAndReportsWhatFails) {
+  typeOutline();
+  const QString precious = writeFile("precious.ql", "precious");
+  const QString other = path("other.ql");
+
+  // Declining to replace asks for another name.
+  interaction->answerSave(precious).answerMessage(platform::vbNo).answerSave(other);
+  b().Command2->click();
+  EXPECT_EQ("precious", readFile(precious));
+  EXPECT_EQ(precious + " already exists.\r\nDo you want to replace it?", messages().back().text);
+  EXPECT_EQ(kTypedFile, readFile(other));
+  EXPECT_EQ(other, quillora.store.BuilderFilePath);
+
+  // Read-only: refused. No such folder: reported. Cancel: quiet. None counts as saved.
+  QFile::setPermissions(precious, QFileDevice::ReadOwner);
+  interaction->answerSave(precious).answerMessage(platform::vbOK);
+  b().Command2->click();
+  EXPECT_EQ(16, messages().back().style);
+  EXPECT_EQ(0, quillora.store.BuilderSaved);
+  EXPECT_EQ("precious", readFile(precious));
+
+  interaction->answerSave(path("no/such/folder/x.ql")).answerMessage(platform::vbOK);
+  b().Command2->click();
+  EXPECT_TRUE(messages().back().text.contains("x.ql"));
+  EXPECT_EQ(0, quillora.store.BuilderSaved);
+
+  const std::size_t shown = messages().size();
+  interaction->cancelSave();
+  b().Command2->click();
+  EXPECT_EQ(shown, messages().size());
+  EXPECT_EQ(other, quillora.store.BuilderFilePath);
+
+  // A backtick would shift every later field: refused before any dialog.
+  const std::size_t dialogs = interaction->prompts(PromptKind::SaveDialog).size();
+  QTest::keyClicks(b().Text5a, "`quoted`");
+  interaction->answerMessage(platform::vbOK);
+  b().Command2->click();
+  EXPECT_TRUE(messages().back().text.contains("`"));
+  EXPECT_EQ(dialogs, interaction->prompts(PromptKind::SaveDialog).size());
+}
+
+TEST_F(BuilderTest, PrintsTheOutlineWithItsLegendAndNoSelectionChoice) {
+  quillora.store.StudentName = "Ana Lima";
+  typeOutline();
+  interaction->answerPrint();
+  b().Command4->click();
+  EXPECT_EQ(1, printer->documentsEnded);
+  EXPECT_EQ(1u, printer->pages.size());
+  const QString text = b().RichTextBox1->Text();
+  EXPECT_TRUE(text.startsWith("Ana Lima\r\n\r\nWhy keep a garden?\r\n\r\n*Gardens teach patience"));
+  EXPECT_TRUE(text.endsWith("-  = A detail or example in support of a main idea"));
+  const auto dialog = interaction->prompts(PromptKind::PrintDialog).front().request;
+  EXPECT_EQ("Print...", dialog.DialogTitle);
+  EXPECT_TRUE(dialog.Flags & platform::cdlPDNoSelection);
+  EXPECT_TRUE(dialog.Flags & platform::cdlPDNoPageNums);
+
+  // Cancel prints nothing; a printer failure is told.
+  interaction->cancelPrint();
+  b().Command4->click();
+  EXPECT_EQ(1, printer->documentsEnded);
+  b().Text17a->setText(QString("More of the conclusion. ").repeated(400));
+  printer->failAtPage = 2;
+  interaction->answerPrint().answerMessage(platform::vbOK);
+  b().Command4->click();
+  EXPECT_TRUE(messages().back().text.contains("could not be printed"));
+}
+
+TEST_F(BuilderTest, HandOverToAnOpenWorkspaceShowsTheOutlineThere) {
+  frmMain& workspace = quillora.forms().get<frmMain>();
+  workspace.Show();
+  quillora.store.StudentName = "Lee";
+  typeOutline();
+  interaction->answerMessage(platform::vbNo);
+  b().Command3->click();
+  EXPECT_FALSE(quillora.store.FromBuilder);
+  EXPECT_EQ("Theme/Main Question-   Why keep a garden?\r\n", workspace.RichTextBox4->Text());
+  EXPECT_EQ(essay::kIntroduction, quillora.store.CurrentStep);
+}
+
+}  // namespace

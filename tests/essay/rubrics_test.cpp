@@ -1,0 +1,208 @@
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+#include "essay/Form2.h"
+#include "essay/quillora.h"
+#include "platform/locations.h"
+#include "support/fixture.h"
+
+namespace {
+
+using essay::Form2;
+using testing_support::PromptKind;
+
+// The installed rubrics, copied into this test's program data.
+void installRealExamples() {
+  const QString from = QStringLiteral(SCRIBARY_RESOURCES_DIR "/Examples");
+  const QString into = platform::locations::examplesFolder();
+  QDir().mkpath(into);
+  for (const QString& name : QDir(from).entryList(QDir::Files)) {
+    ASSERT_TRUE(QFile::copy(from + '/' + name, into + '/' + name)) << name.toStdString();
+  }
+}
+
+void writeExample(const QString& name, const QByteArray& bytes) {
+  const QString folder = platform::locations::examplesFolder();
+  QDir().mkpath(folder);
+  QFile file(folder + '/' + name);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  file.write(bytes);
+}
+
+class RubricsTest : public testing_support::RuntimeTest {
+ protected:
+  Form2& w() {
+    Form2& window = quillora.forms().get<Form2>();
+    if (!window.isVisible()) window.Show();
+    return window;
+  }
+
+  // Whether the first character of the box is bold.
+  static bool startsBold(platform::RichTextBox* box) {
+    box->setSelStart(0);
+    box->setSelLength(1);
+    return box->SelBold() == platform::RichTextBox::Tri::True;
+  }
+
+  // The leftmost and rightmost columns of a page image that hold ink.
+  static std::pair<int, int> inkedColumns(const QImage& page) {
+    int first = page.width(), last = -1;
+    for (int y = 0; y < page.height(); ++y) {
+      for (int x = 0; x < page.width(); ++x) {
+        if (qGray(page.pixel(x, y)) < 128) {
+          first = std::min(first, x);
+          last = std::max(last, x);
+        }
+      }
+    }
+    return {first, last};
+  }
+
+  void printRubric() {
+    interaction->answerPrint();
+    interaction->answerMessage(platform::vbOK);
+    w().Command5->click();
+  }
+
+  essay::Quillora quillora{*runtime};
+};
+
+TEST_F(RubricsTest, EachGradeButtonShowsItsRubricWithABoldHeading) {
+  installRealExamples();
+  const std::pair<QPushButton* Form2::*, QString> buttons[] = {
+      {&Form2::Command1, "5th Grade Writing Rubric"},
+      {&Form2::Command2, "8th Grade Writing Rubric"},
+      {&Form2::Command3, "High School Writing Rubric"},
+      {&Form2::Command6, "6 Point Writing Rubric"},
+  };
+  for (const auto& [button, heading] : buttons) {
+    (w().*button)->click();
+    EXPECT_TRUE(w().RichTextBox1->Text().startsWith(heading + "\r\n")) << heading.toStdString();
+    EXPECT_TRUE(startsBold(w().RichTextBox1)) << heading.toStdString();
+    // Every rubric gives its scores in paragraphs of their own below the heading.
+    EXPECT_GT(w().RichTextBox1->Text().count("\r\n"), 20) << heading.toStdString();
+  }
+  EXPECT_TRUE(w().RichTextBox1->Locked());
+}
+
+TEST_F(RubricsTest, TheWindowIsCaptionedAndSizedForTheScreen) {
+  screen->height = 768;
+  EXPECT_EQ("Scoring Rubrics for Writing", w().Caption());
+  EXPECT_EQ(12000, w().Width());
+  EXPECT_EQ(8745, w().Height());
+  EXPECT_EQ(768, quillora.store.ScreenHeightPixels);
+  const std::pair<QPushButton*, QString> captions[] = {
+      {w().Command1, "5th Grade"}, {w().Command2, "8th Grade"}, {w().Command3, "High School"},
+      {w().Command6, "6 Pt. Rubric"}, {w().Command5, "Print"}, {w().Command4, "Close"}};
+  for (const auto& [button, caption] : captions) EXPECT_EQ(caption, button->text());
+}
+
+TEST_F(RubricsTest, ASmallScreenMaximisesTheWindow) {
+  screen->height = 600;
+  EXPECT_EQ(platform::vbMaximized, w().WindowState());
+}
+
+TEST_F(RubricsTest, AMissingRubricLeavesTheBoxAsItWasWithoutAMessage) {
+  writeExample("5thRubric.rtf", "{\\rtf1 Fifth\\par}");
+  w().Command1->click();
+  w().Command2->click();  // no 8th grade rubric installed
+  EXPECT_EQ("Fifth", w().RichTextBox1->Text());
+  EXPECT_TRUE(interaction->prompts().empty());
+}
+
+TEST_F(RubricsTest, FilesAreFoundWithoutRegardToCaseAndReadAfreshEachTime) {
+  writeExample("HSRUBRIC.RTF", "{\\rtf1 First\\par}");
+  w().Command3->click();
+  EXPECT_EQ("First", w().RichTextBox1->Text());
+  writeExample("HSRUBRIC.RTF", "Plain text rubric");
+  w().Command3->click();
+  EXPECT_EQ("Plain text rubric", w().RichTextBox1->Text());
+}
+
+TEST_F(RubricsTest, ARubricThatIsNoTextIsReportedAndLeavesTheBox) {
+  writeExample("5thRubric.rtf", "{\\rtf1 Fifth\\par}");
+  writeExample("8thRubric.rtf", QByteArray("PK\x03\x04\0\0binary", 12));
+  w().Command1->click();
+  interaction->answerMessage(platform::vbOK);
+  w().Command2->click();
+  EXPECT_EQ("Fifth", w().RichTextBox1->Text());
+  const auto messages = interaction->prompts(PromptKind::MessageBox);
+  ASSERT_EQ(1u, messages.size());
+  EXPECT_TRUE(messages[0].text.contains("8thRubric.rtf"));
+  EXPECT_EQ(platform::vbExclamation, messages[0].style);
+}
+
+TEST_F(RubricsTest, PrintingPrintsTheWholeRubricBetweenTwoInchMarginsAndConfirms) {
+  installRealExamples();
+  w().Command1->click();
+  // A selection does not narrow what prints, so the dialog never offers one.
+  w().RichTextBox1->setSelStart(5);
+  w().RichTextBox1->setSelLength(10);
+  printRubric();
+
+  ASSERT_EQ(1, printer->documentsEnded);
+  ASSERT_FALSE(printer->pages.empty());
+  const auto dialogs = interaction->prompts(PromptKind::PrintDialog);
+  ASSERT_EQ(1u, dialogs.size());
+  EXPECT_EQ("Print...", dialogs[0].request.DialogTitle);
+  EXPECT_EQ(0x100108 | platform::cdlPDNoSelection, dialogs[0].request.Flags);
+  const auto messages = interaction->prompts(PromptKind::MessageBox);
+  ASSERT_EQ(1u, messages.size());
+  EXPECT_EQ("Your rubric was printed.", messages[0].text);
+  EXPECT_EQ("Rubric Printed", messages[0].title);
+  EXPECT_EQ(platform::vbInformation, messages[0].style);
+
+  // Ink stays inside the margins, measured from the paper's edges.
+  const double quarterInch = testing_support::RecordingPrinter::kQuarterInch;
+  const int left = printer->pixelAt({2880 - quarterInch, 0}).x();
+  const int right = printer->pixelAt({testing_support::RecordingPrinter::kLetterWidth - 2880 -
+                                          quarterInch, 0}).x();
+  for (const QImage& page : printer->pages) {
+    const auto [first, last] = inkedColumns(page);
+    EXPECT_GE(first, left - 1);
+    EXPECT_LE(last, right + 1);
+  }
+}
+
+TEST_F(RubricsTest, PrintingBeforeAnyRubricPrintsTheEmptyBoxAndStillConfirms) {
+  printRubric();
+  EXPECT_EQ(1, printer->documentsEnded);
+  EXPECT_EQ(1u, printer->pages.size());
+  EXPECT_EQ(1u, interaction->prompts(PromptKind::MessageBox).size());
+}
+
+TEST_F(RubricsTest, ACancelledPrintEndsQuietly) {
+  interaction->cancelPrint();
+  w().Command5->click();
+  EXPECT_EQ(0, printer->documentsEnded);
+  EXPECT_TRUE(interaction->prompts(PromptKind::MessageBox).empty());
+}
+
+TEST_F(RubricsTest, AFailedPrintIsReportedAndNeverConfirmed) {
+  QByteArray longRubric = "{\\rtf1 ";
+  for (int line = 0; line < 200; ++line) longRubric += "Score line\\par ";
+  writeExample("6ptRubric.rtf", longRubric + "}");
+  w().Command6->click();
+  printer->failAtPage = 2;
+  interaction->answerPrint();
+  interaction->answerMessage(platform::vbOK);
+  w().Command5->click();
+  const auto messages = interaction->prompts(PromptKind::MessageBox);
+  ASSERT_EQ(1u, messages.size());
+  EXPECT_EQ("The rubric could not be printed. Please check the printer and try again.",
+            messages[0].text);
+  EXPECT_EQ(0, printer->documentsEnded);
+}
+
+TEST_F(RubricsTest, CloseUnloadsTheWindowAndTheNextShowStartsAfresh) {
+  installRealExamples();
+  w().Command6->click();
+  w().Command4->click();
+  EXPECT_FALSE(quillora.forms().isLoaded<Form2>());
+  processEvents();
+  // Shown again, it starts empty.
+  EXPECT_EQ("", w().RichTextBox1->Text());
+}
+
+}  // namespace
