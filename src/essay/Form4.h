@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QPushButton>
+#include <cstdint>
 
 #include "essay/quillora.h"
 #include "essay/snapshot_history.h"
