@@ -122,18 +122,10 @@ void Form2::Command3_Click() { LoadRubric(QStringLiteral("hsRubric.rtf")); }
 void Form2::Command6_Click() { LoadRubric(QStringLiteral("6ptRubric.rtf")); }
 
 void Form2::Command5_Click() {
-  CommonDialog1.DialogTitle = QStringLiteral("Print...");
-  CommonDialog1.CancelError = true;
-  // The whole rubric always prints, so the dialog does not offer a selection.
-  CommonDialog1.Flags = 0x100108 | platform::cdlPDNoSelection;
-  try {
-    CommonDialog1.ShowPrinter();
-  } catch (const platform::RuntimeError&) {
-    return;
-  }
-  try {
-    shared::PrintRTB(*RichTextBox1, 2880, 720, 2880, 720, quillora_.runtime().printer());
-  } catch (const std::exception&) {
+  const shared::PrintOutcome outcome = shared::PrintWholeBox(
+      CommonDialog1, *RichTextBox1, 2880, 720, 2880, 720, quillora_.runtime().printer());
+  if (outcome == shared::PrintOutcome::Cancelled) return;
+  if (outcome == shared::PrintOutcome::Failed) {
     quillora_.MsgBox(
         QStringLiteral("The rubric could not be printed. Please check the printer and try again."),
         platform::vbExclamation);

@@ -11,6 +11,7 @@
 #include "platform/clipboard.h"
 #include "platform/errors.h"
 #include "shared/frmAbout.h"
+#include "shared/rich_edit.h"
 #include "shared/tile_background.h"
 #include "shared/window_rules.h"
 
@@ -18,11 +19,7 @@ namespace essay {
 namespace {
 
 const QString kCaption = QStringLiteral("Quillora Editor");
-constexpr int kCtrl = 2;
 constexpr int kRightButton = 2;
-constexpr int kKeyX = 88;
-constexpr int kKeyC = 67;
-constexpr int kKeyV = 86;
 constexpr int kLeft = 0;
 constexpr int kCentre = 2;
 
@@ -212,17 +209,9 @@ void Form4::RichTextBox1_SelChange() {
 }
 
 void Form4::RichTextBox1_KeyDown(int& keyCode, int shift) {
-  if (shift != kCtrl) return;
-  if (keyCode == kKeyX) {
-    keyCode = 0;
-    mnuEditCut_Click();
-  } else if (keyCode == kKeyC) {
-    keyCode = 0;
-    mnuEditCopy_Click();
-  } else if (keyCode == kKeyV) {
-    keyCode = 0;
-    mnuEditPaste_Click();
-  }
+  shared::RunClipboardShortcut(keyCode, shift, {[this] { mnuEditCut_Click(); },
+                                                [this] { mnuEditCopy_Click(); },
+                                                [this] { mnuEditPaste_Click(); }});
 }
 
 void Form4::RichTextBox1_MouseUp(int button, int /*shift*/, double /*x*/, double /*y*/) {

@@ -4,11 +4,10 @@
 #include "platform/clipboard.h"
 #include "platform/vb.h"
 #include "shared/clipboard_handover.h"
+#include "shared/rich_edit.h"
 
 namespace essay {
 namespace {
-
-using Tri = platform::RichTextBox::Tri;
 
 const QString kWebloomMissing = QStringLiteral(
     "Webloom.exe not located in program folder.\r\nUnable to export file.\r\nYou may run Webloom "
@@ -21,36 +20,23 @@ const QString kFileNotFound = QStringLiteral("File not found");
 }  // namespace
 
 void Form4::mnuEditCopy_Click() {
-  platform::Clipboard& clipboard = quillora_.runtime().clipboard();
-  clipboard.Clear();
-  clipboard.SetRichText(RichTextBox1->SelRTF(), RichTextBox1->SelText());
+  shared::CopySelection(*RichTextBox1, quillora_.runtime().clipboard());
   RichTextBox1->setFocus();
 }
 
 void Form4::mnuEditCut_Click() {
-  mnuEditCopy_Click();
-  RichTextBox1->setSelText(QString());
+  shared::CutSelection(*RichTextBox1, quillora_.runtime().clipboard());
   RichTextBox1->setFocus();
 }
 
-// Rich text keeps its formatting; anything else goes in as the plain text it is.
 void Form4::mnuEditPaste_Click() {
-  const platform::Clipboard& clipboard = quillora_.runtime().clipboard();
-  const QString rich = clipboard.GetRichText();
-  RichTextBox1->setSelRTF(rich.isEmpty() ? clipboard.GetText() : rich);
+  shared::PasteInto(*RichTextBox1, quillora_.runtime().clipboard());
   RichTextBox1->setFocus();
 }
 
-// A selection that is partly bold (italic, underlined) loses the style at the first press.
-void Form4::ToggleBold() { RichTextBox1->setSelBold(RichTextBox1->SelBold() == Tri::False); }
-
-void Form4::ToggleItalic() {
-  RichTextBox1->setSelItalic(RichTextBox1->SelItalic() == Tri::False);
-}
-
-void Form4::ToggleUnderline() {
-  RichTextBox1->setSelUnderline(RichTextBox1->SelUnderline() == Tri::False);
-}
+void Form4::ToggleBold() { shared::ToggleBold(*RichTextBox1); }
+void Form4::ToggleItalic() { shared::ToggleItalic(*RichTextBox1); }
+void Form4::ToggleUnderline() { shared::ToggleUnderline(*RichTextBox1); }
 
 void Form4::setSelectionColour(std::uint32_t bgr) {
   RichTextBox1->setSelColor(platform::vb::Color(bgr));

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "essay/Form4.h"
+#include "essay/assignment_file.h"
 #include "essay/workspace_texts.h"
 #include "platform/errors.h"
 #include "platform/textfile.h"
@@ -24,18 +25,6 @@ const QString kBlankDocument = QStringLiteral(
 
 const QString kPrintFailed =
     QStringLiteral("The document could not be printed. Please check the printer and try again.");
-
-// The folder above the one that holds the last file, never above the root.
-QString openStartFolder(const QString& lastPath) {
-  QString folder = lastPath;
-  for (int pass = 0; pass < 2; ++pass) {
-    const qsizetype slash = folder.size() > 1 ? folder.lastIndexOf(u'/', folder.size() - 2) : -1;
-    if (slash < 0) return pass == 0 ? QString() : folder;
-    folder.truncate(slash + 1);
-    if (slash == 0) break;
-  }
-  return folder;
-}
 
 // A file with NUL bytes near its start is no text the box can show.
 bool looksBinary(const QString& path) {
@@ -148,19 +137,8 @@ void Form4::saveBoxAs(const QString& path) {
 }
 
 void Form4::mnuFilePrint_Click() {
-  CommonDialog1.DialogTitle = QStringLiteral("Print...");
-  CommonDialog1.CancelError = true;
-  // The whole box always prints, so the dialog does not offer the selection.
-  CommonDialog1.Flags = platform::cdlPDHidePrintToFile | platform::cdlPDReturnDC |
-                        platform::cdlPDNoPageNums | platform::cdlPDNoSelection;
-  try {
-    CommonDialog1.ShowPrinter();
-  } catch (const platform::RuntimeError&) {
-    return;
-  }
-  try {
-    shared::PrintRTB(*RichTextBox1, 2880, 720, 2880, 720, quillora_.runtime().printer());
-  } catch (const std::exception&) {
+  if (shared::PrintWholeBox(CommonDialog1, *RichTextBox1, 2880, 720, 2880, 720,
+                            quillora_.runtime().printer()) == shared::PrintOutcome::Failed) {
     quillora_.MsgBox(kPrintFailed, platform::vbExclamation);
   }
 }

@@ -157,20 +157,9 @@ std::optional<QString> Form5::chooseFileToSave() {
 void Form5::Command4_Click() {
   if (!outlineStarted(QStringLiteral("print"))) return;
   RichTextBox1->setText(outlinePrintText(outline(), store_.StudentName));
-  CommonDialog1.DialogTitle = QStringLiteral("Print...");
-  CommonDialog1.CancelError = true;
-  // The whole outline always prints, so the dialog offers no selection.
-  CommonDialog1.Flags = platform::cdlPDHidePrintToFile | platform::cdlPDReturnDC |
-                        platform::cdlPDNoPageNums | platform::cdlPDNoSelection;
-  try {
-    CommonDialog1.ShowPrinter();
-  } catch (const platform::RuntimeError&) {
-    return;
-  }
-  try {
-    shared::PrintRTB(*RichTextBox1, kHalfInch, kHalfInch, kHalfInch, kHalfInch,
-                     quillora_.runtime().printer());
-  } catch (const std::exception&) {
+  if (shared::PrintWholeBox(CommonDialog1, *RichTextBox1, kHalfInch, kHalfInch, kHalfInch,
+                            kHalfInch, quillora_.runtime().printer()) ==
+      shared::PrintOutcome::Failed) {
     quillora_.MsgBox(kPrintFailed, platform::vbExclamation);
   }
 }

@@ -183,7 +183,6 @@ class frmMain : public platform::Form {
   void saveAssignmentFile();
   QString finishedEssayText(bool richText);
   bool confirmReplace(const QString& path);
-  void toggleSelectionStyle(const QString& key);
   void showHelp(const QString& text, const QString& title);
 };
 

@@ -3,9 +3,9 @@
 #include "essay/Form4.h"
 #include "essay/frmMain.h"
 #include "essay/workspace_texts.h"
-#include "platform/clipboard.h"
 #include "platform/errors.h"
 #include "shared/frmAbout.h"
+#include "shared/rich_edit.h"
 
 namespace essay {
 namespace {
@@ -17,29 +17,18 @@ constexpr int kCentre = 2;
 }  // namespace
 
 void frmMain::mnuEditCut_Click() {
-  mnuEditCopy_Click();
-  RichTextBox2->setSelText(QString());
+  shared::CutSelection(*RichTextBox2, quillora_.runtime().clipboard());
   RichTextBox2->setFocus();
 }
 
 void frmMain::mnuEditCopy_Click() {
-  platform::Clipboard& clipboard = quillora_.runtime().clipboard();
-  clipboard.Clear();
-  clipboard.SetRichText(RichTextBox2->SelRTF(), RichTextBox2->SelText());
+  shared::CopySelection(*RichTextBox2, quillora_.runtime().clipboard());
   RichTextBox2->setFocus();
 }
 
 void frmMain::mnuEditPaste_Click() {
   if (kOutlineBoxNumbers.contains(ActiveBox)) return;
-  const platform::Clipboard& clipboard = quillora_.runtime().clipboard();
-  QString content = clipboard.GetRichText();
-  if (content.isEmpty()) content = clipboard.GetText();
-  // Rich text arrives formatted; anything else is inserted as the plain text it is.
-  if (content.startsWith(QLatin1String("{\\rtf"))) {
-    RichTextBox2->setSelRTF(content);
-  } else {
-    RichTextBox2->setSelText(content);
-  }
+  shared::PasteInto(*RichTextBox2, quillora_.runtime().clipboard());
   RichTextBox2->setFocus();
 }
 
@@ -70,9 +59,9 @@ void frmMain::tbToolBar_ButtonClick(const QString& key) {
       {"Cut", [this] { mnuEditCut_Click(); }},
       {"Copy", [this] { mnuEditCopy_Click(); }},
       {"Paste", [this] { mnuEditPaste_Click(); }},
-      {"Bold", [this] { toggleSelectionStyle(QStringLiteral("Bold")); }},
-      {"Italic", [this] { toggleSelectionStyle(QStringLiteral("Italic")); }},
-      {"Underline", [this] { toggleSelectionStyle(QStringLiteral("Underline")); }},
+      {"Bold", [this] { shared::ToggleBold(*RichTextBox2); }},
+      {"Italic", [this] { shared::ToggleItalic(*RichTextBox2); }},
+      {"Underline", [this] { shared::ToggleUnderline(*RichTextBox2); }},
       {"Left", [this] { RichTextBox2->setSelAlignment(kLeft); }},
       {"Center", [this] { RichTextBox2->setSelAlignment(kCentre); }},
       {"Examples", [this] { mnuHelpExamples_Click(); }},
@@ -86,18 +75,6 @@ void frmMain::tbToolBar_ButtonClick(const QString& key) {
       // Toolbar commands end quietly on a run-time error.
     }
     return;
-  }
-}
-
-// A selection that is partly bold (italic, underlined) loses the style at the first press.
-void frmMain::toggleSelectionStyle(const QString& key) {
-  using Tri = platform::RichTextBox::Tri;
-  if (key == QLatin1String("Bold")) {
-    RichTextBox2->setSelBold(RichTextBox2->SelBold() == Tri::False);
-  } else if (key == QLatin1String("Italic")) {
-    RichTextBox2->setSelItalic(RichTextBox2->SelItalic() == Tri::False);
-  } else {
-    RichTextBox2->setSelUnderline(RichTextBox2->SelUnderline() == Tri::False);
   }
 }
 

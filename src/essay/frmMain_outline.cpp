@@ -7,17 +7,14 @@
 #include "essay/frmMain.h"
 #include "platform/clipboard.h"
 #include "platform/vb.h"
+#include "shared/rich_edit.h"
 
 namespace essay {
 namespace {
 
 const QColor kGrey = platform::vb::Color(0xC0C0C0);
 const QColor kLightYellow = platform::vb::Color(0xC0FFFF);
-constexpr int kCtrl = 2;
 constexpr int kRightButton = 2;
-constexpr int kKeyX = 88;
-constexpr int kKeyC = 67;
-constexpr int kKeyV = 86;
 
 }  // namespace
 
@@ -104,17 +101,9 @@ void frmMain::RichTextBox2_Click() {
 }
 
 void frmMain::RichTextBox2_KeyDown(int& keyCode, int shift) {
-  if (shift != kCtrl) return;
-  if (keyCode == kKeyX) {
-    keyCode = 0;
-    mnuEditCut_Click();
-  } else if (keyCode == kKeyC) {
-    keyCode = 0;
-    mnuEditCopy_Click();
-  } else if (keyCode == kKeyV) {
-    keyCode = 0;
-    mnuEditPaste_Click();
-  }
+  shared::RunClipboardShortcut(keyCode, shift, {[this] { mnuEditCut_Click(); },
+                                                [this] { mnuEditCopy_Click(); },
+                                                [this] { mnuEditPaste_Click(); }});
 }
 
 void frmMain::RichTextBox2_MouseUp(int button, int /*shift*/, double /*x*/, double /*y*/) {

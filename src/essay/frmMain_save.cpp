@@ -125,18 +125,8 @@ bool frmMain::confirmReplace(const QString& path) {
 }
 
 void frmMain::mnuFilePrint_Click() {
-  dlgCommonDialog.DialogTitle = QStringLiteral("Print...");
-  dlgCommonDialog.CancelError = true;
-  // The whole essay always prints, so the dialog does not offer a selection.
-  dlgCommonDialog.Flags = 0x100108 | platform::cdlPDNoSelection;
-  try {
-    dlgCommonDialog.ShowPrinter();
-  } catch (const platform::RuntimeError&) {
-    return;
-  }
-  try {
-    shared::PrintRTB(*RichTextBox2, 2880, 720, 2880, 720, quillora_.runtime().printer());
-  } catch (const std::exception&) {
+  if (shared::PrintWholeBox(dlgCommonDialog, *RichTextBox2, 2880, 720, 2880, 720,
+                            quillora_.runtime().printer()) == shared::PrintOutcome::Failed) {
     quillora_.MsgBox(texts::kPrintFailed, platform::vbExclamation);
   }
 }

@@ -11,6 +11,8 @@
 #include <memory>
 #include <vector>
 
+#include "platform/errors.h"
+#include "platform/interaction.h"
 #include "platform/printer.h"
 #include "platform/richtextbox.h"
 
@@ -149,6 +151,26 @@ void PrintRTB(const platform::RichTextBox& Box, std::int32_t LeftMargin, double 
     throw;
   }
   printer.EndDoc();
+}
+
+PrintOutcome PrintWholeBox(platform::CommonDialog& dialog, const platform::RichTextBox& Box,
+                           std::int32_t LeftMargin, double TopMargin, double RightMargin,
+                           double BottomMargin, platform::Printer& printer) {
+  dialog.DialogTitle = QStringLiteral("Print...");
+  dialog.CancelError = true;
+  dialog.Flags = platform::cdlPDHidePrintToFile | platform::cdlPDReturnDC |
+                 platform::cdlPDNoPageNums | platform::cdlPDNoSelection;
+  try {
+    dialog.ShowPrinter();
+  } catch (const platform::RuntimeError&) {
+    return PrintOutcome::Cancelled;
+  }
+  try {
+    PrintRTB(Box, LeftMargin, TopMargin, RightMargin, BottomMargin, printer);
+  } catch (const std::exception&) {
+    return PrintOutcome::Failed;
+  }
+  return PrintOutcome::Printed;
 }
 
 }  // namespace shared

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 namespace platform {
+class CommonDialog;
 class Printer;
 class RichTextBox;
 }  // namespace platform
@@ -16,5 +17,13 @@ namespace shared {
 // without end. Leaves the printer's ScaleMode at twips. Printer errors reach the caller.
 void PrintRTB(const platform::RichTextBox& Box, std::int32_t LeftMargin, double TopMargin,
               double RightMargin, double BottomMargin, platform::Printer& printer);
+
+enum class PrintOutcome { Printed, Cancelled, Failed };
+
+// A print command of a window that prints a whole box: the print dialog "Print..." (which offers
+// no selection, since the whole box prints), then PrintRTB. The window reports a failure.
+PrintOutcome PrintWholeBox(platform::CommonDialog& dialog, const platform::RichTextBox& Box,
+                           std::int32_t LeftMargin, double TopMargin, double RightMargin,
+                           double BottomMargin, platform::Printer& printer);
 
 }  // namespace shared
