@@ -105,15 +105,7 @@ void Form4::createMenus() {
     (*menu)->setObjectName(QString::fromLatin1(naming.first));
   }
 
-  struct Item {
-    QMenu* menu;
-    QAction** action;  // nullptr for a separator
-    const char* name;
-    QString caption;
-    QKeySequence shortcut;
-    std::function<void()> handler;
-  };
-  const Item items[] = {
+  addMenuEntries({
       {File, &New, "New", QStringLiteral("&New"), {}, [this] { NewDocument(); }},
       {File, &mnuOpen, "mnuOpen", QStringLiteral("Open"), QKeySequence(Qt::CTRL | Qt::Key_O), [this] { OpenDocument(); }},
       {File, nullptr, "mnuFileBar0", {}, {}, {}},
@@ -140,17 +132,7 @@ void Form4::createMenus() {
       {mnuHelp, &mnuHelpScoringRubric, "mnuHelpScoringRubric", QStringLiteral("Scoring Rubric"), QKeySequence(Qt::Key_F7), [this] { showScoringRubric(); }},
       {mnuHelp, nullptr, "mnuHelpBar1", {}, {}, {}},
       {mnuHelp, &mnuHelpAbout, "mnuHelpAbout", QStringLiteral("About"), {}, [this] { showAbout(); }},
-  };
-  for (const Item& item : items) {
-    if (!item.action) {
-      item.menu->addSeparator()->setObjectName(QString::fromLatin1(item.name));
-      continue;
-    }
-    *item.action = item.menu->addAction(item.caption);
-    (*item.action)->setObjectName(QString::fromLatin1(item.name));
-    (*item.action)->setShortcut(item.shortcut);
-    on(*item.action, &QAction::triggered, item.handler);
-  }
+  });
   // The clipboard may have changed since the caret last moved.
   on(mnuEdit, &QMenu::aboutToShow, [this] { RichTextBox1_SelChange(); });
 }

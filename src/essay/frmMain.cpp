@@ -132,47 +132,31 @@ void frmMain::createLayout() {
 }
 
 void frmMain::createMenus() {
-  struct Item {
-    QMenu* menu;
-    QAction** action;
-    const char* name;
-    QString caption;
-    QKeySequence shortcut;
-  };
   mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
   mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
   mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
   mnuEdit->menuAction()->setObjectName(QStringLiteral("mnuEdit"));
-  const Item items[] = {
-      {mnuFile, &mnuOpenAssignment, "mnuOpenAssignment", QStringLiteral("Open Assignment"), QKeySequence(Qt::CTRL | Qt::Key_O)},
-      {mnuFile, nullptr, "mnuFileBar0", {}, {}},
-      {mnuFile, &mnuFileSaveAs, "mnuFileSaveAs", QStringLiteral("Save As"), QKeySequence(Qt::CTRL | Qt::Key_S)},
-      {mnuFile, &mnuFilePrint, "mnuFilePrint", QStringLiteral("Print"), QKeySequence(Qt::CTRL | Qt::Key_P)},
-      {mnuFile, nullptr, "mnuFileBar1", {}, {}},
-      {mnuFile, &mnuFileExit, "mnuFileExit", QStringLiteral("&Exit"), {}},
-      {mnuEdit, &mnuEditCut, "mnuEditCut", QStringLiteral("Cut"), QKeySequence(Qt::CTRL | Qt::Key_X)},
-      {mnuEdit, &mnuEditCopy, "mnuEditCopy", QStringLiteral("Copy"), QKeySequence(Qt::CTRL | Qt::Key_C)},
-      {mnuEdit, &mnuEditPaste, "mnuEditPaste", QStringLiteral("Paste"), QKeySequence(Qt::CTRL | Qt::Key_V)},
-      {mnuHelp, &mnuHelpFile, "mnuHelpFile", QStringLiteral("How To..."), QKeySequence(Qt::Key_F1)},
-      {mnuHelp, &mnuHelpTips, "mnuHelpTips", QStringLiteral("Program Tips"), QKeySequence(Qt::Key_F2)},
-      {mnuHelp, nullptr, "mnuHelpBar3", {}, {}},
-      {mnuHelp, &mnuHelpContents, "mnuHelpContents", QStringLiteral("Assignment Checklist"), QKeySequence(Qt::Key_F5)},
-      {mnuHelp, &mnuHelpExamples, "mnuHelpExamples", QStringLiteral("Sample Essays"), QKeySequence(Qt::Key_F6)},
-      {mnuHelp, &mnuHelpScoringRubric, "mnuHelpScoringRubric", QStringLiteral("Scoring Rubrics"), QKeySequence(Qt::Key_F7)},
-      {mnuHelp, nullptr, "mnuHelpBar0", {}, {}},
-      {mnuHelp, &mnuEditor, "mnuEditor", QStringLiteral("Editor"), QKeySequence(Qt::Key_F12)},
-      {mnuHelp, nullptr, "mnuHelpBar1", {}, {}},
-      {mnuHelp, &mnuHelpAbout, "mnuHelpAbout", QStringLiteral("About "), {}},
-  };
-  for (const Item& item : items) {
-    if (!item.action) {
-      item.menu->addSeparator()->setObjectName(QString::fromLatin1(item.name));
-      continue;
-    }
-    *item.action = item.menu->addAction(item.caption);
-    (*item.action)->setObjectName(QString::fromLatin1(item.name));
-    (*item.action)->setShortcut(item.shortcut);
-  }
+  addMenuEntries({
+      {mnuFile, &mnuOpenAssignment, "mnuOpenAssignment", QStringLiteral("Open Assignment"), QKeySequence(Qt::CTRL | Qt::Key_O), [this] { OpenAssignment(); }},
+      {mnuFile, nullptr, "mnuFileBar0", {}, {}, {}},
+      {mnuFile, &mnuFileSaveAs, "mnuFileSaveAs", QStringLiteral("Save As"), QKeySequence(Qt::CTRL | Qt::Key_S), [this] { mnuFileSaveAs_Click(); }},
+      {mnuFile, &mnuFilePrint, "mnuFilePrint", QStringLiteral("Print"), QKeySequence(Qt::CTRL | Qt::Key_P), [this] { mnuFilePrint_Click(); }},
+      {mnuFile, nullptr, "mnuFileBar1", {}, {}, {}},
+      {mnuFile, &mnuFileExit, "mnuFileExit", QStringLiteral("&Exit"), {}, [this] { mnuFileExit_Click(); }},
+      {mnuEdit, &mnuEditCut, "mnuEditCut", QStringLiteral("Cut"), QKeySequence(Qt::CTRL | Qt::Key_X), [this] { mnuEditCut_Click(); }},
+      {mnuEdit, &mnuEditCopy, "mnuEditCopy", QStringLiteral("Copy"), QKeySequence(Qt::CTRL | Qt::Key_C), [this] { mnuEditCopy_Click(); }},
+      {mnuEdit, &mnuEditPaste, "mnuEditPaste", QStringLiteral("Paste"), QKeySequence(Qt::CTRL | Qt::Key_V), [this] { mnuEditPaste_Click(); }},
+      {mnuHelp, &mnuHelpFile, "mnuHelpFile", QStringLiteral("How To..."), QKeySequence(Qt::Key_F1), [this] { showHelp(texts::kHowTo, QStringLiteral("Quillora")); }},
+      {mnuHelp, &mnuHelpTips, "mnuHelpTips", QStringLiteral("Program Tips"), QKeySequence(Qt::Key_F2), [this] { showHelp(texts::kProgramTips, quillora_.title()); }},
+      {mnuHelp, nullptr, "mnuHelpBar3", {}, {}, {}},
+      {mnuHelp, &mnuHelpContents, "mnuHelpContents", QStringLiteral("Assignment Checklist"), QKeySequence(Qt::Key_F5), [this] { showHelp(texts::kChecklist, QStringLiteral("Quillora")); }},
+      {mnuHelp, &mnuHelpExamples, "mnuHelpExamples", QStringLiteral("Sample Essays"), QKeySequence(Qt::Key_F6), [this] { mnuHelpExamples_Click(); }},
+      {mnuHelp, &mnuHelpScoringRubric, "mnuHelpScoringRubric", QStringLiteral("Scoring Rubrics"), QKeySequence(Qt::Key_F7), [this] { quillora_.forms().get<Form2>().Show(); }},
+      {mnuHelp, nullptr, "mnuHelpBar0", {}, {}, {}},
+      {mnuHelp, &mnuEditor, "mnuEditor", QStringLiteral("Editor"), QKeySequence(Qt::Key_F12), [this] { mnuEditor_Click(); }},
+      {mnuHelp, nullptr, "mnuHelpBar1", {}, {}, {}},
+      {mnuHelp, &mnuHelpAbout, "mnuHelpAbout", QStringLiteral("About "), {}, [this] { quillora_.forms().get<shared::frmAbout>().Show(); }},
+  });
 }
 
 void frmMain::createToolBar() {
@@ -237,22 +221,6 @@ void frmMain::connectHandlers() {
                      dispatch([=, this] { RichTextBox2_MouseUp(button, shift, x, y); });
                    });
 
-  const std::pair<QAction*, std::function<void()>> menus[] = {
-      {mnuOpenAssignment, [this] { OpenAssignment(); }},
-      {mnuFileSaveAs, [this] { mnuFileSaveAs_Click(); }},
-      {mnuFilePrint, [this] { mnuFilePrint_Click(); }},
-      {mnuFileExit, [this] { mnuFileExit_Click(); }},
-      {mnuEditCut, [this] { mnuEditCut_Click(); }},
-      {mnuEditCopy, [this] { mnuEditCopy_Click(); }},
-      {mnuEditPaste, [this] { mnuEditPaste_Click(); }},
-      {mnuHelpFile, [this] { showHelp(texts::kHowTo, QStringLiteral("Quillora")); }},
-      {mnuHelpTips, [this] { showHelp(texts::kProgramTips, quillora_.title()); }},
-      {mnuHelpContents, [this] { showHelp(texts::kChecklist, QStringLiteral("Quillora")); }},
-      {mnuHelpExamples, [this] { mnuHelpExamples_Click(); }},
-      {mnuHelpScoringRubric, [this] { quillora_.forms().get<Form2>().Show(); }},
-      {mnuEditor, [this] { mnuEditor_Click(); }},
-      {mnuHelpAbout, [this] { quillora_.forms().get<shared::frmAbout>().Show(); }}};
-  for (const auto& [action, handler] : menus) on(action, &QAction::triggered, handler);
 
   QObject::connect(tbToolBar, &platform::ToolBar::ButtonClick, this,
                    [this](const QString& key) { dispatch([this, key] { tbToolBar_ButtonClick(key); }); });

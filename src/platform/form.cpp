@@ -84,6 +84,19 @@ void Form::setWindowStateValue(int state) {
 
 void Form::dispatch(const std::function<void()>& handler) { program_.dispatch(handler); }
 
+void Form::addMenuEntries(std::initializer_list<MenuEntry> entries) {
+  for (const MenuEntry& entry : entries) {
+    if (!entry.action) {
+      entry.menu->addSeparator()->setObjectName(QString::fromLatin1(entry.name));
+      continue;
+    }
+    *entry.action = entry.menu->addAction(entry.caption);
+    (*entry.action)->setObjectName(QString::fromLatin1(entry.name));
+    (*entry.action)->setShortcut(entry.shortcut);
+    if (entry.handler) on(*entry.action, &QAction::triggered, entry.handler);
+  }
+}
+
 void Form::closeEvent(QCloseEvent* event) {
   // Closing the window unloads it, as the close box did; a cancelled unload keeps it open.
   if (program_.forms().unload(*this)) {

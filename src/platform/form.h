@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QMainWindow>
+#include <QMenu>
 #include <functional>
 
 namespace platform {
@@ -48,6 +50,18 @@ class Form : public QMainWindow {
   virtual void Form_Load() {}
   // Setting cancel to a non-zero value keeps the window loaded.
   virtual void Form_Unload(int& cancel) { (void)cancel; }
+
+  // One row of a window's menu table; a row without an action is a separator.
+  struct MenuEntry {
+    QMenu* menu;
+    QAction** action;
+    const char* name;
+    QString caption;
+    QKeySequence shortcut;
+    std::function<void()> handler;
+  };
+  // Adds the rows to their menus, names each item and connects its handler.
+  void addMenuEntries(std::initializer_list<MenuEntry> entries);
 
   // Connects a signal to a handler that runs through the program's dispatch.
   template <class Sender, class Signal>
