@@ -6,6 +6,7 @@
 #include "essay/frmMain.h"
 #include "essay/workspace_texts.h"
 #include "platform/errors.h"
+#include "platform/locations.h"
 #include "platform/textfile.h"
 #include "platform/vb.h"
 #include "shared/reg_settings.h"
@@ -125,6 +126,10 @@ std::optional<QString> frmMain::chooseAssignmentFile() {
   }
   if (store_.FirstOpen) {
     dlgCommonDialog.InitDir = openStartFolder(lastPath);
+    // With nothing opened before, the sample assignments are the place to start.
+    if (dlgCommonDialog.InitDir.isEmpty()) {
+      dlgCommonDialog.InitDir = platform::locations::suiteFilesFolder();
+    }
   } else {
     dlgCommonDialog.FileName = lastPath;
   }

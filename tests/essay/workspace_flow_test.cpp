@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -471,6 +472,23 @@ TEST_F(WorkspacePrintTest, APrinterErrorIsReportedAndCancelIsQuiet) {
   const auto boxes = interaction->prompts(PromptKind::MessageBox);
   ASSERT_EQ(1u, boxes.size());
   EXPECT_TRUE(boxes[0].text.contains("could not be printed"));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(WorkspaceFlowTest, FunctionKeysReachTheHelpMenu) {
+  open(kGardenFile);
+  w().activateWindow();
+  QApplication::setActiveWindow(&w());
+  interaction->answerMessage(platform::vbOK);
+  QTest::keyClick(&w(), Qt::Key_F5);
+  ASSERT_EQ(1u, interaction->prompts(PromptKind::MessageBox).size());
+  EXPECT_TRUE(interaction->prompts(PromptKind::MessageBox)[0].text.startsWith(
+      "A well written assignment will do several things."));
+  QTest::keyClick(&w(), Qt::Key_F12);
+  EXPECT_TRUE(quillora.forms().get<essay::Form4>().isVisible());
 }
 
 }  // namespace
