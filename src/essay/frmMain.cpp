@@ -126,7 +126,7 @@ void frmMain::createLayout() {
   page->addLayout(work, 1);
   setCentralWidget(central);
 
-  sbStatusBar = new QStatusBar(this);
+  sbStatusBar = new platform::StatusBar(this);
   sbStatusBar->setObjectName(QStringLiteral("sbStatusBar"));
   setStatusBar(sbStatusBar);
 }

@@ -4,13 +4,13 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QStatusBar>
 #include <optional>
 
 #include "essay/quillora.h"
 #include "platform/form.h"
 #include "platform/interaction.h"
 #include "platform/richtextbox.h"
+#include "platform/statusbar.h"
 #include "platform/toolbar.h"
 
 namespace essay {
@@ -83,7 +83,7 @@ class frmMain : public platform::Form {
   QPushButton* Command16;
 
   platform::ToolBar* tbToolBar;
-  QStatusBar* sbStatusBar;
+  platform::StatusBar* sbStatusBar;
   QLabel* Picture1;  // the background tile
 
   QMenu* mnuFile;
