@@ -6,7 +6,7 @@ namespace platform {
 namespace {
 
 QString sectionKey(const QString& program, const QString& section) {
-  return QStringLiteral("Software\\VB and VBA Program Settings\\%1\\%2").arg(program, section);
+  return QStringLiteral("Software\\Scribary\\Program Settings\\%1\\%2").arg(program, section);
 }
 
 bool isBlank(const QString& text) { return text.trimmed().isEmpty(); }

@@ -39,7 +39,7 @@ TEST_F(UserSettingsTest, LivesInTheUserHiveUnderTheProgramsKey) {
   ASSERT_TRUE(settings.save("Voxlet!", "Settings", "MainHeight", "7200"));
   RegValue value;
   ASSERT_EQ(registry.queryValue(Hive::CurrentUser,
-                                "Software\\VB and VBA Program Settings\\Voxlet!\\Settings",
+                                "Software\\Scribary\\Program Settings\\Voxlet!\\Settings",
                                 "MainHeight", value),
             kRegSuccess);
   EXPECT_EQ(value.type, kRegString);
@@ -48,7 +48,7 @@ TEST_F(UserSettingsTest, LivesInTheUserHiveUnderTheProgramsKey) {
 }
 
 TEST_F(UserSettingsTest, ValuesThatAreNotTextGiveTheDefault) {
-  const QString key = "Software\\VB and VBA Program Settings\\Quillora\\Settings";
+  const QString key = "Software\\Scribary\\Program Settings\\Quillora\\Settings";
   ASSERT_EQ(registry.createKey(Hive::CurrentUser, key), kRegSuccess);
   ASSERT_EQ(registry.setValue(Hive::CurrentUser, key, "MainLeft", RegValue{kRegNumber, "", 5}),
             kRegSuccess);
