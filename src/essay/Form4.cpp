@@ -9,7 +9,6 @@
 #include "essay/Form1.h"
 #include "essay/Form2.h"
 #include "platform/clipboard.h"
-#include "platform/errors.h"
 #include "shared/frmAbout.h"
 #include "shared/rich_edit.h"
 #include "shared/tile_background.h"
@@ -202,7 +201,7 @@ void Form4::RichTextBox1_MouseUp(int button, int /*shift*/, double /*x*/, double
 }
 
 void Form4::Toolbar1_ButtonClick(const QString& key) {
-  const std::pair<const char*, std::function<void()>> commands[] = {
+  platform::RunToolCommand(key, {
       {"Open", [this] { OpenDocument(); }},
       {"Save", [this] { mnuFileSaveAs_Click(); }},
       {"Print", [this] { mnuFilePrint_Click(); }},
@@ -217,16 +216,7 @@ void Form4::Toolbar1_ButtonClick(const QString& key) {
       {"Center", [this] { setSelectionAlignment(kCentre); }},
       {"Examples", [this] { showSampleEssays(); }},
       {"Exit", [this] { mnuFileExit_Click(); }},
-  };
-  for (const auto& [name, command] : commands) {
-    if (key != QLatin1String(name)) continue;
-    try {
-      command();
-    } catch (const platform::RuntimeError&) {
-      // A toolbar command that fails ends quietly, as it would from its menu.
-    }
-    return;
-  }
+  });
 }
 
 void Form4::mnuFileExit_Click() {

@@ -3,7 +3,6 @@
 #include "essay/Form4.h"
 #include "essay/frmMain.h"
 #include "essay/workspace_texts.h"
-#include "platform/errors.h"
 #include "shared/frmAbout.h"
 #include "shared/rich_edit.h"
 
@@ -52,7 +51,7 @@ void frmMain::mnuFileExit_Click() {
 }
 
 void frmMain::tbToolBar_ButtonClick(const QString& key) {
-  const std::pair<const char*, std::function<void()>> commands[] = {
+  platform::RunToolCommand(key, {
       {"Open", [this] { OpenAssignment(); }},
       {"Save", [this] { mnuFileSaveAs_Click(); }},
       {"Print", [this] { mnuFilePrint_Click(); }},
@@ -66,16 +65,7 @@ void frmMain::tbToolBar_ButtonClick(const QString& key) {
       {"Center", [this] { RichTextBox2->setSelAlignment(kCentre); }},
       {"Examples", [this] { mnuHelpExamples_Click(); }},
       {"Exit", [this] { mnuFileExit_Click(); }},
-  };
-  for (const auto& [name, command] : commands) {
-    if (key != QLatin1String(name)) continue;
-    try {
-      command();
-    } catch (const platform::RuntimeError&) {
-      // Toolbar commands end quietly on a run-time error.
-    }
-    return;
-  }
+  });
 }
 
 void frmMain::showHelp(const QString& text, const QString& title) {

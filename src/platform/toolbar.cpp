@@ -1,5 +1,7 @@
 #include "platform/toolbar.h"
 
+#include "platform/errors.h"
+
 namespace platform {
 
 ToolBar::ToolBar(QWidget* parent) : QToolBar(parent) {
@@ -77,6 +79,18 @@ void ToolBar::setButtonPicture(const QString& key, const QIcon& picture) {
 void ToolBar::click(const QString& key) {
   if (QAction* action = button(key); action && action->isEnabled() && action->isVisible()) {
     action->trigger();
+  }
+}
+
+void RunToolCommand(const QString& key, std::initializer_list<ToolCommand> commands) {
+  for (const auto& [name, command] : commands) {
+    if (key != QLatin1String(name)) continue;
+    try {
+      command();
+    } catch (const RuntimeError&) {
+      // Ends quietly: the toolbar's commands never reported their errors.
+    }
+    return;
   }
 }
 

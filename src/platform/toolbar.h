@@ -4,6 +4,9 @@
 #include <QIcon>
 #include <QString>
 #include <QToolBar>
+#include <functional>
+#include <initializer_list>
+#include <utility>
 #include <vector>
 
 namespace platform {
@@ -50,5 +53,10 @@ class ToolBar : public QToolBar {
   };
   std::vector<Item> items_;
 };
+
+// A window's toolbar commands by button key. The command of `key` runs; a run-time error in it
+// ends it quietly, as toolbar commands always have. An unknown key does nothing.
+using ToolCommand = std::pair<const char*, std::function<void()>>;
+void RunToolCommand(const QString& key, std::initializer_list<ToolCommand> commands);
 
 }  // namespace platform
