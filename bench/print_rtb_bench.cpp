@@ -12,8 +12,8 @@
 #include <map>
 #include <string>
 
-#include "platform/qt_printer.h"
-#include "platform/richtextbox.h"
+#include "platform/printing/qt_printer.h"
+#include "platform/text/richtextbox.h"
 #include "shared/print_rtb.h"
 
 namespace {

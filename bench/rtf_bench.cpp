@@ -9,7 +9,7 @@
 #include <map>
 #include <string>
 
-#include "platform/rtf.h"
+#include "platform/richtext/rtf.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <QTextDocument>
 #include <vector>
 
-#include "platform/richtextbox.h"
-#include "platform/text_positions.h"
+#include "platform/text/richtextbox.h"
+#include "platform/text/text_positions.h"
 
 namespace {
 

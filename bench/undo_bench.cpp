@@ -7,10 +7,10 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "essay/Form4.h"
+#include "essay/editor_window.h"
 #include "essay/quillora.h"
 #include "essay/snapshot_history.h"
-#include "platform/runtime.h"
+#include "platform/system/runtime.h"
 
 namespace {
 
@@ -98,7 +98,7 @@ void editorUndoOrRedo(benchmark::State& state) {
   std::unique_ptr<platform::Runtime> runtime = platform::Runtime::desktop();
   essay::Quillora quillora(*runtime);
   quillora.store.EditorRTF = document();
-  essay::Form4& editor = quillora.forms().get<essay::Form4>();
+  essay::EditorWindow& editor = quillora.forms().get<essay::EditorWindow>();
   platform::RichTextBox& box = *editor.RichTextBox1;
   qsizetype length = box.Text().size();
   for (int i = 0; i < kEdits; ++i) {

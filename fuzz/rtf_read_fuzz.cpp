@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "platform/rtf.h"
+#include "platform/richtext/rtf.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <QFileInfo>
 
-#include "platform/textfile.h"
+#include "platform/files/textfile.h"
 #include "shared/small_routines.h"
 
 namespace essay {

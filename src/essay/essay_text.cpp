@@ -1,6 +1,6 @@
 #include "essay/essay_text.h"
 
-#include "platform/vb.h"
+#include "platform/system/runtime_library.h"
 
 namespace essay {
 namespace {
@@ -71,7 +71,7 @@ QString PaperHeader(const EssayStore& store, const QDateTime& now) {
                       : store.ThemeLine.mid(kThemeLabelLength);
   if (theme.size() < kShortestHeadingTheme) theme.clear();
   return store.StudentName + kCrLf + HeadingDate(now.date()) + kCrLf + HeadingTime(now.time()) +
-         kCrLf + store.CurrentFile + kCrLf + platform::vb::Trim(theme);
+         kCrLf + store.CurrentFile + kCrLf + platform::rtl::Trim(theme);
 }
 
 QString EssayText(const QString& header, const EssayStore& store, int paragraphCount) {

@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "essay/Opening.h"
+#include "essay/start_window.h"
 #include "essay/quillora.h"
 #include "shared/program_start.h"
 
@@ -11,6 +11,6 @@ int main(int argc, char** argv) {
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/quillora.png")));
   auto runtime = platform::Runtime::desktop();
   essay::Quillora quillora(*runtime);
-  quillora.forms().get<essay::Opening>().Show();
+  quillora.forms().get<essay::StartWindow>().Show();
   return QApplication::exec();
 }

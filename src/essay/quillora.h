@@ -1,8 +1,8 @@
 #pragma once
 
 #include "essay/essay_store.h"
-#include "platform/osversion.h"
-#include "platform/program.h"
+#include "platform/system/osversion.h"
+#include "platform/windows/program.h"
 
 namespace essay {
 

@@ -1,6 +1,6 @@
 #include "shared/clipboard_handover.h"
 
-#include "platform/clipboard.h"
+#include "platform/system/clipboard.h"
 
 namespace shared {
 

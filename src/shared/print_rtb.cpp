@@ -11,10 +11,10 @@
 #include <memory>
 #include <vector>
 
-#include "platform/errors.h"
-#include "platform/interaction.h"
-#include "platform/printer.h"
-#include "platform/richtextbox.h"
+#include "platform/system/errors.h"
+#include "platform/windows/interaction.h"
+#include "platform/printing/printer.h"
+#include "platform/text/richtextbox.h"
 
 namespace shared {
 namespace {

@@ -1,8 +1,8 @@
 #include "shared/reg_settings.h"
 
-#include "platform/errors.h"
-#include "platform/registry.h"
-#include "platform/vb.h"
+#include "platform/system/errors.h"
+#include "platform/files/registry.h"
+#include "platform/system/runtime_library.h"
 
 namespace shared {
 namespace {
@@ -20,11 +20,11 @@ using platform::RuntimeError;
 // checked trimmed but used as given.
 QString sectionPath(const QString& AppName, const QString& Section, const QString& Key,
                     const char* source) {
-  const QString app = platform::vb::Trim(AppName);
-  const QString section = platform::vb::Trim(Section);
+  const QString app = platform::rtl::Trim(AppName);
+  const QString section = platform::rtl::Trim(Section);
   if (app.isEmpty()) raise(1000, "AppName may not be empty", source);
   if (section.isEmpty()) raise(1001, "Section may not be empty", source);
-  if (platform::vb::Trim(Key).isEmpty()) raise(1002, "Key may not be empty", source);
+  if (platform::rtl::Trim(Key).isEmpty()) raise(1002, "Key may not be empty", source);
   return QStringLiteral("SOFTWARE\\") + app + QLatin1Char('\\') + section;
 }
 

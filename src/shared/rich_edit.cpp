@@ -1,7 +1,7 @@
 #include "shared/rich_edit.h"
 
-#include "platform/clipboard.h"
-#include "platform/richtextbox.h"
+#include "platform/system/clipboard.h"
+#include "platform/text/richtextbox.h"
 
 namespace shared {
 namespace {

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <sys/stat.h>
 
-#include "platform/form.h"
+#include "platform/windows/form.h"
 
 namespace shared {
 

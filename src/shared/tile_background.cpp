@@ -3,13 +3,13 @@
 #include <QPainter>
 #include <QPixmap>
 
-#include "platform/vb.h"
+#include "platform/system/runtime_library.h"
 
 namespace shared {
 
 void TileBackground(QPainter& painter, const QPixmap& tile, int areaWidthTwips,
                     int areaHeightTwips) {
-  using platform::vb::kTwipsPerPixel;
+  using platform::rtl::kTwipsPerPixel;
   const int tileWidth = tile.width() * kTwipsPerPixel;
   const int tileHeight = tile.height() * kTwipsPerPixel;
   if (tileWidth <= 0 || tileHeight <= 0) return;
@@ -30,8 +30,8 @@ void TiledArea::setTile(const QPixmap& tile) {
 
 void TiledArea::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
-  TileBackground(painter, tile_, width() * platform::vb::kTwipsPerPixel,
-                 height() * platform::vb::kTwipsPerPixel);
+  TileBackground(painter, tile_, width() * platform::rtl::kTwipsPerPixel,
+                 height() * platform::rtl::kTwipsPerPixel);
 }
 
 void TiledArea::resizeEvent(QResizeEvent* event) {

@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "platform/form.h"
-#include "platform/services.h"
-#include "platform/usersettings.h"
-#include "platform/vb.h"
+#include "platform/windows/form.h"
+#include "platform/system/services.h"
+#include "platform/files/usersettings.h"
+#include "platform/system/runtime_library.h"
 
 namespace shared {
 namespace {
@@ -31,10 +31,10 @@ const QString kHeight = QStringLiteral("MainHeight");
 // The stored text as a number, or nothing when it is not one.
 bool readNumber(const platform::UserSettings& settings, const QString& program, const QString& key,
                 double fallback, double& value) {
-  const QString text = settings.get(program, kSection, key, platform::vb::FormatSingle(
+  const QString text = settings.get(program, kSection, key, platform::rtl::FormatSingle(
                                                                 static_cast<float>(fallback)));
   bool ok = false;
-  value = platform::vb::Trim(text).toDouble(&ok);
+  value = platform::rtl::Trim(text).toDouble(&ok);
   return ok && std::isfinite(value);
 }
 
@@ -90,11 +90,11 @@ void ApplyWindowPlacement(platform::Form& window, const WindowPlacement& placeme
   const int state = window.WindowState();
   // A maximised window cannot be placed; place its restored size and maximise it again.
   if (state == platform::vbMaximized) window.setWindowStateValue(platform::vbNormal);
-  const int left = static_cast<int>(platform::vb::RoundHalfEven(placement.left));
-  const int top = static_cast<int>(platform::vb::RoundHalfEven(placement.top));
+  const int left = static_cast<int>(platform::rtl::RoundHalfEven(placement.left));
+  const int top = static_cast<int>(platform::rtl::RoundHalfEven(placement.top));
   if (withSize) {
-    window.Move(left, top, static_cast<int>(platform::vb::RoundHalfEven(placement.width)),
-                static_cast<int>(platform::vb::RoundHalfEven(placement.height)));
+    window.Move(left, top, static_cast<int>(platform::rtl::RoundHalfEven(placement.width)),
+                static_cast<int>(platform::rtl::RoundHalfEven(placement.height)));
   } else {
     window.Move(left, top, window.Width(), window.Height());
   }
@@ -105,7 +105,7 @@ void SaveWindowPlacement(const platform::Form& window, platform::UserSettings& s
                          const QString& program) {
   if (window.WindowState() == platform::vbMinimized) return;
   const auto save = [&](const QString& key, int twips) {
-    settings.save(program, kSection, key, platform::vb::FormatSingle(static_cast<float>(twips)));
+    settings.save(program, kSection, key, platform::rtl::FormatSingle(static_cast<float>(twips)));
   };
   save(kLeft, window.Left());
   save(kTop, window.Top());

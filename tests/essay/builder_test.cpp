@@ -2,18 +2,18 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "essay/Form5.h"
+#include "essay/assignment_builder_window.h"
 #include "essay/assignment_file.h"
-#include "essay/frmMain.h"
+#include "essay/workspace_window.h"
 #include "essay/quillora.h"
-#include "platform/locations.h"
+#include "platform/files/locations.h"
 #include "shared/reg_settings.h"
 #include "support/fixture.h"
 
 namespace {
 
-using essay::Form5;
-using essay::frmMain;
+using essay::AssignmentBuilderWindow;
+using essay::WorkspaceWindow;
 using testing_support::PromptKind;
 
 // The outline the tests type, and the file the builder writes for it (no name yet, no paragraphs).
@@ -26,8 +26,8 @@ class BuilderTest : public testing_support::RuntimeTest {
  protected:
   BuilderTest() { quillora.store.IsWinNT = true; }
 
-  Form5& b() {
-    Form5& window = quillora.forms().get<Form5>();
+  AssignmentBuilderWindow& b() {
+    AssignmentBuilderWindow& window = quillora.forms().get<AssignmentBuilderWindow>();
     if (!window.isVisible()) window.Show();
     return window;
   }
@@ -79,9 +79,9 @@ TEST_F(BuilderTest, TypedOutlineIsSavedReopenedAndHandedToTheWorkspace) {
   interaction->answerInput("Ana Lima");
   b().Command3->click();
   processEvents();
-  EXPECT_FALSE(quillora.forms().isLoaded<Form5>());
-  ASSERT_TRUE(quillora.forms().isLoaded<frmMain>());
-  frmMain& workspace = quillora.forms().get<frmMain>();
+  EXPECT_FALSE(quillora.forms().isLoaded<AssignmentBuilderWindow>());
+  ASSERT_TRUE(quillora.forms().isLoaded<WorkspaceWindow>());
+  WorkspaceWindow& workspace = quillora.forms().get<WorkspaceWindow>();
   EXPECT_TRUE(workspace.isVisible());
   EXPECT_EQ("Quillora        garden" + QString(19, ' ') + "Ana Lima", workspace.Caption());
   EXPECT_EQ("Theme/Main Question-   Why keep a garden?\r\n", workspace.RichTextBox4->Text());
@@ -95,7 +95,7 @@ TEST_F(BuilderTest, WorkspaceFileOpenedAndSavedInTheBuilderStaysByteForByte) {
   typeOutline();
   interaction->answerMessage(platform::vbNo).answerInput("Ana Lima");
   b().Command3->click();
-  frmMain& workspace = quillora.forms().get<frmMain>();
+  WorkspaceWindow& workspace = quillora.forms().get<WorkspaceWindow>();
   QTest::keyClicks(workspace.RichTextBox2, "Gardens are good.");
   const QString fromWorkspace = path("workspace.ql");
   interaction->answerSave(fromWorkspace);
@@ -125,7 +125,7 @@ TEST_F(BuilderTest, HandOverQuestionAndItsAnswers) {
   EXPECT_EQ("Quillora", question.title);
   EXPECT_TRUE(quillora.store.ThemeLine.isEmpty());
   EXPECT_FALSE(quillora.store.FromBuilder);
-  EXPECT_TRUE(quillora.forms().isLoaded<Form5>());
+  EXPECT_TRUE(quillora.forms().isLoaded<AssignmentBuilderWindow>());
 
   // Yes saves; a cancelled save still hands over, with the prompt text as the theme.
   interaction->answerMessage(platform::vbYes).cancelSave().answerInput("Kim");
@@ -138,7 +138,7 @@ TEST_F(BuilderTest, HandOverQuestionAndItsAnswers) {
   EXPECT_EQ((std::array<QString, 4>{"\r\n", "\r\n", "\r\n", "\r\n"}), quillora.store.MainIdea3Details);
   EXPECT_EQ("Conclusion-   ", quillora.store.ConclusionLine);
   processEvents();
-  EXPECT_FALSE(quillora.forms().isLoaded<Form5>());
+  EXPECT_FALSE(quillora.forms().isLoaded<AssignmentBuilderWindow>());
 }
 
 TEST_F(BuilderTest, AnOutlineNotStartedIsNeitherUsedSavedNorPrinted) {
@@ -155,8 +155,8 @@ TEST_F(BuilderTest, AnOutlineNotStartedIsNeitherUsedSavedNorPrinted) {
   EXPECT_EQ(start + "save this assignment.", boxes[1].text);
   EXPECT_EQ(start + "print this assignment.", boxes[2].text);
   for (const auto& box : boxes) EXPECT_EQ(64, box.style);
-  EXPECT_TRUE(quillora.forms().isLoaded<Form5>());
-  EXPECT_FALSE(quillora.forms().isLoaded<frmMain>());
+  EXPECT_TRUE(quillora.forms().isLoaded<AssignmentBuilderWindow>());
+  EXPECT_FALSE(quillora.forms().isLoaded<WorkspaceWindow>());
   EXPECT_TRUE(printer->pages.empty());
 }
 
@@ -190,7 +190,7 @@ TEST_F(BuilderTest, LoadClearAllAndHelp) {
 
   b().Command5->click();
   processEvents();
-  EXPECT_FALSE(quillora.forms().isLoaded<Form5>());
+  EXPECT_FALSE(quillora.forms().isLoaded<AssignmentBuilderWindow>());
 }
 
 TEST_F(BuilderTest, ASecondOpenAsksAndTheDialogStartsWhereTheLastFileWas) {
@@ -309,7 +309,7 @@ TEST_F(BuilderTest, PrintsTheOutlineWithItsLegendAndNoSelectionChoice) {
 }
 
 TEST_F(BuilderTest, HandOverToAnOpenWorkspaceShowsTheOutlineThere) {
-  frmMain& workspace = quillora.forms().get<frmMain>();
+  WorkspaceWindow& workspace = quillora.forms().get<WorkspaceWindow>();
   workspace.Show();
   quillora.store.StudentName = "Lee";
   typeOutline();

@@ -2,18 +2,18 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "essay/Form1.h"
-#include "essay/Form2.h"
-#include "essay/Form4.h"
+#include "essay/worked_examples_window.h"
+#include "essay/rubrics_window.h"
+#include "essay/editor_window.h"
 #include "essay/quillora.h"
-#include "platform/vb.h"
-#include "shared/frmAbout.h"
+#include "platform/system/runtime_library.h"
+#include "shared/about_box.h"
 #include "shared/reg_settings.h"
 #include "support/fixture.h"
 
 namespace {
 
-using essay::Form4;
+using essay::EditorWindow;
 using platform::RichTextBox;
 using testing_support::PromptKind;
 using Tri = platform::RichTextBox::Tri;
@@ -22,7 +22,7 @@ const QString kFilter = "Text Files (*.txt)|*.txt|Rich Text Files (*.rtf)|*.rtf"
 
 class EditorTest : public testing_support::RuntimeTest {
  protected:
-  Form4& editor() { return quillora.forms().get<Form4>(); }
+  EditorWindow& editor() { return quillora.forms().get<EditorWindow>(); }
   RichTextBox* box() { return editor().RichTextBox1; }
 
   void type(const QString& text) { QTest::keyClicks(box(), text); }
@@ -240,14 +240,14 @@ TEST_F(EditorTest, ExitAsksAndSavesNothing) {
   editor();
   interaction->answerMessage(platform::vbNo);
   editor().Toolbar1->click("Exit");
-  EXPECT_TRUE(quillora.forms().isLoaded<Form4>());
+  EXPECT_TRUE(quillora.forms().isLoaded<EditorWindow>());
   EXPECT_EQ("Exit Editor?", lastMessage().text);
   EXPECT_EQ("Editor", lastMessage().title);
   EXPECT_EQ(36, lastMessage().style);
 
   interaction->answerMessage(platform::vbYes);
   editor().mnuFileExit->trigger();
-  EXPECT_FALSE(quillora.forms().isLoaded<Form4>());
+  EXPECT_FALSE(quillora.forms().isLoaded<EditorWindow>());
 }
 
 TEST_F(EditorTest, HelpItemsShowTheirMessagesWithCarriageReturnsAlone) {
@@ -267,13 +267,13 @@ TEST_F(EditorTest, HelpItemsShowTheirMessagesWithCarriageReturnsAlone) {
 
 TEST_F(EditorTest, HelpItemsOpenTheAboutBoxTheExamplesAndTheRubrics) {
   editor().mnuHelpAbout->trigger();
-  EXPECT_TRUE(quillora.forms().isLoaded<shared::frmAbout>());
+  EXPECT_TRUE(quillora.forms().isLoaded<shared::AboutBox>());
 
   editor().mnuHelpScoringRubric->trigger();
-  EXPECT_TRUE(quillora.forms().get<essay::Form2>().isVisible());
+  EXPECT_TRUE(quillora.forms().get<essay::RubricsWindow>().isVisible());
 
   editor().mnuHelpExamples->trigger();
-  essay::Form1& examples = quillora.forms().get<essay::Form1>();
+  essay::WorkedExamplesWindow& examples = quillora.forms().get<essay::WorkedExamplesWindow>();
   EXPECT_TRUE(examples.isVisible());
   examples.SSTab1->setCurrentIndex(essay::kTabBody);
   editor().Toolbar1->click("Examples");
@@ -527,7 +527,7 @@ TEST_F(EditorTest, ColourItemsAndAlignmentButtonsFormatTheSelection) {
   for (const auto& [item, bgr] : colours) {
     select(0, 6);
     item->trigger();
-    EXPECT_EQ(platform::vb::Color(bgr), box()->SelColor()) << item->text().toStdString();
+    EXPECT_EQ(platform::rtl::Color(bgr), box()->SelColor()) << item->text().toStdString();
   }
 
   editor().Toolbar1->click("Center");
@@ -622,7 +622,7 @@ TEST_F(EditorTest, RightClickShowsTheEditMenu) {
 
 struct ExportCase {
   const char* what;
-  QAction* Form4::*item;
+  QAction* EditorWindow::*item;
   QKeySequence shortcut;
   QString program;
   QString missing;
@@ -660,10 +660,10 @@ TEST_P(EditorExportTest, AMissingProgramIsReportedAndTheTextStaysOnTheClipboard)
 INSTANTIATE_TEST_SUITE_P(
     Programs, EditorExportTest,
     ::testing::Values(
-        ExportCase{"webloom", &Form4::mnuWLMExport, QKeySequence(Qt::Key_F9), "webloom",
+        ExportCase{"webloom", &EditorWindow::mnuWLMExport, QKeySequence(Qt::Key_F9), "webloom",
                    "Webloom.exe not located in program folder.\r\nUnable to export file.\r\nYou "
                    "may run Webloom and open this file from there."},
-        ExportCase{"voxlet", &Form4::mnuVoxletExport, QKeySequence(Qt::Key_F8), "voxlet",
+        ExportCase{"voxlet", &EditorWindow::mnuVoxletExport, QKeySequence(Qt::Key_F8), "voxlet",
                    "Voxlet!.exe not located in program folder.  Unable to export file.\r\nYou may "
                    "run Voxlet and open this file from there."}),
     [](const ::testing::TestParamInfo<ExportCase>& info) { return std::string(info.param.what); });

@@ -8,18 +8,18 @@
 #include <functional>
 #include <gtest/gtest.h>
 
-#include "essay/Form1.h"
-#include "essay/Form2.h"
+#include "essay/worked_examples_window.h"
+#include "essay/rubrics_window.h"
 #include "essay/assignment_file.h"
 #include "essay/quillora.h"
-#include "platform/locations.h"
-#include "platform/rtf.h"
+#include "platform/files/locations.h"
+#include "platform/richtext/rtf.h"
 #include "shared/print_rtb.h"
 #include "support/fixture.h"
 
 namespace {
 
-using essay::Form1;
+using essay::WorkedExamplesWindow;
 using testing_support::PromptKind;
 
 const QString kResources = QStringLiteral(SCRIBARY_RESOURCES_DIR);
@@ -60,8 +60,8 @@ const QString kConclusionExplanation =
 
 class ExamplesTest : public testing_support::RuntimeTest {
  protected:
-  Form1& w() {
-    Form1& window = quillora.forms().get<Form1>();
+  WorkedExamplesWindow& w() {
+    WorkedExamplesWindow& window = quillora.forms().get<WorkedExamplesWindow>();
     if (!window.isVisible()) window.Show();
     return window;
   }
@@ -95,10 +95,10 @@ TEST_F(ExamplesTest, ASmallScreenMaximisesTheWindow) {
 
 TEST_F(ExamplesTest, EachGettingStartedButtonShowsItsPartOfTheHowToExample) {
   install("Examples");
-  const std::pair<QPushButton* Form1::*, int> buttons[] = {
-      {&Form1::Command4, essay::kTabIntroduction},
-      {&Form1::Command5, essay::kTabBody},
-      {&Form1::Command6, essay::kTabConclusion}};
+  const std::pair<QPushButton* WorkedExamplesWindow::*, int> buttons[] = {
+      {&WorkedExamplesWindow::Command4, essay::kTabIntroduction},
+      {&WorkedExamplesWindow::Command5, essay::kTabBody},
+      {&WorkedExamplesWindow::Command6, essay::kTabConclusion}};
   for (const auto& [button, tab] : buttons) {
     w().SSTab1->setCurrentIndex(essay::kTabSelect);
     (w().*button)->click();
@@ -128,19 +128,19 @@ TEST_F(ExamplesTest, EachGettingStartedButtonShowsItsPartOfTheHowToExample) {
 TEST_F(ExamplesTest, EachWritingSampleShowsItsPartsPromptAndTheme) {
   install("Examples");
   struct Case {
-    QRadioButton* Form1::*option;
+    QRadioButton* WorkedExamplesWindow::*option;
     QString title, grade, question, theme;
   };
   const Case cases[] = {
-      {&Form1::Option1, "The Day Maya Moved Away", "5th Grade",
+      {&WorkedExamplesWindow::Option1, "The Day Maya Moved Away", "5th Grade",
        "Losing something or someone can change you.  You may have lost your lunch money, a pet, a "
        "friend who had to move, or your belief in monsters.  Write about a loss.",
        "Loss."},
-      {&Form1::Option3, "Forty Seconds on Stage", "8th Grade",
+      {&WorkedExamplesWindow::Option3, "Forty Seconds on Stage", "8th Grade",
        "Many people are able to learn and grow from personal challenges.  Write about facing a "
        "challenge.",
        "Facing a challenge."},
-      {&Form1::Option4, "Behind the Surface", "High School",
+      {&WorkedExamplesWindow::Option4, "Behind the Surface", "High School",
        "Sometimes we are fooled by the way things appear or the way people behave.  Write about "
        "how things may not be what they seem.",
        "Appearances can be deceiving."},
@@ -170,14 +170,14 @@ TEST_F(ExamplesTest, EachWritingSampleShowsItsPartsPromptAndTheme) {
     EXPECT_EQ(kBodyExplanation, w().Text6->Text());
     EXPECT_EQ(kConclusionExplanation, w().Text9->Text());
   }
-  EXPECT_FALSE(quillora.forms().isLoaded<essay::Form2>());
+  EXPECT_FALSE(quillora.forms().isLoaded<essay::RubricsWindow>());
 }
 
 TEST_F(ExamplesTest, ScoringRubricsOpensTheRubricsAndKeepsThePage) {
   w().Option7->setChecked(true);
   w().Command2->click();
-  ASSERT_TRUE(quillora.forms().isLoaded<essay::Form2>());
-  EXPECT_TRUE(quillora.forms().get<essay::Form2>().isVisible());
+  ASSERT_TRUE(quillora.forms().isLoaded<essay::RubricsWindow>());
+  EXPECT_TRUE(quillora.forms().get<essay::RubricsWindow>().isVisible());
   EXPECT_EQ(essay::kTabSelect, w().SSTab1->currentIndex());
   EXPECT_EQ("", w().RichTextBox1->Text());
 }
@@ -190,7 +190,7 @@ TEST_F(ExamplesTest, OkWithNothingChosenOnlyTurnsToTheIntroduction) {
     EXPECT_EQ("", box->Text());
   }
   EXPECT_EQ("", w().Text1->Text());
-  EXPECT_FALSE(quillora.forms().isLoaded<essay::Form2>());
+  EXPECT_FALSE(quillora.forms().isLoaded<essay::RubricsWindow>());
 }
 
 TEST_F(ExamplesTest, AMissingExampleLeavesItsBoxAsItWasWithoutAMessage) {
@@ -231,7 +231,7 @@ TEST_F(ExamplesTest, CloseUnloadsAndTheNextShowStartsAfresh) {
   install("Examples");
   w().Command4->click();
   w().Command1->click();
-  EXPECT_FALSE(quillora.forms().isLoaded<Form1>());
+  EXPECT_FALSE(quillora.forms().isLoaded<WorkedExamplesWindow>());
   processEvents();
   EXPECT_EQ("", w().RichTextBox1->Text());
   EXPECT_EQ(essay::kTabSelect, w().SSTab1->currentIndex());

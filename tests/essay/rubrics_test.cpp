@@ -2,14 +2,14 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
-#include "essay/Form2.h"
+#include "essay/rubrics_window.h"
 #include "essay/quillora.h"
-#include "platform/locations.h"
+#include "platform/files/locations.h"
 #include "support/fixture.h"
 
 namespace {
 
-using essay::Form2;
+using essay::RubricsWindow;
 using testing_support::PromptKind;
 
 // The installed rubrics, copied into this test's program data.
@@ -32,8 +32,8 @@ void writeExample(const QString& name, const QByteArray& bytes) {
 
 class RubricsTest : public testing_support::RuntimeTest {
  protected:
-  Form2& w() {
-    Form2& window = quillora.forms().get<Form2>();
+  RubricsWindow& w() {
+    RubricsWindow& window = quillora.forms().get<RubricsWindow>();
     if (!window.isVisible()) window.Show();
     return window;
   }
@@ -70,11 +70,11 @@ class RubricsTest : public testing_support::RuntimeTest {
 
 TEST_F(RubricsTest, EachGradeButtonShowsItsRubricWithABoldHeading) {
   installRealExamples();
-  const std::pair<QPushButton* Form2::*, QString> buttons[] = {
-      {&Form2::Command1, "5th Grade Writing Rubric"},
-      {&Form2::Command2, "8th Grade Writing Rubric"},
-      {&Form2::Command3, "High School Writing Rubric"},
-      {&Form2::Command6, "6 Point Writing Rubric"},
+  const std::pair<QPushButton* RubricsWindow::*, QString> buttons[] = {
+      {&RubricsWindow::Command1, "5th Grade Writing Rubric"},
+      {&RubricsWindow::Command2, "8th Grade Writing Rubric"},
+      {&RubricsWindow::Command3, "High School Writing Rubric"},
+      {&RubricsWindow::Command6, "6 Point Writing Rubric"},
   };
   for (const auto& [button, heading] : buttons) {
     (w().*button)->click();
@@ -199,7 +199,7 @@ TEST_F(RubricsTest, CloseUnloadsTheWindowAndTheNextShowStartsAfresh) {
   installRealExamples();
   w().Command6->click();
   w().Command4->click();
-  EXPECT_FALSE(quillora.forms().isLoaded<Form2>());
+  EXPECT_FALSE(quillora.forms().isLoaded<RubricsWindow>());
   processEvents();
   // Shown again, it starts empty.
   EXPECT_EQ("", w().RichTextBox1->Text());

@@ -2,19 +2,19 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "essay/Form1.h"
-#include "essay/Form2.h"
-#include "essay/Form4.h"
+#include "essay/worked_examples_window.h"
+#include "essay/rubrics_window.h"
+#include "essay/editor_window.h"
 #include "essay/assignment_file.h"
-#include "essay/frmMain.h"
+#include "essay/workspace_window.h"
 #include "essay/quillora.h"
-#include "platform/vb.h"
+#include "platform/system/runtime_library.h"
 #include "shared/reg_settings.h"
 #include "support/fixture.h"
 
 namespace {
 
-using essay::frmMain;
+using essay::WorkspaceWindow;
 using testing_support::PromptKind;
 
 const QByteArray kGardenFile =
@@ -32,8 +32,8 @@ class WorkspaceFlowTest : public testing_support::RuntimeTest {
  protected:
   WorkspaceFlowTest() { quillora.store.IsWinNT = true; }
 
-  frmMain& w() {
-    frmMain& window = quillora.forms().get<frmMain>();
+  WorkspaceWindow& w() {
+    WorkspaceWindow& window = quillora.forms().get<WorkspaceWindow>();
     if (!window.isVisible()) window.Show();
     return window;
   }
@@ -144,7 +144,7 @@ TEST_F(WorkspaceFlowTest, EditingAnOutlineBoxRewritesTheStoreAtEachKey) {
   open(kGardenFile);
   w().Command4->click();
   QTest::mouseClick(w().RichTextBox7->viewport(), Qt::LeftButton);
-  EXPECT_EQ(platform::vb::Color(0xC0FFFF), w().RichTextBox7->BackColor());
+  EXPECT_EQ(platform::rtl::Color(0xC0FFFF), w().RichTextBox7->BackColor());
   EXPECT_FALSE(w().RichTextBox7->Locked());
   w().RichTextBox7->moveCursor(QTextCursor::Start);
   QTest::keyClicks(w().RichTextBox7, "Corn");
@@ -348,7 +348,7 @@ TEST_F(WorkspaceFlowTest, BuilderHandOverOpensWithoutAFile) {
   store.MainIdea1Details = {"Crops\r\n", "\r\n", "\r\n", "\r\n"};
   store.ConclusionLine = "Conclusion-   Be glad";
 
-  frmMain& window = w();
+  WorkspaceWindow& window = w();
   EXPECT_FALSE(store.FromBuilder);
   EXPECT_EQ("Quillora        ***This file has not been named or saved***" + QString(19, ' ') + "Lee",
             window.Caption());
@@ -426,14 +426,14 @@ TEST_F(WorkspaceFlowTest, HelpOpensExamplesRubricsAndTheEditorWithTheEssay) {
   open(kGardenFile);
   w().Command7->click();
   w().mnuHelpExamples->trigger();
-  auto& examples = quillora.forms().get<essay::Form1>();
+  auto& examples = quillora.forms().get<essay::WorkedExamplesWindow>();
   EXPECT_TRUE(examples.isVisible());
   EXPECT_EQ(essay::kTabSelect, examples.SSTab1->currentIndex());
   w().mnuHelpScoringRubric->trigger();
-  EXPECT_TRUE(quillora.forms().get<essay::Form2>().isVisible());
+  EXPECT_TRUE(quillora.forms().get<essay::RubricsWindow>().isVisible());
 
   w().mnuEditor->trigger();
-  auto& editor = quillora.forms().get<essay::Form4>();
+  auto& editor = quillora.forms().get<essay::EditorWindow>();
   EXPECT_TRUE(editor.isVisible());
   EXPECT_EQ(w().RichTextBox2->Text(), editor.RichTextBox1->Text());
 }
@@ -488,7 +488,7 @@ TEST_F(WorkspaceFlowTest, FunctionKeysReachTheHelpMenu) {
   EXPECT_TRUE(interaction->prompts(PromptKind::MessageBox)[0].text.startsWith(
       "A well written assignment will do several things."));
   QTest::keyClick(&w(), Qt::Key_F12);
-  EXPECT_TRUE(quillora.forms().get<essay::Form4>().isVisible());
+  EXPECT_TRUE(quillora.forms().get<essay::EditorWindow>().isVisible());
 }
 
 }  // namespace

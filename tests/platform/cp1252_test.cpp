@@ -1,4 +1,4 @@
-#include "platform/cp1252.h"
+#include "platform/files/cp1252.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/desktop_services.h"
+#include "platform/system/desktop_services.h"
 
 #include <gtest/gtest.h>
 #include <vector>

@@ -3,9 +3,9 @@
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
-#include "platform/errors.h"
-#include "platform/form.h"
-#include "platform/program.h"
+#include "platform/system/errors.h"
+#include "platform/windows/form.h"
+#include "platform/windows/program.h"
 #include "support/fixture.h"
 
 namespace {
@@ -39,8 +39,8 @@ class Window : public platform::Form {
   int state = 0;
 
  protected:
-  void Form_Load() override { journal_.events.append(QStringLiteral("load %1").arg(N)); }
-  void Form_Unload(int& cancel) override {
+  void load() override { journal_.events.append(QStringLiteral("load %1").arg(N)); }
+  void unload(int& cancel) override {
     journal_.events.append(QStringLiteral("unload %1").arg(N));
     if (onUnload) onUnload();
     if (journal_.cancelUnload) cancel = 1;

@@ -1,4 +1,4 @@
-#include "platform/locations.h"
+#include "platform/files/locations.h"
 
 #include <QDir>
 #include <QFile>

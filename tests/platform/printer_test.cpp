@@ -3,10 +3,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "platform/errors.h"
-#include "platform/printer.h"
-#include "platform/qt_interaction.h"
-#include "platform/qt_printer.h"
+#include "platform/system/errors.h"
+#include "platform/printing/printer.h"
+#include "platform/windows/qt_interaction.h"
+#include "platform/printing/qt_printer.h"
 #include "support/fixture.h"
 #include "support/recording_printer.h"
 

@@ -1,4 +1,4 @@
-#include "platform/registry.h"
+#include "platform/files/registry.h"
 
 #include <QDir>
 #include <QFile>

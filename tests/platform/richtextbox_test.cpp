@@ -1,4 +1,4 @@
-#include "platform/richtextbox.h"
+#include "platform/text/richtextbox.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -9,7 +9,7 @@
 #include <QMouseEvent>
 #include <gtest/gtest.h>
 
-#include "platform/errors.h"
+#include "platform/system/errors.h"
 #include "support/fixture.h"
 
 namespace platform {

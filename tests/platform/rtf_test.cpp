@@ -9,7 +9,7 @@
 #include <QTextDocument>
 #include <memory>
 
-#include "platform/rtf.h"
+#include "platform/richtext/rtf.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "platform/statusbar.h"
+#include "platform/windows/statusbar.h"
 
 #include <QLocale>
 #include <gtest/gtest.h>
 
-#include "platform/errors.h"
+#include "platform/system/errors.h"
 #include "support/doubles.h"
 
 namespace platform {

@@ -1,4 +1,4 @@
-#include "platform/text_positions.h"
+#include "platform/text/text_positions.h"
 
 #include <QRandomGenerator>
 #include <QTextCursor>

@@ -1,4 +1,4 @@
-#include "platform/textbox.h"
+#include "platform/text/textbox.h"
 
 #include <QAccessible>
 #include <QClipboard>

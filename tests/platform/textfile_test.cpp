@@ -1,4 +1,4 @@
-#include "platform/textfile.h"
+#include "platform/files/textfile.h"
 
 #include <QDir>
 #include <QFile>

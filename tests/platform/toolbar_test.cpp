@@ -1,4 +1,4 @@
-#include "platform/toolbar.h"
+#include "platform/windows/toolbar.h"
 
 #include <QAccessible>
 #include <QToolButton>

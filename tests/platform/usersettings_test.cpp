@@ -1,9 +1,9 @@
-#include "platform/usersettings.h"
+#include "platform/files/usersettings.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
 
-#include "platform/registry.h"
+#include "platform/files/registry.h"
 #include "support/fixture.h"
 
 namespace platform {

@@ -1,17 +1,17 @@
-#include "shared/frmAbout.h"
+#include "shared/about_box.h"
 
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <gtest/gtest.h>
 
-#include "platform/registry.h"
+#include "platform/files/registry.h"
 #include "support/fixture.h"
 
 namespace {
 
 using platform::Hive;
-using shared::frmAbout;
+using shared::AboutBox;
 using testing_support::PromptKind;
 
 const QString kUnavailable = QStringLiteral("System Information Is Unavailable At This Time");
@@ -28,7 +28,7 @@ void PrintTo(const ProgramTexts& texts, std::ostream* os) { *os << texts.title; 
 
 class AboutTest : public testing_support::RuntimeTest {
  protected:
-  frmAbout& about(platform::Program& program) { return program.forms().get<frmAbout>(); }
+  AboutBox& about(platform::Program& program) { return program.forms().get<AboutBox>(); }
 
   void store(Hive hive, const QString& key, const QString& name, const QString& text) {
     platform::RegValue value;
@@ -64,7 +64,7 @@ TEST_P(AboutTextsTest, ShowsTheProgramsOwnWords) {
   const ProgramTexts& texts = GetParam();
   const QString title = QString::fromUtf8(texts.title);
   platform::Program program{*runtime, title};
-  frmAbout& box = about(program);
+  AboutBox& box = about(program);
 
   EXPECT_EQ(box.Caption(), QStringLiteral("About ") + title);
   EXPECT_EQ(box.lblTitle->text(), title);
@@ -108,10 +108,10 @@ INSTANTIATE_TEST_SUITE_P(
                      "of all sorts."}));
 
 TEST_F(AboutTest, OkUnloadsTheBoxAndTheNextTouchLoadsItAfresh) {
-  frmAbout* first = &about(quillora);
+  AboutBox* first = &about(quillora);
   first->Show();
   first->cmdOK->click();
-  EXPECT_FALSE(quillora.forms().isLoaded<frmAbout>());
+  EXPECT_FALSE(quillora.forms().isLoaded<AboutBox>());
   processEvents();
   EXPECT_EQ(about(quillora).Caption(), QStringLiteral("About Quillora"));
 }
@@ -120,7 +120,7 @@ TEST_F(AboutTest, SystemInfoIsUnavailableWhenNoToolIsRegistered) {
   interaction->answerMessage(platform::vbOK);
   about(quillora).cmdSysInfo->click();
   expectUnavailableShown(QStringLiteral("Quillora"));
-  EXPECT_TRUE(quillora.forms().isLoaded<frmAbout>());
+  EXPECT_TRUE(quillora.forms().isLoaded<AboutBox>());
 }
 
 TEST_F(AboutTest, SystemInfoStartsTheRegisteredTool) {
@@ -160,17 +160,17 @@ TEST_F(AboutTest, GetKeyValueReadsTextAndNumbers) {
   store(Hive::CurrentUser, key, QStringLiteral("Text"), QStringLiteral("mine"));
   store(Hive::LocalMachine, key, QStringLiteral("Ends"), QStringLiteral("abc") + QChar(u'\0'));
   storeNumber(Hive::LocalMachine, key, QStringLiteral("Number"), 4294967295u);
-  frmAbout& box = about(quillora);
+  AboutBox& box = about(quillora);
 
   struct Case {
     long root;
     const char* name;
     const char* expected;
   };
-  const Case cases[] = {{frmAbout::HKEY_LOCAL_MACHINE, "Text", "value"},
-                        {frmAbout::HKEY_CURRENT_USER, "Text", "mine"},
-                        {frmAbout::HKEY_LOCAL_MACHINE, "Ends", "abc"},
-                        {frmAbout::HKEY_LOCAL_MACHINE, "Number", "4294967295"},
+  const Case cases[] = {{AboutBox::HKEY_LOCAL_MACHINE, "Text", "value"},
+                        {AboutBox::HKEY_CURRENT_USER, "Text", "mine"},
+                        {AboutBox::HKEY_LOCAL_MACHINE, "Ends", "abc"},
+                        {AboutBox::HKEY_LOCAL_MACHINE, "Number", "4294967295"},
                         // The root as a signed 32-bit handle.
                         {-2147483646L, "Text", "value"}};
   for (const Case& c : cases) {
@@ -183,16 +183,16 @@ TEST_F(AboutTest, GetKeyValueReadsTextAndNumbers) {
 TEST_F(AboutTest, GetKeyValueFailsWithAnEmptyResult) {
   const QString key = QStringLiteral("SOFTWARE\\Scribary\\Test");
   store(Hive::LocalMachine, key, QStringLiteral("Text"), QStringLiteral("value"));
-  frmAbout& box = about(quillora);
+  AboutBox& box = about(quillora);
 
   struct Case {
     long root;
     const char* key;
     const char* name;
   };
-  const Case cases[] = {{frmAbout::HKEY_LOCAL_MACHINE, "SOFTWARE\\Scribary\\Test", "Missing"},
-                        {frmAbout::HKEY_LOCAL_MACHINE, "SOFTWARE\\Scribary\\Nowhere", "Text"},
-                        {frmAbout::HKEY_CURRENT_USER, "SOFTWARE\\Scribary\\Test", "Text"},
+  const Case cases[] = {{AboutBox::HKEY_LOCAL_MACHINE, "SOFTWARE\\Scribary\\Test", "Missing"},
+                        {AboutBox::HKEY_LOCAL_MACHINE, "SOFTWARE\\Scribary\\Nowhere", "Text"},
+                        {AboutBox::HKEY_CURRENT_USER, "SOFTWARE\\Scribary\\Test", "Text"},
                         {0x80000000L, "SOFTWARE\\Scribary\\Test", "Text"},
                         {0, "SOFTWARE\\Scribary\\Test", "Text"}};
   for (const Case& c : cases) {

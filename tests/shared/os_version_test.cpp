@@ -1,16 +1,16 @@
-#include "shared/clsOSVersion.h"
+#include "shared/os_version.h"
 
 #include <gtest/gtest.h>
 
-#include "platform/osversion.h"
+#include "platform/system/osversion.h"
 
 namespace {
 
 using platform::OsVersionInfo;
-using shared::clsOSVersion;
+using shared::OsVersion;
 
-clsOSVersion reporting(OsVersionInfo info) {
-  return clsOSVersion([info] { return info; });
+OsVersion reporting(OsVersionInfo info) {
+  return OsVersion([info] { return info; });
 }
 
 struct ReleaseCase {
@@ -82,7 +82,7 @@ TEST(CurrentPlatform, MapsThePlatformId) {
 
 TEST(CurrentPlatform, AsksTheSystemAfreshEachTime) {
   long platformId = 1;
-  const clsOSVersion version([&platformId] { return OsVersionInfo{platformId, 4, 0, 950}; });
+  const OsVersion version([&platformId] { return OsVersionInfo{platformId, 4, 0, 950}; });
   EXPECT_EQ(version.CurrentPlatform(), 0);
   EXPECT_EQ(version.CurrentOS(), 1);
   platformId = 2;
@@ -91,7 +91,7 @@ TEST(CurrentPlatform, AsksTheSystemAfreshEachTime) {
 }
 
 TEST(CurrentPlatform, ThisSystemIsOfTheNtFamily) {
-  EXPECT_EQ(clsOSVersion().CurrentPlatform(), 1);
+  EXPECT_EQ(OsVersion().CurrentPlatform(), 1);
   EXPECT_EQ(platform::queryOsVersion().platformId, 2);
 }
 

@@ -10,9 +10,9 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "platform/errors.h"
-#include "platform/qt_printer.h"
-#include "platform/richtextbox.h"
+#include "platform/system/errors.h"
+#include "platform/printing/qt_printer.h"
+#include "platform/text/richtextbox.h"
 #include "support/fixture.h"
 #include "support/recording_printer.h"
 

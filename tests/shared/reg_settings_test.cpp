@@ -3,9 +3,9 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
-#include "platform/errors.h"
-#include "platform/locations.h"
-#include "platform/registry.h"
+#include "platform/system/errors.h"
+#include "platform/files/locations.h"
+#include "platform/files/registry.h"
 #include "support/fixture.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <climits>
 #include <gtest/gtest.h>
 
-#include "platform/form.h"
-#include "platform/program.h"
+#include "platform/windows/form.h"
+#include "platform/windows/program.h"
 #include "support/fixture.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "platform/form.h"
-#include "platform/program.h"
+#include "platform/windows/form.h"
+#include "platform/windows/program.h"
 #include "shared/window_rules.h"
 #include "support/fixture.h"
 

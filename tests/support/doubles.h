@@ -4,8 +4,8 @@
 #include <QStringList>
 #include <vector>
 
-#include "platform/clipboard.h"
-#include "platform/services.h"
+#include "platform/system/clipboard.h"
+#include "platform/system/services.h"
 
 namespace testing_support {
 

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "platform/runtime.h"
+#include "platform/system/runtime.h"
 #include "support/doubles.h"
 #include "support/qt_printing.h"
 #include "support/recording_printer.h"

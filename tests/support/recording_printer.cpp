@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "platform/errors.h"
+#include "platform/system/errors.h"
 
 namespace testing_support {
 

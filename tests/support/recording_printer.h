@@ -3,7 +3,7 @@
 #include <QImage>
 #include <vector>
 
-#include "platform/printer.h"
+#include "platform/printing/printer.h"
 
 namespace testing_support {
 

@@ -6,7 +6,7 @@
 #include <functional>
 #include <vector>
 
-#include "platform/interaction.h"
+#include "platform/windows/interaction.h"
 
 namespace testing_support {
 

@@ -1,0 +1,167 @@
+// The builder's Open, Save and Print.
+#include <QFile>
+
+#include "essay/assignment_builder_window.h"
+#include "essay/workspace_texts.h"
+#include "platform/system/errors.h"
+#include "platform/files/locations.h"
+#include "shared/print_rtb.h"
+#include "shared/reg_settings.h"
+#include "shared/small_routines.h"
+
+namespace essay {
+namespace {
+
+const QString kSetting = QStringLiteral("Setting");
+const QString kOpenPath = QStringLiteral("OpenPath");
+constexpr int kHalfInch = 720;
+const QString kPrintFailed = QStringLiteral(
+    "The assignment could not be printed. Please check the printer and try again.");
+
+// The sample the first Open offers when no assignment has been opened before.
+QString defaultSample() {
+  return platform::locations::sampleAssignmentsFolder() + QStringLiteral("/5th Sample.ql");
+}
+
+bool isReadOnly(const QString& path) {
+  return !(QFile::permissions(path) & QFileDevice::WriteOwner);
+}
+
+std::array<QString, 5> paragraphsOf(const EssayStore& store) {
+  return {store.IntroParagraph, store.MainIdea1Paragraph, store.MainIdea2Paragraph,
+          store.MainIdea3Paragraph, store.ConclusionParagraph};
+}
+
+}  // namespace
+
+void AssignmentBuilderWindow::Command1_Click() {
+  ++OpensSinceSave;
+  if (outline().started() && OpensSinceSave >= 2 &&
+      quillora_.MsgBox(texts::kOpenNewFile, platform::vbYesNo | platform::vbQuestion,
+                       QStringLiteral("Quillora")) != platform::vbYes) {
+    return;
+  }
+  const std::optional<QString> path = chooseFileToOpen();
+  if (!path) return;
+  // Read before anything changes, so a file that is no assignment leaves the work as it was.
+  const std::optional<QString> text = readAssignmentText(*path);
+  if (!text) {
+    quillora_.MsgBox(texts::cannotOpen(*path), platform::vbExclamation);
+    return;
+  }
+  store_.BuilderFilePath = *path;
+  try {
+    shared::SaveRegSetting(quillora_.runtime().registry(), quillora_.title(), kSetting, kOpenPath,
+                           *path);
+  } catch (const platform::RuntimeError&) {
+    // The last path only decides where the next dialog starts.
+  }
+  loadAssignment(parseAssignment(*text));
+}
+
+std::optional<QString> AssignmentBuilderWindow::chooseFileToOpen() {
+  QString lastPath = store_.LastOpenedFile;
+  try {
+    lastPath = shared::GetRegSetting(quillora_.runtime().registry(), quillora_.title(), kSetting,
+                                     kOpenPath, store_.LastOpenedFile);
+  } catch (const platform::RuntimeError&) {
+    // An unreadable setting counts as none.
+  }
+  if (lastPath.isEmpty()) {
+    CommonDialog1.FileName = defaultSample();
+  } else if (!store_.FirstOpen) {
+    CommonDialog1.FileName = lastPath;
+  } else {
+    CommonDialog1.InitDir = openStartFolder(lastPath);
+  }
+  CommonDialog1.DialogTitle = QStringLiteral("Open");
+  CommonDialog1.CancelError = true;
+  CommonDialog1.Flags = platform::cdlOFNHideReadOnly;
+  CommonDialog1.Filter = QStringLiteral("Quillora Files(*.ql)|*.ql");
+  try {
+    CommonDialog1.ShowOpen();
+  } catch (const platform::RuntimeError&) {
+    return std::nullopt;
+  }
+  store_.FirstOpen = false;
+  if (CommonDialog1.FileName.isEmpty()) return std::nullopt;
+  return CommonDialog1.FileName;
+}
+
+void AssignmentBuilderWindow::loadAssignment(const Assignment& assignment) {
+  store_.NamedAssignment = !assignment.outlineOnly;
+  store_.ThemeLine = assignment.themeLine;
+  if (!assignment.outlineOnly) {
+    store_.CurrentStep = kNoStep;
+    store_.StudentName = assignment.studentName;
+    store_.IntroLine = assignment.introLine;
+    store_.IntroParagraph = assignment.paragraphs[0];
+    store_.MainIdea1Paragraph = assignment.paragraphs[1];
+    store_.MainIdea2Paragraph = assignment.paragraphs[2];
+    store_.MainIdea3Paragraph = assignment.paragraphs[3];
+    store_.ConclusionParagraph = assignment.paragraphs[4];
+  }
+  showOutline(builderOutlineOf(assignment));
+}
+
+void AssignmentBuilderWindow::Command2_Click() {
+  // Declining to replace an existing file asks for another name.
+  for (;;) {
+    if (!outlineStarted(QStringLiteral("save"))) return;
+    store_.BuilderSaved = 0;
+    store_.ThemeText = Text18a->Text();
+    const Assignment assignment = assignmentOf(outline(), store_.StudentName, paragraphsOf(store_));
+    store_.BuilderText = assignmentRecord(assignment);
+    if (const QChar unstorable = unstorableCharacter(assignment); !unstorable.isNull()) {
+      quillora_.MsgBox(texts::unstorableCharacter(unstorable), platform::vbExclamation);
+      return;
+    }
+    const std::optional<QString> path = chooseFileToSave();
+    if (!path) return;
+    if (shared::FileExists(*path) && isReadOnly(*path)) {
+      quillora_.MsgBox(texts::kReadOnlyTarget, platform::vbCritical);
+      return;
+    }
+    if (shared::FileExists(*path) &&
+        quillora_.MsgBox(texts::alreadyExists(*path), platform::vbYesNo | platform::vbQuestion,
+                         QStringLiteral("Quillora")) != platform::vbYes) {
+      continue;
+    }
+    const QString failure = writeAssignmentFile(*path, assignment);
+    if (!failure.isEmpty()) {
+      quillora_.MsgBox(texts::cannotSave(failure), platform::vbExclamation);
+      return;
+    }
+    store_.BuilderFilePath = *path;
+    store_.BuilderSaved = 1;
+    OpensSinceSave = 0;
+    return;
+  }
+}
+
+std::optional<QString> AssignmentBuilderWindow::chooseFileToSave() {
+  CommonDialog1.FileName.clear();
+  CommonDialog1.DialogTitle = QStringLiteral("Save As...");
+  CommonDialog1.CancelError = true;
+  CommonDialog1.Flags = platform::cdlOFNHideReadOnly;
+  CommonDialog1.Filter = QStringLiteral("Quillora File (*.ql)|*.ql");
+  try {
+    CommonDialog1.ShowSave();
+  } catch (const platform::RuntimeError&) {
+    return std::nullopt;
+  }
+  if (CommonDialog1.FileName.isEmpty()) return std::nullopt;
+  return CommonDialog1.FileName;
+}
+
+void AssignmentBuilderWindow::Command4_Click() {
+  if (!outlineStarted(QStringLiteral("print"))) return;
+  RichTextBox1->setText(outlinePrintText(outline(), store_.StudentName));
+  if (shared::PrintWholeBox(CommonDialog1, *RichTextBox1, kHalfInch, kHalfInch, kHalfInch,
+                            kHalfInch, quillora_.runtime().printer()) ==
+      shared::PrintOutcome::Failed) {
+    quillora_.MsgBox(kPrintFailed, platform::vbExclamation);
+  }
+}
+
+}  // namespace essay

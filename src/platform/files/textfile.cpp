@@ -1,0 +1,132 @@
+#include "platform/files/textfile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "platform/files/cp1252.h"
+
+namespace platform::textfile {
+namespace {
+
+const QByteArray kUtf8Bom("\xEF\xBB\xBF");
+
+bool isContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+
+// The length of the well-formed UTF-8 sequence at `bytes[i]`, or 0 when it is not one
+// (overlong forms, surrogates and code points above U+10FFFF are not UTF-8).
+int sequenceLength(const QByteArray& bytes, qsizetype i) {
+  const auto at = [&](qsizetype k) { return static_cast<unsigned char>(bytes[k]); };
+  const unsigned char lead = at(i);
+  if (lead < 0x80) return 1;
+  int length = 0;
+  unsigned char min = 0x80, max = 0xBF;  // allowed range of the second byte
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    if (lead == 0xE0) min = 0xA0;
+    if (lead == 0xED) max = 0x9F;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    if (lead == 0xF0) min = 0x90;
+    if (lead == 0xF4) max = 0x8F;
+  } else {
+    return 0;
+  }
+  if (i + length > bytes.size()) return 0;
+  if (at(i + 1) < min || at(i + 1) > max) return 0;
+  for (int k = 2; k < length; ++k) {
+    if (!isContinuation(at(i + k))) return 0;
+  }
+  return length;
+}
+
+bool isValidUtf8(const QByteArray& bytes) {
+  for (qsizetype i = 0; i < bytes.size();) {
+    const int length = sequenceLength(bytes, i);
+    if (length == 0) return false;
+    i += length;
+  }
+  return true;
+}
+
+std::optional<QByteArray> readBytes(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+  QByteArray bytes = file.readAll();
+  if (file.error() != QFileDevice::NoError) return std::nullopt;
+  return bytes;
+}
+
+}  // namespace
+
+QString decode(const QByteArray& bytes) {
+  const QByteArray body = bytes.startsWith(kUtf8Bom) ? bytes.mid(kUtf8Bom.size()) : bytes;
+  return isValidUtf8(body) ? QString::fromUtf8(body) : cp1252::decode(body);
+}
+
+std::optional<QString> readAll(const QString& path) {
+  const auto bytes = readBytes(path);
+  if (!bytes) return std::nullopt;
+  return decode(*bytes);
+}
+
+std::optional<QStringList> readLines(const QString& path) {
+  const auto text = readAll(path);
+  if (!text) return std::nullopt;
+  QStringList lines;
+  QString line;
+  for (qsizetype i = 0; i < text->size(); ++i) {
+    const QChar c = text->at(i);
+    if (c == '\r' || c == '\n') {
+      lines.append(line);
+      line.clear();
+      if (c == '\r' && i + 1 < text->size() && text->at(i + 1) == '\n') ++i;
+    } else {
+      line.append(c);
+    }
+  }
+  // A last line without an end is still a line; an end at the very end starts none.
+  if (!line.isEmpty()) lines.append(line);
+  return lines;
+}
+
+QString toCrLf(const QString& text) {
+  QString result;
+  result.reserve(text.size() + text.size() / 16);
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar c = text.at(i);
+    if (c == '\r') {
+      result.append(QStringLiteral("\r\n"));
+      if (i + 1 < text.size() && text.at(i + 1) == '\n') ++i;
+    } else if (c == '\n') {
+      result.append(QStringLiteral("\r\n"));
+    } else {
+      result.append(c);
+    }
+  }
+  return result;
+}
+
+QString writeBytesAtomic(const QString& path, const QByteArray& bytes) {
+  const auto failure = [&](const QString& reason) {
+    return QStringLiteral("Could not save %1: %2").arg(path, reason);
+  };
+  if (QFileInfo(path).isDir()) return failure(QStringLiteral("it is a folder"));
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return failure(file.errorString());
+  if (file.write(bytes) != bytes.size()) {
+    const QString reason = file.errorString();
+    file.cancelWriting();
+    return failure(reason);
+  }
+  if (!file.commit()) return failure(file.errorString());
+  return QString();
+}
+
+QString writeAtomic(const QString& path, const QString& text) {
+  return writeBytesAtomic(path, toCrLf(text).toUtf8());
+}
+
+}  // namespace platform::textfile

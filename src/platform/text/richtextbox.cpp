@@ -1,0 +1,551 @@
+#include "platform/text/richtextbox.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocumentFragment>
+#include <optional>
+
+#include "platform/files/cp1252.h"
+#include "platform/system/errors.h"
+#include "platform/richtext/rtf.h"
+#include "platform/text/text_events.h"
+#include "platform/text/text_positions.h"
+#include "platform/files/textfile.h"
+#include "platform/system/runtime_library.h"
+
+namespace platform {
+namespace {
+
+constexpr qint64 kMaxLoadBytes = qint64(64) * 1024 * 1024;
+constexpr int kErrorOutOfMemory = 7;
+constexpr int kErrorFileNotFound = 53;
+constexpr int kErrorFileAccess = 75;
+constexpr int kErrorInvalidValue = 380;
+
+bool isRtf(const QString& text) { return text.startsWith(QLatin1String("{\\rtf")); }
+
+// Rich text held in a string, as bytes for the reader: what Windows-1252 cannot hold goes in as
+// a \uN escape, which means the same character.
+QByteArray rtfBytes(const QString& text) {
+  QByteArray bytes;
+  bytes.reserve(text.size());
+  for (const QChar c : text) {
+    unsigned char byte = 0;
+    if (c.unicode() < 0x80 || cp1252::fromUnicode(c, byte)) {
+      bytes.append(char(c.unicode() < 0x80 ? c.unicode() : byte));
+    } else {
+      bytes.append("\\u" + QByteArray::number(qint16(c.unicode())) + '?');
+    }
+  }
+  return bytes;
+}
+
+QByteArray readFileForBox(const QString& path) {
+  const QFileInfo info(path);
+  if (!info.exists()) {
+    throw RuntimeError(kErrorFileNotFound, QStringLiteral("File not found: %1").arg(path));
+  }
+  QFile file(path);
+  if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
+    throw RuntimeError(kErrorFileAccess, QStringLiteral("Can't read the file %1").arg(path));
+  }
+  if (file.size() > kMaxLoadBytes) {
+    throw RuntimeError(kErrorOutOfMemory,
+                       QStringLiteral("The file %1 is too large to open").arg(path));
+  }
+  return file.readAll();
+}
+
+void checkFileType(int type) {
+  if (type != rtfRTF && type != rtfText) {
+    throw RuntimeError(kErrorInvalidValue, QStringLiteral("Invalid property value"));
+  }
+}
+
+// A character format's flag, falling back on the document's font where the format is silent.
+bool isBold(const QTextCharFormat& f, const QFont& base) {
+  return f.hasProperty(QTextFormat::FontWeight) ? f.fontWeight() > QFont::Medium : base.bold();
+}
+bool isItalic(const QTextCharFormat& f, const QFont& base) {
+  return f.hasProperty(QTextFormat::FontItalic) ? f.fontItalic() : base.italic();
+}
+bool isUnderlined(const QTextCharFormat& f, const QFont& base) {
+  const bool set = f.hasProperty(QTextFormat::TextUnderlineStyle) ||
+                   f.hasProperty(QTextFormat::FontUnderline);
+  return set ? f.fontUnderline() : base.underline();
+}
+bool isStruckOut(const QTextCharFormat& f, const QFont& base) {
+  return f.hasProperty(QTextFormat::FontStrikeOut) ? f.fontStrikeOut() : base.strikeOut();
+}
+
+// The value every character of the selection has, or nothing when they differ. A selection
+// that holds no character (only paragraph breaks) has the value of the format at its start.
+template <class Value, class Of>
+std::optional<Value> uniformValue(const QTextCursor& selection, Of of) {
+  const int start = selection.selectionStart();
+  const int end = selection.selectionEnd();
+  std::optional<Value> value;
+  const QTextDocument& doc = *selection.document();
+  for (QTextBlock block = doc.findBlock(start); block.isValid() && block.position() < end;
+       block = block.next()) {
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+      const QTextFragment fragment = it.fragment();
+      if (fragment.position() + fragment.length() <= start || fragment.position() >= end) {
+        continue;
+      }
+      const Value here = of(fragment.charFormat());
+      if (value && *value != here) return std::nullopt;
+      value = here;
+    }
+  }
+  if (!value) {
+    QTextCursor atStart(selection);
+    atStart.setPosition(start);
+    value = of(atStart.charFormat());
+  }
+  return value;
+}
+
+int windowsAlignment(Qt::Alignment alignment) {
+  const Qt::Alignment horizontal = alignment & Qt::AlignHorizontal_Mask;
+  if (horizontal & Qt::AlignHCenter) return 2;
+  if (horizontal & (Qt::AlignRight | Qt::AlignTrailing)) return 1;
+  return 0;
+}
+
+std::optional<Qt::Alignment> qtAlignment(int alignment) {
+  switch (alignment) {
+    case 0:
+      return Qt::AlignLeft;
+    case 1:
+      return Qt::AlignRight;
+    case 2:
+      return Qt::AlignHCenter;
+    default:
+      return std::nullopt;
+  }
+}
+
+bool isWordCharacter(QChar c) { return c.isLetterOrNumber() || c == u'_'; }
+
+bool isWholeWord(const QString& text, int at, int length) {
+  const bool startsWord = at == 0 || !isWordCharacter(text.at(at - 1));
+  const int after = at + length;
+  return startsWord && (after >= text.size() || !isWordCharacter(text.at(after)));
+}
+
+bool isEditorOwnShortcut(const QKeyEvent& event) {
+  for (const QKeySequence::StandardKey key : {QKeySequence::Cut, QKeySequence::Copy,
+                                              QKeySequence::Paste, QKeySequence::Undo,
+                                              QKeySequence::Redo}) {
+    if (event.matches(key)) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent), shownSelection_(palette()) {
+  setAcceptRichText(true);
+  setTabChangesFocus(false);
+  setUndoRedoEnabled(false);
+  setAcceptDrops(false);
+  setContextMenuPolicy(Qt::PreventContextMenu);
+  applySelectionColours();
+  connect(document(), &QTextDocument::contentsChanged, this,
+          &RichTextBox::contentsChangedByEditor);
+  connect(this, &QTextEdit::cursorPositionChanged, this, &RichTextBox::cursorMovedByEditor);
+  connect(this, &QTextEdit::selectionChanged, this, &RichTextBox::cursorMovedByEditor);
+}
+
+template <class Edit>
+void RichTextBox::edit(Edit&& change) {
+  struct Depth {
+    int& depth;
+    explicit Depth(int& d) : depth(d) { ++depth; }
+    ~Depth() { --depth; }
+  };
+  {
+    const Depth inside(editDepth_);
+    change();
+  }
+  if (editDepth_ > 0) return;
+  if (changePending_) {
+    changePending_ = false;
+    emit Change();
+  }
+  raiseSelChangeIfMoved();
+}
+
+void RichTextBox::contentsChangedByEditor() {
+  if (editDepth_ > 0) {
+    changePending_ = true;
+  } else {
+    emit Change();
+  }
+}
+
+void RichTextBox::cursorMovedByEditor() {
+  if (editDepth_ == 0) raiseSelChangeIfMoved();
+}
+
+void RichTextBox::raiseSelChangeIfMoved() {
+  const QTextCursor cursor = textCursor();
+  if (cursor.anchor() == lastAnchor_ && cursor.position() == lastPosition_) return;
+  lastAnchor_ = cursor.anchor();
+  lastPosition_ = cursor.position();
+  emit SelChange();
+}
+
+QString RichTextBox::Text() const { return textpos::windowsText(*document()); }
+
+void RichTextBox::setText(const QString& text) {
+  edit([&] { replaceAllWithPlainText(text); });
+}
+
+void RichTextBox::replaceAllWithPlainText(const QString& windowsText) {
+  document()->setPlainText(textpos::fromWindowsText(windowsText));
+  setTextCursor(QTextCursor(document()));
+}
+
+void RichTextBox::replaceAllWithRtfOrText(const QByteArray& bytes) {
+  edit([&] {
+    if (bytes.startsWith("{\\rtf")) {
+      rtf::read(bytes, *document());
+      setTextCursor(QTextCursor(document()));
+    } else {
+      replaceAllWithPlainText(textfile::decode(bytes));
+    }
+  });
+}
+
+QString RichTextBox::TextRTF() const { return QString::fromLatin1(rtf::write(*document())); }
+
+void RichTextBox::setTextRTF(const QString& rtf) {
+  if (isRtf(rtf)) {
+    replaceAllWithRtfOrText(rtfBytes(rtf));
+  } else {
+    setText(rtf);
+  }
+}
+
+int RichTextBox::SelStart() const { return textpos::selectionOf(textCursor()).start; }
+
+void RichTextBox::setSelStart(int start) { setSelection(start, 0); }
+
+int RichTextBox::SelLength() const { return textpos::selectionOf(textCursor()).length; }
+
+void RichTextBox::setSelLength(int length) { setSelection(SelStart(), length); }
+
+void RichTextBox::setSelection(int start, int length) {
+  setTextCursor(textpos::cursorFor(*document(), start, length));
+}
+
+QString RichTextBox::SelText() const {
+  return textpos::toWindowsText(textCursor().selectedText());
+}
+
+void RichTextBox::setSelText(const QString& text) {
+  edit([&] {
+    QTextCursor cursor = textCursor();
+    cursor.insertText(textpos::fromWindowsText(text));
+    setTextCursor(cursor);
+  });
+}
+
+QString RichTextBox::SelRTF() const {
+  QTextDocument part;
+  part.setDefaultFont(document()->defaultFont());
+  QTextCursor(&part).insertFragment(textCursor().selection());
+  return QString::fromLatin1(rtf::write(part));
+}
+
+void RichTextBox::setSelRTF(const QString& rtf) {
+  if (!isRtf(rtf)) return setSelText(rtf);
+  QTextDocument part;
+  part.setDefaultFont(document()->defaultFont());
+  rtf::read(rtfBytes(rtf), part);
+  edit([&] {
+    QTextCursor cursor = textCursor();
+    cursor.beginEditBlock();
+    cursor.removeSelectedText();
+    cursor.insertFragment(QTextDocumentFragment(&part));
+    cursor.endEditBlock();
+    setTextCursor(cursor);
+  });
+}
+
+RichTextBox::Tri RichTextBox::selectionFlag(bool (*flag)(const QTextCharFormat&,
+                                                         const QFont&)) const {
+  const QFont base = document()->defaultFont();
+  const auto of = [&](const QTextCharFormat& format) { return flag(format, base); };
+  const QTextCursor cursor = textCursor();
+  const std::optional<bool> value =
+      cursor.hasSelection() ? uniformValue<bool>(cursor, of) : of(currentCharFormat());
+  if (!value) return Tri::Mixed;
+  return *value ? Tri::True : Tri::False;
+}
+
+RichTextBox::Tri RichTextBox::SelBold() const { return selectionFlag(isBold); }
+
+void RichTextBox::setSelBold(bool bold) {
+  QTextCharFormat format;
+  format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
+  mergeSelectionFormat(format);
+}
+
+RichTextBox::Tri RichTextBox::SelItalic() const { return selectionFlag(isItalic); }
+
+void RichTextBox::setSelItalic(bool italic) {
+  QTextCharFormat format;
+  format.setFontItalic(italic);
+  mergeSelectionFormat(format);
+}
+
+RichTextBox::Tri RichTextBox::SelUnderline() const { return selectionFlag(isUnderlined); }
+
+void RichTextBox::setSelUnderline(bool underline) {
+  QTextCharFormat format;
+  format.setFontUnderline(underline);
+  mergeSelectionFormat(format);
+}
+
+RichTextBox::Tri RichTextBox::SelStrikethru() const { return selectionFlag(isStruckOut); }
+
+void RichTextBox::setSelStrikethru(bool strike) {
+  QTextCharFormat format;
+  format.setFontStrikeOut(strike);
+  mergeSelectionFormat(format);
+}
+
+QColor RichTextBox::SelColor() const {
+  const QColor text = palette().color(QPalette::Text);
+  const auto of = [&](const QTextCharFormat& format) {
+    const QBrush brush = format.foreground();
+    return (brush.style() == Qt::NoBrush ? text : brush.color()).rgba();
+  };
+  const QTextCursor cursor = textCursor();
+  const std::optional<QRgb> value =
+      cursor.hasSelection() ? uniformValue<QRgb>(cursor, of) : of(currentCharFormat());
+  return value ? QColor::fromRgba(*value) : QColor();
+}
+
+void RichTextBox::setSelColor(const QColor& color) {
+  QTextCharFormat format;
+  format.setForeground(color);
+  mergeSelectionFormat(format);
+}
+
+QString RichTextBox::SelFontName() const {
+  const QStringList families = textCursor().charFormat().fontFamilies().toStringList();
+  return families.isEmpty() ? currentFont().family() : families.first();
+}
+
+void RichTextBox::setSelFontName(const QString& family) {
+  QTextCharFormat format;
+  format.setFontFamilies({family});
+  mergeSelectionFormat(format);
+}
+
+double RichTextBox::SelFontSize() const {
+  const double size = textCursor().charFormat().fontPointSize();
+  return size > 0 ? size : currentFont().pointSizeF();
+}
+
+void RichTextBox::setSelFontSize(double points) {
+  QTextCharFormat format;
+  format.setFontPointSize(points);
+  mergeSelectionFormat(format);
+}
+
+void RichTextBox::mergeSelectionFormat(const QTextCharFormat& format) {
+  edit([&] { mergeCurrentCharFormat(format); });
+}
+
+// The paragraphs a selection touches; a selection that ends just where a paragraph starts
+// holds nothing of that paragraph.
+QTextCursor RichTextBox::paragraphsCursor() const {
+  QTextCursor cursor = textCursor();
+  const int start = cursor.selectionStart();
+  int end = cursor.selectionEnd();
+  if (end > start && document()->findBlock(end).position() == end) --end;
+  cursor.setPosition(start);
+  cursor.setPosition(end, QTextCursor::KeepAnchor);
+  return cursor;
+}
+
+int RichTextBox::SelAlignment() const {
+  const QTextCursor paragraphs = paragraphsCursor();
+  const QTextBlock last = document()->findBlock(paragraphs.selectionEnd());
+  const int alignment = windowsAlignment(last.blockFormat().alignment());
+  for (QTextBlock block = document()->findBlock(paragraphs.selectionStart()); block != last;
+       block = block.next()) {
+    if (windowsAlignment(block.blockFormat().alignment()) != alignment) return -1;
+  }
+  return alignment;
+}
+
+void RichTextBox::setSelAlignment(int alignment) {
+  const std::optional<Qt::Alignment> qt = qtAlignment(alignment);
+  if (!qt) return;
+  QTextBlockFormat format;
+  format.setAlignment(*qt);
+  edit([&] { paragraphsCursor().mergeBlockFormat(format); });
+}
+
+void RichTextBox::setLocked(bool locked) {
+  setReadOnly(locked);
+  if (locked) {
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  } else {
+    setTextInteractionFlags(Qt::TextEditorInteraction);
+  }
+}
+
+QColor RichTextBox::BackColor() const { return palette().color(QPalette::Base); }
+
+void RichTextBox::setBackColor(const QColor& color) {
+  QPalette colours = palette();
+  colours.setColor(QPalette::Base, color);
+  setPalette(colours);
+}
+
+void RichTextBox::setHideSelection(bool hide) {
+  hideSelection_ = hide;
+  applySelectionColours();
+}
+
+void RichTextBox::setSelectionHidden(bool hidden) {
+  selectionHidden_ = hidden;
+  applySelectionColours();
+}
+
+void RichTextBox::applySelectionColours() {
+  textevents::showSelection(*this, shownSelection_, !selectionHidden_,
+                            !selectionHidden_ && !hideSelection_);
+}
+
+int RichTextBox::Find(const QString& text, int start, int end, int options) {
+  const QTextDocument& doc = *document();
+  const int total = textpos::windowsLength(doc);
+  if (text.isEmpty() || start > total) return -1;
+  const int from = textpos::toQt(doc, start);
+  const int to = textpos::toQt(doc, end < 0 ? total : end);
+  QString needle = textpos::fromWindowsText(text);
+  needle.replace(u'\n', QChar::ParagraphSeparator);
+  const QString haystack = doc.toRawText();
+  const Qt::CaseSensitivity cs =
+      (options & rtfMatchCase) ? Qt::CaseSensitive : Qt::CaseInsensitive;
+  for (qsizetype at = haystack.indexOf(needle, from, cs); at >= 0 && at + needle.size() <= to;
+       at = haystack.indexOf(needle, at + 1, cs)) {
+    const int found = int(at);
+    if ((options & rtfWholeWord) && !isWholeWord(haystack, found, int(needle.size()))) continue;
+    if (!(options & rtfNoHighlight)) {
+      QTextCursor cursor(document());
+      cursor.setPosition(found);
+      cursor.setPosition(found + int(needle.size()), QTextCursor::KeepAnchor);
+      setTextCursor(cursor);
+    }
+    return textpos::toWindows(doc, found);
+  }
+  return -1;
+}
+
+void RichTextBox::LoadFile(const QString& path, int type) {
+  checkFileType(type);
+  const QByteArray bytes = readFileForBox(path);
+  if (type == rtfText) {
+    setText(textfile::decode(bytes));
+  } else {
+    replaceAllWithRtfOrText(bytes);
+  }
+}
+
+void RichTextBox::SaveFile(const QString& path, int type) const {
+  checkFileType(type);
+  const QString failure = type == rtfText
+                              ? textfile::writeAtomic(path, Text())
+                              : textfile::writeBytesAtomic(path, rtf::write(*document()));
+  if (!failure.isEmpty()) throw RuntimeError(kErrorFileAccess, failure);
+}
+
+bool RichTextBox::event(QEvent* event) {
+  // The clipboard and undo keys come to the box (KeyDown) even while it is locked, rather than
+  // to a menu item with the same shortcut.
+  if (event->type() == QEvent::ShortcutOverride &&
+      isEditorOwnShortcut(static_cast<const QKeyEvent&>(*event))) {
+    event->accept();
+    return true;
+  }
+  return QTextEdit::event(event);
+}
+
+void RichTextBox::keyPressEvent(QKeyEvent* event) {
+  int ascii = 0;
+  const textevents::KeyHandlers handlers{
+      [this](int& code, int shift) { emit KeyDown(code, shift); },
+      [this](int& typed) { emit KeyPress(typed); }};
+  if (!textevents::raiseKeyPress(*event, handlers, ascii) || isEditorOwnShortcut(*event)) {
+    event->accept();
+    return;
+  }
+  if (ascii != textevents::keyAscii(*event)) {
+    QKeyEvent replaced(event->type(), event->key(), event->modifiers(), QString(QChar(ascii)));
+    QTextEdit::keyPressEvent(&replaced);
+  } else if (textevents::isShiftReturn(*event)) {
+    QKeyEvent plain(event->type(), event->key(), event->modifiers() & ~Qt::ShiftModifier,
+                    event->text());
+    QTextEdit::keyPressEvent(&plain);
+  } else {
+    QTextEdit::keyPressEvent(event);
+  }
+}
+
+void RichTextBox::keyReleaseEvent(QKeyEvent* event) {
+  QTextEdit::keyReleaseEvent(event);
+  if (event->isAutoRepeat()) return;
+  if (int code = textevents::windowsKeyCode(*event); code != 0) {
+    emit KeyUp(code, textevents::shiftState(event->modifiers()));
+  }
+}
+
+void RichTextBox::mousePressEvent(QMouseEvent* event) {
+  QTextCursor cursor = textCursor();
+  const int hit = cursorForPosition(event->position().toPoint()).position();
+  if (textevents::pressWouldDrag(*event, cursor, hit)) {
+    cursor.clearSelection();
+    setTextCursor(cursor);
+  }
+  QTextEdit::mousePressEvent(event);
+}
+
+void RichTextBox::mouseReleaseEvent(QMouseEvent* event) {
+  QTextEdit::mouseReleaseEvent(event);
+  const QPoint at = viewport()->mapTo(this, event->position().toPoint());
+  emit MouseUp(textevents::mouseButton(event->button()),
+               textevents::shiftState(event->modifiers()), rtl::PixelsToTwips(at.x()),
+               rtl::PixelsToTwips(at.y()));
+  if (event->button() == Qt::LeftButton) emit Click();
+}
+
+void RichTextBox::focusInEvent(QFocusEvent* event) {
+  QTextEdit::focusInEvent(event);
+  if (!textevents::isWindowSwitch(event->reason())) emit GotFocus();
+}
+
+void RichTextBox::focusOutEvent(QFocusEvent* event) {
+  QTextEdit::focusOutEvent(event);
+  if (!textevents::isWindowSwitch(event->reason())) emit LostFocus();
+}
+
+bool RichTextBox::canInsertFromMimeData(const QMimeData*) const { return false; }
+
+void RichTextBox::insertFromMimeData(const QMimeData*) {}
+
+}  // namespace platform

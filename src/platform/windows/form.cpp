@@ -1,0 +1,109 @@
+#include "platform/windows/form.h"
+
+#include <QCloseEvent>
+
+#include "platform/windows/program.h"
+#include "platform/system/runtime_library.h"
+
+namespace platform {
+
+using rtl::kTwipsPerPixel;
+
+Form::Form(Program& program) : program_(program) {}
+
+Form::~Form() = default;
+
+void Form::Show() {
+  show();
+  raise();
+  activateWindow();
+}
+
+void Form::ShowModal() { program_.runtime().interaction().showModal(*this); }
+
+void Form::Hide() { hide(); }
+
+bool Form::Unload() { return program_.forms().unload(*this); }
+
+QString Form::Caption() const { return windowTitle(); }
+
+void Form::setCaption(const QString& caption) { setWindowTitle(caption); }
+
+int Form::Dimension::read(int currentPixels) const {
+  return currentPixels == pixels ? twips : currentPixels * kTwipsPerPixel;
+}
+
+int Form::Dimension::set(int value) {
+  twips = value;
+  pixels = qRound(static_cast<double>(value) / kTwipsPerPixel);
+  return pixels;
+}
+
+// Positions are those of the window's inside, which the window system keeps as given; the frame
+// around it is the window system's business.
+int Form::Left() const { return left_.read(geometry().x()); }
+int Form::Top() const { return top_.read(geometry().y()); }
+int Form::Width() const { return width_.read(width()); }
+int Form::Height() const { return height_.read(height()); }
+
+void Form::setLeft(int twips) {
+  setGeometry(left_.set(twips), geometry().y(), width(), height());
+}
+void Form::setTop(int twips) { setGeometry(geometry().x(), top_.set(twips), width(), height()); }
+void Form::setWidth(int twips) { resize(width_.set(twips), height()); }
+void Form::setHeight(int twips) { resize(width(), height_.set(twips)); }
+
+void Form::Move(int left, int top, int width, int height) {
+  const int x = left_.set(left);
+  const int y = top_.set(top);
+  const int w = width_.set(width);
+  const int h = height_.set(height);
+  setGeometry(x, y, w, h);
+}
+
+int Form::WindowState() const {
+  const Qt::WindowStates state = windowState();
+  if (state & Qt::WindowMinimized) return vbMinimized;
+  if (state & Qt::WindowMaximized) return vbMaximized;
+  return vbNormal;
+}
+
+void Form::setWindowStateValue(int state) {
+  switch (state) {
+    case vbMinimized:
+      setWindowState((windowState() & ~Qt::WindowMaximized) | Qt::WindowMinimized);
+      break;
+    case vbMaximized:
+      setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
+      break;
+    default:
+      setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
+      break;
+  }
+}
+
+void Form::dispatch(const std::function<void()>& handler) { program_.dispatch(handler); }
+
+void Form::addMenuEntries(std::initializer_list<MenuEntry> entries) {
+  for (const MenuEntry& entry : entries) {
+    if (!entry.action) {
+      entry.menu->addSeparator()->setObjectName(QString::fromLatin1(entry.name));
+      continue;
+    }
+    *entry.action = entry.menu->addAction(entry.caption);
+    (*entry.action)->setObjectName(QString::fromLatin1(entry.name));
+    (*entry.action)->setShortcut(entry.shortcut);
+    if (entry.handler) on(*entry.action, &QAction::triggered, entry.handler);
+  }
+}
+
+void Form::closeEvent(QCloseEvent* event) {
+  // Closing the window unloads it, as the close box did; a cancelled unload keeps it open.
+  if (program_.forms().unload(*this)) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+}  // namespace platform

@@ -1,0 +1,237 @@
+#include "platform/windows/qt_interaction.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QInputDialog>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPointer>
+#include <QPrintDialog>
+
+#include "platform/system/errors.h"
+#include "platform/printing/qt_printer.h"
+
+namespace platform {
+namespace {
+
+// Texts may break lines with a lone CR, which Qt's labels do not show as a break.
+QString displayText(QString text) {
+  text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return text;
+}
+
+QMessageBox::StandardButtons buttonsFor(int style) {
+  switch (style & 0xF) {
+    case vbOKCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+    case vbAbortRetryIgnore: return QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
+    case vbYesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case vbYesNo: return QMessageBox::Yes | QMessageBox::No;
+    case vbRetryCancel: return QMessageBox::Retry | QMessageBox::Cancel;
+    default: return QMessageBox::Ok;
+  }
+}
+
+QMessageBox::Icon iconFor(int style) {
+  switch (style & 0x70) {
+    case vbCritical: return QMessageBox::Critical;
+    case vbQuestion: return QMessageBox::Question;
+    case vbExclamation: return QMessageBox::Warning;
+    case vbInformation: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+  }
+}
+
+int resultFor(int button, int style) {
+  switch (button) {
+    case QMessageBox::Ok: return vbOK;
+    case QMessageBox::Cancel: return vbCancel;
+    case QMessageBox::Abort: return vbAbort;
+    case QMessageBox::Retry: return vbRetry;
+    case QMessageBox::Ignore: return vbIgnore;
+    case QMessageBox::Yes: return vbYes;
+    case QMessageBox::No: return vbNo;
+    default:
+      // Closed with Escape or the close box: what Cancel (or the only button) would answer.
+      switch (style & 0xF) {
+        case vbYesNo: return vbNo;
+        case vbOKOnly: return vbOK;
+        default: return vbCancel;
+      }
+  }
+}
+
+QWidget* activeParent() { return QApplication::activeWindow(); }
+
+void prepare(QFileDialog& dialog, const DialogRequest& request) {
+  dialog.setWindowTitle(request.DialogTitle);
+  const QStringList filters = nameFilters(request.Filter);
+  if (!filters.isEmpty()) {
+    dialog.setNameFilters(filters);
+    const int index = qBound(1, request.FilterIndex, static_cast<int>(filters.size()));
+    dialog.selectNameFilter(filters.at(index - 1));
+  }
+  QFileInfo preset(request.FileName);
+  if (!request.InitDir.isEmpty() && QFileInfo(request.InitDir).isDir()) {
+    dialog.setDirectory(request.InitDir);
+  } else if (!request.FileName.isEmpty() && preset.absoluteDir().exists()) {
+    dialog.setDirectory(preset.absolutePath());
+  }
+  if (!request.FileName.isEmpty()) dialog.selectFile(preset.fileName());
+}
+
+bool runFileDialog(DialogRequest& request, QFileDialog::AcceptMode mode) {
+  QFileDialog dialog(activeParent());
+  dialog.setAcceptMode(mode);
+  dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                     : QFileDialog::AnyFile);
+  // The programs ask about replacing a file themselves where they want to.
+  if (mode == QFileDialog::AcceptSave && !(request.Flags & cdlOFNOverwritePrompt)) {
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  }
+  prepare(dialog, request);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+  request.FileName = QDir::toNativeSeparators(dialog.selectedFiles().first());
+  request.FileTitle = QFileInfo(request.FileName).fileName();
+  const int filterIndex = nameFilters(request.Filter).indexOf(dialog.selectedNameFilter());
+  if (filterIndex >= 0) request.FilterIndex = filterIndex + 1;
+  return true;
+}
+
+}  // namespace
+
+QStringList nameFilters(const QString& filter) {
+  const QStringList parts = filter.split(QLatin1Char('|'));
+  QStringList filters;
+  for (int i = 0; i + 1 < parts.size(); i += 2) {
+    QString patterns = parts.at(i + 1);
+    patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+    QString description = parts.at(i);
+    // A description that already shows its patterns keeps them once.
+    const int paren = description.indexOf(QLatin1Char('('));
+    if (paren >= 0) description = description.left(paren).trimmed();
+    filters.append(QStringLiteral("%1 (%2)").arg(description, patterns.simplified()));
+  }
+  return filters;
+}
+
+QAbstractPrintDialog::PrintDialogOptions printDialogOptions(long flags) {
+  // The file choice stays even when asked to hide the print-to-file box: on Linux it is the PDF
+  // printer, often the only way to print at all.
+  QAbstractPrintDialog::PrintDialogOptions options = QAbstractPrintDialog::PrintToFile |
+                                                     QAbstractPrintDialog::PrintShowPageSize |
+                                                     QAbstractPrintDialog::PrintCollateCopies;
+  if (!(flags & cdlPDNoPageNums)) options |= QAbstractPrintDialog::PrintPageRange;
+  if (!(flags & cdlPDNoSelection)) options |= QAbstractPrintDialog::PrintSelection;
+  return options;
+}
+
+QAbstractPrintDialog::PrintRange initialPrintRange(long flags) {
+  if ((flags & cdlPDSelection) && !(flags & cdlPDNoSelection)) {
+    return QAbstractPrintDialog::Selection;
+  }
+  if ((flags & cdlPDPageNums) && !(flags & cdlPDNoPageNums)) {
+    return QAbstractPrintDialog::PageRange;
+  }
+  return QAbstractPrintDialog::AllPages;
+}
+
+long flagsWithRange(long flags, QAbstractPrintDialog::PrintRange range) {
+  flags &= ~static_cast<long>(cdlPDSelection | cdlPDPageNums);
+  if (range == QAbstractPrintDialog::Selection) flags |= cdlPDSelection;
+  if (range == QAbstractPrintDialog::PageRange) flags |= cdlPDPageNums;
+  return flags;
+}
+
+int QtInteraction::messageBox(const QString& text, int style, const QString& title) {
+  QMessageBox box(iconFor(style), title, displayText(text), buttonsFor(style), activeParent());
+  return resultFor(box.exec(), style);
+}
+
+QString QtInteraction::inputBox(const QString& prompt, const QString& title,
+                                const QString& defaultText) {
+  bool ok = false;
+  const QString answer = QInputDialog::getText(activeParent(), title, displayText(prompt),
+                                               QLineEdit::Normal, defaultText, &ok);
+  return ok ? answer : QString();
+}
+
+bool QtInteraction::openDialog(DialogRequest& request) {
+  return runFileDialog(request, QFileDialog::AcceptOpen);
+}
+
+bool QtInteraction::saveDialog(DialogRequest& request) {
+  return runFileDialog(request, QFileDialog::AcceptSave);
+}
+
+bool QtInteraction::fontDialog(DialogRequest& request) {
+  QFont initial(request.FontName);
+  if (request.FontSize > 0) initial.setPointSizeF(request.FontSize);
+  initial.setBold(request.FontBold);
+  initial.setItalic(request.FontItalic);
+  initial.setUnderline(request.FontUnderline);
+  initial.setStrikeOut(request.FontStrikethru);
+  bool ok = false;
+  const QFont chosen = QFontDialog::getFont(&ok, initial, activeParent(), request.DialogTitle);
+  if (!ok) return false;
+  request.FontName = chosen.family();
+  request.FontSize = chosen.pointSizeF();
+  request.FontBold = chosen.bold();
+  request.FontItalic = chosen.italic();
+  request.FontUnderline = chosen.underline();
+  request.FontStrikethru = chosen.strikeOut();
+  return true;
+}
+
+bool QtInteraction::printDialog(DialogRequest& request, Printer& printer) {
+  auto* system = dynamic_cast<QtPrinter*>(&printer);
+  if (system == nullptr) throw RuntimeError(kPrinterError, QStringLiteral("Printer error"));
+  if (request.Flags & cdlPDPrintSetup) {
+    QPageSetupDialog setup(&system->qprinter(), activeParent());
+    if (!request.DialogTitle.isEmpty()) setup.setWindowTitle(request.DialogTitle);
+    return setup.exec() == QDialog::Accepted;
+  }
+  QPrintDialog dialog(&system->qprinter(), activeParent());
+  if (!request.DialogTitle.isEmpty()) dialog.setWindowTitle(request.DialogTitle);
+  dialog.setOptions(printDialogOptions(request.Flags));
+  dialog.setPrintRange(initialPrintRange(request.Flags));
+  if (dialog.exec() != QDialog::Accepted) return false;
+  request.Flags = flagsWithRange(request.Flags, dialog.printRange());
+  return true;
+}
+
+QString QtInteraction::chooseFolder(const QString& title, const QString& startFolder) {
+  return QFileDialog::getExistingDirectory(activeParent(), title, startFolder);
+}
+
+void QtInteraction::showModal(QWidget& window) {
+  QPointer<QWidget> guard(&window);
+  window.setWindowModality(Qt::ApplicationModal);
+  window.show();
+  QEventLoop loop;
+  QObject::connect(&window, &QObject::destroyed, &loop, &QEventLoop::quit);
+  // Hiding ends the modal show as well as closing does.
+  struct HideWatcher : QObject {
+    QEventLoop* loop;
+    bool eventFilter(QObject*, QEvent* event) override {
+      if (event->type() == QEvent::Hide) loop->quit();
+      return false;
+    }
+  } watcher;
+  watcher.loop = &loop;
+  window.installEventFilter(&watcher);
+  loop.exec();
+  if (guard) {
+    guard->removeEventFilter(&watcher);
+    guard->setWindowModality(Qt::NonModal);
+  }
+}
+
+void QtInteraction::popupMenu(QMenu& menu, const QPoint& position) { menu.exec(position); }
+
+}  // namespace platform

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QAbstractPrintDialog>
+
+#include "platform/windows/interaction.h"
+
+namespace platform {
+
+// Real dialogs on the desktop.
+class QtInteraction : public Interaction {
+ public:
+  int messageBox(const QString& text, int style, const QString& title) override;
+  QString inputBox(const QString& prompt, const QString& title,
+                   const QString& defaultText) override;
+  bool openDialog(DialogRequest& request) override;
+  bool saveDialog(DialogRequest& request) override;
+  bool fontDialog(DialogRequest& request) override;
+  // `printer` must be the runtime's QtPrinter.
+  bool printDialog(DialogRequest& request, Printer& printer) override;
+  QString chooseFolder(const QString& title, const QString& startFolder) override;
+  void showModal(QWidget& window) override;
+  void popupMenu(QMenu& menu, const QPoint& position) override;
+};
+
+// "Text files|*.txt;*.text|All|*.*" as Qt's name filters ("Text files (*.txt *.text)", ...).
+QStringList nameFilters(const QString& filter);
+
+// What the print dialog offers for the common dialog's Flags.
+QAbstractPrintDialog::PrintDialogOptions printDialogOptions(long flags);
+// The range the print dialog starts with.
+QAbstractPrintDialog::PrintRange initialPrintRange(long flags);
+// Flags once the user has chosen `range`.
+long flagsWithRange(long flags, QAbstractPrintDialog::PrintRange range);
+
+}  // namespace platform

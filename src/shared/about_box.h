@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+
+#include "platform/windows/form.h"
+#include "platform/windows/program.h"
+
+class QLabel;
+class QPushButton;
+
+namespace shared {
+
+// The About box of Quillora, Webloom and Voxlet!: the program's title and version, what the
+// program is for, a light-hearted warning, OK and a button that starts the system's
+// information tool. Shown modeless.
+class AboutBox : public platform::Form {
+ public:
+  using Context = platform::Program;
+
+  // Registry roots as GetKeyValue takes them.
+  static constexpr long HKEY_CURRENT_USER = 0x80000001L;
+  static constexpr long HKEY_LOCAL_MACHINE = 0x80000002L;
+
+  explicit AboutBox(platform::Program& program);
+
+  // Starts the information tool registered on this machine, or says that there is none.
+  void StartSysInfo();
+  // Reads value SubKeyRef of key KeyName under KeyRoot into KeyVal: text as stored, a number as
+  // its decimal text. False, with KeyVal emptied, when the root, key or value is not there.
+  bool GetKeyValue(long KeyRoot, const QString& KeyName, const QString& SubKeyRef,
+                   QString& KeyVal);
+
+  QLabel* picIcon;
+  QLabel* lblTitle;
+  QLabel* lblVersion;
+  QLabel* lblDescription;
+  QLabel* lblDisclaimer;
+  QPushButton* cmdOK;
+  QPushButton* cmdSysInfo;
+
+ protected:
+  void load() override;
+
+ private:
+  void layOut();
+  void cmdOK_Click();
+  void cmdSysInfo_Click();
+  bool startSysInfoTool();
+};
+
+}  // namespace shared

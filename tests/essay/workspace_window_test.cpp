@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include "essay/workspace_window.h"
+#include "essay/quillora.h"
+#include "platform/system/runtime_library.h"
+#include "support/fixture.h"
+
+namespace {
+
+using essay::WorkspaceWindow;
+using testing_support::PromptKind;
+
+class WorkspaceTest : public testing_support::RuntimeTest {
+ protected:
+  WorkspaceWindow& workspace() { return quillora.forms().get<WorkspaceWindow>(); }
+  QString stored(const char* key) {
+    return runtime->userSettings().get("Quillora", "Settings", key, "none");
+  }
+
+  essay::Quillora quillora{*runtime};
+};
+
+TEST_F(WorkspaceTest, FirstRunOpensAtTheDefaultPlacement) {
+  screen->height = 768;
+  WorkspaceWindow& window = workspace();
+  EXPECT_EQ(1000, window.Left());
+  EXPECT_EQ(1000, window.Top());
+  EXPECT_EQ(6500, window.Width());
+  EXPECT_EQ(6500, window.Height());
+  EXPECT_EQ(768, quillora.store.ScreenHeightPixels);
+  EXPECT_EQ("Quillora", window.Caption());
+}
+
+TEST_F(WorkspaceTest, LoadLeavesTheWindowWaitingForAnAssignment) {
+  WorkspaceWindow& w = workspace();
+  for (platform::RichTextBox* box : {w.RichTextBox1, w.RichTextBox2, w.RichTextBox4, w.RichTextBox6,
+                                     w.RichTextBox7, w.RichTextBox8, w.RichTextBox9}) {
+    EXPECT_TRUE(box->Locked()) << box->objectName().toStdString();
+  }
+  for (platform::RichTextBox* box : {w.RichTextBox6, w.RichTextBox7, w.RichTextBox8, w.RichTextBox9}) {
+    EXPECT_EQ(platform::rtl::Color(0xC0C0C0), box->BackColor());
+  }
+  EXPECT_EQ(platform::rtl::Color(0xC0FFFF), w.RichTextBox2->BackColor());
+  EXPECT_EQ("Times New Roman", w.RichTextBox2->SelFontName());
+  EXPECT_EQ(11, w.RichTextBox2->SelFontSize());
+  EXPECT_FALSE(w.mnuEdit->isEnabled());
+  EXPECT_TRUE(w.sbStatusBar->isHidden());
+  EXPECT_TRUE(w.Picture1->isHidden());
+  for (QPushButton* step : {w.Command3, w.Command4, w.Command5, w.Command6, w.Command7, w.Command8,
+                            w.Command10, w.Command11}) {
+    EXPECT_FALSE(step->isEnabled()) << step->objectName().toStdString();
+  }
+  EXPECT_EQ(" Main Idea #2", w.Command5->text());
+  for (int position = 1; position <= w.tbToolBar->count(); ++position) {
+    const QString key = w.tbToolBar->key(position);
+    if (key.isEmpty()) continue;
+    const bool enabled = key == "Open" || key == "Examples" || key == "Exit";
+    EXPECT_EQ(enabled, w.tbToolBar->buttonEnabled(position)) << key.toStdString();
+  }
+  EXPECT_EQ("Print", w.tbToolBar->key(essay::kToolPrint));
+  EXPECT_EQ("Exit", w.tbToolBar->key(essay::kToolExit));
+}
+
+TEST_F(WorkspaceTest, UnloadEmptiesTheAssignmentAndRemembersWhereTheWindowWas) {
+  WorkspaceWindow& window = workspace();
+  quillora.store.StudentName = "Ana";
+  quillora.store.IntroParagraph = "Once";
+  quillora.store.EditorRTF = "{\\rtf1 x}";
+  window.Move(2000, 1500, 9000, 7000);
+
+  window.Unload();
+
+  EXPECT_EQ("", quillora.store.StudentName);
+  EXPECT_EQ("", quillora.store.IntroParagraph);
+  EXPECT_EQ("", quillora.store.EditorRTF);
+  EXPECT_EQ("2000", stored("MainLeft"));
+  EXPECT_EQ("1500", stored("MainTop"));
+  EXPECT_EQ("9000", stored("MainWidth"));
+  EXPECT_EQ("7000", stored("MainHeight"));
+
+  WorkspaceWindow& again = workspace();
+  EXPECT_NE(&again, &window);
+  EXPECT_EQ(2000, again.Left());
+  EXPECT_EQ(9000, again.Width());
+}
+
+TEST_F(WorkspaceTest, MinimisedWindowLeavesTheStoredPlacementAlone) {
+  WorkspaceWindow& window = workspace();
+  window.Move(3000, 3000, 7000, 7000);
+  window.setWindowStateValue(platform::vbMinimized);
+  window.Unload();
+  EXPECT_EQ("none", stored("MainLeft"));
+}
+
+TEST_F(WorkspaceTest, SmallScreenOpensMaximisedWithThePlacementAsRestoredSize) {
+  runtime->userSettings().save("Quillora", "Settings", "MainLeft", "1500");
+  runtime->userSettings().save("Quillora", "Settings", "MainTop", "1500");
+  runtime->userSettings().save("Quillora", "Settings", "MainWidth", "9000");
+  runtime->userSettings().save("Quillora", "Settings", "MainHeight", "8250");
+  screen->height = 600;
+  WorkspaceWindow& window = workspace();
+  EXPECT_EQ(platform::vbMaximized, window.WindowState());
+  window.setWindowStateValue(platform::vbNormal);
+  EXPECT_EQ(9000, window.Width());
+  EXPECT_EQ(8250, window.Height());
+}
+
+TEST_F(WorkspaceTest, UnreadablePlacementOpensAtTheDefaults) {
+  runtime->userSettings().save("Quillora", "Settings", "MainLeft", "left");
+  runtime->userSettings().save("Quillora", "Settings", "MainWidth", "-5");
+  WorkspaceWindow& window = workspace();
+  EXPECT_EQ(1000, window.Left());
+  EXPECT_EQ(6500, window.Width());
+}
+
+TEST_F(WorkspaceTest, ExitAsksAndOnlyYesUnloads) {
+  workspace();
+  interaction->answerMessage(platform::vbNo).answerMessage(platform::vbYes);
+
+  workspace().mnuFileExit->trigger();
+  EXPECT_TRUE(quillora.forms().isLoaded<WorkspaceWindow>());
+  workspace().tbToolBar->click("Exit");
+  EXPECT_FALSE(quillora.forms().isLoaded<WorkspaceWindow>());
+
+  const auto asked = interaction->prompts(PromptKind::MessageBox);
+  ASSERT_EQ(2u, asked.size());
+  EXPECT_EQ("Exit Quillora?", asked[0].text);
+  EXPECT_EQ("Quillora", asked[0].title);
+  EXPECT_EQ(36, asked[0].style);
+}
+
+}  // namespace
