@@ -1,20 +1,17 @@
 // PrintRTB of a 100-page document to PDF against QTextDocument::print of the same document.
-#include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QFile>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <cstdio>
-#include <map>
-#include <string>
+#include <memory>
 
 #include "platform/printing/qt_printer.h"
 #include "platform/text/richtextbox.h"
 #include "shared/print_rtb.h"
+#include "support/bench_main.h"
 
 namespace {
 
@@ -58,7 +55,7 @@ void fill(QTextDocument& document) {
   }
 }
 
-// The essay both benchmarks print; made in main, once the application exists.
+// The essay both benchmarks print; made once the application exists.
 platform::RichTextBox* essay = nullptr;
 
 platform::RichTextBox& box() { return *essay; }
@@ -104,45 +101,21 @@ void BM_QTextDocumentPrint(benchmark::State& state) {
 }
 BENCHMARK(BM_QTextDocumentPrint)->Unit(benchmark::kMillisecond);
 
-// Remembers each benchmark's time so that the ratio can be printed after the table.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) {
-      if (run.run_type == Run::RT_Iteration && !run.error_occurred) {
-        times_[run.benchmark_name()] = run.GetAdjustedRealTime();
-      }
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-
-  void printRatio() const {
-    const auto ours = times_.find("BM_PrintRTB");
-    const auto qt = times_.find("BM_QTextDocumentPrint");
-    if (ours == times_.end() || qt == times_.end() || qt->second <= 0) return;
-    std::printf("PrintRTB / QTextDocument::print = %.2f (must be <= 1.20)\n",
-                ours->second / qt->second);
-  }
-
- private:
-  std::map<std::string, double> times_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  platform::RichTextBox essayBox;
-  fill(*essayBox.document());
-  essay = &essayBox;
-  // Fonts load on first use; neither side should pay for that.
-  printWithQt(outputPath("warm_up.pdf"));
-  RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  reporter.printRatio();
-  benchmark::Shutdown();
-  return 0;
+  return bench_support::runBenchmarks(
+      argc, argv,
+      [](const bench_support::Times& times) {
+        bench_support::printRatio(times, "PrintRTB / QTextDocument::print", "BM_PrintRTB",
+                                  "BM_QTextDocumentPrint", 1.20);
+      },
+      [] {
+        auto essayBox = std::make_shared<platform::RichTextBox>();
+        fill(*essayBox->document());
+        essay = essayBox.get();
+        // Fonts load on first use; neither side should pay for that.
+        printWithQt(outputPath("warm_up.pdf"));
+        return essayBox;
+      });
 }

@@ -1,15 +1,11 @@
 // Reading a 1 MB RTF document against QTextDocument::setHtml of the same content.
-#include <benchmark/benchmark.h>
-
 #include <QByteArray>
-#include <QGuiApplication>
 #include <QString>
 #include <QTextDocument>
 #include <cstdio>
-#include <map>
-#include <string>
 
 #include "platform/richtext/rtf.h"
+#include "support/bench_main.h"
 
 namespace {
 
@@ -94,42 +90,14 @@ void BM_RtfWrite(benchmark::State& state) {
 }
 BENCHMARK(BM_RtfWrite)->Unit(benchmark::kMillisecond);
 
-// Remembers each benchmark's time so that the ratio can be printed after the table.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) {
-      if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-        times_[run.benchmark_name()] = run.GetAdjustedRealTime();
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-
-  void printRatio() const {
-    const auto rtf = times_.find("BM_RtfRead");
-    const auto html = times_.find("BM_SetHtml");
-    if (rtf == times_.end() || html == times_.end() || html->second <= 0) return;
-    std::printf("RTF %lld bytes, HTML %lld characters of the same content\n",
-                static_cast<long long>(documents().rtf.size()),
-                static_cast<long long>(documents().html.size()));
-    std::printf("rtf::read / QTextDocument::setHtml = %.2f (must be <= 1.00)\n",
-                rtf->second / html->second);
-  }
-
- private:
-  std::map<std::string, double> times_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  reporter.printRatio();
-  benchmark::Shutdown();
-  return 0;
+  return bench_support::runBenchmarks(argc, argv, [](const bench_support::Times& times) {
+    std::printf("RTF %lld bytes, HTML %lld characters of the same content\n",
+                static_cast<long long>(documents().rtf.size()),
+                static_cast<long long>(documents().html.size()));
+    bench_support::printRatio(times, "rtf::read / QTextDocument::setHtml", "BM_RtfRead",
+                              "BM_SetHtml", 1.00);
+  });
 }

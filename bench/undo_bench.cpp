@@ -1,22 +1,23 @@
 // The editor's unlimited undo on a 100 KB document: 10,000 single-character edits must stay
 // under 20 MB of history, and one undo or redo must take well under a millisecond, both for the
 // history alone and for the editor window editing its box.
-#include <benchmark/benchmark.h>
-
-#include <QApplication>
-#include <QTemporaryDir>
+#include <algorithm>
 #include <memory>
 
 #include "essay/editor_window.h"
 #include "essay/quillora.h"
 #include "essay/snapshot_history.h"
 #include "platform/system/runtime.h"
+#include "support/bench_main.h"
 
 namespace {
 
 constexpr int kDocumentChars = 100 * 1024;
 constexpr int kEdits = 10000;
-constexpr std::size_t kHistoryBudget = std::size_t(20) * 1024 * 1024;
+constexpr std::size_t kMegabyte = 1024 * 1024;
+constexpr std::size_t kHistoryBudget = 20 * kMegabyte;
+// The largest history a benchmark saw, for the summary.
+std::size_t historyBytes = 0;
 
 // About 100 KB of prose in paragraphs, CR LF between them as the box gives it.
 QString document() {
@@ -57,6 +58,7 @@ essay::SnapshotHistory historyOfEdits() {
 
 void reportHistory(benchmark::State& state, const essay::SnapshotHistory& history) {
   const std::size_t bytes = history.byteCount();
+  historyBytes = std::max(historyBytes, bytes);
   state.counters["history_bytes"] = double(bytes);
   state.counters["bytes_per_edit"] = double(bytes - std::size_t(kDocumentChars) * 2) / kEdits;
   if (bytes >= kHistoryBudget) state.SkipWithError("the undo history takes 20 MB or more");
@@ -121,14 +123,12 @@ BENCHMARK(editorUndoOrRedo)->Unit(benchmark::kMicrosecond)->Iterations(2 * kEdit
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  // The editor window reads settings; keep them away from the user's own.
-  QTemporaryDir root;
-  qputenv("SCRIBARY_ROOT", root.path().toLocal8Bit());
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return bench_support::runBenchmarks(argc, argv, [](const bench_support::Times& times) {
+    bench_support::printMeasure("undo history of 10,000 edits", double(historyBytes) / kMegabyte,
+                                double(kHistoryBudget) / kMegabyte, "MB");
+    bench_support::printTime(times, "one undo or redo (history)", "undoOrRedo/iterations:20000",
+                             1e-3);
+    bench_support::printTime(times, "one undo or redo (editor window)",
+                             "editorUndoOrRedo/iterations:20000", 1e-3);
+  });
 }

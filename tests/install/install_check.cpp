@@ -1,0 +1,68 @@
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <QTextDocument>
+#include <gtest/gtest.h>
+
+#include "essay/assignment_file.h"
+#include "platform/files/locations.h"
+#include "platform/files/textfile.h"
+#include "platform/richtext/rtf.h"
+
+namespace {
+
+namespace locations = platform::locations;
+
+TEST(InstalledSuite, KeepsItsDataBesideThePrograms) {
+  const QDir programs(locations::programFolder());
+  EXPECT_EQ(QFileInfo(locations::programDataFolder()).canonicalFilePath(),
+            QFileInfo(programs.filePath("../../share/scribary")).canonicalFilePath());
+  EXPECT_TRUE(QFileInfo(programs.filePath("quillora")).isExecutable());
+}
+
+TEST(InstalledSuite, FindsEveryWorkedExampleAndRubric) {
+  QStringList names;
+  for (const char* grade : {"5", "8", "11", "ex"}) {
+    const bool sample = QLatin1String(grade) == QLatin1String("ex");
+    for (const char* part : {"Intro", "Body", "Conclusion"}) {
+      names << QString::fromLatin1(grade) +
+                   (sample && QLatin1String(part) == QLatin1String("Intro") ? "Introduction"
+                                                                              : part) +
+                   ".rtf";
+    }
+  }
+  names << "5thRubric.rtf" << "8thRubric.rtf" << "hsRubric.rtf" << "6ptRubric.rtf";
+  for (const QString& name : names) {
+    const QString path = locations::examplesFolder() + '/' + name;
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    QTextDocument document;
+    platform::rtf::read(file.readAll(), document);
+    EXPECT_FALSE(document.toPlainText().trimmed().isEmpty()) << path.toStdString();
+  }
+}
+
+TEST(InstalledSuite, GivesANewUserTheSampleAssignments) {
+  const QDir samples(locations::sampleAssignmentsFolder());
+  const QStringList files = samples.entryList({"*.ql"}, QDir::Files, QDir::Name);
+  EXPECT_EQ(files, QStringList({"11th Sample.ql", "5th Sample.ql", "8th Sample.ql"}));
+  for (const QString& name : files) {
+    const auto assignment = essay::readAssignmentFile(samples.filePath(name));
+    ASSERT_TRUE(assignment.has_value()) << name.toStdString();
+    EXPECT_FALSE(assignment->themeLine.trimmed().isEmpty()) << name.toStdString();
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+  // A new user: an empty data root, and the program data found from the program's own folder.
+  QTemporaryDir root;
+  qputenv("SCRIBARY_ROOT", root.path().toLocal8Bit());
+  qunsetenv("SCRIBARY_PROGRAM_DATA");
+  QGuiApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
