@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QVBoxLayout>
+#include <functional>
 
 #include "essay/worked_examples_window.h"
 #include "essay/rubrics_window.h"
@@ -39,7 +40,7 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
 
 WorkspaceWindow::WorkspaceWindow(Quillora& program)
     : Form(program),
-      dlgCommonDialog(program.runtime()),
+      fileDialog(program.runtime()),
       quillora_(program),
       store_(program.store) {
   setObjectName(QStringLiteral("WorkspaceWindow"));
@@ -53,59 +54,75 @@ WorkspaceWindow::WorkspaceWindow(Quillora& program)
 }
 
 void WorkspaceWindow::createBoxes() {
-  RichTextBox1 = makeBox(this, QStringLiteral("RichTextBox1"), QStringLiteral("Outline line"));
-  RichTextBox2 = makeBox(this, QStringLiteral("RichTextBox2"), QStringLiteral("Paragraph"));
-  RichTextBox3 = makeBox(this, QStringLiteral("RichTextBox3"), QString());
-  RichTextBox4 = makeBox(this, QStringLiteral("RichTextBox4"), QStringLiteral("Theme"));
-  RichTextBox6 = makeBox(this, QStringLiteral("RichTextBox6"), QStringLiteral("Detail 1"));
-  RichTextBox7 = makeBox(this, QStringLiteral("RichTextBox7"), QStringLiteral("Detail 2"));
-  RichTextBox8 = makeBox(this, QStringLiteral("RichTextBox8"), QStringLiteral("Detail 3"));
-  RichTextBox9 = makeBox(this, QStringLiteral("RichTextBox9"), QStringLiteral("Detail 4"));
-  RichTextBox10 = makeBox(this, QStringLiteral("RichTextBox10"), QString());
-  RichTextBox5 = makeBox(this, QStringLiteral("RichTextBox5"), QString());
-  RichTextBox5->setFont(QFont(kPaperFont, 12));
-  RichTextBox3->hide();
-  RichTextBox5->hide();
-  RichTextBox10->hide();
-  RichTextBox4->setFixedHeight(fontMetrics().height() * 3);
+  outlineLineBox = makeBox(this, QStringLiteral("outlineLineBox"), QStringLiteral("Outline line"));
+  paragraphBox = makeBox(this, QStringLiteral("paragraphBox"), QStringLiteral("Paragraph"));
+  stepsGuardBox = makeBox(this, QStringLiteral("stepsGuardBox"), QString());
+  themeBox = makeBox(this, QStringLiteral("themeBox"), QStringLiteral("Theme"));
+  for (std::size_t i = 0; i < detailBoxes.size(); ++i) {
+    const QString number = QString::number(i + 1);
+    detailBoxes[i] = makeBox(this, QStringLiteral("detailBox") + number,
+                             QStringLiteral("Detail ") + number);
+  }
+  insertScratchBox = makeBox(this, QStringLiteral("insertScratchBox"), QString());
+  essayScratchBox = makeBox(this, QStringLiteral("essayScratchBox"), QString());
+  essayScratchBox->setFont(QFont(kPaperFont, 12));
+  stepsGuardBox->hide();
+  essayScratchBox->hide();
+  insertScratchBox->hide();
+  themeBox->setFixedHeight(fontMetrics().height() * 3);
 }
 
 void WorkspaceWindow::createButtons() {
-  Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("Directions"));
-  Command2 = makeButton(this, QStringLiteral("Command2"), QStringLiteral("Read Me"));
-  Command3 = makeButton(this, QStringLiteral("Command3"), QStringLiteral("Introduction"));
-  Command4 = makeButton(this, QStringLiteral("Command4"), QStringLiteral("Main Idea #1"));
-  Command5 = makeButton(this, QStringLiteral("Command5"), QStringLiteral(" Main Idea #2"));
-  Command6 = makeButton(this, QStringLiteral("Command6"), QStringLiteral("Main Idea #3"));
-  Command7 = makeButton(this, QStringLiteral("Command7"), QStringLiteral("Finish"));
-  Command8 = makeButton(this, QStringLiteral("Command8"), QStringLiteral("Conclusion"));
-  Command10 = makeButton(this, QStringLiteral("Command10"), QStringLiteral("Outline"));
-  Command11 = makeButton(this, QStringLiteral("Command11"), QStringLiteral("Preview"));
-  // The insert buttons carry no caption; their names tell a screen reader what they insert.
+  directionsButton =
+      makeButton(this, QStringLiteral("directionsButton"), QStringLiteral("Directions"));
+  readMeButton = makeButton(this, QStringLiteral("readMeButton"), QStringLiteral("Read Me"));
+  introductionButton =
+      makeButton(this, QStringLiteral("introductionButton"), QStringLiteral("Introduction"));
+  const QString mainIdeaCaptions[] = {QStringLiteral("Main Idea #1"),
+                                      QStringLiteral(" Main Idea #2"),
+                                      QStringLiteral("Main Idea #3")};
+  for (std::size_t i = 0; i < mainIdeaButtons.size(); ++i) {
+    mainIdeaButtons[i] = makeButton(this, QStringLiteral("mainIdeaButton%1").arg(i + 1),
+                                    mainIdeaCaptions[i]);
+  }
+  finishButton = makeButton(this, QStringLiteral("finishButton"), QStringLiteral("Finish"));
+  conclusionButton =
+      makeButton(this, QStringLiteral("conclusionButton"), QStringLiteral("Conclusion"));
+  outlineButton = makeButton(this, QStringLiteral("outlineButton"), QStringLiteral("Outline"));
+  previewButton = makeButton(this, QStringLiteral("previewButton"), QStringLiteral("Preview"));
+  createInsertButtons();
+}
+
+// The insert buttons carry no caption; their names tell a screen reader what they insert.
+void WorkspaceWindow::createInsertButtons() {
+  insertLineButton = makeButton(this, QStringLiteral("insertLineButton"), QString());
+  for (std::size_t i = 0; i < insertDetailButtons.size(); ++i) {
+    insertDetailButtons[i] =
+        makeButton(this, QStringLiteral("insertDetailButton%1").arg(i + 1), QString());
+  }
   const QString inserts[] = {QStringLiteral("Insert outline line"),
                              QStringLiteral("Insert detail 1"), QStringLiteral("Insert detail 2"),
                              QStringLiteral("Insert detail 3"), QStringLiteral("Insert detail 4")};
-  QPushButton** insertButtons[] = {&Command12, &Command13, &Command14, &Command15, &Command16};
-  for (int i = 0; i < 5; ++i) {
-    *insertButtons[i] = makeButton(this, QStringLiteral("Command%1").arg(12 + i), QString());
-    (*insertButtons[i])->setAccessibleName(inserts[i]);
-    (*insertButtons[i])->setToolTip(inserts[i]);
-    (*insertButtons[i])->setFixedWidth(24);
+  const QList<QPushButton*> buttons = insertButtons();
+  for (int i = 0; i < buttons.size(); ++i) {
+    buttons[i]->setAccessibleName(inserts[i]);
+    buttons[i]->setToolTip(inserts[i]);
+    buttons[i]->setFixedWidth(24);
   }
 }
 
 void WorkspaceWindow::createLayout() {
   auto* steps = new QVBoxLayout;
-  for (QPushButton* button : {Command1, Command2, Command3, Command4, Command5, Command6,
-                              Command8, Command10, Command11, Command7}) {
+  for (QPushButton* button : {directionsButton, readMeButton, introductionButton,
+                              mainIdeaButtons[0], mainIdeaButtons[1], mainIdeaButtons[2],
+                              conclusionButton, outlineButton, previewButton, finishButton}) {
     steps->addWidget(button);
   }
   steps->addStretch();
 
   auto* outline = new QGridLayout;
-  const QList<platform::RichTextBox*> boxes = {RichTextBox1, RichTextBox6, RichTextBox7,
-                                               RichTextBox8, RichTextBox9};
-  const QList<QPushButton*> inserts = {Command12, Command13, Command14, Command15, Command16};
+  const QList<platform::RichTextBox*> boxes = outlineBoxes();
+  const QList<QPushButton*> inserts = insertButtons();
   for (int row = 0; row < boxes.size(); ++row) {
     outline->addWidget(boxes[row], row, 0);
     outline->addWidget(inserts[row], row, 1, Qt::AlignTop);
@@ -114,93 +131,110 @@ void WorkspaceWindow::createLayout() {
   auto* work = new QHBoxLayout;
   work->addLayout(steps);
   work->addLayout(outline, 2);
-  work->addWidget(RichTextBox2, 3);
+  work->addWidget(paragraphBox, 3);
 
-  Picture1 = new QLabel(this);
-  Picture1->setObjectName(QStringLiteral("Picture1"));
-  Picture1->setPixmap(QPixmap(QStringLiteral(":/pictures/tile.png")));
+  backgroundTile = new QLabel(this);
+  backgroundTile->setObjectName(QStringLiteral("backgroundTile"));
+  backgroundTile->setPixmap(QPixmap(QStringLiteral(":/pictures/tile.png")));
   auto* central = new shared::TiledArea(this);
-  central->setTile(Picture1->pixmap());
+  central->setTile(backgroundTile->pixmap());
   auto* page = new QVBoxLayout(central);
-  page->addWidget(RichTextBox4);
+  page->addWidget(themeBox);
   page->addLayout(work, 1);
   setCentralWidget(central);
 
-  sbStatusBar = new platform::StatusBar(this);
-  sbStatusBar->setObjectName(QStringLiteral("sbStatusBar"));
-  setStatusBar(sbStatusBar);
+  statusBar = new platform::StatusBar(this);
+  statusBar->setObjectName(QStringLiteral("statusBar"));
+  setStatusBar(statusBar);
 }
 
 void WorkspaceWindow::createMenus() {
-  mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
-  mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
-  mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-  mnuEdit->menuAction()->setObjectName(QStringLiteral("mnuEdit"));
+  fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+  editMenu = menuBar()->addMenu(QStringLiteral("&Edit"));
+  helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
+  editMenu->menuAction()->setObjectName(QStringLiteral("editMenu"));
   addMenuEntries({
-      {mnuFile, &mnuOpenAssignment, "mnuOpenAssignment", QStringLiteral("Open Assignment"), QKeySequence(Qt::CTRL | Qt::Key_O), [this] { OpenAssignment(); }},
-      {mnuFile, nullptr, "mnuFileBar0", {}, {}, {}},
-      {mnuFile, &mnuFileSaveAs, "mnuFileSaveAs", QStringLiteral("Save As"), QKeySequence(Qt::CTRL | Qt::Key_S), [this] { mnuFileSaveAs_Click(); }},
-      {mnuFile, &mnuFilePrint, "mnuFilePrint", QStringLiteral("Print"), QKeySequence(Qt::CTRL | Qt::Key_P), [this] { mnuFilePrint_Click(); }},
-      {mnuFile, nullptr, "mnuFileBar1", {}, {}, {}},
-      {mnuFile, &mnuFileExit, "mnuFileExit", QStringLiteral("&Exit"), {}, [this] { mnuFileExit_Click(); }},
-      {mnuEdit, &mnuEditCut, "mnuEditCut", QStringLiteral("Cut"), QKeySequence(Qt::CTRL | Qt::Key_X), [this] { mnuEditCut_Click(); }},
-      {mnuEdit, &mnuEditCopy, "mnuEditCopy", QStringLiteral("Copy"), QKeySequence(Qt::CTRL | Qt::Key_C), [this] { mnuEditCopy_Click(); }},
-      {mnuEdit, &mnuEditPaste, "mnuEditPaste", QStringLiteral("Paste"), QKeySequence(Qt::CTRL | Qt::Key_V), [this] { mnuEditPaste_Click(); }},
-      {mnuHelp, &mnuHelpFile, "mnuHelpFile", QStringLiteral("How To..."), QKeySequence(Qt::Key_F1), [this] { showHelp(texts::kHowTo, QStringLiteral("Quillora")); }},
-      {mnuHelp, &mnuHelpTips, "mnuHelpTips", QStringLiteral("Program Tips"), QKeySequence(Qt::Key_F2), [this] { showHelp(texts::kProgramTips, quillora_.title()); }},
-      {mnuHelp, nullptr, "mnuHelpBar3", {}, {}, {}},
-      {mnuHelp, &mnuHelpContents, "mnuHelpContents", QStringLiteral("Assignment Checklist"), QKeySequence(Qt::Key_F5), [this] { showHelp(texts::kChecklist, QStringLiteral("Quillora")); }},
-      {mnuHelp, &mnuHelpExamples, "mnuHelpExamples", QStringLiteral("Sample Essays"), QKeySequence(Qt::Key_F6), [this] { mnuHelpExamples_Click(); }},
-      {mnuHelp, &mnuHelpScoringRubric, "mnuHelpScoringRubric", QStringLiteral("Scoring Rubrics"), QKeySequence(Qt::Key_F7), [this] { quillora_.forms().get<RubricsWindow>().Show(); }},
-      {mnuHelp, nullptr, "mnuHelpBar0", {}, {}, {}},
-      {mnuHelp, &mnuEditor, "mnuEditor", QStringLiteral("Editor"), QKeySequence(Qt::Key_F12), [this] { mnuEditor_Click(); }},
-      {mnuHelp, nullptr, "mnuHelpBar1", {}, {}, {}},
-      {mnuHelp, &mnuHelpAbout, "mnuHelpAbout", QStringLiteral("About "), {}, [this] { quillora_.forms().get<shared::AboutBox>().Show(); }},
+      {fileMenu, &openAssignmentAction, "openAssignmentAction", QStringLiteral("Open Assignment"), QKeySequence(Qt::CTRL | Qt::Key_O), [this] { OpenAssignment(); }},
+      {fileMenu, nullptr, "fileSeparator1", {}, {}, {}},
+      {fileMenu, &saveAsAction, "saveAsAction", QStringLiteral("Save As"), QKeySequence(Qt::CTRL | Qt::Key_S), [this] { onSaveAs(); }},
+      {fileMenu, &printAction, "printAction", QStringLiteral("Print"), QKeySequence(Qt::CTRL | Qt::Key_P), [this] { onPrint(); }},
+      {fileMenu, nullptr, "fileSeparator2", {}, {}, {}},
+      {fileMenu, &exitAction, "exitAction", QStringLiteral("&Exit"), {}, [this] { onExit(); }},
+      {editMenu, &cutAction, "cutAction", QStringLiteral("Cut"), QKeySequence(Qt::CTRL | Qt::Key_X), [this] { onCut(); }},
+      {editMenu, &copyAction, "copyAction", QStringLiteral("Copy"), QKeySequence(Qt::CTRL | Qt::Key_C), [this] { onCopy(); }},
+      {editMenu, &pasteAction, "pasteAction", QStringLiteral("Paste"), QKeySequence(Qt::CTRL | Qt::Key_V), [this] { onPaste(); }},
+      {helpMenu, &howToAction, "howToAction", QStringLiteral("How To..."), QKeySequence(Qt::Key_F1), [this] { showHelp(texts::kHowTo, QStringLiteral("Quillora")); }},
+      {helpMenu, &programTipsAction, "programTipsAction", QStringLiteral("Program Tips"), QKeySequence(Qt::Key_F2), [this] { showHelp(texts::kProgramTips, quillora_.title()); }},
+      {helpMenu, nullptr, "helpSeparator1", {}, {}, {}},
+      {helpMenu, &checklistAction, "checklistAction", QStringLiteral("Assignment Checklist"), QKeySequence(Qt::Key_F5), [this] { showHelp(texts::kChecklist, QStringLiteral("Quillora")); }},
+      {helpMenu, &sampleEssaysAction, "sampleEssaysAction", QStringLiteral("Sample Essays"), QKeySequence(Qt::Key_F6), [this] { onSampleEssays(); }},
+      {helpMenu, &scoringRubricsAction, "scoringRubricsAction", QStringLiteral("Scoring Rubrics"), QKeySequence(Qt::Key_F7), [this] { quillora_.forms().get<RubricsWindow>().Show(); }},
+      {helpMenu, nullptr, "helpSeparator2", {}, {}, {}},
+      {helpMenu, &editorAction, "editorAction", QStringLiteral("Editor"), QKeySequence(Qt::Key_F12), [this] { onEditor(); }},
+      {helpMenu, nullptr, "helpSeparator3", {}, {}, {}},
+      {helpMenu, &aboutAction, "aboutAction", QStringLiteral("About "), {}, [this] { quillora_.forms().get<shared::AboutBox>().Show(); }},
   });
 }
 
 void WorkspaceWindow::createToolBar() {
-  tbToolBar = new platform::ToolBar(this);
-  tbToolBar->setObjectName(QStringLiteral("tbToolBar"));
-  tbToolBar->addButton(QStringLiteral("Open"), QStringLiteral("Open"));
-  tbToolBar->addSeparatorButton();
-  tbToolBar->addButton(QStringLiteral("Save"), QStringLiteral("Save"), QStringLiteral("Save As"));
-  tbToolBar->addButton(QStringLiteral("Print"), QStringLiteral("Print"));
-  tbToolBar->addSeparatorButton();
-  tbToolBar->addButton(QStringLiteral("Cut"), QStringLiteral("Cut"));
-  tbToolBar->addButton(QStringLiteral("Copy"), QStringLiteral("Copy"));
-  tbToolBar->addButton(QStringLiteral("Paste"), QStringLiteral("Paste"));
-  tbToolBar->addButton(QStringLiteral("Bold"), QStringLiteral("Bold"));
-  tbToolBar->addButton(QStringLiteral("Italic"), QStringLiteral("Italic"));
-  tbToolBar->addButton(QStringLiteral("Underline"), QStringLiteral("Underline"));
-  tbToolBar->addButton(QStringLiteral("Left"), QStringLiteral("Left"), QStringLiteral("Align left"));
-  tbToolBar->addButton(QStringLiteral("Center"), QStringLiteral("Center"));
-  tbToolBar->addSeparatorButton();
-  tbToolBar->addButton(QStringLiteral("Examples"), QStringLiteral("Examples"));
-  tbToolBar->addSeparatorButton();
-  tbToolBar->addButton(QStringLiteral("Exit"), QStringLiteral("Exit"));
-  addToolBar(tbToolBar);
+  toolBar = new platform::ToolBar(this);
+  toolBar->setObjectName(QStringLiteral("toolBar"));
+  toolBar->addButton(QStringLiteral("Open"), QStringLiteral("Open"));
+  toolBar->addSeparatorButton();
+  toolBar->addButton(QStringLiteral("Save"), QStringLiteral("Save"), QStringLiteral("Save As"));
+  toolBar->addButton(QStringLiteral("Print"), QStringLiteral("Print"));
+  toolBar->addSeparatorButton();
+  toolBar->addButton(QStringLiteral("Cut"), QStringLiteral("Cut"));
+  toolBar->addButton(QStringLiteral("Copy"), QStringLiteral("Copy"));
+  toolBar->addButton(QStringLiteral("Paste"), QStringLiteral("Paste"));
+  toolBar->addButton(QStringLiteral("Bold"), QStringLiteral("Bold"));
+  toolBar->addButton(QStringLiteral("Italic"), QStringLiteral("Italic"));
+  toolBar->addButton(QStringLiteral("Underline"), QStringLiteral("Underline"));
+  toolBar->addButton(QStringLiteral("Left"), QStringLiteral("Left"), QStringLiteral("Align left"));
+  toolBar->addButton(QStringLiteral("Center"), QStringLiteral("Center"));
+  toolBar->addSeparatorButton();
+  toolBar->addButton(QStringLiteral("Examples"), QStringLiteral("Examples"));
+  toolBar->addSeparatorButton();
+  toolBar->addButton(QStringLiteral("Exit"), QStringLiteral("Exit"));
+  addToolBar(toolBar);
 }
 
 void WorkspaceWindow::connectHandlers() {
-  const std::pair<QPushButton*, void (WorkspaceWindow::*)()> steps[] = {
-      {Command1, &WorkspaceWindow::Command1_Click},   {Command2, &WorkspaceWindow::Command2_Click},
-      {Command3, &WorkspaceWindow::Command3_Click},   {Command4, &WorkspaceWindow::Command4_Click},
-      {Command5, &WorkspaceWindow::Command5_Click},   {Command6, &WorkspaceWindow::Command6_Click},
-      {Command7, &WorkspaceWindow::Command7_Click},   {Command8, &WorkspaceWindow::Command8_Click},
-      {Command10, &WorkspaceWindow::Command10_Click}, {Command11, &WorkspaceWindow::Command11_Click}};
-  for (const auto& [button, handler] : steps) {
-    on(button, &QPushButton::clicked, [this, handler = handler] { (this->*handler)(); });
-  }
+  const std::pair<QPushButton*, std::function<void()>> steps[] = {
+      {directionsButton, [this] { onDirectionsClicked(); }},
+      {readMeButton, [this] { onReadMeClicked(); }},
+      {introductionButton, [this] { onIntroductionClicked(); }},
+      {mainIdeaButtons[0], [this] { onMainIdeaClicked(1); }},
+      {mainIdeaButtons[1], [this] { onMainIdeaClicked(2); }},
+      {mainIdeaButtons[2], [this] { onMainIdeaClicked(3); }},
+      {finishButton, [this] { onFinishClicked(); }},
+      {conclusionButton, [this] { onConclusionClicked(); }},
+      {outlineButton, [this] { onOutlineClicked(); }},
+      {previewButton, [this] { onPreviewClicked(); }}};
+  for (const auto& [button, handler] : steps) on(button, &QPushButton::clicked, handler);
+  connectOutlineBoxes();
 
+  on(paragraphBox, &platform::RichTextBox::Click, [this] { onParagraphClicked(); });
+  QObject::connect(paragraphBox, &platform::RichTextBox::KeyDown, this,
+                   [this](int& keyCode, int shift) {
+                     dispatch([this, &keyCode, shift] { onParagraphKeyDown(keyCode, shift); });
+                   });
+  QObject::connect(paragraphBox, &platform::RichTextBox::MouseUp, this,
+                   [this](int button, int shift, double x, double y) {
+                     dispatch([=, this] { onParagraphMouseUp(button, shift, x, y); });
+                   });
+
+  QObject::connect(toolBar, &platform::ToolBar::ButtonClick, this,
+                   [this](const QString& key) { dispatch([this, key] { onToolButton(key); }); });
+}
+
+void WorkspaceWindow::connectOutlineBoxes() {
   const QList<platform::RichTextBox*> sources = outlineBoxes();
-  const QList<QPushButton*> inserts = {Command12, Command13, Command14, Command15, Command16};
-  const QList<int> numbers = {1, 6, 7, 8, 9};
+  const QList<QPushButton*> inserts = insertButtons();
   for (int i = 0; i < sources.size(); ++i) {
     platform::RichTextBox* box = sources[i];
-    const int number = numbers[i];
     on(inserts[i], &QPushButton::clicked, [this, box] { insertOutlineText(box); });
-    on(box, &platform::RichTextBox::Click, [this, number] { outlineBoxClicked(number); });
+    on(box, &platform::RichTextBox::Click, [this, box] { onOutlineBoxClicked(box); });
     QObject::connect(box, &platform::RichTextBox::KeyUp, this,
                      [this](int&, int) { dispatch([this] { SaveOutline(); }); });
     // No Ctrl shortcut (cut, copy, paste) reaches an outline box.
@@ -208,35 +242,23 @@ void WorkspaceWindow::connectHandlers() {
       if (shift == 2) keyCode = 0;
     });
   }
-  QObject::connect(RichTextBox9, &platform::RichTextBox::KeyPress, this,
+  QObject::connect(detailBoxes[3], &platform::RichTextBox::KeyPress, this,
                    [this](int&) { dispatch([this] { SaveOutline(); }); });
-
-  on(RichTextBox2, &platform::RichTextBox::Click, [this] { RichTextBox2_Click(); });
-  QObject::connect(RichTextBox2, &platform::RichTextBox::KeyDown, this,
-                   [this](int& keyCode, int shift) {
-                     dispatch([this, &keyCode, shift] { RichTextBox2_KeyDown(keyCode, shift); });
-                   });
-  QObject::connect(RichTextBox2, &platform::RichTextBox::MouseUp, this,
-                   [this](int button, int shift, double x, double y) {
-                     dispatch([=, this] { RichTextBox2_MouseUp(button, shift, x, y); });
-                   });
-
-
-  QObject::connect(tbToolBar, &platform::ToolBar::ButtonClick, this,
-                   [this](const QString& key) { dispatch([this, key] { tbToolBar_ButtonClick(key); }); });
-}
-
-QList<platform::RichTextBox*> WorkspaceWindow::outlineDetailBoxes() const {
-  return {RichTextBox6, RichTextBox7, RichTextBox8, RichTextBox9};
 }
 
 QList<platform::RichTextBox*> WorkspaceWindow::outlineBoxes() const {
-  return {RichTextBox1, RichTextBox6, RichTextBox7, RichTextBox8, RichTextBox9};
+  return {outlineLineBox, detailBoxes[0], detailBoxes[1], detailBoxes[2], detailBoxes[3]};
+}
+
+QList<QPushButton*> WorkspaceWindow::insertButtons() const {
+  return {insertLineButton, insertDetailButtons[0], insertDetailButtons[1],
+          insertDetailButtons[2], insertDetailButtons[3]};
 }
 
 QList<QPushButton*> WorkspaceWindow::stepButtons() const {
-  return {Command1, Command2, Command3, Command4, Command5,
-          Command6, Command7, Command8, Command10, Command11};
+  return {directionsButton,   readMeButton,  introductionButton, mainIdeaButtons[0],
+          mainIdeaButtons[1], mainIdeaButtons[2], finishButton,  conclusionButton,
+          outlineButton,      previewButton};
 }
 
 void WorkspaceWindow::load() {
@@ -245,32 +267,32 @@ void WorkspaceWindow::load() {
       shared::FitToScreen(*this, shared::FitRule::Standard, runtime.screen());
   OpensSinceSave = 0;
   PreviousStep = 0;
-  for (platform::RichTextBox* box : {RichTextBox1, RichTextBox2, RichTextBox4, RichTextBox6,
-                                     RichTextBox7, RichTextBox8, RichTextBox9}) {
+  for (platform::RichTextBox* box : {outlineLineBox, paragraphBox, themeBox, detailBoxes[0],
+                                     detailBoxes[1], detailBoxes[2], detailBoxes[3]}) {
     box->setLocked(true);
   }
-  for (platform::RichTextBox* box : outlineDetailBoxes()) box->setBackColor(kGrey);
-  sbStatusBar->hide();
-  mnuEdit->setEnabled(false);
-  mnuEdit->menuAction()->setEnabled(false);
+  for (platform::RichTextBox* box : detailBoxes) box->setBackColor(kGrey);
+  statusBar->hide();
+  editMenu->setEnabled(false);
+  editMenu->menuAction()->setEnabled(false);
   shared::ApplyWindowPlacement(
       *this, shared::ReadWindowPlacement(runtime.userSettings(), quillora_.title(), runtime.screen()),
       true);
-  RichTextBox2->setSelFontName(kPaperFont);
-  RichTextBox2->setSelFontSize(kPaperFontSize);
-  RichTextBox2->setBackColor(kLightYellow);
-  RichTextBox4->setSelFontName(kPaperFont);
-  RichTextBox4->setSelFontSize(kPaperFontSize);
+  paragraphBox->setSelFontName(kPaperFont);
+  paragraphBox->setSelFontSize(kPaperFontSize);
+  paragraphBox->setBackColor(kLightYellow);
+  themeBox->setSelFontName(kPaperFont);
+  themeBox->setSelFontSize(kPaperFontSize);
   DisableParagraphButtons();
   FinishCount = 0;
-  RichTextBox4->setLocked(true);
-  RichTextBox2->setLocked(true);
+  themeBox->setLocked(true);
+  paragraphBox->setLocked(true);
   for (int button : {kToolSave, kToolPrint, kToolCut, kToolCopy, kToolPaste, kToolBold,
                      kToolItalic, kToolUnderline, kToolLeft, kToolCenter}) {
-    tbToolBar->setButtonEnabled(button, false);
+    toolBar->setButtonEnabled(button, false);
   }
-  Picture1->adjustSize();
-  Picture1->hide();
+  backgroundTile->adjustSize();
+  backgroundTile->hide();
   if (store_.FromBuilder) OpenAssignment();
 }
 
@@ -282,8 +304,9 @@ void WorkspaceWindow::unload(int& /*cancel*/) {
 }
 
 void WorkspaceWindow::ClearAssignment() {
-  for (platform::RichTextBox* box : {RichTextBox1, RichTextBox2, RichTextBox3, RichTextBox4,
-                                     RichTextBox6, RichTextBox7, RichTextBox8, RichTextBox9}) {
+  for (platform::RichTextBox* box : {outlineLineBox, paragraphBox, stepsGuardBox, themeBox,
+                                     detailBoxes[0], detailBoxes[1], detailBoxes[2],
+                                     detailBoxes[3]}) {
     box->setText(QString());
   }
   DisableParagraphButtons();
@@ -302,15 +325,16 @@ void WorkspaceWindow::ClearAssignment() {
   store_.ConclusionParagraph.clear();
   store_.StudentName.clear();
   store_.CurrentStep = kNoStep;
-  RichTextBox2->setLocked(true);
+  paragraphBox->setLocked(true);
   PreviousStep = 0;
   LastStep = 0;
 }
 
 void WorkspaceWindow::DisableParagraphButtons() {
-  if (!RichTextBox3->Text().isEmpty()) return;
-  for (QPushButton* button : {Command3, Command4, Command5, Command6, Command8, Command7,
-                              Command10, Command11}) {
+  if (!stepsGuardBox->Text().isEmpty()) return;
+  for (QPushButton* button : {introductionButton, mainIdeaButtons[0], mainIdeaButtons[1],
+                              mainIdeaButtons[2], conclusionButton, finishButton, outlineButton,
+                              previewButton}) {
     button->setEnabled(false);
   }
 }

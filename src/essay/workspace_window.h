@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <array>
 #include <optional>
 
 #include "essay/quillora.h"
@@ -33,76 +34,66 @@ class WorkspaceWindow : public platform::Form {
   // Empties the window's boxes and the assignment held in the store.
   void ClearAssignment();
   void DisableParagraphButtons();
-  void LockRTB();
-  void UnLockRTB();
 
-  void Command1_Click();
-  void Command2_Click();
-  void Command3_Click();
-  void Command4_Click();
-  void Command5_Click();
-  void Command6_Click();
-  void Command7_Click();
-  void Command8_Click();
-  void Command10_Click();
-  void Command11_Click();
-  void mnuFileSaveAs_Click();
-  void mnuFilePrint_Click();
-  void mnuFileExit_Click();
-  void mnuEditCut_Click();
-  void mnuEditCopy_Click();
-  void mnuEditPaste_Click();
-  void mnuEditor_Click();
-  void mnuHelpExamples_Click();
+  void onDirectionsClicked();
+  void onReadMeClicked();
+  void onIntroductionClicked();
+  void onMainIdeaClicked(int idea);
+  void onFinishClicked();
+  void onConclusionClicked();
+  void onOutlineClicked();
+  void onPreviewClicked();
+  void onSaveAs();
+  void onPrint();
+  void onExit();
+  void onCut();
+  void onCopy();
+  void onPaste();
+  void onEditor();
+  void onSampleEssays();
 
-  platform::RichTextBox* RichTextBox1;   // introduction / main idea / conclusion line
-  platform::RichTextBox* RichTextBox2;   // the paragraph the student writes
-  platform::RichTextBox* RichTextBox3;   // kept empty; its emptiness disables the step buttons
-  platform::RichTextBox* RichTextBox4;   // theme
-  platform::RichTextBox* RichTextBox5;   // scratch space where the finished essay is assembled
-  platform::RichTextBox* RichTextBox6;   // details 1-4
-  platform::RichTextBox* RichTextBox7;
-  platform::RichTextBox* RichTextBox8;
-  platform::RichTextBox* RichTextBox9;
-  platform::RichTextBox* RichTextBox10;  // scratch space for inserts, never shown
+  platform::RichTextBox* outlineLineBox;  // introduction / main idea / conclusion line
+  std::array<platform::RichTextBox*, 4> detailBoxes;  // a main idea's four details
+  platform::RichTextBox* paragraphBox;    // the paragraph the student writes
+  platform::RichTextBox* themeBox;
+  // Kept empty: text here would keep the step buttons on when the assignment is cleared.
+  platform::RichTextBox* stepsGuardBox;
+  platform::RichTextBox* essayScratchBox;   // where the finished essay is assembled, never shown
+  platform::RichTextBox* insertScratchBox;  // where inserted outline text passes, never shown
 
-  QPushButton* Command1;   // Directions
-  QPushButton* Command2;   // Read Me
-  QPushButton* Command3;   // Introduction
-  QPushButton* Command4;   // Main Idea #1
-  QPushButton* Command5;   // Main Idea #2
-  QPushButton* Command6;   // Main Idea #3
-  QPushButton* Command7;   // Finish
-  QPushButton* Command8;   // Conclusion
-  QPushButton* Command10;  // Outline
-  QPushButton* Command11;  // Preview
-  QPushButton* Command12;  // insert buttons, one beside each outline box
-  QPushButton* Command13;
-  QPushButton* Command14;
-  QPushButton* Command15;
-  QPushButton* Command16;
+  QPushButton* directionsButton;
+  QPushButton* readMeButton;
+  QPushButton* introductionButton;
+  std::array<QPushButton*, 3> mainIdeaButtons;
+  QPushButton* finishButton;
+  QPushButton* conclusionButton;
+  QPushButton* outlineButton;
+  QPushButton* previewButton;
+  // One insert button beside each outline box.
+  QPushButton* insertLineButton;
+  std::array<QPushButton*, 4> insertDetailButtons;
 
-  platform::ToolBar* tbToolBar;
-  platform::StatusBar* sbStatusBar;
-  QLabel* Picture1;  // the background tile
+  platform::ToolBar* toolBar;
+  platform::StatusBar* statusBar;
+  QLabel* backgroundTile;
 
-  QMenu* mnuFile;
-  QMenu* mnuEdit;
-  QMenu* mnuHelp;
-  QAction* mnuOpenAssignment;
-  QAction* mnuFileSaveAs;
-  QAction* mnuFilePrint;
-  QAction* mnuFileExit;
-  QAction* mnuEditCut;
-  QAction* mnuEditCopy;
-  QAction* mnuEditPaste;
-  QAction* mnuHelpFile;
-  QAction* mnuHelpTips;
-  QAction* mnuHelpContents;
-  QAction* mnuHelpExamples;
-  QAction* mnuHelpScoringRubric;
-  QAction* mnuEditor;
-  QAction* mnuHelpAbout;
+  QMenu* fileMenu;
+  QMenu* editMenu;
+  QMenu* helpMenu;
+  QAction* openAssignmentAction;
+  QAction* saveAsAction;
+  QAction* printAction;
+  QAction* exitAction;
+  QAction* cutAction;
+  QAction* copyAction;
+  QAction* pasteAction;
+  QAction* howToAction;
+  QAction* programTipsAction;
+  QAction* checklistAction;
+  QAction* sampleEssaysAction;
+  QAction* scoringRubricsAction;
+  QAction* editorAction;
+  QAction* aboutAction;
 
   int OpensSinceSave = 0;
   int PreviousStep = 0;
@@ -116,11 +107,11 @@ class WorkspaceWindow : public platform::Form {
   QString MainIdea3Outline;
   QString OutlineText;
   QString PaperHeaderText;
-  int ActiveBox = 0;
+  platform::RichTextBox* ActiveBox = nullptr;  // the box clicked last
   int InsertPos = 0;
   QString LeadingBlank;
   QString TrailingBlank;
-  platform::CommonDialog dlgCommonDialog;
+  platform::CommonDialog fileDialog;
 
  protected:
   void load() override;
@@ -132,13 +123,15 @@ class WorkspaceWindow : public platform::Form {
 
   void createBoxes();
   void createButtons();
+  void createInsertButtons();
   void createLayout();
   void createMenus();
   void createToolBar();
   void connectHandlers();
-  void tbToolBar_ButtonClick(const QString& key);
-  QList<platform::RichTextBox*> outlineDetailBoxes() const;
+  void connectOutlineBoxes();
+  void onToolButton(const QString& key);
   QList<platform::RichTextBox*> outlineBoxes() const;
+  QList<QPushButton*> insertButtons() const;
   QList<QPushButton*> stepButtons() const;
 
   // Opening.
@@ -165,15 +158,17 @@ class WorkspaceWindow : public platform::Form {
   void greyOutlineBoxes();
   void greyDetailBoxes();
   void emptyOutlineBoxes();
+  void disableDetailBoxes();
+  void enableDetailBoxes();
 
   // Outline boxes and inserts.
   void insertOutlineText(platform::RichTextBox* source);
   void SaveOutline();
   void HighlightBox();
-  void outlineBoxClicked(int number);
-  void RichTextBox2_Click();
-  void RichTextBox2_KeyDown(int& keyCode, int shift);
-  void RichTextBox2_MouseUp(int button, int shift, double x, double y);
+  void onOutlineBoxClicked(platform::RichTextBox* box);
+  void onParagraphClicked();
+  void onParagraphKeyDown(int& keyCode, int shift);
+  void onParagraphMouseUp(int button, int shift, double x, double y);
 
   // Finishing, saving and printing.
   void showFinishedEssayAgain();

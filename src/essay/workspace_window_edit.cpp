@@ -9,62 +9,61 @@
 namespace essay {
 namespace {
 
-const QList<int> kOutlineBoxNumbers = {1, 6, 7, 8, 9};
 constexpr int kLeft = 0;
 constexpr int kCentre = 2;
 
 }  // namespace
 
-void WorkspaceWindow::mnuEditCut_Click() {
-  shared::CutSelection(*RichTextBox2, quillora_.runtime().clipboard());
-  RichTextBox2->setFocus();
+void WorkspaceWindow::onCut() {
+  shared::CutSelection(*paragraphBox, quillora_.runtime().clipboard());
+  paragraphBox->setFocus();
 }
 
-void WorkspaceWindow::mnuEditCopy_Click() {
-  shared::CopySelection(*RichTextBox2, quillora_.runtime().clipboard());
-  RichTextBox2->setFocus();
+void WorkspaceWindow::onCopy() {
+  shared::CopySelection(*paragraphBox, quillora_.runtime().clipboard());
+  paragraphBox->setFocus();
 }
 
-void WorkspaceWindow::mnuEditPaste_Click() {
-  if (kOutlineBoxNumbers.contains(ActiveBox)) return;
-  shared::PasteInto(*RichTextBox2, quillora_.runtime().clipboard());
-  RichTextBox2->setFocus();
+void WorkspaceWindow::onPaste() {
+  if (outlineBoxes().contains(ActiveBox)) return;
+  shared::PasteInto(*paragraphBox, quillora_.runtime().clipboard());
+  paragraphBox->setFocus();
 }
 
-void WorkspaceWindow::mnuEditor_Click() {
+void WorkspaceWindow::onEditor() {
   quillora_.runtime().clipboard().Clear();
-  store_.EditorRTF = RichTextBox2->TextRTF();
+  store_.EditorRTF = paragraphBox->TextRTF();
   quillora_.forms().get<EditorWindow>().Show();
 }
 
-void WorkspaceWindow::mnuHelpExamples_Click() {
+void WorkspaceWindow::onSampleEssays() {
   WorkedExamplesWindow& examples = quillora_.forms().get<WorkedExamplesWindow>();
   examples.SSTab1->setCurrentIndex(kTabSelect);
   examples.Show();
 }
 
-void WorkspaceWindow::mnuFileExit_Click() {
+void WorkspaceWindow::onExit() {
   if (quillora_.MsgBox(QStringLiteral("Exit Quillora?"), platform::vbYesNo | platform::vbQuestion,
                        QStringLiteral("Quillora")) == platform::vbYes) {
     Unload();
   }
 }
 
-void WorkspaceWindow::tbToolBar_ButtonClick(const QString& key) {
+void WorkspaceWindow::onToolButton(const QString& key) {
   platform::RunToolCommand(key, {
       {"Open", [this] { OpenAssignment(); }},
-      {"Save", [this] { mnuFileSaveAs_Click(); }},
-      {"Print", [this] { mnuFilePrint_Click(); }},
-      {"Cut", [this] { mnuEditCut_Click(); }},
-      {"Copy", [this] { mnuEditCopy_Click(); }},
-      {"Paste", [this] { mnuEditPaste_Click(); }},
-      {"Bold", [this] { shared::ToggleBold(*RichTextBox2); }},
-      {"Italic", [this] { shared::ToggleItalic(*RichTextBox2); }},
-      {"Underline", [this] { shared::ToggleUnderline(*RichTextBox2); }},
-      {"Left", [this] { RichTextBox2->setSelAlignment(kLeft); }},
-      {"Center", [this] { RichTextBox2->setSelAlignment(kCentre); }},
-      {"Examples", [this] { mnuHelpExamples_Click(); }},
-      {"Exit", [this] { mnuFileExit_Click(); }},
+      {"Save", [this] { onSaveAs(); }},
+      {"Print", [this] { onPrint(); }},
+      {"Cut", [this] { onCut(); }},
+      {"Copy", [this] { onCopy(); }},
+      {"Paste", [this] { onPaste(); }},
+      {"Bold", [this] { shared::ToggleBold(*paragraphBox); }},
+      {"Italic", [this] { shared::ToggleItalic(*paragraphBox); }},
+      {"Underline", [this] { shared::ToggleUnderline(*paragraphBox); }},
+      {"Left", [this] { paragraphBox->setSelAlignment(kLeft); }},
+      {"Center", [this] { paragraphBox->setSelAlignment(kCentre); }},
+      {"Examples", [this] { onSampleEssays(); }},
+      {"Exit", [this] { onExit(); }},
   });
 }
 

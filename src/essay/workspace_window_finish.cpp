@@ -12,19 +12,20 @@ constexpr int kCentre = 2;
 
 }  // namespace
 
-void WorkspaceWindow::Command7_Click() {
+void WorkspaceWindow::onFinishClicked() {
   for (platform::RichTextBox* box : outlineBoxes()) box->setTextRTF(QString());
-  setPressed(Command7);
+  setPressed(finishButton);
   greyOutlineBoxes();
   showFinishedEssayAgain();
   SaveCurrentParagraph();
   PaperHeaderText = PaperHeader(store_, quillora_.runtime().clock().now());
-  RichTextBox2->setBackColor(kLightYellow);
-  mnuHelpExamples->setEnabled(true);
+  paragraphBox->setBackColor(kLightYellow);
+  sampleEssaysAction->setEnabled(true);
   ++FinishCount;
   if (FinishCount == 1) buildFinishedEssay();
-  RichTextBox2->setLocked(false);
-  for (QPushButton* button : {Command3, Command4, Command5, Command6, Command8, Command11}) {
+  paragraphBox->setLocked(false);
+  for (QPushButton* button : {introductionButton, mainIdeaButtons[0], mainIdeaButtons[1],
+                              mainIdeaButtons[2], conclusionButton, previewButton}) {
     button->setEnabled(false);
   }
   setToolButtons({kToolPrint, kToolCut, kToolCopy, kToolPaste, kToolBold, kToolItalic,
@@ -32,30 +33,30 @@ void WorkspaceWindow::Command7_Click() {
                  true);
   store_.CurrentStep = kFinished;
   RecordStep();
-  RichTextBox2->setFocus();
+  paragraphBox->setFocus();
 }
 
 // A later press brings back the essay the student left for Directions, Read Me or Outline; the
 // essay on screen stays as it is.
 void WorkspaceWindow::showFinishedEssayAgain() {
   if (FinishCount == 0 || store_.CurrentStep == kFinished || FinishedRTF.isEmpty()) return;
-  RichTextBox2->setTextRTF(FinishedRTF);
+  paragraphBox->setTextRTF(FinishedRTF);
 }
 
 void WorkspaceWindow::buildFinishedEssay() {
-  RichTextBox5->setTextRTF(EssayText(PaperHeaderText, store_, chosenParagraphCount()));
-  RichTextBox5->setSelStart(0);
-  RichTextBox5->setSelLength(PaperHeaderText.size());
-  RichTextBox5->setSelAlignment(kCentre);
-  RichTextBox5->setSelLength(0);
-  RichTextBox2->setTextRTF(RichTextBox5->TextRTF());
-  mnuEdit->setEnabled(true);
-  mnuEdit->menuAction()->setEnabled(true);
+  essayScratchBox->setTextRTF(EssayText(PaperHeaderText, store_, chosenParagraphCount()));
+  essayScratchBox->setSelStart(0);
+  essayScratchBox->setSelLength(PaperHeaderText.size());
+  essayScratchBox->setSelAlignment(kCentre);
+  essayScratchBox->setSelLength(0);
+  paragraphBox->setTextRTF(essayScratchBox->TextRTF());
+  editMenu->setEnabled(true);
+  editMenu->menuAction()->setEnabled(true);
 }
 
 int WorkspaceWindow::chosenParagraphCount() const {
-  if (Command6->isEnabled()) return 5;
-  if (Command5->isEnabled()) return 4;
+  if (mainIdeaButtons[2]->isEnabled()) return 5;
+  if (mainIdeaButtons[1]->isEnabled()) return 4;
   return 3;
 }
 

@@ -39,12 +39,12 @@ void WorkspaceWindow::openFromBuilder() {
   resetStepHistory();
   OutlineText = BuildOutline(store_);
   ++OpensSinceSave;
-  RichTextBox1->setTextRTF(store_.IntroLine);
+  outlineLineBox->setTextRTF(store_.IntroLine);
   EnableStepButtons();
   setPressed(nullptr);
-  RichTextBox4->setText(store_.ThemeLine);
-  RichTextBox2->setLocked(true);
-  RichTextBox2->setBackColor(kLightYellow);
+  themeBox->setText(store_.ThemeLine);
+  paragraphBox->setLocked(true);
+  paragraphBox->setBackColor(kLightYellow);
   setToolButtons({kToolSave, kToolPrint, kToolCut, kToolCopy, kToolPaste}, true);
   setToolButtons({kToolBold, kToolItalic, kToolUnderline, kToolLeft, kToolCenter}, false);
   switchOnOutlineBoxes();
@@ -56,10 +56,10 @@ void WorkspaceWindow::openFromBuilder() {
                            ? QStringLiteral("***This file has not been named or saved***")
                            : QFileInfo(store_.BuilderFilePath).completeBaseName();
   showAssignmentCaption(8);
-  mnuEdit->setEnabled(true);
-  mnuEdit->menuAction()->setEnabled(true);
-  Command3_Click();
-  RichTextBox2->setFocus();
+  editMenu->setEnabled(true);
+  editMenu->menuAction()->setEnabled(true);
+  onIntroductionClicked();
+  paragraphBox->setFocus();
   store_.BuilderFilePath.clear();
   greyDetailBoxes();
 }
@@ -94,25 +94,25 @@ void WorkspaceWindow::openChosenFile() {
   store_.CurrentFile = assignmentName(*path);
   ClearAssignment();
   resetStepHistory();
-  tbToolBar->setButtonEnabled(kToolSave, false);
+  toolBar->setButtonEnabled(kToolSave, false);
   loadAssignmentText(*text);
   OutlineText = BuildOutline(store_);
-  RichTextBox1->setTextRTF(store_.IntroLine);
+  outlineLineBox->setTextRTF(store_.IntroLine);
   EnableStepButtons();
-  setPressed(Command3);
-  RichTextBox4->setText(store_.ThemeLine);
-  RichTextBox2->setLocked(true);
-  RichTextBox2->setSelColor(Qt::black);
-  RichTextBox2->setBackColor(kLightYellow);
+  setPressed(introductionButton);
+  themeBox->setText(store_.ThemeLine);
+  paragraphBox->setLocked(true);
+  paragraphBox->setSelColor(Qt::black);
+  paragraphBox->setBackColor(kLightYellow);
   setToolButtons({kToolSave, kToolPrint}, true);
   setToolButtons({kToolCut, kToolCopy, kToolPaste, kToolBold, kToolItalic, kToolUnderline,
                   kToolLeft, kToolCenter},
                  false);
   switchOnOutlineBoxes();
   showAssignmentCaption(3);
-  mnuEdit->setEnabled(false);
-  mnuEdit->menuAction()->setEnabled(false);
-  Command3_Click();
+  editMenu->setEnabled(false);
+  editMenu->menuAction()->setEnabled(false);
+  onIntroductionClicked();
   greyDetailBoxes();
 }
 
@@ -125,26 +125,26 @@ std::optional<QString> WorkspaceWindow::chooseAssignmentFile() {
     lastPath.clear();
   }
   if (store_.FirstOpen) {
-    dlgCommonDialog.InitDir = openStartFolder(lastPath);
+    fileDialog.InitDir = openStartFolder(lastPath);
     // With nothing opened before, the sample assignments are the place to start.
-    if (dlgCommonDialog.InitDir.isEmpty()) {
-      dlgCommonDialog.InitDir = platform::locations::suiteFilesFolder();
+    if (fileDialog.InitDir.isEmpty()) {
+      fileDialog.InitDir = platform::locations::suiteFilesFolder();
     }
   } else {
-    dlgCommonDialog.FileName = lastPath;
+    fileDialog.FileName = lastPath;
   }
-  dlgCommonDialog.DialogTitle = QStringLiteral("Open");
-  dlgCommonDialog.CancelError = true;
-  dlgCommonDialog.Flags = platform::cdlOFNHideReadOnly;
-  dlgCommonDialog.Filter = QStringLiteral("Quillora Files(*.ql)|*.ql");
+  fileDialog.DialogTitle = QStringLiteral("Open");
+  fileDialog.CancelError = true;
+  fileDialog.Flags = platform::cdlOFNHideReadOnly;
+  fileDialog.Filter = QStringLiteral("Quillora Files(*.ql)|*.ql");
   try {
-    dlgCommonDialog.ShowOpen();
+    fileDialog.ShowOpen();
   } catch (const platform::RuntimeError&) {
     return std::nullopt;
   }
-  if (dlgCommonDialog.FileName.isEmpty()) return std::nullopt;
+  if (fileDialog.FileName.isEmpty()) return std::nullopt;
   store_.FirstOpen = false;
-  return dlgCommonDialog.FileName;
+  return fileDialog.FileName;
 }
 
 void WorkspaceWindow::loadAssignmentText(const QString& text) {
@@ -192,11 +192,13 @@ void WorkspaceWindow::AskStudentName() {
 }
 
 void WorkspaceWindow::EnableStepButtons() {
-  Command3->setEnabled(true);
-  Command4->setEnabled(true);
-  Command5->setEnabled(MainIdeaHasText(store_.MainIdea2Line));
-  Command6->setEnabled(MainIdeaHasText(store_.MainIdea3Line));
-  for (QPushButton* button : {Command7, Command8, Command10, Command11}) button->setEnabled(true);
+  introductionButton->setEnabled(true);
+  mainIdeaButtons[0]->setEnabled(true);
+  mainIdeaButtons[1]->setEnabled(MainIdeaHasText(store_.MainIdea2Line));
+  mainIdeaButtons[2]->setEnabled(MainIdeaHasText(store_.MainIdea3Line));
+  for (QPushButton* button : {finishButton, conclusionButton, outlineButton, previewButton}) {
+    button->setEnabled(true);
+  }
 }
 
 void WorkspaceWindow::showAssignmentCaption(int blanksAfterTitle) {
@@ -205,14 +207,15 @@ void WorkspaceWindow::showAssignmentCaption(int blanksAfterTitle) {
 }
 
 void WorkspaceWindow::switchOnOutlineBoxes() {
-  for (platform::RichTextBox* box : {RichTextBox1, RichTextBox6, RichTextBox7, RichTextBox8}) {
+  for (platform::RichTextBox* box :
+       {outlineLineBox, detailBoxes[0], detailBoxes[1], detailBoxes[2]}) {
     box->setEnabled(true);
   }
   greyDetailBoxes();
 }
 
 void WorkspaceWindow::setToolButtons(std::initializer_list<int> positions, bool enabled) {
-  for (int position : positions) tbToolBar->setButtonEnabled(position, enabled);
+  for (int position : positions) toolBar->setButtonEnabled(position, enabled);
 }
 
 }  // namespace essay

@@ -28,25 +28,25 @@ void WorkspaceWindow::insertOutlineText(platform::RichTextBox* source) {
     text = source->Text().remove(QStringLiteral("\r\n"));
   }
   // The text passes through the scratch box and the clipboard, which keeps it afterwards.
-  RichTextBox10->setText(text);
+  insertScratchBox->setText(text);
   platform::Clipboard& clipboard = quillora_.runtime().clipboard();
   clipboard.Clear();
-  clipboard.SetText(RichTextBox10->Text());
-  const InsertBlanks blanks = InsertSpacing(RichTextBox2->Text(), InsertPos);
+  clipboard.SetText(insertScratchBox->Text());
+  const InsertBlanks blanks = InsertSpacing(paragraphBox->Text(), InsertPos);
   LeadingBlank = blanks.leading;
   TrailingBlank = blanks.trailing;
   InsertPos = 0;
-  RichTextBox2->setSelText(LeadingBlank + clipboard.GetText() + TrailingBlank);
+  paragraphBox->setSelText(LeadingBlank + clipboard.GetText() + TrailingBlank);
   source->setSelLength(0);
-  RichTextBox10->setText(QString());
+  insertScratchBox->setText(QString());
   LeadingBlank.clear();
   TrailingBlank.clear();
 }
 
 void WorkspaceWindow::SaveOutline() {
-  const QString line = RichTextBox1->Text();
-  const std::array<QString, 4> details = {RichTextBox6->Text(), RichTextBox7->Text(),
-                                          RichTextBox8->Text(), RichTextBox9->Text()};
+  const QString line = outlineLineBox->Text();
+  const std::array<QString, 4> details = {detailBoxes[0]->Text(), detailBoxes[1]->Text(),
+                                          detailBoxes[2]->Text(), detailBoxes[3]->Text()};
   const QString block = MainIdeaBlock{line, details}.joined();
   switch (store_.CurrentStep) {
     case kIntroduction:
@@ -76,39 +76,38 @@ void WorkspaceWindow::SaveOutline() {
 }
 
 void WorkspaceWindow::HighlightBox() {
-  const QList<int> numbers = {1, 6, 7, 8, 9};
-  if (!numbers.contains(ActiveBox)) return;
   const QList<platform::RichTextBox*> boxes = outlineBoxes();
-  for (int i = 0; i < boxes.size(); ++i) {
-    if (numbers[i] == ActiveBox) {
-      boxes[i]->setBackColor(kLightYellow);
-      boxes[i]->setLocked(false);
+  if (!boxes.contains(ActiveBox)) return;
+  for (platform::RichTextBox* box : boxes) {
+    if (box == ActiveBox) {
+      box->setBackColor(kLightYellow);
+      box->setLocked(false);
     } else {
-      boxes[i]->setBackColor(kGrey);
+      box->setBackColor(kGrey);
     }
   }
 }
 
-void WorkspaceWindow::outlineBoxClicked(int number) {
-  ActiveBox = number;
+void WorkspaceWindow::onOutlineBoxClicked(platform::RichTextBox* box) {
+  ActiveBox = box;
   HighlightBox();
 }
 
-void WorkspaceWindow::RichTextBox2_Click() {
-  RichTextBox2->setFocus();
-  InsertPos = RichTextBox2->SelStart();
-  ActiveBox = 2;
+void WorkspaceWindow::onParagraphClicked() {
+  paragraphBox->setFocus();
+  InsertPos = paragraphBox->SelStart();
+  ActiveBox = paragraphBox;
 }
 
-void WorkspaceWindow::RichTextBox2_KeyDown(int& keyCode, int shift) {
-  shared::RunClipboardShortcut(keyCode, shift, {[this] { mnuEditCut_Click(); },
-                                                [this] { mnuEditCopy_Click(); },
-                                                [this] { mnuEditPaste_Click(); }});
+void WorkspaceWindow::onParagraphKeyDown(int& keyCode, int shift) {
+  shared::RunClipboardShortcut(keyCode, shift, {[this] { onCut(); },
+                                                [this] { onCopy(); },
+                                                [this] { onPaste(); }});
 }
 
-void WorkspaceWindow::RichTextBox2_MouseUp(int button, int /*shift*/, double /*x*/, double /*y*/) {
-  if (mnuEdit->isEnabled() && button == kRightButton) {
-    quillora_.runtime().interaction().popupMenu(*mnuEdit, QCursor::pos());
+void WorkspaceWindow::onParagraphMouseUp(int button, int /*shift*/, double /*x*/, double /*y*/) {
+  if (editMenu->isEnabled() && button == kRightButton) {
+    quillora_.runtime().interaction().popupMenu(*editMenu, QCursor::pos());
   }
 }
 

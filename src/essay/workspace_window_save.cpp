@@ -22,11 +22,11 @@ bool isReadOnly(const QString& path) {
 
 }  // namespace
 
-void WorkspaceWindow::mnuFileSaveAs_Click() {
+void WorkspaceWindow::onSaveAs() {
   RecordStep();
   if (PreviousStep == kIntroduction || PreviousStep == kMainIdea1 || PreviousStep == kMainIdea2 ||
       PreviousStep == kMainIdea3 || PreviousStep == kConclusion) {
-    storeParagraph(PreviousStep, RichTextBox2->Text());
+    storeParagraph(PreviousStep, paragraphBox->Text());
   }
   if (store_.IntroParagraph.isEmpty() && store_.MainIdea1Paragraph.isEmpty() &&
       store_.MainIdea2Paragraph.isEmpty() && store_.MainIdea3Paragraph.isEmpty() &&
@@ -42,20 +42,20 @@ void WorkspaceWindow::mnuFileSaveAs_Click() {
 }
 
 void WorkspaceWindow::saveFinishedEssay() {
-  dlgCommonDialog.FileName.clear();
-  dlgCommonDialog.DialogTitle = QStringLiteral("Save As...");
-  dlgCommonDialog.CancelError = true;
-  dlgCommonDialog.Flags = platform::cdlOFNOverwritePrompt;
-  dlgCommonDialog.Filter = kTextFilter;
+  fileDialog.FileName.clear();
+  fileDialog.DialogTitle = QStringLiteral("Save As...");
+  fileDialog.CancelError = true;
+  fileDialog.Flags = platform::cdlOFNOverwritePrompt;
+  fileDialog.Filter = kTextFilter;
   try {
-    dlgCommonDialog.ShowSave();
+    fileDialog.ShowSave();
   } catch (const platform::RuntimeError&) {
     return;
   }
-  QString path = dlgCommonDialog.FileName;
+  QString path = fileDialog.FileName;
   QString suffix = QFileInfo(path).suffix().toLower();
   if (suffix != QLatin1String("txt") && suffix != QLatin1String("rtf")) {
-    suffix = dlgCommonDialog.FilterIndex == kTextFilterIndex ? QStringLiteral("txt")
+    suffix = fileDialog.FilterIndex == kTextFilterIndex ? QStringLiteral("txt")
                                                              : QStringLiteral("rtf");
     path += QLatin1Char('.') + suffix;
   }
@@ -71,10 +71,10 @@ void WorkspaceWindow::saveFinishedEssay() {
 // The finished essay as the student left it: the box while it shows the essay, else the kept copy.
 QString WorkspaceWindow::finishedEssayText(bool richText) {
   const bool onScreen = store_.CurrentStep == kFinished || FinishedRTF.isEmpty();
-  if (onScreen) return richText ? RichTextBox2->TextRTF() : RichTextBox2->Text();
+  if (onScreen) return richText ? paragraphBox->TextRTF() : paragraphBox->Text();
   if (richText) return FinishedRTF;
-  RichTextBox5->setTextRTF(FinishedRTF);
-  return RichTextBox5->Text();
+  essayScratchBox->setTextRTF(FinishedRTF);
+  return essayScratchBox->Text();
 }
 
 void WorkspaceWindow::saveAssignmentFile() {
@@ -93,17 +93,17 @@ void WorkspaceWindow::saveAssignmentFile() {
     return;
   }
 
-  dlgCommonDialog.FileName.clear();
-  dlgCommonDialog.DialogTitle = QStringLiteral("Save As...");
-  dlgCommonDialog.CancelError = true;
-  dlgCommonDialog.Flags = platform::cdlOFNHideReadOnly;
-  dlgCommonDialog.Filter = QStringLiteral("Quillora File (*.ql)|*.ql");
+  fileDialog.FileName.clear();
+  fileDialog.DialogTitle = QStringLiteral("Save As...");
+  fileDialog.CancelError = true;
+  fileDialog.Flags = platform::cdlOFNHideReadOnly;
+  fileDialog.Filter = QStringLiteral("Quillora File (*.ql)|*.ql");
   try {
-    dlgCommonDialog.ShowSave();
+    fileDialog.ShowSave();
   } catch (const platform::RuntimeError&) {
     return;
   }
-  const QString path = dlgCommonDialog.FileName;
+  const QString path = fileDialog.FileName;
   if (shared::FileExists(path) && isReadOnly(path)) {
     quillora_.MsgBox(texts::kReadOnlyTarget, platform::vbCritical);
     return;
@@ -124,8 +124,8 @@ bool WorkspaceWindow::confirmReplace(const QString& path) {
                           QStringLiteral("Quillora")) == platform::vbYes;
 }
 
-void WorkspaceWindow::mnuFilePrint_Click() {
-  if (shared::PrintWholeBox(dlgCommonDialog, *RichTextBox2, 2880, 720, 2880, 720,
+void WorkspaceWindow::onPrint() {
+  if (shared::PrintWholeBox(fileDialog, *paragraphBox, 2880, 720, 2880, 720,
                             quillora_.runtime().printer()) == shared::PrintOutcome::Failed) {
     quillora_.MsgBox(texts::kPrintFailed, platform::vbExclamation);
   }

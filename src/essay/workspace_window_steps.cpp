@@ -22,7 +22,9 @@ void WorkspaceWindow::RecordStep() {
   LastStep = store_.CurrentStep;
 }
 
-void WorkspaceWindow::SaveCurrentParagraph() { storeParagraph(store_.CurrentStep, RichTextBox2->Text()); }
+void WorkspaceWindow::SaveCurrentParagraph() {
+  storeParagraph(store_.CurrentStep, paragraphBox->Text());
+}
 
 void WorkspaceWindow::storeParagraph(int step, const QString& text) {
   switch (step) {
@@ -46,18 +48,18 @@ QString WorkspaceWindow::paragraphOf(int step) const {
   }
 }
 
-void WorkspaceWindow::LockRTB() {
-  for (platform::RichTextBox* box : outlineDetailBoxes()) box->setEnabled(false);
+void WorkspaceWindow::disableDetailBoxes() {
+  for (platform::RichTextBox* box : detailBoxes) box->setEnabled(false);
 }
 
-void WorkspaceWindow::UnLockRTB() {
-  for (platform::RichTextBox* box : outlineDetailBoxes()) box->setEnabled(true);
+void WorkspaceWindow::enableDetailBoxes() {
+  for (platform::RichTextBox* box : detailBoxes) box->setEnabled(true);
 }
 
 // What every step button does first: keep the paragraph being left.
 void WorkspaceWindow::beginStep(QPushButton* pressed) {
   RecordStep();
-  if (isParagraphStep(PreviousStep)) storeParagraph(PreviousStep, RichTextBox2->Text());
+  if (isParagraphStep(PreviousStep)) storeParagraph(PreviousStep, paragraphBox->Text());
   setPressed(pressed);
   greyOutlineBoxes();
 }
@@ -65,19 +67,19 @@ void WorkspaceWindow::beginStep(QPushButton* pressed) {
 void WorkspaceWindow::paragraphStep(int step, QPushButton* button) {
   const bool mainIdea = step == kMainIdea1 || step == kMainIdea2 || step == kMainIdea3;
   if (mainIdea) {
-    UnLockRTB();
+    enableDetailBoxes();
   } else if (!store_.IsWinNT) {
-    LockRTB();
+    disableDetailBoxes();
   }
   beginStep(button);
   SaveCurrentParagraph();
-  RichTextBox2->setBackColor(kLightYellow);
+  paragraphBox->setBackColor(kLightYellow);
   if (step == kMainIdea2) {
-    RichTextBox2->setText(store_.MainIdea2Paragraph);
+    paragraphBox->setText(store_.MainIdea2Paragraph);
   } else {
-    RichTextBox2->setTextRTF(paragraphOf(step));
+    paragraphBox->setTextRTF(paragraphOf(step));
   }
-  RichTextBox2->setLocked(false);
+  paragraphBox->setLocked(false);
 
   static const std::array<QString, 4> kNoDetails;
   const QString* line = &store_.IntroLine;
@@ -89,70 +91,74 @@ void WorkspaceWindow::paragraphStep(int step, QPushButton* button) {
     case kConclusion: line = &store_.ConclusionLine; break;
     default: break;
   }
-  RichTextBox1->setText(*line);
-  const QList<platform::RichTextBox*> detailBoxes = outlineDetailBoxes();
-  for (int i = 0; i < 4; ++i) detailBoxes[i]->setText((*details)[static_cast<std::size_t>(i)]);
+  outlineLineBox->setText(*line);
+  for (std::size_t i = 0; i < detailBoxes.size(); ++i) detailBoxes[i]->setText((*details)[i]);
 
   if (step != kConclusion) {
-    mnuHelpExamples->setEnabled(true);
+    sampleEssaysAction->setEnabled(true);
     setToolButtons({kToolSave, kToolCut, kToolCopy, kToolPaste}, true);
   }
   store_.CurrentStep = step;
   RecordStep();
-  RichTextBox2->setFocus();
+  paragraphBox->setFocus();
   if (step == kIntroduction) {
-    mnuEdit->setEnabled(true);
-    mnuEdit->menuAction()->setEnabled(true);
+    editMenu->setEnabled(true);
+    editMenu->menuAction()->setEnabled(true);
   }
 }
 
 // Leaving the finished essay for a step that shows something else keeps the essay's rich text.
 void WorkspaceWindow::keepFinishedEssay() {
-  if (store_.CurrentStep == kFinished) FinishedRTF = RichTextBox2->TextRTF();
+  if (store_.CurrentStep == kFinished) FinishedRTF = paragraphBox->TextRTF();
 }
 
-void WorkspaceWindow::Command1_Click() {
-  beginStep(Command1);
+void WorkspaceWindow::onDirectionsClicked() {
+  beginStep(directionsButton);
   keepFinishedEssay();
-  RichTextBox2->setTextRTF(DirectionsText);
-  RichTextBox2->setFocus();
+  paragraphBox->setTextRTF(DirectionsText);
+  paragraphBox->setFocus();
   store_.CurrentStep = kDirections;
   RecordStep();
 }
 
-void WorkspaceWindow::Command2_Click() {
-  beginStep(Command2);
+void WorkspaceWindow::onReadMeClicked() {
+  beginStep(readMeButton);
   keepFinishedEssay();
-  RichTextBox2->setText(ReadMeText);
-  RichTextBox2->setFocus();
+  paragraphBox->setText(ReadMeText);
+  paragraphBox->setFocus();
   store_.CurrentStep = kReadMe;
   RecordStep();
 }
 
-void WorkspaceWindow::Command3_Click() { paragraphStep(kIntroduction, Command3); }
-void WorkspaceWindow::Command4_Click() { paragraphStep(kMainIdea1, Command4); }
-void WorkspaceWindow::Command5_Click() { paragraphStep(kMainIdea2, Command5); }
-void WorkspaceWindow::Command6_Click() { paragraphStep(kMainIdea3, Command6); }
-void WorkspaceWindow::Command8_Click() { paragraphStep(kConclusion, Command8); }
+void WorkspaceWindow::onIntroductionClicked() { paragraphStep(kIntroduction, introductionButton); }
 
-void WorkspaceWindow::Command10_Click() {
-  beginStep(Command10);
+// Main ideas count from 1.
+void WorkspaceWindow::onMainIdeaClicked(int idea) {
+  const int steps[] = {kMainIdea1, kMainIdea2, kMainIdea3};
+  const auto index = static_cast<std::size_t>(idea - 1);
+  paragraphStep(steps[index], mainIdeaButtons[index]);
+}
+
+void WorkspaceWindow::onConclusionClicked() { paragraphStep(kConclusion, conclusionButton); }
+
+void WorkspaceWindow::onOutlineClicked() {
+  beginStep(outlineButton);
   keepFinishedEssay();
   OutlineText = BuildOutline(store_);
-  RichTextBox2->setTextRTF(OutlineText);
+  paragraphBox->setTextRTF(OutlineText);
   store_.CurrentStep = kOutline;
   RecordStep();
-  RichTextBox2->setFocus();
+  paragraphBox->setFocus();
   emptyOutlineBoxes();
 }
 
-void WorkspaceWindow::Command11_Click() {
-  beginStep(Command11);
+void WorkspaceWindow::onPreviewClicked() {
+  beginStep(previewButton);
   store_.CurrentStep = kPreview;
   RecordStep();
-  RichTextBox2->setFocus();
+  paragraphBox->setFocus();
   emptyOutlineBoxes();
-  RichTextBox2->setTextRTF(PreviewText(store_));
+  paragraphBox->setTextRTF(PreviewText(store_));
 }
 
 void WorkspaceWindow::setPressed(QPushButton* pressed) {
@@ -164,7 +170,7 @@ void WorkspaceWindow::greyOutlineBoxes() {
 }
 
 void WorkspaceWindow::greyDetailBoxes() {
-  for (platform::RichTextBox* box : outlineDetailBoxes()) box->setBackColor(kGrey);
+  for (platform::RichTextBox* box : detailBoxes) box->setBackColor(kGrey);
 }
 
 void WorkspaceWindow::emptyOutlineBoxes() {

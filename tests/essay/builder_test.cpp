@@ -84,7 +84,7 @@ TEST_F(BuilderTest, TypedOutlineIsSavedReopenedAndHandedToTheWorkspace) {
   WorkspaceWindow& workspace = quillora.forms().get<WorkspaceWindow>();
   EXPECT_TRUE(workspace.isVisible());
   EXPECT_EQ("Quillora        garden" + QString(19, ' ') + "Ana Lima", workspace.Caption());
-  EXPECT_EQ("Theme/Main Question-   Why keep a garden?\r\n", workspace.RichTextBox4->Text());
+  EXPECT_EQ("Theme/Main Question-   Why keep a garden?\r\n", workspace.themeBox->Text());
   EXPECT_EQ("Main Idea #1-   Food\r\n@Tomatoes\r\n@Beans\r\n@\r\n@\r\n", workspace.MainIdea1Outline);
   EXPECT_EQ("Conclusion-   Grow something", quillora.store.ConclusionLine);
   EXPECT_EQ(shown, messages().size());
@@ -96,10 +96,10 @@ TEST_F(BuilderTest, WorkspaceFileOpenedAndSavedInTheBuilderStaysByteForByte) {
   interaction->answerMessage(platform::vbNo).answerInput("Ana Lima");
   b().Command3->click();
   WorkspaceWindow& workspace = quillora.forms().get<WorkspaceWindow>();
-  QTest::keyClicks(workspace.RichTextBox2, "Gardens are good.");
+  QTest::keyClicks(workspace.paragraphBox, "Gardens are good.");
   const QString fromWorkspace = path("workspace.ql");
   interaction->answerSave(fromWorkspace);
-  workspace.mnuFileSaveAs->trigger();
+  workspace.saveAsAction->trigger();
   ASSERT_TRUE(QFile::exists(fromWorkspace));
 
   // ...which the builder opens and saves again unchanged.
@@ -316,7 +316,7 @@ TEST_F(BuilderTest, HandOverToAnOpenWorkspaceShowsTheOutlineThere) {
   interaction->answerMessage(platform::vbNo);
   b().Command3->click();
   EXPECT_FALSE(quillora.store.FromBuilder);
-  EXPECT_EQ("Theme/Main Question-   Why keep a garden?\r\n", workspace.RichTextBox4->Text());
+  EXPECT_EQ("Theme/Main Question-   Why keep a garden?\r\n", workspace.themeBox->Text());
   EXPECT_EQ(essay::kIntroduction, quillora.store.CurrentStep);
 }
 

@@ -44,7 +44,7 @@ class WorkspaceFlowTest : public testing_support::RuntimeTest {
     const QString path = writeFile(name, bytes);
     interaction->answerOpen(path);
     for (const QString& student : studentNames) interaction->answerInput(student);
-    w().tbToolBar->click("Open");
+    w().toolBar->click("Open");
     return path;
   }
 
@@ -66,15 +66,15 @@ TEST_F(WorkspaceFlowTest, OpeningAFullFileFillsTheWindowAtTheIntroduction) {
   EXPECT_TRUE(interaction->prompts(PromptKind::InputBox).empty());
   EXPECT_EQ("Quillora   garden" + QString(19, ' ') + "Ana Lima", w().Caption());
   EXPECT_EQ(essay::kIntroduction, quillora.store.CurrentStep);
-  EXPECT_EQ("Old intro.", w().RichTextBox2->Text());
-  EXPECT_EQ("Introduction-   Gardens teach patience\r\n", w().RichTextBox1->Text());
-  EXPECT_EQ("Theme/Main Question-   Why keep a garden?\r\n", w().RichTextBox4->Text());
-  EXPECT_FALSE(w().RichTextBox2->Locked());
-  EXPECT_TRUE(w().Command4->isEnabled());
-  EXPECT_FALSE(w().Command5->isEnabled());  // main idea 2 has no text
-  EXPECT_TRUE(w().Command6->isEnabled());
-  EXPECT_TRUE(w().tbToolBar->buttonEnabled(essay::kToolSave));
-  EXPECT_TRUE(w().mnuEdit->isEnabled());
+  EXPECT_EQ("Old intro.", w().paragraphBox->Text());
+  EXPECT_EQ("Introduction-   Gardens teach patience\r\n", w().outlineLineBox->Text());
+  EXPECT_EQ("Theme/Main Question-   Why keep a garden?\r\n", w().themeBox->Text());
+  EXPECT_FALSE(w().paragraphBox->Locked());
+  EXPECT_TRUE(w().mainIdeaButtons[0]->isEnabled());
+  EXPECT_FALSE(w().mainIdeaButtons[1]->isEnabled());  // main idea 2 has no text
+  EXPECT_TRUE(w().mainIdeaButtons[2]->isEnabled());
+  EXPECT_TRUE(w().toolBar->buttonEnabled(essay::kToolSave));
+  EXPECT_TRUE(w().editMenu->isEnabled());
   EXPECT_EQ(file, shared::GetRegSetting(runtime->registry(), "Quillora", "Setting", "OpenPath", ""));
 
   const auto dialogs = interaction->prompts(PromptKind::OpenDialog);
@@ -99,94 +99,94 @@ TEST_F(WorkspaceFlowTest, AnOutlineOnlyFileAsksTheNameAndHasNoParagraphs) {
   EXPECT_EQ("Kim", quillora.store.StudentName);
   EXPECT_EQ("Conclusion-   Love them", quillora.store.ConclusionLine);
   EXPECT_EQ("", quillora.store.IntroParagraph);
-  EXPECT_TRUE(w().Command5->isEnabled());
-  EXPECT_FALSE(w().Command6->isEnabled());
+  EXPECT_TRUE(w().mainIdeaButtons[1]->isEnabled());
+  EXPECT_FALSE(w().mainIdeaButtons[2]->isEnabled());
   EXPECT_EQ("Quillora   pets" + QString(19, ' ') + "Kim", w().Caption());
 }
 
 TEST_F(WorkspaceFlowTest, EachParagraphIsKeptUnderItsStep) {
   open(kGardenFile);
-  retype(w().RichTextBox2, "My intro.");
-  w().Command4->click();
-  EXPECT_EQ("Old first.", w().RichTextBox2->Text());
-  EXPECT_EQ("Tomatoes\r\n", w().RichTextBox6->Text());
-  retype(w().RichTextBox2, "Food first.");
-  w().Command6->click();
-  retype(w().RichTextBox2, "Birds third.");
-  w().Command8->click();
-  EXPECT_EQ("", w().RichTextBox6->Text());
-  retype(w().RichTextBox2, "The end.");
-  w().Command10->click();  // leaving a paragraph step for the outline stores it too
+  retype(w().paragraphBox, "My intro.");
+  w().mainIdeaButtons[0]->click();
+  EXPECT_EQ("Old first.", w().paragraphBox->Text());
+  EXPECT_EQ("Tomatoes\r\n", w().detailBoxes[0]->Text());
+  retype(w().paragraphBox, "Food first.");
+  w().mainIdeaButtons[2]->click();
+  retype(w().paragraphBox, "Birds third.");
+  w().conclusionButton->click();
+  EXPECT_EQ("", w().detailBoxes[0]->Text());
+  retype(w().paragraphBox, "The end.");
+  w().outlineButton->click();  // leaving a paragraph step for the outline stores it too
 
   EXPECT_EQ("My intro.", quillora.store.IntroParagraph);
   EXPECT_EQ("Food first.", quillora.store.MainIdea1Paragraph);
   EXPECT_EQ("Birds third.", quillora.store.MainIdea3Paragraph);
   EXPECT_EQ("The end.", quillora.store.ConclusionParagraph);
 
-  w().Command3->click();
-  EXPECT_EQ("My intro.", w().RichTextBox2->Text());
+  w().introductionButton->click();
+  EXPECT_EQ("My intro.", w().paragraphBox->Text());
 }
 
 TEST_F(WorkspaceFlowTest, WhatIsTypedIntoThePreviewIsNotKept) {
   open(kGardenFile);
-  w().Command4->click();
-  retype(w().RichTextBox2, "Kept.");
-  w().Command11->click();
+  w().mainIdeaButtons[0]->click();
+  retype(w().paragraphBox, "Kept.");
+  w().previewButton->click();
   EXPECT_EQ("     Old intro.\r\n     Kept.\r\n     \r\n     Old third.\r\n     Old end.",
-            w().RichTextBox2->Text());
-  EXPECT_EQ("", w().RichTextBox1->Text());
-  QTest::keyClicks(w().RichTextBox2, "lost");
-  w().Command4->click();
-  EXPECT_EQ("Kept.", w().RichTextBox2->Text());
+            w().paragraphBox->Text());
+  EXPECT_EQ("", w().outlineLineBox->Text());
+  QTest::keyClicks(w().paragraphBox, "lost");
+  w().mainIdeaButtons[0]->click();
+  EXPECT_EQ("Kept.", w().paragraphBox->Text());
 }
 
 TEST_F(WorkspaceFlowTest, EditingAnOutlineBoxRewritesTheStoreAtEachKey) {
   open(kGardenFile);
-  w().Command4->click();
-  QTest::mouseClick(w().RichTextBox7->viewport(), Qt::LeftButton);
-  EXPECT_EQ(platform::rtl::Color(0xC0FFFF), w().RichTextBox7->BackColor());
-  EXPECT_FALSE(w().RichTextBox7->Locked());
-  w().RichTextBox7->moveCursor(QTextCursor::Start);
-  QTest::keyClicks(w().RichTextBox7, "Corn");
+  w().mainIdeaButtons[0]->click();
+  QTest::mouseClick(w().detailBoxes[1]->viewport(), Qt::LeftButton);
+  EXPECT_EQ(platform::rtl::Color(0xC0FFFF), w().detailBoxes[1]->BackColor());
+  EXPECT_FALSE(w().detailBoxes[1]->Locked());
+  w().detailBoxes[1]->moveCursor(QTextCursor::Start);
+  QTest::keyClicks(w().detailBoxes[1], "Corn");
   EXPECT_EQ("CornBeans\r\n", quillora.store.MainIdea1Details[1]);
   EXPECT_EQ("Main Idea #1-   Food\r\n@Tomatoes\r\n@CornBeans\r\n@\r\n@\r\n", w().MainIdea1Outline);
 }
 
 TEST_F(WorkspaceFlowTest, InsertsAreSpacedFromTheirNeighbours) {
   open(kGardenFile);
-  w().Command4->click();
-  retype(w().RichTextBox2, "I grow");
+  w().mainIdeaButtons[0]->click();
+  retype(w().paragraphBox, "I grow");
   // Click behind the last letter, then insert the first detail twice.
-  const QRect end = w().RichTextBox2->cursorRect();
-  QTest::mouseClick(w().RichTextBox2->viewport(), Qt::LeftButton, {}, end.center());
+  const QRect end = w().paragraphBox->cursorRect();
+  QTest::mouseClick(w().paragraphBox->viewport(), Qt::LeftButton, {}, end.center());
   EXPECT_EQ(6, w().InsertPos);
-  w().Command13->click();
-  EXPECT_EQ("I grow Tomatoes ", w().RichTextBox2->Text());
-  w().Command13->click();
-  EXPECT_EQ("I grow Tomatoes Tomatoes ", w().RichTextBox2->Text());
+  w().insertDetailButtons[0]->click();
+  EXPECT_EQ("I grow Tomatoes ", w().paragraphBox->Text());
+  w().insertDetailButtons[0]->click();
+  EXPECT_EQ("I grow Tomatoes Tomatoes ", w().paragraphBox->Text());
   EXPECT_EQ("Tomatoes", runtime->clipboard().GetText());
 }
 
 TEST_F(WorkspaceFlowTest, FinishBuildsTheEssayUnderTheHeading) {
   clock->time = QDateTime(QDate(2026, 3, 14), QTime(13, 5, 0));
   open(kGardenFile);
-  w().Command8->click();
-  retype(w().RichTextBox2, "New end.");
-  w().Command7->click();
+  w().conclusionButton->click();
+  retype(w().paragraphBox, "New end.");
+  w().finishButton->click();
 
   const QString indent(12, ' ');
   const QString expected = "Ana Lima\r\n3/14/26\r\n01:05 PM\r\ngarden\r\nWhy keep a garden?\r\n\r\n\r\n" +
                            indent + "Old intro.\r\n" + indent + "Old first.\r\n" + indent + "\r\n" +
                            indent + "Old third.\r\n" + indent + "New end.";
-  EXPECT_EQ(expected, w().RichTextBox2->Text());
+  EXPECT_EQ(expected, w().paragraphBox->Text());
   EXPECT_EQ(1, w().FinishCount);
   EXPECT_EQ(essay::kFinished, quillora.store.CurrentStep);
-  EXPECT_FALSE(w().Command3->isEnabled());
-  EXPECT_FALSE(w().Command11->isEnabled());
-  EXPECT_TRUE(w().Command10->isEnabled());
-  EXPECT_TRUE(w().tbToolBar->buttonEnabled(essay::kToolBold));
+  EXPECT_FALSE(w().introductionButton->isEnabled());
+  EXPECT_FALSE(w().previewButton->isEnabled());
+  EXPECT_TRUE(w().outlineButton->isEnabled());
+  EXPECT_TRUE(w().toolBar->buttonEnabled(essay::kToolBold));
 
-  QTextCursor cursor(w().RichTextBox2->document());
+  QTextCursor cursor(w().paragraphBox->document());
   EXPECT_EQ(Qt::AlignHCenter, cursor.blockFormat().alignment() & Qt::AlignHorizontal_Mask);
   cursor.movePosition(QTextCursor::End);
   EXPECT_NE(Qt::AlignHCenter, cursor.blockFormat().alignment() & Qt::AlignHorizontal_Mask);
@@ -194,22 +194,22 @@ TEST_F(WorkspaceFlowTest, FinishBuildsTheEssayUnderTheHeading) {
 
 TEST_F(WorkspaceFlowTest, FinishLeftAndResumedKeepsTheEditedEssay) {
   open(kGardenFile);
-  w().Command7->click();
-  w().RichTextBox2->moveCursor(QTextCursor::End);
-  QTest::keyClicks(w().RichTextBox2, " Edited.");
-  const QString edited = w().RichTextBox2->Text();
-  w().Command10->click();
-  w().Command7->click();
-  EXPECT_EQ(edited, w().RichTextBox2->Text());
+  w().finishButton->click();
+  w().paragraphBox->moveCursor(QTextCursor::End);
+  QTest::keyClicks(w().paragraphBox, " Edited.");
+  const QString edited = w().paragraphBox->Text();
+  w().outlineButton->click();
+  w().finishButton->click();
+  EXPECT_EQ(edited, w().paragraphBox->Text());
   EXPECT_EQ(2, w().FinishCount);
 }
 
 TEST_F(WorkspaceFlowTest, SavedAssignmentReadsBackToTheSameStore) {
   open(kGardenFile);
-  retype(w().RichTextBox2, "New intro.");
+  retype(w().paragraphBox, "New intro.");
   const QString target = path("saved.ql");
   interaction->answerSave(target);
-  w().tbToolBar->click("Save");
+  w().toolBar->click("Save");
 
   QByteArray expected = kGardenFile;
   expected.replace("Old intro.", "New intro.");
@@ -226,36 +226,37 @@ TEST_F(WorkspaceFlowTest, SavedAssignmentReadsBackToTheSameStore) {
 
 TEST_F(WorkspaceFlowTest, SavingTheFinishedEssayAsTextOrRichText) {
   open(kGardenFile);
-  w().Command7->click();
-  const QString essayText = w().RichTextBox2->Text();
+  w().finishButton->click();
+  const QString essayText = w().paragraphBox->Text();
 
   interaction->answerSave(path("essay.TXT"));
-  w().mnuFileSaveAs->trigger();
+  w().saveAsAction->trigger();
   EXPECT_EQ((essayText + "\r\n").toUtf8(), readFile(path("essay.TXT")));
 
   interaction->answerSave(path("essay"), 2);
-  w().mnuFileSaveAs->trigger();
+  w().saveAsAction->trigger();
   const QByteArray rtf = readFile(path("essay.rtf"));
   EXPECT_TRUE(rtf.startsWith("{\\rtf")) << rtf.left(40).constData();
   EXPECT_TRUE(rtf.contains("Old third."));
 
   // Away from the essay, the essay is still what gets saved.
-  w().Command10->click();
+  w().outlineButton->click();
   interaction->answerSave(path("later.txt"));
-  w().mnuFileSaveAs->trigger();
+  w().saveAsAction->trigger();
   EXPECT_EQ((essayText + "\r\n").toUtf8(), readFile(path("later.txt")));
 }
 
 TEST_F(WorkspaceFlowTest, SaveRefusesWhatCannotBeStored) {
   open(kGardenFile);
   // A blank document.
-  for (QPushButton* step : {w().Command3, w().Command4, w().Command6, w().Command8}) {
+  for (QPushButton* step : {w().introductionButton, w().mainIdeaButtons[0], w().mainIdeaButtons[2],
+                            w().conclusionButton}) {
     step->click();
-    retype(w().RichTextBox2, "");
+    retype(w().paragraphBox, "");
   }
-  w().Command3->click();
+  w().introductionButton->click();
   interaction->answerMessage(platform::vbOK);
-  w().mnuFileSaveAs->trigger();
+  w().saveAsAction->trigger();
   auto boxes = interaction->prompts(PromptKind::MessageBox);
   ASSERT_EQ(1u, boxes.size());
   EXPECT_EQ("Quillora will not save a blank document.\r\nThis is a safety precaution to avoid "
@@ -264,9 +265,9 @@ TEST_F(WorkspaceFlowTest, SaveRefusesWhatCannotBeStored) {
   EXPECT_EQ(16, boxes[0].style);
 
   // A backtick would shift every later field.
-  QTest::keyClicks(w().RichTextBox2, "Quote `this`");
+  QTest::keyClicks(w().paragraphBox, "Quote `this`");
   interaction->answerMessage(platform::vbOK);
-  w().mnuFileSaveAs->trigger();
+  w().saveAsAction->trigger();
   boxes = interaction->prompts(PromptKind::MessageBox);
   ASSERT_EQ(2u, boxes.size());
   EXPECT_TRUE(boxes[1].text.contains("`"));
@@ -277,34 +278,34 @@ TEST_F(WorkspaceFlowTest, ReplacingAFileAsksAndAFailedWriteLeavesItWhole) {
   open(kGardenFile);
   const QString target = writeFile("mine.ql", "precious");
   interaction->answerSave(target).answerMessage(platform::vbNo);
-  w().mnuFileSaveAs->trigger();
+  w().saveAsAction->trigger();
   EXPECT_EQ("precious", readFile(target));
   EXPECT_EQ(target + " already exists.\r\nDo you want to replace it?",
             interaction->prompts(PromptKind::MessageBox).back().text);
 
   interaction->answerSave(path("no/such/folder/x.ql")).answerMessage(platform::vbOK);
-  w().mnuFileSaveAs->trigger();
+  w().saveAsAction->trigger();
   EXPECT_EQ("Quillora   garden" + QString(19, ' ') + "Ana Lima", w().Caption());
   EXPECT_TRUE(interaction->prompts(PromptKind::MessageBox).back().text.contains("x.ql"));
 
   interaction->cancelSave();
-  w().mnuFileSaveAs->trigger();
+  w().saveAsAction->trigger();
   EXPECT_EQ(2u, interaction->prompts(PromptKind::MessageBox).size());
 }
 
 TEST_F(WorkspaceFlowTest, AFileThatCannotBeOpenedLeavesTheWorkAsItWas) {
   open(kGardenFile);
-  w().Command4->click();
-  retype(w().RichTextBox2, "Unsaved work.");
+  w().mainIdeaButtons[0]->click();
+  retype(w().paragraphBox, "Unsaved work.");
   const QString caption = w().Caption();
   const QString binary = writeFile("picture.ql", QByteArray("\x89PNG\r\n\x1a\n\0\0\0", 11));
 
   for (const QString& bad : {path("missing.ql"), binary}) {
     interaction->answerMessage(platform::vbYes).answerOpen(bad).answerMessage(platform::vbOK);
-    w().tbToolBar->click("Open");
+    w().toolBar->click("Open");
     EXPECT_EQ(caption, w().Caption());
     EXPECT_EQ(essay::kMainIdea1, quillora.store.CurrentStep);
-    EXPECT_EQ("Unsaved work.", w().RichTextBox2->Text());
+    EXPECT_EQ("Unsaved work.", w().paragraphBox->Text());
     EXPECT_TRUE(interaction->prompts(PromptKind::MessageBox).back().text.contains(bad));
   }
   EXPECT_EQ(path("garden.ql"),
@@ -313,9 +314,9 @@ TEST_F(WorkspaceFlowTest, AFileThatCannotBeOpenedLeavesTheWorkAsItWas) {
 
 TEST_F(WorkspaceFlowTest, CancellingOpenChangesNothing) {
   open(kGardenFile);
-  w().Command7->click();
+  w().finishButton->click();
   interaction->answerMessage(platform::vbYes).cancelOpen();
-  w().tbToolBar->click("Open");
+  w().toolBar->click("Open");
   EXPECT_EQ(1, w().FinishCount);
   EXPECT_EQ(essay::kFinished, quillora.store.CurrentStep);
   const auto question = interaction->prompts(PromptKind::MessageBox).front();
@@ -327,15 +328,15 @@ TEST_F(WorkspaceFlowTest, CancellingOpenChangesNothing) {
 
 TEST_F(WorkspaceFlowTest, ANewAssignmentStartsWithoutTheOldEssay) {
   open(kGardenFile);
-  w().Command7->click();
-  w().Command10->click();
+  w().finishButton->click();
+  w().outlineButton->click();
   interaction->answerMessage(platform::vbYes);
   open(kGardenFile, "second.ql");
   EXPECT_EQ(0, w().FinishCount);
   EXPECT_EQ("", w().FinishedRTF);
   EXPECT_EQ(0, w().PreviousStep);
-  EXPECT_EQ("Old intro.", w().RichTextBox2->Text());
-  EXPECT_TRUE(w().Command3->isEnabled());
+  EXPECT_EQ("Old intro.", w().paragraphBox->Text());
+  EXPECT_TRUE(w().introductionButton->isEnabled());
 }
 
 TEST_F(WorkspaceFlowTest, BuilderHandOverOpensWithoutAFile) {
@@ -354,58 +355,58 @@ TEST_F(WorkspaceFlowTest, BuilderHandOverOpensWithoutAFile) {
             window.Caption());
   EXPECT_EQ("Main Idea #1-   Farms\r\n@Crops\r\n@\r\n@\r\n@\r\n", window.MainIdea1Outline);
   EXPECT_EQ(essay::kIntroduction, store.CurrentStep);
-  EXPECT_TRUE(window.tbToolBar->buttonEnabled(essay::kToolPaste));
+  EXPECT_TRUE(window.toolBar->buttonEnabled(essay::kToolPaste));
 }
 
 TEST_F(WorkspaceFlowTest, PasteAfterClickingAnOutlineBoxDoesNothing) {
   open(kGardenFile);
-  w().Command4->click();
+  w().mainIdeaButtons[0]->click();
   runtime->clipboard().SetText("pasted");
-  QTest::mouseClick(w().RichTextBox6->viewport(), Qt::LeftButton);
-  w().mnuEditPaste->trigger();
-  EXPECT_EQ("Old first.", w().RichTextBox2->Text());
-  QTest::mouseClick(w().RichTextBox2->viewport(), Qt::LeftButton);
-  w().RichTextBox2->moveCursor(QTextCursor::End);
-  w().mnuEditPaste->trigger();
-  EXPECT_EQ("Old first.pasted", w().RichTextBox2->Text());
+  QTest::mouseClick(w().detailBoxes[0]->viewport(), Qt::LeftButton);
+  w().pasteAction->trigger();
+  EXPECT_EQ("Old first.", w().paragraphBox->Text());
+  QTest::mouseClick(w().paragraphBox->viewport(), Qt::LeftButton);
+  w().paragraphBox->moveCursor(QTextCursor::End);
+  w().pasteAction->trigger();
+  EXPECT_EQ("Old first.pasted", w().paragraphBox->Text());
 }
 
 TEST_F(WorkspaceFlowTest, CopyPutsRichTextWithPlainTextBeside) {
   open(kGardenFile);
-  w().RichTextBox2->selectAll();
-  w().RichTextBox2->setSelBold(true);
-  QTest::keyClick(w().RichTextBox2, Qt::Key_C, Qt::ControlModifier);
+  w().paragraphBox->selectAll();
+  w().paragraphBox->setSelBold(true);
+  QTest::keyClick(w().paragraphBox, Qt::Key_C, Qt::ControlModifier);
   EXPECT_EQ("Old intro.", runtime->clipboard().GetText());
   EXPECT_TRUE(runtime->clipboard().GetRichText().startsWith("{\\rtf"));
 
-  w().RichTextBox2->moveCursor(QTextCursor::End);
-  QTest::keyClick(w().RichTextBox2, Qt::Key_V, Qt::ControlModifier);
-  EXPECT_EQ("Old intro.Old intro.", w().RichTextBox2->Text());
-  w().RichTextBox2->selectAll();
-  EXPECT_EQ(platform::RichTextBox::Tri::True, w().RichTextBox2->SelBold());
+  w().paragraphBox->moveCursor(QTextCursor::End);
+  QTest::keyClick(w().paragraphBox, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ("Old intro.Old intro.", w().paragraphBox->Text());
+  w().paragraphBox->selectAll();
+  EXPECT_EQ(platform::RichTextBox::Tri::True, w().paragraphBox->SelBold());
 }
 
 TEST_F(WorkspaceFlowTest, BoldOnAMixedSelectionClearsIt) {
   open(kGardenFile);
-  w().Command7->click();
-  auto* box = w().RichTextBox2;
+  w().finishButton->click();
+  auto* box = w().paragraphBox;
   box->setSelStart(0);
   box->setSelLength(3);
   box->setSelBold(true);
   box->setSelLength(8);
   EXPECT_EQ(platform::RichTextBox::Tri::Mixed, box->SelBold());
-  w().tbToolBar->click("Bold");
+  w().toolBar->click("Bold");
   EXPECT_EQ(platform::RichTextBox::Tri::False, box->SelBold());
-  w().tbToolBar->click("Bold");
+  w().toolBar->click("Bold");
   EXPECT_EQ(platform::RichTextBox::Tri::True, box->SelBold());
 }
 
 TEST_F(WorkspaceFlowTest, HelpMessagesAreInformation) {
   w();
   interaction->answerMessage(platform::vbOK).answerMessage(platform::vbOK).answerMessage(platform::vbOK);
-  w().mnuHelpFile->trigger();
-  w().mnuHelpTips->trigger();
-  w().mnuHelpContents->trigger();
+  w().howToAction->trigger();
+  w().programTipsAction->trigger();
+  w().checklistAction->trigger();
   const auto boxes = interaction->prompts(PromptKind::MessageBox);
   ASSERT_EQ(3u, boxes.size());
   for (const auto& box : boxes) {
@@ -424,31 +425,33 @@ class WorkspacePrintTest : public WorkspaceFlowTest {};
 
 TEST_F(WorkspaceFlowTest, HelpOpensExamplesRubricsAndTheEditorWithTheEssay) {
   open(kGardenFile);
-  w().Command7->click();
-  w().mnuHelpExamples->trigger();
+  w().finishButton->click();
+  w().sampleEssaysAction->trigger();
   auto& examples = quillora.forms().get<essay::WorkedExamplesWindow>();
   EXPECT_TRUE(examples.isVisible());
   EXPECT_EQ(essay::kTabSelect, examples.SSTab1->currentIndex());
-  w().mnuHelpScoringRubric->trigger();
+  w().scoringRubricsAction->trigger();
   EXPECT_TRUE(quillora.forms().get<essay::RubricsWindow>().isVisible());
 
-  w().mnuEditor->trigger();
+  w().editorAction->trigger();
   auto& editor = quillora.forms().get<essay::EditorWindow>();
   EXPECT_TRUE(editor.isVisible());
-  EXPECT_EQ(w().RichTextBox2->Text(), editor.RichTextBox1->Text());
+  EXPECT_EQ(w().paragraphBox->Text(), editor.findChild<platform::RichTextBox*>()->Text());
 }
 
 TEST_F(WorkspacePrintTest, PrintsTheWholeEssayWithoutOfferingASelection) {
   open(kGardenFile);
-  w().Command7->click();
+  w().finishButton->click();
   // Enough text for two pages between the two-inch side margins.
-  w().RichTextBox2->moveCursor(QTextCursor::End);
-  for (int line = 0; line < 60; ++line) QTest::keyClicks(w().RichTextBox2, "A line of the essay.\r");
-  w().RichTextBox2->setSelStart(0);
-  w().RichTextBox2->setSelLength(5);
+  w().paragraphBox->moveCursor(QTextCursor::End);
+  for (int line = 0; line < 60; ++line) {
+    QTest::keyClicks(w().paragraphBox, "A line of the essay.\r");
+  }
+  w().paragraphBox->setSelStart(0);
+  w().paragraphBox->setSelLength(5);
 
   interaction->answerPrint();
-  w().tbToolBar->click("Print");
+  w().toolBar->click("Print");
 
   EXPECT_EQ(1, printer->documentsEnded);
   EXPECT_EQ(2u, printer->pages.size());
@@ -461,14 +464,14 @@ TEST_F(WorkspacePrintTest, PrintsTheWholeEssayWithoutOfferingASelection) {
 TEST_F(WorkspacePrintTest, APrinterErrorIsReportedAndCancelIsQuiet) {
   open(kGardenFile);
   interaction->cancelPrint();
-  w().mnuFilePrint->trigger();
+  w().printAction->trigger();
   EXPECT_TRUE(printer->pages.empty());
 
-  w().Command7->click();
-  for (int line = 0; line < 60; ++line) QTest::keyClicks(w().RichTextBox2, "A line.\r");
+  w().finishButton->click();
+  for (int line = 0; line < 60; ++line) QTest::keyClicks(w().paragraphBox, "A line.\r");
   printer->failAtPage = 2;
   interaction->answerPrint().answerMessage(platform::vbOK);
-  w().mnuFilePrint->trigger();
+  w().printAction->trigger();
   const auto boxes = interaction->prompts(PromptKind::MessageBox);
   ASSERT_EQ(1u, boxes.size());
   EXPECT_TRUE(boxes[0].text.contains("could not be printed"));

@@ -33,32 +33,34 @@ TEST_F(WorkspaceTest, FirstRunOpensAtTheDefaultPlacement) {
 
 TEST_F(WorkspaceTest, LoadLeavesTheWindowWaitingForAnAssignment) {
   WorkspaceWindow& w = workspace();
-  for (platform::RichTextBox* box : {w.RichTextBox1, w.RichTextBox2, w.RichTextBox4, w.RichTextBox6,
-                                     w.RichTextBox7, w.RichTextBox8, w.RichTextBox9}) {
+  for (platform::RichTextBox* box : {w.outlineLineBox, w.paragraphBox, w.themeBox,
+                                     w.detailBoxes[0], w.detailBoxes[1], w.detailBoxes[2],
+                                     w.detailBoxes[3]}) {
     EXPECT_TRUE(box->Locked()) << box->objectName().toStdString();
   }
-  for (platform::RichTextBox* box : {w.RichTextBox6, w.RichTextBox7, w.RichTextBox8, w.RichTextBox9}) {
+  for (platform::RichTextBox* box : w.detailBoxes) {
     EXPECT_EQ(platform::rtl::Color(0xC0C0C0), box->BackColor());
   }
-  EXPECT_EQ(platform::rtl::Color(0xC0FFFF), w.RichTextBox2->BackColor());
-  EXPECT_EQ("Times New Roman", w.RichTextBox2->SelFontName());
-  EXPECT_EQ(11, w.RichTextBox2->SelFontSize());
-  EXPECT_FALSE(w.mnuEdit->isEnabled());
-  EXPECT_TRUE(w.sbStatusBar->isHidden());
-  EXPECT_TRUE(w.Picture1->isHidden());
-  for (QPushButton* step : {w.Command3, w.Command4, w.Command5, w.Command6, w.Command7, w.Command8,
-                            w.Command10, w.Command11}) {
+  EXPECT_EQ(platform::rtl::Color(0xC0FFFF), w.paragraphBox->BackColor());
+  EXPECT_EQ("Times New Roman", w.paragraphBox->SelFontName());
+  EXPECT_EQ(11, w.paragraphBox->SelFontSize());
+  EXPECT_FALSE(w.editMenu->isEnabled());
+  EXPECT_TRUE(w.statusBar->isHidden());
+  EXPECT_TRUE(w.backgroundTile->isHidden());
+  for (QPushButton* step : {w.introductionButton, w.mainIdeaButtons[0], w.mainIdeaButtons[1],
+                            w.mainIdeaButtons[2], w.finishButton, w.conclusionButton,
+                            w.outlineButton, w.previewButton}) {
     EXPECT_FALSE(step->isEnabled()) << step->objectName().toStdString();
   }
-  EXPECT_EQ(" Main Idea #2", w.Command5->text());
-  for (int position = 1; position <= w.tbToolBar->count(); ++position) {
-    const QString key = w.tbToolBar->key(position);
+  EXPECT_EQ(" Main Idea #2", w.mainIdeaButtons[1]->text());
+  for (int position = 1; position <= w.toolBar->count(); ++position) {
+    const QString key = w.toolBar->key(position);
     if (key.isEmpty()) continue;
     const bool enabled = key == "Open" || key == "Examples" || key == "Exit";
-    EXPECT_EQ(enabled, w.tbToolBar->buttonEnabled(position)) << key.toStdString();
+    EXPECT_EQ(enabled, w.toolBar->buttonEnabled(position)) << key.toStdString();
   }
-  EXPECT_EQ("Print", w.tbToolBar->key(essay::kToolPrint));
-  EXPECT_EQ("Exit", w.tbToolBar->key(essay::kToolExit));
+  EXPECT_EQ("Print", w.toolBar->key(essay::kToolPrint));
+  EXPECT_EQ("Exit", w.toolBar->key(essay::kToolExit));
 }
 
 TEST_F(WorkspaceTest, UnloadEmptiesTheAssignmentAndRemembersWhereTheWindowWas) {
@@ -117,9 +119,9 @@ TEST_F(WorkspaceTest, ExitAsksAndOnlyYesUnloads) {
   workspace();
   interaction->answerMessage(platform::vbNo).answerMessage(platform::vbYes);
 
-  workspace().mnuFileExit->trigger();
+  workspace().exitAction->trigger();
   EXPECT_TRUE(quillora.forms().isLoaded<WorkspaceWindow>());
-  workspace().tbToolBar->click("Exit");
+  workspace().toolBar->click("Exit");
   EXPECT_FALSE(quillora.forms().isLoaded<WorkspaceWindow>());
 
   const auto asked = interaction->prompts(PromptKind::MessageBox);
