@@ -39,7 +39,7 @@ void WorkspaceWindow::mnuEditor_Click() {
 
 void WorkspaceWindow::mnuHelpExamples_Click() {
   WorkedExamplesWindow& examples = quillora_.forms().get<WorkedExamplesWindow>();
-  examples.SSTab1->setCurrentIndex(kTabSelect);
+  examples.exampleTabs->setCurrentIndex(kTabSelect);
   examples.Show();
 }
 

@@ -428,14 +428,14 @@ TEST_F(WorkspaceFlowTest, HelpOpensExamplesRubricsAndTheEditorWithTheEssay) {
   w().mnuHelpExamples->trigger();
   auto& examples = quillora.forms().get<essay::WorkedExamplesWindow>();
   EXPECT_TRUE(examples.isVisible());
-  EXPECT_EQ(essay::kTabSelect, examples.SSTab1->currentIndex());
+  EXPECT_EQ(essay::kTabSelect, examples.exampleTabs->currentIndex());
   w().mnuHelpScoringRubric->trigger();
   EXPECT_TRUE(quillora.forms().get<essay::RubricsWindow>().isVisible());
 
   w().mnuEditor->trigger();
   auto& editor = quillora.forms().get<essay::EditorWindow>();
   EXPECT_TRUE(editor.isVisible());
-  EXPECT_EQ(w().RichTextBox2->Text(), editor.RichTextBox1->Text());
+  EXPECT_EQ(w().RichTextBox2->Text(), editor.documentBox->Text());
 }
 
 TEST_F(WorkspacePrintTest, PrintsTheWholeEssayWithoutOfferingASelection) {
