@@ -601,7 +601,9 @@ TEST_F(EditorTest, EditMenuFollowsTheSelectionAndTheClipboard) {
   EXPECT_FALSE(editor().cutAction->isEnabled());
   EXPECT_TRUE(editor().pasteAction->isEnabled());
   // The toolbar's buttons are never greyed.
-  for (const char* key : {"Cut", "Copy", "Paste"}) EXPECT_TRUE(editor().toolBar->buttonEnabled(key));
+  for (const char* key : {"Cut", "Copy", "Paste"}) {
+    EXPECT_TRUE(editor().toolBar->buttonEnabled(key));
+  }
 }
 
 TEST_F(EditorTest, RightClickShowsTheEditMenu) {
@@ -660,10 +662,12 @@ TEST_P(EditorExportTest, AMissingProgramIsReportedAndTheTextStaysOnTheClipboard)
 INSTANTIATE_TEST_SUITE_P(
     Programs, EditorExportTest,
     ::testing::Values(
-        ExportCase{"webloom", &EditorWindow::exportToWebloomAction, QKeySequence(Qt::Key_F9), "webloom",
+        ExportCase{"webloom", &EditorWindow::exportToWebloomAction, QKeySequence(Qt::Key_F9),
+                   "webloom",
                    "Webloom.exe not located in program folder.\r\nUnable to export file.\r\nYou "
                    "may run Webloom and open this file from there."},
-        ExportCase{"voxlet", &EditorWindow::exportToVoxletAction, QKeySequence(Qt::Key_F8), "voxlet",
+        ExportCase{"voxlet", &EditorWindow::exportToVoxletAction, QKeySequence(Qt::Key_F8),
+                   "voxlet",
                    "Voxlet!.exe not located in program folder.  Unable to export file.\r\nYou may "
                    "run Voxlet and open this file from there."}),
     [](const ::testing::TestParamInfo<ExportCase>& info) { return std::string(info.param.what); });
