@@ -101,7 +101,7 @@ void editorUndoOrRedo(benchmark::State& state) {
   essay::Quillora quillora(*runtime);
   quillora.store.EditorRTF = document();
   essay::EditorWindow& editor = quillora.forms().get<essay::EditorWindow>();
-  platform::RichTextBox& box = *editor.RichTextBox1;
+  platform::RichTextBox& box = *editor.documentBox;
   qsizetype length = box.Text().size();
   for (int i = 0; i < kEdits; ++i) {
     box.setSelStart(editPosition(i, length));

@@ -98,8 +98,9 @@ QLayout* row(QWidget* widget, int left, int width) {
 
 // The four detail boxes of a main idea, their "Supporting Details" label to the left and, below
 // that label and beside the last detail, the heading of the box that follows, as designed.
-QLayout* detailBlock(QLabel* label, int labelLeft, int labelTop, const QList<TextBox*>& details,
-                     int detailsTop, QLabel* nextHeading, int headingLeft) {
+QLayout* detailBlock(QLabel* label, int labelLeft, int labelTop,
+                     const std::array<TextBox*, 4>& details, int detailsTop, QLabel* nextHeading,
+                     int headingLeft) {
   constexpr int kDetailLeft = 2160;
   constexpr int kDetailWidth = 5895;
   constexpr int kDetailPitch = 360;
@@ -165,7 +166,7 @@ QLayout* alone(QWidget* widget) {
 }  // namespace
 
 AssignmentBuilderWindow::AssignmentBuilderWindow(Quillora& program)
-    : Form(program), CommonDialog1(program.runtime()), quillora_(program), store_(program.store) {
+    : Form(program), fileDialog(program.runtime()), quillora_(program), store_(program.store) {
   setObjectName(QStringLiteral("AssignmentBuilderWindow"));
   setCaption(QStringLiteral("Create An Assignment"));
   setWindowIcon(QIcon(QStringLiteral(":/pictures/quillora.png")));
@@ -178,93 +179,104 @@ AssignmentBuilderWindow::AssignmentBuilderWindow(Quillora& program)
 }
 
 void AssignmentBuilderWindow::createBoxes() {
-  Text18a = makeBox(this, QStringLiteral("Text18a"), QStringLiteral("Theme"), true, kThemeOrange, 495);
-  Text18a->setText(kThemePrompt);
-  Text1a = makeBox(this, QStringLiteral("Text1a"), QStringLiteral("Introduction"), true, kLineYellow, 495);
-  Text17a = makeBox(this, QStringLiteral("Text17a"), QStringLiteral("Conclusion"), true, kLineYellow, 525);
-  TextBox** mainIdeas[3][5] = {{&Text2a, &Text3a, &Text4a, &Text5a, &Text6a},
-                               {&Text7a, &Text8a, &Text9a, &Text10a, &Text11a},
-                               {&Text12a, &Text13a, &Text14a, &Text15a, &Text16a}};
-  int number = 2;
-  for (int idea = 0; idea < 3; ++idea) {
+  themeBox =
+      makeBox(this, QStringLiteral("themeBox"), QStringLiteral("Theme"), true, kThemeOrange, 495);
+  themeBox->setText(kThemePrompt);
+  introductionBox = makeBox(this, QStringLiteral("introductionBox"), QStringLiteral("Introduction"),
+                            true, kLineYellow, 495);
+  conclusionBox = makeBox(this, QStringLiteral("conclusionBox"), QStringLiteral("Conclusion"), true,
+                          kLineYellow, 525);
+  for (std::size_t idea = 0; idea < mainIdeaBoxes.size(); ++idea) {
     const QString ideaName = QStringLiteral("Main Idea %1").arg(idea + 1);
-    *mainIdeas[idea][0] = makeBox(this, QStringLiteral("Text%1a").arg(number++), ideaName, true,
-                                  kLineYellow, 525);
-    for (int detail = 1; detail <= 4; ++detail) {
-      *mainIdeas[idea][detail] =
-          makeBox(this, QStringLiteral("Text%1a").arg(number++),
-                  QStringLiteral("%1, supporting detail %2").arg(ideaName).arg(detail), false,
+    mainIdeaBoxes[idea] = makeBox(this, QStringLiteral("mainIdeaBoxes[%1]").arg(idea), ideaName,
+                                  true, kLineYellow, 525);
+    for (std::size_t detail = 0; detail < detailBoxes[idea].size(); ++detail) {
+      detailBoxes[idea][detail] =
+          makeBox(this, QStringLiteral("detailBoxes[%1][%2]").arg(idea).arg(detail),
+                  QStringLiteral("%1, supporting detail %2").arg(ideaName).arg(detail + 1), false,
                   kDetailYellow, 285);
     }
   }
-  RichTextBox1 = new platform::RichTextBox(this);
-  RichTextBox1->setObjectName(QStringLiteral("RichTextBox1"));
-  RichTextBox1->hide();
+  printBuffer = new platform::RichTextBox(this);
+  printBuffer->setObjectName(QStringLiteral("printBuffer"));
+  printBuffer->hide();
 }
 
 void AssignmentBuilderWindow::createLabels() {
-  Label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Introduction"), Text1a, true);
-  Label2 = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Main Idea 1"), Text2a, true);
-  Label3 = makeLabel(this, QStringLiteral("Label3"), QStringLiteral("Main Idea 2"), Text7a, true);
-  Label4 = makeLabel(this, QStringLiteral("Label4"), QStringLiteral("Main Idea 3"), Text12a, true);
-  Label5 = makeLabel(this, QStringLiteral("Label5"), QStringLiteral("Conclusion"), Text17a, true);
+  introductionLabel = makeLabel(this, QStringLiteral("introductionLabel"),
+                                QStringLiteral("Introduction"), introductionBox, true);
+  for (std::size_t idea = 0; idea < mainIdeaLabels.size(); ++idea) {
+    mainIdeaLabels[idea] =
+        makeLabel(this, QStringLiteral("mainIdeaLabels[%1]").arg(idea),
+                  QStringLiteral("Main Idea %1").arg(idea + 1), mainIdeaBoxes[idea], true);
+  }
+  conclusionLabel = makeLabel(this, QStringLiteral("conclusionLabel"), QStringLiteral("Conclusion"),
+                              conclusionBox, true);
   const QString details = QStringLiteral("Supporting Details");
-  Label6 = makeLabel(this, QStringLiteral("Label6"), details, Text3a, false);
-  Label9 = makeLabel(this, QStringLiteral("Label9"), details, Text8a, false);
-  Label10 = makeLabel(this, QStringLiteral("Label10"), details, Text13a, false);
+  for (std::size_t idea = 0; idea < detailLabels.size(); ++idea) {
+    detailLabels[idea] = makeLabel(this, QStringLiteral("detailLabels[%1]").arg(idea), details,
+                                   detailBoxes[idea][0], false);
+  }
 }
 
 void AssignmentBuilderWindow::createOptions() {
-  Frame1 = new QGroupBox(QStringLiteral("Options"), this);
-  Frame1->setObjectName(QStringLiteral("Frame1"));
-  Frame1->setMinimumWidth(px(1695));
-  Command1 = makeButton(Frame1, QStringLiteral("Command1"), QStringLiteral("Open for Editing"));
-  Command2 = makeButton(Frame1, QStringLiteral("Command2"), QStringLiteral("Save for later use"));
-  Command3 = makeButton(Frame1, QStringLiteral("Command3"), QStringLiteral("Use this  outline now!"));
-  Command4 = makeButton(Frame1, QStringLiteral("Command4"), QStringLiteral("Print"));
-  Command6 = makeButton(Frame1, QStringLiteral("Command6"), QStringLiteral("Clear All"));
-  Command7 = makeButton(Frame1, QStringLiteral("Command7"), QStringLiteral("Help"));
-  Command5 = makeButton(Frame1, QStringLiteral("Command5"), QStringLiteral("Close"));
+  optionsFrame = new QGroupBox(QStringLiteral("Options"), this);
+  optionsFrame->setObjectName(QStringLiteral("optionsFrame"));
+  optionsFrame->setMinimumWidth(px(1695));
+  openButton =
+      makeButton(optionsFrame, QStringLiteral("openButton"), QStringLiteral("Open for Editing"));
+  saveButton =
+      makeButton(optionsFrame, QStringLiteral("saveButton"), QStringLiteral("Save for later use"));
+  useOutlineButton = makeButton(optionsFrame, QStringLiteral("useOutlineButton"),
+                                QStringLiteral("Use this  outline now!"));
+  printButton = makeButton(optionsFrame, QStringLiteral("printButton"), QStringLiteral("Print"));
+  clearAllButton =
+      makeButton(optionsFrame, QStringLiteral("clearAllButton"), QStringLiteral("Clear All"));
+  helpButton = makeButton(optionsFrame, QStringLiteral("helpButton"), QStringLiteral("Help"));
+  closeButton = makeButton(optionsFrame, QStringLiteral("closeButton"), QStringLiteral("Close"));
   // The buttons share one width: the designed one, or the widest caption's.
-  const QList<QPushButton*> buttons = {Command1, Command2, Command3, Command4,
-                                       Command5, Command6, Command7};
+  const QList<QPushButton*> buttons = {openButton, saveButton, useOutlineButton, printButton,
+                                       closeButton, clearAllButton, helpButton};
   int width = px(1215);
   for (QPushButton* button : buttons) width = std::max(width, button->sizeHint().width());
   for (QPushButton* button : buttons) button->setFixedWidth(width);
-  Image1 = makeIcon(Frame1, QStringLiteral("Image1"));
-  Image2 = makeIcon(Frame1, QStringLiteral("Image2"));
+  for (std::size_t icon = 0; icon < iconPictures.size(); ++icon) {
+    iconPictures[icon] = makeIcon(optionsFrame, QStringLiteral("iconPictures[%1]").arg(icon));
+  }
 
   auto* icons = new QHBoxLayout;
   icons->setSpacing(px(960 - 360) - kIconPixels);
-  icons->addWidget(Image1);
-  icons->addWidget(Image2);
+  for (QLabel* icon : iconPictures) icons->addWidget(icon);
   icons->addStretch();
-  auto* column = new QVBoxLayout(Frame1);
+  auto* column = new QVBoxLayout(optionsFrame);
   const int buttonHeight = 735;
-  stack(column, {{alone(Command1), 480, buttonHeight},
-                 {alone(Command2), 1440, buttonHeight},
-                 {alone(Command3), 2400, buttonHeight},
+  stack(column, {{alone(openButton), 480, buttonHeight},
+                 {alone(saveButton), 1440, buttonHeight},
+                 {alone(useOutlineButton), 2400, buttonHeight},
                  {icons, 3360, kIconPixels * platform::rtl::kTwipsPerPixel},
-                 {alone(Command4), 4200, buttonHeight},
-                 {alone(Command6), 5160, buttonHeight},
-                 {alone(Command7), 6120, buttonHeight},
-                 {alone(Command5), 7080, buttonHeight}});
+                 {alone(printButton), 4200, buttonHeight},
+                 {alone(clearAllButton), 5160, buttonHeight},
+                 {alone(helpButton), 6120, buttonHeight},
+                 {alone(closeButton), 7080, buttonHeight}});
 }
 
 void AssignmentBuilderWindow::createLayout() {
   auto* outlineColumn = new QVBoxLayout;
   stack(outlineColumn,
-        {{row(Text18a, 240, 9735), 0, 495},
-         {row(Label1, 240, 1695), 480, 255},
-         {row(Text1a, 240, 9735), 720, 495},
-         {row(Label2, 600, 1815), 1320, 255},
-         {row(Text2a, 600, 9015), 1560, 525},
-         {detailBlock(Label6, 1200, 2520, mainIdeaBoxes(1).mid(1), 2160, Label3, 600), 2160, 1455},
-         {row(Text7a, 600, 9015), 3600, 525},
-         {detailBlock(Label9, 1200, 4560, mainIdeaBoxes(2).mid(1), 4200, Label4, 480), 4200, 1455},
-         {row(Text12a, 480, 9135), 5640, 525},
-         {detailBlock(Label10, 1320, 6600, mainIdeaBoxes(3).mid(1), 6240, Label5, 120), 6240, 1455},
-         {row(Text17a, 120, 9855), 7680, 525}});
+        {{row(themeBox, 240, 9735), 0, 495},
+         {row(introductionLabel, 240, 1695), 480, 255},
+         {row(introductionBox, 240, 9735), 720, 495},
+         {row(mainIdeaLabels[0], 600, 1815), 1320, 255},
+         {row(mainIdeaBoxes[0], 600, 9015), 1560, 525},
+         {detailBlock(detailLabels[0], 1200, 2520, detailBoxes[0], 2160, mainIdeaLabels[1], 600),
+          2160, 1455},
+         {row(mainIdeaBoxes[1], 600, 9015), 3600, 525},
+         {detailBlock(detailLabels[1], 1200, 4560, detailBoxes[1], 4200, mainIdeaLabels[2], 480),
+          4200, 1455},
+         {row(mainIdeaBoxes[2], 480, 9135), 5640, 525},
+         {detailBlock(detailLabels[2], 1320, 6600, detailBoxes[2], 6240, conclusionLabel, 120),
+          6240, 1455},
+         {row(conclusionBox, 120, 9855), 7680, 525}});
 
   auto* central = new QWidget(this);
   QPalette grey = central->palette();
@@ -275,68 +287,62 @@ void AssignmentBuilderWindow::createLayout() {
   // The design places the boxes from the window's very edge.
   page->setContentsMargins(0, 0, px(120), 0);
   page->addLayout(outlineColumn, kOutlineRight);
-  page->addWidget(Frame1);
+  page->addWidget(optionsFrame);
   setCentralWidget(central);
 }
 
 void AssignmentBuilderWindow::setTabOrder() {
   QList<QWidget*> order;
-  order << Text18a << Text1a;
-  for (int idea = 1; idea <= 3; ++idea) {
-    for (TextBox* box : mainIdeaBoxes(idea)) order << box;
+  order << themeBox << introductionBox;
+  for (std::size_t idea = 0; idea < mainIdeaBoxes.size(); ++idea) {
+    order << mainIdeaBoxes[idea];
+    for (TextBox* detail : detailBoxes[idea]) order << detail;
   }
-  order << Text17a << Command1 << Command2 << Command4 << Command5 << Command3 << Command6
-        << Command7;
+  order << conclusionBox << openButton << saveButton << printButton << closeButton
+        << useOutlineButton << clearAllButton << helpButton;
   for (int i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 void AssignmentBuilderWindow::connectHandlers() {
   const std::pair<QPushButton*, void (AssignmentBuilderWindow::*)()> buttons[] = {
-      {Command1, &AssignmentBuilderWindow::Command1_Click}, {Command2, &AssignmentBuilderWindow::Command2_Click},
-      {Command3, &AssignmentBuilderWindow::Command3_Click}, {Command4, &AssignmentBuilderWindow::Command4_Click},
-      {Command5, &AssignmentBuilderWindow::Command5_Click}, {Command6, &AssignmentBuilderWindow::Command6_Click},
-      {Command7, &AssignmentBuilderWindow::Command7_Click}};
+      {openButton, &AssignmentBuilderWindow::onOpenClicked},
+      {saveButton, &AssignmentBuilderWindow::onSaveClicked},
+      {useOutlineButton, &AssignmentBuilderWindow::onUseOutlineClicked},
+      {printButton, &AssignmentBuilderWindow::onPrintClicked},
+      {closeButton, &AssignmentBuilderWindow::onCloseClicked},
+      {clearAllButton, &AssignmentBuilderWindow::onClearAllClicked},
+      {helpButton, &AssignmentBuilderWindow::onHelpClicked}};
   for (const auto& [button, handler] : buttons) {
     on(button, &QPushButton::clicked, [this, handler = handler] { (this->*handler)(); });
   }
 }
 
-QList<TextBox*> AssignmentBuilderWindow::mainIdeaBoxes(int number) const {
-  switch (number) {
-    case 1: return {Text2a, Text3a, Text4a, Text5a, Text6a};
-    case 2: return {Text7a, Text8a, Text9a, Text10a, Text11a};
-    default: return {Text12a, Text13a, Text14a, Text15a, Text16a};
-  }
-}
-
 BuilderOutline AssignmentBuilderWindow::outline() const {
   BuilderOutline outline;
-  outline.theme = Text18a->Text();
-  outline.introduction = Text1a->Text();
-  for (int idea = 1; idea <= 3; ++idea) {
-    const QList<TextBox*> boxes = mainIdeaBoxes(idea);
-    BuilderOutline::MainIdea& mainIdea = outline.mainIdeas[static_cast<std::size_t>(idea - 1)];
-    mainIdea.idea = boxes[0]->Text();
-    for (int detail = 0; detail < 4; ++detail) {
-      mainIdea.details[static_cast<std::size_t>(detail)] = boxes[detail + 1]->Text();
+  outline.theme = themeBox->Text();
+  outline.introduction = introductionBox->Text();
+  for (std::size_t idea = 0; idea < mainIdeaBoxes.size(); ++idea) {
+    BuilderOutline::MainIdea& mainIdea = outline.mainIdeas[idea];
+    mainIdea.idea = mainIdeaBoxes[idea]->Text();
+    for (std::size_t detail = 0; detail < detailBoxes[idea].size(); ++detail) {
+      mainIdea.details[detail] = detailBoxes[idea][detail]->Text();
     }
   }
-  outline.conclusion = Text17a->Text();
+  outline.conclusion = conclusionBox->Text();
   return outline;
 }
 
 void AssignmentBuilderWindow::showOutline(const BuilderOutline& outline) {
-  Text18a->setText(outline.theme);
-  Text1a->setText(outline.introduction);
-  for (int idea = 1; idea <= 3; ++idea) {
-    const QList<TextBox*> boxes = mainIdeaBoxes(idea);
-    const BuilderOutline::MainIdea& mainIdea = outline.mainIdeas[static_cast<std::size_t>(idea - 1)];
-    boxes[0]->setText(mainIdea.idea);
-    for (int detail = 0; detail < 4; ++detail) {
-      boxes[detail + 1]->setText(mainIdea.details[static_cast<std::size_t>(detail)]);
+  themeBox->setText(outline.theme);
+  introductionBox->setText(outline.introduction);
+  for (std::size_t idea = 0; idea < mainIdeaBoxes.size(); ++idea) {
+    const BuilderOutline::MainIdea& mainIdea = outline.mainIdeas[idea];
+    mainIdeaBoxes[idea]->setText(mainIdea.idea);
+    for (std::size_t detail = 0; detail < detailBoxes[idea].size(); ++detail) {
+      detailBoxes[idea][detail]->setText(mainIdea.details[detail]);
     }
   }
-  Text17a->setText(outline.conclusion);
+  conclusionBox->setText(outline.conclusion);
 }
 
 bool AssignmentBuilderWindow::outlineStarted(const QString& action) {
@@ -351,37 +357,38 @@ bool AssignmentBuilderWindow::outlineStarted(const QString& action) {
 void AssignmentBuilderWindow::load() {
   store_.ScreenHeightPixels =
       shared::FitToScreen(*this, shared::FitRule::Standard, quillora_.runtime().screen());
-  Text18a->setSelStart(0);
-  Text18a->setSelLength(kThemePromptSelection);
+  themeBox->setSelStart(0);
+  themeBox->setSelLength(kThemePromptSelection);
   store_.FromBuilder = false;
   store_.NamedAssignment = false;
 }
 
-void AssignmentBuilderWindow::Command5_Click() { Unload(); }
+void AssignmentBuilderWindow::onCloseClicked() { Unload(); }
 
-void AssignmentBuilderWindow::Command6_Click() {
+void AssignmentBuilderWindow::onClearAllClicked() {
   if (quillora_.MsgBox(kClearAll, platform::vbYesNo | platform::vbQuestion,
                        QStringLiteral("Quillora")) != platform::vbYes) {
     return;
   }
-  Text1a->setText(QString());
-  for (int idea = 1; idea <= 3; ++idea) {
-    for (TextBox* box : mainIdeaBoxes(idea)) box->setText(QString());
+  introductionBox->setText(QString());
+  for (std::size_t idea = 0; idea < mainIdeaBoxes.size(); ++idea) {
+    mainIdeaBoxes[idea]->setText(QString());
+    for (TextBox* detail : detailBoxes[idea]) detail->setText(QString());
   }
-  Text17a->setText(QString());
-  Text18a->setFocus();
-  Text18a->setText(kThemePrompt);
-  Text18a->setSelLength(kThemePromptSelection);
+  conclusionBox->setText(QString());
+  themeBox->setFocus();
+  themeBox->setText(kThemePrompt);
+  themeBox->setSelLength(kThemePromptSelection);
 }
 
-void AssignmentBuilderWindow::Command7_Click() { quillora_.MsgBox(kHelp, platform::vbInformation); }
+void AssignmentBuilderWindow::onHelpClicked() { quillora_.MsgBox(kHelp, platform::vbInformation); }
 
-void AssignmentBuilderWindow::Command3_Click() {
+void AssignmentBuilderWindow::onUseOutlineClicked() {
   if (outline().started() && !store_.NamedAssignment && store_.BuilderSaved != 1) {
     const int answer = quillora_.MsgBox(kSaveBlankCopy, platform::vbYesNoCancel);
     if (answer == platform::vbCancel) return;
     // Whatever the save did, saved, cancelled or refused, the outline goes over.
-    if (answer == platform::vbYes) Command2_Click();
+    if (answer == platform::vbYes) onSaveClicked();
   }
   if (!outlineStarted(QStringLiteral("use"))) return;
   handOver();

@@ -2,16 +2,16 @@
 
 #include <QGroupBox>
 #include <QLabel>
-#include <QList>
 #include <QPushButton>
+#include <array>
 #include <optional>
 
 #include "essay/builder_outline.h"
 #include "essay/quillora.h"
-#include "platform/windows/form.h"
-#include "platform/windows/interaction.h"
 #include "platform/text/richtextbox.h"
 #include "platform/text/textbox.h"
+#include "platform/windows/form.h"
+#include "platform/windows/interaction.h"
 
 namespace essay {
 
@@ -22,55 +22,38 @@ class AssignmentBuilderWindow : public platform::Form {
   using Context = Quillora;
   explicit AssignmentBuilderWindow(Quillora& program);
 
-  void Command1_Click();  // Open for Editing
-  void Command2_Click();  // Save for later use
-  void Command3_Click();  // Use this outline now!
-  void Command4_Click();  // Print
-  void Command5_Click();  // Close
-  void Command6_Click();  // Clear All
-  void Command7_Click();  // Help
+  void onOpenClicked();        // Open for Editing
+  void onSaveClicked();        // Save for later use
+  void onUseOutlineClicked();  // Use this outline now!
+  void onPrintClicked();
+  void onCloseClicked();
+  void onClearAllClicked();
+  void onHelpClicked();
 
-  platform::TextBox* Text18a;  // theme
-  platform::TextBox* Text1a;   // introduction
-  platform::TextBox* Text2a;   // main idea 1 and its details
-  platform::TextBox* Text3a;
-  platform::TextBox* Text4a;
-  platform::TextBox* Text5a;
-  platform::TextBox* Text6a;
-  platform::TextBox* Text7a;   // main idea 2 and its details
-  platform::TextBox* Text8a;
-  platform::TextBox* Text9a;
-  platform::TextBox* Text10a;
-  platform::TextBox* Text11a;
-  platform::TextBox* Text12a;  // main idea 3 and its details
-  platform::TextBox* Text13a;
-  platform::TextBox* Text14a;
-  platform::TextBox* Text15a;
-  platform::TextBox* Text16a;
-  platform::TextBox* Text17a;  // conclusion
+  platform::TextBox* themeBox;
+  platform::TextBox* introductionBox;
+  // Main ideas 1 to 3, each with its four supporting details.
+  std::array<platform::TextBox*, 3> mainIdeaBoxes;
+  std::array<std::array<platform::TextBox*, 4>, 3> detailBoxes;
+  platform::TextBox* conclusionBox;
 
-  QLabel* Label1;
-  QLabel* Label2;
-  QLabel* Label3;
-  QLabel* Label4;
-  QLabel* Label5;
-  QLabel* Label6;
-  QLabel* Label9;
-  QLabel* Label10;
+  QLabel* introductionLabel;
+  std::array<QLabel*, 3> mainIdeaLabels;
+  std::array<QLabel*, 3> detailLabels;  // "Supporting Details"
+  QLabel* conclusionLabel;
 
-  QGroupBox* Frame1;
-  QPushButton* Command1;
-  QPushButton* Command2;
-  QPushButton* Command3;
-  QPushButton* Command4;
-  QPushButton* Command5;
-  QPushButton* Command6;
-  QPushButton* Command7;
-  QLabel* Image1;
-  QLabel* Image2;
+  QGroupBox* optionsFrame;
+  QPushButton* openButton;
+  QPushButton* saveButton;
+  QPushButton* useOutlineButton;
+  QPushButton* printButton;
+  QPushButton* closeButton;
+  QPushButton* clearAllButton;
+  QPushButton* helpButton;
+  std::array<QLabel*, 2> iconPictures;
 
-  platform::RichTextBox* RichTextBox1;  // the print buffer, never shown
-  platform::CommonDialog CommonDialog1;
+  platform::RichTextBox* printBuffer;  // never shown
+  platform::CommonDialog fileDialog;
 
   // Presses of "Open for Editing" since the window loaded or the last successful save.
   int OpensSinceSave = 0;
@@ -88,8 +71,6 @@ class AssignmentBuilderWindow : public platform::Form {
   void createLayout();
   void setTabOrder();
   void connectHandlers();
-  // The boxes of main idea 1, 2 or 3: the idea, then its four details.
-  QList<platform::TextBox*> mainIdeaBoxes(int number) const;
 
   BuilderOutline outline() const;
   void showOutline(const BuilderOutline& outline);

@@ -34,7 +34,7 @@ std::array<QString, 5> paragraphsOf(const EssayStore& store) {
 
 }  // namespace
 
-void AssignmentBuilderWindow::Command1_Click() {
+void AssignmentBuilderWindow::onOpenClicked() {
   ++OpensSinceSave;
   if (outline().started() && OpensSinceSave >= 2 &&
       quillora_.MsgBox(texts::kOpenNewFile, platform::vbYesNo | platform::vbQuestion,
@@ -68,24 +68,24 @@ std::optional<QString> AssignmentBuilderWindow::chooseFileToOpen() {
     // An unreadable setting counts as none.
   }
   if (lastPath.isEmpty()) {
-    CommonDialog1.FileName = defaultSample();
+    fileDialog.FileName = defaultSample();
   } else if (!store_.FirstOpen) {
-    CommonDialog1.FileName = lastPath;
+    fileDialog.FileName = lastPath;
   } else {
-    CommonDialog1.InitDir = openStartFolder(lastPath);
+    fileDialog.InitDir = openStartFolder(lastPath);
   }
-  CommonDialog1.DialogTitle = QStringLiteral("Open");
-  CommonDialog1.CancelError = true;
-  CommonDialog1.Flags = platform::cdlOFNHideReadOnly;
-  CommonDialog1.Filter = QStringLiteral("Quillora Files(*.ql)|*.ql");
+  fileDialog.DialogTitle = QStringLiteral("Open");
+  fileDialog.CancelError = true;
+  fileDialog.Flags = platform::cdlOFNHideReadOnly;
+  fileDialog.Filter = QStringLiteral("Quillora Files(*.ql)|*.ql");
   try {
-    CommonDialog1.ShowOpen();
+    fileDialog.ShowOpen();
   } catch (const platform::RuntimeError&) {
     return std::nullopt;
   }
   store_.FirstOpen = false;
-  if (CommonDialog1.FileName.isEmpty()) return std::nullopt;
-  return CommonDialog1.FileName;
+  if (fileDialog.FileName.isEmpty()) return std::nullopt;
+  return fileDialog.FileName;
 }
 
 void AssignmentBuilderWindow::loadAssignment(const Assignment& assignment) {
@@ -104,12 +104,12 @@ void AssignmentBuilderWindow::loadAssignment(const Assignment& assignment) {
   showOutline(builderOutlineOf(assignment));
 }
 
-void AssignmentBuilderWindow::Command2_Click() {
+void AssignmentBuilderWindow::onSaveClicked() {
   // Declining to replace an existing file asks for another name.
   for (;;) {
     if (!outlineStarted(QStringLiteral("save"))) return;
     store_.BuilderSaved = 0;
-    store_.ThemeText = Text18a->Text();
+    store_.ThemeText = themeBox->Text();
     const Assignment assignment = assignmentOf(outline(), store_.StudentName, paragraphsOf(store_));
     store_.BuilderText = assignmentRecord(assignment);
     if (const QChar unstorable = unstorableCharacter(assignment); !unstorable.isNull()) {
@@ -140,26 +140,25 @@ void AssignmentBuilderWindow::Command2_Click() {
 }
 
 std::optional<QString> AssignmentBuilderWindow::chooseFileToSave() {
-  CommonDialog1.FileName.clear();
-  CommonDialog1.DialogTitle = QStringLiteral("Save As...");
-  CommonDialog1.CancelError = true;
-  CommonDialog1.Flags = platform::cdlOFNHideReadOnly;
-  CommonDialog1.Filter = QStringLiteral("Quillora File (*.ql)|*.ql");
+  fileDialog.FileName.clear();
+  fileDialog.DialogTitle = QStringLiteral("Save As...");
+  fileDialog.CancelError = true;
+  fileDialog.Flags = platform::cdlOFNHideReadOnly;
+  fileDialog.Filter = QStringLiteral("Quillora File (*.ql)|*.ql");
   try {
-    CommonDialog1.ShowSave();
+    fileDialog.ShowSave();
   } catch (const platform::RuntimeError&) {
     return std::nullopt;
   }
-  if (CommonDialog1.FileName.isEmpty()) return std::nullopt;
-  return CommonDialog1.FileName;
+  if (fileDialog.FileName.isEmpty()) return std::nullopt;
+  return fileDialog.FileName;
 }
 
-void AssignmentBuilderWindow::Command4_Click() {
+void AssignmentBuilderWindow::onPrintClicked() {
   if (!outlineStarted(QStringLiteral("print"))) return;
-  RichTextBox1->setText(outlinePrintText(outline(), store_.StudentName));
-  if (shared::PrintWholeBox(CommonDialog1, *RichTextBox1, kHalfInch, kHalfInch, kHalfInch,
-                            kHalfInch, quillora_.runtime().printer()) ==
-      shared::PrintOutcome::Failed) {
+  printBuffer->setText(outlinePrintText(outline(), store_.StudentName));
+  if (shared::PrintWholeBox(fileDialog, *printBuffer, kHalfInch, kHalfInch, kHalfInch, kHalfInch,
+                            quillora_.runtime().printer()) == shared::PrintOutcome::Failed) {
     quillora_.MsgBox(kPrintFailed, platform::vbExclamation);
   }
 }

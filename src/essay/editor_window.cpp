@@ -57,7 +57,7 @@ const QString kChecklist = helpText({
 }  // namespace
 
 EditorWindow::EditorWindow(Quillora& program)
-    : Form(program), CommonDialog1(program.runtime()), quillora_(program), store_(program.store) {
+    : Form(program), fileDialog(program.runtime()), quillora_(program), store_(program.store) {
   setObjectName(QStringLiteral("EditorWindow"));
   setCaption(kCaption);
   createControls();
@@ -69,35 +69,35 @@ EditorWindow::EditorWindow(Quillora& program)
 void EditorWindow::createControls() {
   auto* background = new shared::TiledArea(this);
   background->setTile(QPixmap(QStringLiteral(":/pictures/tile.png")));
-  RichTextBox1 = new platform::RichTextBox(background);
-  RichTextBox1->setObjectName(QStringLiteral("RichTextBox1"));
-  RichTextBox1->setAccessibleName(QStringLiteral("Document"));
-  RichTextBox1->setFont(QFont(QStringLiteral("Times New Roman"), 12));
-  cmdUndo = new QPushButton(QStringLiteral("Undo"), background);
-  cmdUndo->setObjectName(QStringLiteral("cmdUndo"));
-  cmdRedo = new QPushButton(QStringLiteral("Redo"), background);
-  cmdRedo->setObjectName(QStringLiteral("cmdRedo"));
+  documentBox = new platform::RichTextBox(background);
+  documentBox->setObjectName(QStringLiteral("documentBox"));
+  documentBox->setAccessibleName(QStringLiteral("Document"));
+  documentBox->setFont(QFont(QStringLiteral("Times New Roman"), 12));
+  undoButton = new QPushButton(QStringLiteral("Undo"), background);
+  undoButton->setObjectName(QStringLiteral("undoButton"));
+  redoButton = new QPushButton(QStringLiteral("Redo"), background);
+  redoButton->setObjectName(QStringLiteral("redoButton"));
 
   auto* buttons = new QHBoxLayout;
-  buttons->addWidget(cmdUndo);
-  buttons->addWidget(cmdRedo);
+  buttons->addWidget(undoButton);
+  buttons->addWidget(redoButton);
   buttons->addStretch();
   auto* page = new QVBoxLayout(background);
-  page->addWidget(RichTextBox1, 1);
+  page->addWidget(documentBox, 1);
   page->addLayout(buttons);
   setCentralWidget(background);
 
-  on(cmdUndo, &QPushButton::clicked, [this] { Undo(); });
-  on(cmdRedo, &QPushButton::clicked, [this] { Redo(); });
+  on(undoButton, &QPushButton::clicked, [this] { Undo(); });
+  on(redoButton, &QPushButton::clicked, [this] { Redo(); });
 }
 
 void EditorWindow::createMenus() {
   const std::pair<QMenu**, std::pair<const char*, QString>> menus[] = {
-      {&File, {"File", QStringLiteral("&File")}},
-      {&mnuEdit, {"mnuEdit", QStringLiteral("&Edit")}},
-      {&Edit, {"Edit", QStringLiteral("&Color")}},
-      {&Export, {"Export", QStringLiteral("&Export")}},
-      {&mnuHelp, {"mnuHelp", QStringLiteral("&Help")}},
+      {&fileMenu, {"fileMenu", QStringLiteral("&File")}},
+      {&editMenu, {"editMenu", QStringLiteral("&Edit")}},
+      {&colorMenu, {"colorMenu", QStringLiteral("&Color")}},
+      {&exportMenu, {"exportMenu", QStringLiteral("&Export")}},
+      {&helpMenu, {"helpMenu", QStringLiteral("&Help")}},
   };
   for (const auto& [menu, naming] : menus) {
     *menu = menuBar()->addMenu(naming.second);
@@ -105,40 +105,40 @@ void EditorWindow::createMenus() {
   }
 
   addMenuEntries({
-      {File, &New, "New", QStringLiteral("&New"), {}, [this] { NewDocument(); }},
-      {File, &mnuOpen, "mnuOpen", QStringLiteral("Open"), QKeySequence(Qt::CTRL | Qt::Key_O), [this] { OpenDocument(); }},
-      {File, nullptr, "mnuFileBar0", {}, {}, {}},
-      {File, &mnuFileSaveAs, "mnuFileSaveAs", QStringLiteral("Save As"), QKeySequence(Qt::CTRL | Qt::Key_S), [this] { mnuFileSaveAs_Click(); }},
-      {File, &mnuFilePrint, "mnuFilePrint", QStringLiteral("Print"), QKeySequence(Qt::CTRL | Qt::Key_P), [this] { mnuFilePrint_Click(); }},
-      {File, &mnuFont, "mnuFont", QStringLiteral("Font"), QKeySequence(Qt::CTRL | Qt::Key_F), [this] { mnuFont_Click(); }},
-      {File, nullptr, "mnuFileBar2", {}, {}, {}},
-      {File, &mnuFileExit, "mnuFileExit", QStringLiteral("E&xit"), {}, [this] { mnuFileExit_Click(); }},
-      {mnuEdit, &mnuUndo, "mnuUndo", QStringLiteral("Undo"), QKeySequence(Qt::ALT | Qt::Key_Backspace), [this] { cmdUndo->click(); }},
-      {mnuEdit, nullptr, "mnuEditBar1", {}, {}, {}},
-      {mnuEdit, &mnuCut, "mnuCut", QStringLiteral("Cut"), QKeySequence(Qt::CTRL | Qt::Key_X), [this] { mnuEditCut_Click(); }},
-      {mnuEdit, &mnuCopy, "mnuCopy", QStringLiteral("Copy"), QKeySequence(Qt::CTRL | Qt::Key_C), [this] { mnuEditCopy_Click(); }},
-      {mnuEdit, &mnuPaste, "mnuPaste", QStringLiteral("Paste"), QKeySequence(Qt::CTRL | Qt::Key_V), [this] { mnuEditPaste_Click(); }},
-      {Edit, &mnuColorRed, "mnuColorRed", QStringLiteral("Red"), QKeySequence(Qt::CTRL | Qt::Key_R), [this] { setSelectionColour(0xFF); }},
-      {Edit, &mnuColorGreen, "mnuColorGreen", QStringLiteral("Green"), QKeySequence(Qt::CTRL | Qt::Key_G), [this] { setSelectionColour(0x7800); }},
-      {Edit, &mnuColorBlue, "mnuColorBlue", QStringLiteral("Blue"), QKeySequence(Qt::CTRL | Qt::Key_B), [this] { setSelectionColour(0xFF0000); }},
-      {Edit, &mnuColorBlack, "mnuColorBlack", QStringLiteral("Black"), QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { setSelectionColour(0x0); }},
-      {Export, &mnuVoxletExport, "mnuVoxletExport", QStringLiteral("Export To Voxlet"), QKeySequence(Qt::Key_F8), [this] { mnuVoxletExport_Click(); }},
-      {Export, &mnuWLMExport, "mnuWLMExport", QStringLiteral("Export To Webloom"), QKeySequence(Qt::Key_F9), [this] { mnuWLMExport_Click(); }},
-      {mnuHelp, &mnuHelpHowTo, "mnuHelpHowTo", QStringLiteral("How To..."), QKeySequence(Qt::Key_F1), [this] { showHelp(kHowTo); }},
-      {mnuHelp, nullptr, "mnuHelpBar0", {}, {}, {}},
-      {mnuHelp, &mnuHelpContents, "mnuHelpContents", QStringLiteral("Checklist"), QKeySequence(Qt::Key_F5), [this] { showHelp(kChecklist); }},
-      {mnuHelp, &mnuHelpExamples, "mnuHelpExamples", QStringLiteral("Sample Essays"), QKeySequence(Qt::Key_F6), [this] { showSampleEssays(); }},
-      {mnuHelp, &mnuHelpScoringRubric, "mnuHelpScoringRubric", QStringLiteral("Scoring Rubric"), QKeySequence(Qt::Key_F7), [this] { showScoringRubric(); }},
-      {mnuHelp, nullptr, "mnuHelpBar1", {}, {}, {}},
-      {mnuHelp, &mnuHelpAbout, "mnuHelpAbout", QStringLiteral("About"), {}, [this] { showAbout(); }},
+      {fileMenu, &newAction, "newAction", QStringLiteral("&New"), {}, [this] { NewDocument(); }},
+      {fileMenu, &openAction, "openAction", QStringLiteral("Open"), QKeySequence(Qt::CTRL | Qt::Key_O), [this] { OpenDocument(); }},
+      {fileMenu, nullptr, "fileSeparator1", {}, {}, {}},
+      {fileMenu, &saveAsAction, "saveAsAction", QStringLiteral("Save As"), QKeySequence(Qt::CTRL | Qt::Key_S), [this] { onSaveAs(); }},
+      {fileMenu, &printAction, "printAction", QStringLiteral("Print"), QKeySequence(Qt::CTRL | Qt::Key_P), [this] { onPrint(); }},
+      {fileMenu, &fontAction, "fontAction", QStringLiteral("Font"), QKeySequence(Qt::CTRL | Qt::Key_F), [this] { onFont(); }},
+      {fileMenu, nullptr, "fileSeparator2", {}, {}, {}},
+      {fileMenu, &exitAction, "exitAction", QStringLiteral("E&xit"), {}, [this] { onExit(); }},
+      {editMenu, &undoAction, "undoAction", QStringLiteral("Undo"), QKeySequence(Qt::ALT | Qt::Key_Backspace), [this] { undoButton->click(); }},
+      {editMenu, nullptr, "editSeparator", {}, {}, {}},
+      {editMenu, &cutAction, "cutAction", QStringLiteral("Cut"), QKeySequence(Qt::CTRL | Qt::Key_X), [this] { onCut(); }},
+      {editMenu, &copyAction, "copyAction", QStringLiteral("Copy"), QKeySequence(Qt::CTRL | Qt::Key_C), [this] { onCopy(); }},
+      {editMenu, &pasteAction, "pasteAction", QStringLiteral("Paste"), QKeySequence(Qt::CTRL | Qt::Key_V), [this] { onPaste(); }},
+      {colorMenu, &redAction, "redAction", QStringLiteral("Red"), QKeySequence(Qt::CTRL | Qt::Key_R), [this] { setSelectionColour(0xFF); }},
+      {colorMenu, &greenAction, "greenAction", QStringLiteral("Green"), QKeySequence(Qt::CTRL | Qt::Key_G), [this] { setSelectionColour(0x7800); }},
+      {colorMenu, &blueAction, "blueAction", QStringLiteral("Blue"), QKeySequence(Qt::CTRL | Qt::Key_B), [this] { setSelectionColour(0xFF0000); }},
+      {colorMenu, &blackAction, "blackAction", QStringLiteral("Black"), QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { setSelectionColour(0x0); }},
+      {exportMenu, &exportToVoxletAction, "exportToVoxletAction", QStringLiteral("Export To Voxlet"), QKeySequence(Qt::Key_F8), [this] { onExportToVoxlet(); }},
+      {exportMenu, &exportToWebloomAction, "exportToWebloomAction", QStringLiteral("Export To Webloom"), QKeySequence(Qt::Key_F9), [this] { onExportToWebloom(); }},
+      {helpMenu, &howToAction, "howToAction", QStringLiteral("How To..."), QKeySequence(Qt::Key_F1), [this] { showHelp(kHowTo); }},
+      {helpMenu, nullptr, "helpSeparator1", {}, {}, {}},
+      {helpMenu, &checklistAction, "checklistAction", QStringLiteral("Checklist"), QKeySequence(Qt::Key_F5), [this] { showHelp(kChecklist); }},
+      {helpMenu, &sampleEssaysAction, "sampleEssaysAction", QStringLiteral("Sample Essays"), QKeySequence(Qt::Key_F6), [this] { showSampleEssays(); }},
+      {helpMenu, &scoringRubricAction, "scoringRubricAction", QStringLiteral("Scoring Rubric"), QKeySequence(Qt::Key_F7), [this] { showScoringRubric(); }},
+      {helpMenu, nullptr, "helpSeparator2", {}, {}, {}},
+      {helpMenu, &aboutAction, "aboutAction", QStringLiteral("About"), {}, [this] { showAbout(); }},
   });
   // The clipboard may have changed since the caret last moved.
-  on(mnuEdit, &QMenu::aboutToShow, [this] { RichTextBox1_SelChange(); });
+  on(editMenu, &QMenu::aboutToShow, [this] { onSelectionChange(); });
 }
 
 void EditorWindow::createToolBar() {
-  Toolbar1 = new platform::ToolBar(this);
-  Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
+  toolBar = new platform::ToolBar(this);
+  toolBar->setObjectName(QStringLiteral("toolBar"));
   const QStringList groups[] = {
       {QStringLiteral("Open"), QStringLiteral("Save"), QStringLiteral("Print"), QStringLiteral("Font")},
       {QStringLiteral("Cut"), QStringLiteral("Copy"), QStringLiteral("Paste")},
@@ -147,27 +147,27 @@ void EditorWindow::createToolBar() {
       {QStringLiteral("Examples"), QStringLiteral("Exit")},
   };
   for (const QStringList& group : groups) {
-    if (Toolbar1->count() > 0) Toolbar1->addSeparatorButton();
+    if (toolBar->count() > 0) toolBar->addSeparatorButton();
     for (const QString& key : group) {
-      Toolbar1->addButton(key, key == QLatin1String("Save") ? QStringLiteral("Save As") : key);
+      toolBar->addButton(key, key == QLatin1String("Save") ? QStringLiteral("Save As") : key);
     }
   }
-  addToolBar(Toolbar1);
-  QObject::connect(Toolbar1, &platform::ToolBar::ButtonClick, this, [this](const QString& key) {
-    dispatch([this, key] { Toolbar1_ButtonClick(key); });
+  addToolBar(toolBar);
+  QObject::connect(toolBar, &platform::ToolBar::ButtonClick, this, [this](const QString& key) {
+    dispatch([this, key] { onToolButton(key); });
   });
 }
 
 void EditorWindow::connectBox() {
-  on(RichTextBox1, &platform::RichTextBox::Change, [this] { RichTextBox1_Change(); });
-  on(RichTextBox1, &platform::RichTextBox::SelChange, [this] { RichTextBox1_SelChange(); });
-  QObject::connect(RichTextBox1, &platform::RichTextBox::KeyDown, this,
+  on(documentBox, &platform::RichTextBox::Change, [this] { onDocumentChange(); });
+  on(documentBox, &platform::RichTextBox::SelChange, [this] { onSelectionChange(); });
+  QObject::connect(documentBox, &platform::RichTextBox::KeyDown, this,
                    [this](int& keyCode, int shift) {
-                     dispatch([this, &keyCode, shift] { RichTextBox1_KeyDown(keyCode, shift); });
+                     dispatch([this, &keyCode, shift] { onDocumentKeyDown(keyCode, shift); });
                    });
-  QObject::connect(RichTextBox1, &platform::RichTextBox::MouseUp, this,
+  QObject::connect(documentBox, &platform::RichTextBox::MouseUp, this,
                    [this](int button, int shift, double x, double y) {
-                     dispatch([=, this] { RichTextBox1_MouseUp(button, shift, x, y); });
+                     dispatch([=, this] { onDocumentMouseUp(button, shift, x, y); });
                    });
 }
 
@@ -175,51 +175,51 @@ void EditorWindow::load() {
   store_.ScreenHeightPixels =
       shared::FitToScreen(*this, shared::FitRule::Standard, quillora_.runtime().screen());
   Show();
-  RichTextBox1->setTextRTF(store_.EditorRTF);
+  documentBox->setTextRTF(store_.EditorRTF);
   // The text handed in is the oldest snapshot: undo goes back to it and no further.
   RecordChanges = true;
-  RichTextBox1_Change();
+  onDocumentChange();
 }
 
-void EditorWindow::RichTextBox1_SelChange() {
+void EditorWindow::onSelectionChange() {
   if (!RecordChanges) return;
-  const bool selected = RichTextBox1->SelLength() != 0;
-  mnuCut->setEnabled(selected);
-  mnuCopy->setEnabled(selected);
-  mnuPaste->setEnabled(!quillora_.runtime().clipboard().GetText().isEmpty());
+  const bool selected = documentBox->SelLength() != 0;
+  cutAction->setEnabled(selected);
+  copyAction->setEnabled(selected);
+  pasteAction->setEnabled(!quillora_.runtime().clipboard().GetText().isEmpty());
 }
 
-void EditorWindow::RichTextBox1_KeyDown(int& keyCode, int shift) {
-  shared::RunClipboardShortcut(keyCode, shift, {[this] { mnuEditCut_Click(); },
-                                                [this] { mnuEditCopy_Click(); },
-                                                [this] { mnuEditPaste_Click(); }});
+void EditorWindow::onDocumentKeyDown(int& keyCode, int shift) {
+  shared::RunClipboardShortcut(keyCode, shift, {[this] { onCut(); },
+                                                [this] { onCopy(); },
+                                                [this] { onPaste(); }});
 }
 
-void EditorWindow::RichTextBox1_MouseUp(int button, int /*shift*/, double /*x*/, double /*y*/) {
+void EditorWindow::onDocumentMouseUp(int button, int /*shift*/, double /*x*/, double /*y*/) {
   if (button != kRightButton) return;
-  quillora_.runtime().interaction().popupMenu(*mnuEdit, QCursor::pos());
+  quillora_.runtime().interaction().popupMenu(*editMenu, QCursor::pos());
 }
 
-void EditorWindow::Toolbar1_ButtonClick(const QString& key) {
+void EditorWindow::onToolButton(const QString& key) {
   platform::RunToolCommand(key, {
       {"Open", [this] { OpenDocument(); }},
-      {"Save", [this] { mnuFileSaveAs_Click(); }},
-      {"Print", [this] { mnuFilePrint_Click(); }},
-      {"Font", [this] { mnuFont_Click(); }},
-      {"Cut", [this] { mnuEditCut_Click(); }},
-      {"Copy", [this] { mnuEditCopy_Click(); }},
-      {"Paste", [this] { mnuEditPaste_Click(); }},
+      {"Save", [this] { onSaveAs(); }},
+      {"Print", [this] { onPrint(); }},
+      {"Font", [this] { onFont(); }},
+      {"Cut", [this] { onCut(); }},
+      {"Copy", [this] { onCopy(); }},
+      {"Paste", [this] { onPaste(); }},
       {"Bold", [this] { ToggleBold(); }},
       {"Italic", [this] { ToggleItalic(); }},
       {"Underline", [this] { ToggleUnderline(); }},
       {"Left", [this] { setSelectionAlignment(kLeft); }},
       {"Center", [this] { setSelectionAlignment(kCentre); }},
       {"Examples", [this] { showSampleEssays(); }},
-      {"Exit", [this] { mnuFileExit_Click(); }},
+      {"Exit", [this] { onExit(); }},
   });
 }
 
-void EditorWindow::mnuFileExit_Click() {
+void EditorWindow::onExit() {
   if (quillora_.MsgBox(QStringLiteral("Exit Editor?"), platform::vbYesNo | platform::vbQuestion,
                        QStringLiteral("Editor")) == platform::vbYes) {
     Unload();
@@ -232,7 +232,7 @@ void EditorWindow::showHelp(const QString& text) {
 
 void EditorWindow::showSampleEssays() {
   WorkedExamplesWindow& examples = quillora_.forms().get<WorkedExamplesWindow>();
-  examples.SSTab1->setCurrentIndex(kTabSelect);
+  examples.exampleTabs->setCurrentIndex(kTabSelect);
   examples.Show();
 }
 

@@ -24,55 +24,55 @@ class EditorWindow : public platform::Form {
 
   void Undo();
   void Redo();
-  void mnuEditCut_Click();
-  void mnuEditCopy_Click();
-  void mnuEditPaste_Click();
+  void onCut();
+  void onCopy();
+  void onPaste();
   void NewDocument();
   void OpenDocument();
-  void mnuFileSaveAs_Click();
-  void mnuFilePrint_Click();
-  void mnuFont_Click();
-  void mnuFileExit_Click();
+  void onSaveAs();
+  void onPrint();
+  void onFont();
+  void onExit();
   void ToggleBold();
   void ToggleItalic();
   void ToggleUnderline();
-  void mnuWLMExport_Click();
-  void mnuVoxletExport_Click();
+  void onExportToWebloom();
+  void onExportToVoxlet();
 
   const SnapshotHistory& history() const { return history_; }
 
-  platform::RichTextBox* RichTextBox1;
-  platform::CommonDialog CommonDialog1;
-  platform::ToolBar* Toolbar1;
-  QPushButton* cmdUndo;
-  QPushButton* cmdRedo;
+  platform::RichTextBox* documentBox;
+  platform::CommonDialog fileDialog;
+  platform::ToolBar* toolBar;
+  QPushButton* undoButton;
+  QPushButton* redoButton;
 
-  QMenu* File;
-  QMenu* mnuEdit;
-  QMenu* Edit;  // the colour menu
-  QMenu* Export;
-  QMenu* mnuHelp;
-  QAction* New;
-  QAction* mnuOpen;
-  QAction* mnuFileSaveAs;
-  QAction* mnuFilePrint;
-  QAction* mnuFont;
-  QAction* mnuFileExit;
-  QAction* mnuUndo;
-  QAction* mnuCut;
-  QAction* mnuCopy;
-  QAction* mnuPaste;
-  QAction* mnuColorRed;
-  QAction* mnuColorGreen;
-  QAction* mnuColorBlue;
-  QAction* mnuColorBlack;
-  QAction* mnuVoxletExport;
-  QAction* mnuWLMExport;
-  QAction* mnuHelpHowTo;
-  QAction* mnuHelpContents;
-  QAction* mnuHelpExamples;
-  QAction* mnuHelpScoringRubric;
-  QAction* mnuHelpAbout;
+  QMenu* fileMenu;
+  QMenu* editMenu;
+  QMenu* colorMenu;
+  QMenu* exportMenu;
+  QMenu* helpMenu;
+  QAction* newAction;
+  QAction* openAction;
+  QAction* saveAsAction;
+  QAction* printAction;
+  QAction* fontAction;
+  QAction* exitAction;
+  QAction* undoAction;
+  QAction* cutAction;
+  QAction* copyAction;
+  QAction* pasteAction;
+  QAction* redAction;
+  QAction* greenAction;
+  QAction* blueAction;
+  QAction* blackAction;
+  QAction* exportToVoxletAction;
+  QAction* exportToWebloomAction;
+  QAction* howToAction;
+  QAction* checklistAction;
+  QAction* sampleEssaysAction;
+  QAction* scoringRubricAction;
+  QAction* aboutAction;
 
  protected:
   void load() override;
@@ -83,11 +83,11 @@ class EditorWindow : public platform::Form {
   void createToolBar();
   void connectBox();
 
-  void RichTextBox1_Change();
-  void RichTextBox1_SelChange();
-  void RichTextBox1_KeyDown(int& keyCode, int shift);
-  void RichTextBox1_MouseUp(int button, int shift, double x, double y);
-  void Toolbar1_ButtonClick(const QString& key);
+  void onDocumentChange();
+  void onSelectionChange();
+  void onDocumentKeyDown(int& keyCode, int shift);
+  void onDocumentMouseUp(int button, int shift, double x, double y);
+  void onToolButton(const QString& key);
   void UpdateUndoButtons();
   void applyEdit(const BoxEdit& edit);
 

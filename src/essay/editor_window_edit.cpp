@@ -19,40 +19,40 @@ const QString kFileNotFound = QStringLiteral("File not found");
 
 }  // namespace
 
-void EditorWindow::mnuEditCopy_Click() {
-  shared::CopySelection(*RichTextBox1, quillora_.runtime().clipboard());
-  RichTextBox1->setFocus();
+void EditorWindow::onCopy() {
+  shared::CopySelection(*documentBox, quillora_.runtime().clipboard());
+  documentBox->setFocus();
 }
 
-void EditorWindow::mnuEditCut_Click() {
-  shared::CutSelection(*RichTextBox1, quillora_.runtime().clipboard());
-  RichTextBox1->setFocus();
+void EditorWindow::onCut() {
+  shared::CutSelection(*documentBox, quillora_.runtime().clipboard());
+  documentBox->setFocus();
 }
 
-void EditorWindow::mnuEditPaste_Click() {
-  shared::PasteInto(*RichTextBox1, quillora_.runtime().clipboard());
-  RichTextBox1->setFocus();
+void EditorWindow::onPaste() {
+  shared::PasteInto(*documentBox, quillora_.runtime().clipboard());
+  documentBox->setFocus();
 }
 
-void EditorWindow::ToggleBold() { shared::ToggleBold(*RichTextBox1); }
-void EditorWindow::ToggleItalic() { shared::ToggleItalic(*RichTextBox1); }
-void EditorWindow::ToggleUnderline() { shared::ToggleUnderline(*RichTextBox1); }
+void EditorWindow::ToggleBold() { shared::ToggleBold(*documentBox); }
+void EditorWindow::ToggleItalic() { shared::ToggleItalic(*documentBox); }
+void EditorWindow::ToggleUnderline() { shared::ToggleUnderline(*documentBox); }
 
 void EditorWindow::setSelectionColour(std::uint32_t bgr) {
-  RichTextBox1->setSelColor(platform::rtl::Color(bgr));
+  documentBox->setSelColor(platform::rtl::Color(bgr));
 }
 
-void EditorWindow::setSelectionAlignment(int alignment) { RichTextBox1->setSelAlignment(alignment); }
+void EditorWindow::setSelectionAlignment(int alignment) { documentBox->setSelAlignment(alignment); }
 
-void EditorWindow::mnuWLMExport_Click() { handOver(QStringLiteral("webloom"), kWebloomMissing); }
+void EditorWindow::onExportToWebloom() { handOver(QStringLiteral("webloom"), kWebloomMissing); }
 
-void EditorWindow::mnuVoxletExport_Click() { handOver(QStringLiteral("voxlet"), kVoxletMissing); }
+void EditorWindow::onExportToVoxlet() { handOver(QStringLiteral("voxlet"), kVoxletMissing); }
 
 // The text stays on the clipboard when the program cannot start, so the student can start it
 // by hand and still find the text there.
 void EditorWindow::handOver(const QString& program, const QString& missingMessage) {
-  RichTextBox1->setFocus();
-  quillora_.runtime().clipboard().SetText(shared::HandOverText(RichTextBox1->Text()));
+  documentBox->setFocus();
+  quillora_.runtime().clipboard().SetText(shared::HandOverText(documentBox->Text()));
   if (!quillora_.runtime().shell().startSuiteProgram(program)) {
     quillora_.MsgBox(missingMessage, platform::vbInformation, kFileNotFound);
   }

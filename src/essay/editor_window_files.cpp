@@ -41,7 +41,7 @@ bool isPlainTextName(const QString& path) {
 void EditorWindow::NewDocument() {
   if (quillora_.MsgBox(QStringLiteral("Delete all text?"), platform::vbYesNo | platform::vbQuestion,
                        QStringLiteral("Quillora")) == platform::vbYes) {
-    RichTextBox1->setText(QString());
+    documentBox->setText(QString());
   }
 }
 
@@ -55,18 +55,18 @@ void EditorWindow::OpenDocument() {
     } catch (const platform::RuntimeError&) {
       // Without the stored path the dialog starts where the last open left off.
     }
-    CommonDialog1.InitDir = openStartFolder(stored);
+    fileDialog.InitDir = openStartFolder(stored);
   }
-  CommonDialog1.DialogTitle = QStringLiteral("Open");
-  CommonDialog1.CancelError = true;
-  CommonDialog1.Flags = platform::cdlOFNHideReadOnly;
-  CommonDialog1.Filter = kFilter;
+  fileDialog.DialogTitle = QStringLiteral("Open");
+  fileDialog.CancelError = true;
+  fileDialog.Flags = platform::cdlOFNHideReadOnly;
+  fileDialog.Filter = kFilter;
   try {
-    CommonDialog1.ShowOpen();
+    fileDialog.ShowOpen();
   } catch (const platform::RuntimeError&) {
     return;
   }
-  const QString name = CommonDialog1.FileName;
+  const QString name = fileDialog.FileName;
   if (name.isEmpty()) return;
   store_.FirstOpen = false;
   if (!loadBox(name)) {
@@ -80,33 +80,33 @@ void EditorWindow::OpenDocument() {
 bool EditorWindow::loadBox(const QString& path) {
   if (looksBinary(path)) return false;
   try {
-    RichTextBox1->LoadFile(path);
+    documentBox->LoadFile(path);
   } catch (const platform::RuntimeError&) {
     return false;
   }
   return true;
 }
 
-void EditorWindow::mnuFileSaveAs_Click() {
-  if (RichTextBox1->Text().isEmpty()) {
+void EditorWindow::onSaveAs() {
+  if (documentBox->Text().isEmpty()) {
     quillora_.MsgBox(kBlankDocument, platform::vbCritical, kCaption);
     return;
   }
-  CommonDialog1.FileName.clear();
-  CommonDialog1.DialogTitle = QStringLiteral("Save As...");
-  CommonDialog1.CancelError = true;
-  CommonDialog1.Flags = platform::cdlOFNOverwritePrompt | platform::cdlOFNHideReadOnly;
-  CommonDialog1.Filter = kFilter;
+  fileDialog.FileName.clear();
+  fileDialog.DialogTitle = QStringLiteral("Save As...");
+  fileDialog.CancelError = true;
+  fileDialog.Flags = platform::cdlOFNOverwritePrompt | platform::cdlOFNHideReadOnly;
+  fileDialog.Filter = kFilter;
   try {
-    CommonDialog1.ShowSave();
+    fileDialog.ShowSave();
   } catch (const platform::RuntimeError&) {
     return;
   }
-  QString name = CommonDialog1.FileName;
+  QString name = fileDialog.FileName;
   if (name.isEmpty()) return;
   if (QFileInfo(name).suffix().isEmpty()) {
-    name += CommonDialog1.FilterIndex == kRichTextFilter ? QStringLiteral(".rtf")
-                                                         : QStringLiteral(".txt");
+    name +=
+        fileDialog.FilterIndex == kRichTextFilter ? QStringLiteral(".rtf") : QStringLiteral(".txt");
     // The dialog asked about the name without its extension, not about this file.
     if (QFileInfo::exists(name) && !confirmReplace(name)) return;
   }
@@ -121,10 +121,10 @@ bool EditorWindow::confirmReplace(const QString& path) {
 void EditorWindow::saveBoxAs(const QString& path) {
   QString failure;
   if (isPlainTextName(path)) {
-    failure = platform::textfile::writeAtomic(path, RichTextBox1->Text() + QStringLiteral("\r\n"));
+    failure = platform::textfile::writeAtomic(path, documentBox->Text() + QStringLiteral("\r\n"));
   } else {
     try {
-      RichTextBox1->SaveFile(path);
+      documentBox->SaveFile(path);
     } catch (const platform::RuntimeError& error) {
       failure = error.description();
     }
@@ -136,29 +136,29 @@ void EditorWindow::saveBoxAs(const QString& path) {
   setCaption(kCaption + QStringLiteral("   ") + path);
 }
 
-void EditorWindow::mnuFilePrint_Click() {
-  if (shared::PrintWholeBox(CommonDialog1, *RichTextBox1, 2880, 720, 2880, 720,
+void EditorWindow::onPrint() {
+  if (shared::PrintWholeBox(fileDialog, *documentBox, 2880, 720, 2880, 720,
                             quillora_.runtime().printer()) == shared::PrintOutcome::Failed) {
     quillora_.MsgBox(kPrintFailed, platform::vbExclamation);
   }
 }
 
-void EditorWindow::mnuFont_Click() {
-  CommonDialog1.DialogTitle = QStringLiteral("Font");
-  CommonDialog1.FontSize = 12;
-  CommonDialog1.Flags = kFontFlags;
-  CommonDialog1.CancelError = true;
+void EditorWindow::onFont() {
+  fileDialog.DialogTitle = QStringLiteral("Font");
+  fileDialog.FontSize = 12;
+  fileDialog.Flags = kFontFlags;
+  fileDialog.CancelError = true;
   try {
-    CommonDialog1.ShowFont();
+    fileDialog.ShowFont();
   } catch (const platform::RuntimeError&) {
     return;
   }
-  if (!CommonDialog1.FontName.isEmpty()) RichTextBox1->setSelFontName(CommonDialog1.FontName);
-  if (CommonDialog1.FontSize > 0) RichTextBox1->setSelFontSize(CommonDialog1.FontSize);
-  RichTextBox1->setSelStrikethru(CommonDialog1.FontStrikethru);
-  RichTextBox1->setSelUnderline(CommonDialog1.FontUnderline);
-  RichTextBox1->setSelBold(CommonDialog1.FontBold);
-  RichTextBox1->setSelItalic(CommonDialog1.FontItalic);
+  if (!fileDialog.FontName.isEmpty()) documentBox->setSelFontName(fileDialog.FontName);
+  if (fileDialog.FontSize > 0) documentBox->setSelFontSize(fileDialog.FontSize);
+  documentBox->setSelStrikethru(fileDialog.FontStrikethru);
+  documentBox->setSelUnderline(fileDialog.FontUnderline);
+  documentBox->setSelBold(fileDialog.FontBold);
+  documentBox->setSelItalic(fileDialog.FontItalic);
 }
 
 }  // namespace essay

@@ -3,17 +3,17 @@
 
 namespace essay {
 
-void EditorWindow::RichTextBox1_Change() {
+void EditorWindow::onDocumentChange() {
   if (!RecordChanges) return;
-  history_.record(RichTextBox1->Text(), RichTextBox1->SelStart());
+  history_.record(documentBox->Text(), documentBox->SelStart());
   UpdateUndoButtons();
 }
 
 void EditorWindow::UpdateUndoButtons() {
-  cmdUndo->setEnabled(history_.canUndo());
-  cmdRedo->setEnabled(history_.canRedo());
-  mnuUndo->setEnabled(cmdUndo->isEnabled());
-  RichTextBox1_SelChange();
+  undoButton->setEnabled(history_.canUndo());
+  redoButton->setEnabled(history_.canRedo());
+  undoAction->setEnabled(undoButton->isEnabled());
+  onSelectionChange();
 }
 
 void EditorWindow::Undo() {
@@ -21,7 +21,7 @@ void EditorWindow::Undo() {
     if (const std::optional<BoxEdit> edit = history_.undo()) applyEdit(*edit);
   }
   UpdateUndoButtons();
-  RichTextBox1->setFocus();
+  documentBox->setFocus();
 }
 
 void EditorWindow::Redo() {
@@ -29,19 +29,19 @@ void EditorWindow::Redo() {
     if (const std::optional<BoxEdit> edit = history_.redo()) applyEdit(*edit);
   }
   UpdateUndoButtons();
-  RichTextBox1->setFocus();
+  documentBox->setFocus();
 }
 
 // The box's own edit is not recorded, and the selection does not flicker about while it is made.
 void EditorWindow::applyEdit(const BoxEdit& edit) {
   RecordChanges = false;
-  RichTextBox1->setSelectionHidden(true);
-  RichTextBox1->setSelStart(edit.start);
-  RichTextBox1->setSelLength(edit.length);
-  RichTextBox1->setSelText(edit.text);
-  RichTextBox1->setSelStart(edit.selStart);
-  RichTextBox1->setSelLength(edit.selLength);
-  RichTextBox1->setSelectionHidden(false);
+  documentBox->setSelectionHidden(true);
+  documentBox->setSelStart(edit.start);
+  documentBox->setSelLength(edit.length);
+  documentBox->setSelText(edit.text);
+  documentBox->setSelStart(edit.selStart);
+  documentBox->setSelLength(edit.selLength);
+  documentBox->setSelectionHidden(false);
   RecordChanges = true;
 }
 

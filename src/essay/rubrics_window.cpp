@@ -53,7 +53,7 @@ void ReportUnreadableExamples(Quillora& program, const QStringList& fileNames) {
 }
 
 RubricsWindow::RubricsWindow(Quillora& program)
-    : Form(program), CommonDialog1(program.runtime()), quillora_(program) {
+    : Form(program), printDialog(program.runtime()), quillora_(program) {
   setObjectName(QStringLiteral("RubricsWindow"));
   setCaption(QStringLiteral("Scoring Rubrics for Writing"));
   setWindowIcon(QPixmap(QStringLiteral(":/pictures/quillora.png")));
@@ -63,43 +63,48 @@ RubricsWindow::RubricsWindow(Quillora& program)
 }
 
 void RubricsWindow::createControls() {
-  RichTextBox1 = new platform::RichTextBox(this);
-  RichTextBox1->setObjectName(QStringLiteral("RichTextBox1"));
-  RichTextBox1->setAccessibleName(QStringLiteral("Rubric"));
-  RichTextBox1->setLocked(true);
-  RichTextBox1->setBackColor(Qt::white);
-  Command1 = makeButton(this, "Command1", QStringLiteral("5th Grade"));
-  Command2 = makeButton(this, "Command2", QStringLiteral("8th Grade"));
-  Command3 = makeButton(this, "Command3", QStringLiteral("High School"));
-  Command6 = makeButton(this, "Command6", QStringLiteral("6 Pt. Rubric"));
-  Command5 = makeButton(this, "Command5", QStringLiteral("Print"));
-  Command4 = makeButton(this, "Command4", QStringLiteral("Close"));
-  Image1 = new QLabel(this);
-  Image1->setObjectName(QStringLiteral("Image1"));
-  Image1->setPixmap(QPixmap(QStringLiteral(":/pictures/tile.png")));
-  Image1->hide();
+  rubricBox = new platform::RichTextBox(this);
+  rubricBox->setObjectName(QStringLiteral("rubricBox"));
+  rubricBox->setAccessibleName(QStringLiteral("Rubric"));
+  rubricBox->setLocked(true);
+  rubricBox->setBackColor(Qt::white);
+  fifthGradeButton = makeButton(this, "fifthGradeButton", QStringLiteral("5th Grade"));
+  eighthGradeButton = makeButton(this, "eighthGradeButton", QStringLiteral("8th Grade"));
+  highSchoolButton = makeButton(this, "highSchoolButton", QStringLiteral("High School"));
+  sixPointRubricButton = makeButton(this, "sixPointRubricButton", QStringLiteral("6 Pt. Rubric"));
+  printButton = makeButton(this, "printButton", QStringLiteral("Print"));
+  closeButton = makeButton(this, "closeButton", QStringLiteral("Close"));
+  tilePicture = new QLabel(this);
+  tilePicture->setObjectName(QStringLiteral("tilePicture"));
+  tilePicture->setPixmap(QPixmap(QStringLiteral(":/pictures/tile.png")));
+  tilePicture->hide();
 }
 
 void RubricsWindow::createLayout() {
   auto* buttons = new QVBoxLayout;
-  for (QPushButton* button : {Command1, Command2, Command3, Command6}) buttons->addWidget(button);
+  for (QPushButton* button :
+       {fifthGradeButton, eighthGradeButton, highSchoolButton, sixPointRubricButton})
+    buttons->addWidget(button);
   buttons->addStretch();
-  buttons->addWidget(Command5);
-  buttons->addWidget(Command4);
+  buttons->addWidget(printButton);
+  buttons->addWidget(closeButton);
 
   auto* central = new shared::TiledArea(this);
-  central->setTile(Image1->pixmap());
+  central->setTile(tilePicture->pixmap());
   auto* page = new QHBoxLayout(central);
-  page->addWidget(RichTextBox1, 1);
+  page->addWidget(rubricBox, 1);
   page->addLayout(buttons);
   setCentralWidget(central);
 }
 
 void RubricsWindow::connectHandlers() {
   const std::pair<QPushButton*, void (RubricsWindow::*)()> buttons[] = {
-      {Command1, &RubricsWindow::Command1_Click}, {Command2, &RubricsWindow::Command2_Click},
-      {Command3, &RubricsWindow::Command3_Click}, {Command6, &RubricsWindow::Command6_Click},
-      {Command5, &RubricsWindow::Command5_Click}, {Command4, &RubricsWindow::Command4_Click}};
+      {fifthGradeButton, &RubricsWindow::onFifthGradeClicked},
+      {eighthGradeButton, &RubricsWindow::onEighthGradeClicked},
+      {highSchoolButton, &RubricsWindow::onHighSchoolClicked},
+      {sixPointRubricButton, &RubricsWindow::onSixPointRubricClicked},
+      {printButton, &RubricsWindow::onPrintClicked},
+      {closeButton, &RubricsWindow::onCloseClicked}};
   for (const auto& [button, handler] : buttons) {
     on(button, &QPushButton::clicked, [this, handler = handler] { (this->*handler)(); });
   }
@@ -111,19 +116,19 @@ void RubricsWindow::load() {
 }
 
 void RubricsWindow::LoadRubric(const QString& fileName) {
-  if (LoadExampleFile(*RichTextBox1, fileName) == ExampleFileLoad::Unreadable) {
+  if (LoadExampleFile(*rubricBox, fileName) == ExampleFileLoad::Unreadable) {
     ReportUnreadableExamples(quillora_, {fileName});
   }
 }
 
-void RubricsWindow::Command1_Click() { LoadRubric(QStringLiteral("5thRubric.rtf")); }
-void RubricsWindow::Command2_Click() { LoadRubric(QStringLiteral("8thRubric.rtf")); }
-void RubricsWindow::Command3_Click() { LoadRubric(QStringLiteral("hsRubric.rtf")); }
-void RubricsWindow::Command6_Click() { LoadRubric(QStringLiteral("6ptRubric.rtf")); }
+void RubricsWindow::onFifthGradeClicked() { LoadRubric(QStringLiteral("5thRubric.rtf")); }
+void RubricsWindow::onEighthGradeClicked() { LoadRubric(QStringLiteral("8thRubric.rtf")); }
+void RubricsWindow::onHighSchoolClicked() { LoadRubric(QStringLiteral("hsRubric.rtf")); }
+void RubricsWindow::onSixPointRubricClicked() { LoadRubric(QStringLiteral("6ptRubric.rtf")); }
 
-void RubricsWindow::Command5_Click() {
+void RubricsWindow::onPrintClicked() {
   const shared::PrintOutcome outcome = shared::PrintWholeBox(
-      CommonDialog1, *RichTextBox1, 2880, 720, 2880, 720, quillora_.runtime().printer());
+      printDialog, *rubricBox, 2880, 720, 2880, 720, quillora_.runtime().printer());
   if (outcome == shared::PrintOutcome::Cancelled) return;
   if (outcome == shared::PrintOutcome::Failed) {
     quillora_.MsgBox(
@@ -135,7 +140,7 @@ void RubricsWindow::Command5_Click() {
                    QStringLiteral("Rubric Printed"));
 }
 
-void RubricsWindow::Command4_Click() {
+void RubricsWindow::onCloseClicked() {
   shared::MinimizeForm(*this);
   Unload();
 }

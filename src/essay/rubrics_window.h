@@ -34,22 +34,22 @@ class RubricsWindow : public platform::Form {
   // Shows the rubric file `fileName`; a missing file leaves the box as it was.
   void LoadRubric(const QString& fileName);
 
-  void Command1_Click();
-  void Command2_Click();
-  void Command3_Click();
-  void Command6_Click();
-  void Command5_Click();
-  void Command4_Click();
+  void onFifthGradeClicked();
+  void onEighthGradeClicked();
+  void onHighSchoolClicked();
+  void onSixPointRubricClicked();
+  void onPrintClicked();
+  void onCloseClicked();
 
-  platform::RichTextBox* RichTextBox1;
-  QPushButton* Command1;  // 5th Grade
-  QPushButton* Command2;  // 8th Grade
-  QPushButton* Command3;  // High School
-  QPushButton* Command6;  // 6 Pt. Rubric
-  QPushButton* Command5;  // Print
-  QPushButton* Command4;  // Close
-  QLabel* Image1;         // the background tile
-  platform::CommonDialog CommonDialog1;
+  platform::RichTextBox* rubricBox;
+  QPushButton* fifthGradeButton;
+  QPushButton* eighthGradeButton;
+  QPushButton* highSchoolButton;
+  QPushButton* sixPointRubricButton;
+  QPushButton* printButton;
+  QPushButton* closeButton;
+  QLabel* tilePicture;  // the background tile
+  platform::CommonDialog printDialog;
 
  protected:
   void load() override;

@@ -54,40 +54,45 @@ StartWindow::StartWindow(Quillora& program) : Form(program), quillora_(program) 
 
 void StartWindow::createControls() {
   background_ = new shared::TiledArea(this);
-  Picture1 = new QLabel(this);
-  Picture1->setObjectName(QStringLiteral("Picture1"));
-  Picture1->setPixmap(QPixmap(QStringLiteral(":/pictures/tile.png")));
-  background_->setTile(Picture1->pixmap());
+  tilePicture = new QLabel(this);
+  tilePicture->setObjectName(QStringLiteral("tilePicture"));
+  tilePicture->setPixmap(QPixmap(QStringLiteral(":/pictures/tile.png")));
+  background_->setTile(tilePicture->pixmap());
   background_->setMouseTracking(true);
   background_->installEventFilter(this);
   setCentralWidget(background_);
 
   const Choice choices[] = {
-      {&Command1, &Label2, "Command1", "Label2", QStringLiteral("Create An Assignment..."),
-       QStringLiteral("Create An Assignment..."), QStringLiteral(":/pictures/create.png")},
-      {&Command2, &Label3, "Command2", "Label3", QStringLiteral("Open An Assignment..."),
-       QStringLiteral("Open and Write An Assignment..."), QStringLiteral(":/pictures/open.png")},
-      {&Command3, &Label4, "Command3", "Label4", QStringLiteral("Edit or Type An Assignment..."),
+      {&builderButton, &builderLabel, "builderButton", "builderLabel",
+       QStringLiteral("Create An Assignment..."), QStringLiteral("Create An Assignment..."),
+       QStringLiteral(":/pictures/create.png")},
+      {&workspaceButton, &workspaceLabel, "workspaceButton", "workspaceLabel",
+       QStringLiteral("Open An Assignment..."), QStringLiteral("Open and Write An Assignment..."),
+       QStringLiteral(":/pictures/open.png")},
+      {&editorButton, &editorLabel, "editorButton", "editorLabel",
+       QStringLiteral("Edit or Type An Assignment..."),
        QStringLiteral("Edit or Type An Assignment..."), QStringLiteral(":/pictures/edit.png")},
-      {&Command4, &Label5, "Command4", "Label5", QStringLiteral("Read Sample Papers"),
+      {&samplePapersButton, &samplePapersLabel, "samplePapersButton", "samplePapersLabel",
+       QStringLiteral("Read Sample Papers"),
        QStringLiteral("5th, 8th and 11th Grade Sample Papers"),
        QStringLiteral(":/pictures/samples.png")},
-      {&Command5, &Label6, "Command5", "Label6", QStringLiteral("View the Rubrics"),
-       QStringLiteral("5th, 8th and 11th Grade Rubrics"), QStringLiteral(":/pictures/rubrics.png")},
+      {&rubricsButton, &rubricsLabel, "rubricsButton", "rubricsLabel",
+       QStringLiteral("View the Rubrics"), QStringLiteral("5th, 8th and 11th Grade Rubrics"),
+       QStringLiteral(":/pictures/rubrics.png")},
   };
 
   auto* page = new QVBoxLayout(background_);
-  Label7 = new QLabel(QStringLiteral("What do you want to do?"), background_);
-  Label7->setObjectName(QStringLiteral("Label7"));
-  Label7->setToolTip(QStringLiteral("Click this question to get started!"));
-  Label7->setCursor(Qt::PointingHandCursor);
-  Label7->setMouseTracking(true);
-  Label7->installEventFilter(this);
-  QFont question = Label7->font();
+  questionLabel = new QLabel(QStringLiteral("What do you want to do?"), background_);
+  questionLabel->setObjectName(QStringLiteral("questionLabel"));
+  questionLabel->setToolTip(QStringLiteral("Click this question to get started!"));
+  questionLabel->setCursor(Qt::PointingHandCursor);
+  questionLabel->setMouseTracking(true);
+  questionLabel->installEventFilter(this);
+  QFont question = questionLabel->font();
   question.setPointSizeF(question.pointSizeF() * 1.6);
   question.setBold(true);
-  Label7->setFont(question);
-  page->addWidget(Label7, 0, Qt::AlignHCenter);
+  questionLabel->setFont(question);
+  page->addWidget(questionLabel, 0, Qt::AlignHCenter);
 
   auto* grid = new QGridLayout;
   int row = 0;
@@ -114,11 +119,11 @@ void StartWindow::createControls() {
 }
 
 void StartWindow::connectHandlers() {
-  on(Command1, &QPushButton::clicked, [this] { Command1_Click(); });
-  on(Command2, &QPushButton::clicked, [this] { Command2_Click(); });
-  on(Command3, &QPushButton::clicked, [this] { Command3_Click(); });
-  on(Command4, &QPushButton::clicked, [this] { Command4_Click(); });
-  on(Command5, &QPushButton::clicked, [this] { Command5_Click(); });
+  on(builderButton, &QPushButton::clicked, [this] { onBuilderClicked(); });
+  on(workspaceButton, &QPushButton::clicked, [this] { onWorkspaceClicked(); });
+  on(editorButton, &QPushButton::clicked, [this] { onEditorClicked(); });
+  on(samplePapersButton, &QPushButton::clicked, [this] { onSamplePapersClicked(); });
+  on(rubricsButton, &QPushButton::clicked, [this] { onRubricsClicked(); });
 }
 
 void StartWindow::load() {
@@ -131,8 +136,8 @@ void StartWindow::load() {
   }
   quillora_.store.ScreenHeightPixels =
       shared::FitToScreen(*this, shared::FitRule::Standard, quillora_.runtime().screen());
-  Picture1->adjustSize();
-  Picture1->hide();
+  tilePicture->adjustSize();
+  tilePicture->hide();
 }
 
 void StartWindow::unload(int& /*cancel*/) {
@@ -141,19 +146,19 @@ void StartWindow::unload(int& /*cancel*/) {
   shared::MinimizeForm(*this);
 }
 
-void StartWindow::Command1_Click() { quillora_.forms().get<AssignmentBuilderWindow>().Show(); }
+void StartWindow::onBuilderClicked() { quillora_.forms().get<AssignmentBuilderWindow>().Show(); }
 
-void StartWindow::Command2_Click() { quillora_.forms().get<WorkspaceWindow>().Show(); }
+void StartWindow::onWorkspaceClicked() { quillora_.forms().get<WorkspaceWindow>().Show(); }
 
-void StartWindow::Command3_Click() { quillora_.forms().get<EditorWindow>().Show(); }
+void StartWindow::onEditorClicked() { quillora_.forms().get<EditorWindow>().Show(); }
 
-void StartWindow::Command4_Click() { quillora_.forms().get<WorkedExamplesWindow>().Show(); }
+void StartWindow::onSamplePapersClicked() { quillora_.forms().get<WorkedExamplesWindow>().Show(); }
 
-void StartWindow::Command5_Click() { quillora_.forms().get<RubricsWindow>().Show(); }
+void StartWindow::onRubricsClicked() { quillora_.forms().get<RubricsWindow>().Show(); }
 
-void StartWindow::Label7_Click() {
+void StartWindow::onQuestionClicked() {
   EditorWindow& editor = quillora_.forms().get<EditorWindow>();
-  editor.RichTextBox1->setText(GettingStartedText());
+  editor.documentBox->setText(GettingStartedText());
   editor.Show();
 }
 
@@ -183,30 +188,30 @@ QString StartWindow::GettingStartedText() {
 
 bool StartWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseMove && watched == background_) {
-    dispatch([this] { backgroundMouseMove(); });
-  } else if (event->type() == QEvent::MouseMove && watched == Label7) {
-    dispatch([this] { Label7_MouseMove(); });
+    dispatch([this] { onBackgroundMouseMove(); });
+  } else if (event->type() == QEvent::MouseMove && watched == questionLabel) {
+    dispatch([this] { onQuestionMouseMove(); });
     return true;  // the background under the label must not see it too
-  } else if (watched == Label7 && event->type() == QEvent::MouseButtonRelease &&
+  } else if (watched == questionLabel && event->type() == QEvent::MouseButtonRelease &&
              static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-    dispatch([this] { Label7_Click(); });
+    dispatch([this] { onQuestionClicked(); });
     return true;
   }
   return Form::eventFilter(watched, event);
 }
 
-void StartWindow::backgroundMouseMove() {
-  QFont font = Label7->font();
+void StartWindow::onBackgroundMouseMove() {
+  QFont font = questionLabel->font();
   font.setUnderline(false);
-  Label7->setFont(font);
+  questionLabel->setFont(font);
   hover_ = true;
 }
 
-void StartWindow::Label7_MouseMove() {
+void StartWindow::onQuestionMouseMove() {
   if (hover_) {
-    QFont font = Label7->font();
+    QFont font = questionLabel->font();
     font.setUnderline(true);
-    Label7->setFont(font);
+    questionLabel->setFont(font);
   }
   hover_ = false;
 }

@@ -21,25 +21,26 @@ class StartWindow : public platform::Form {
   // The text the question label puts into the editor.
   static QString GettingStartedText();
 
-  QPushButton* Command1;  // create an assignment
-  QPushButton* Command2;  // open and write one
-  QPushButton* Command3;  // edit or type freely
-  QPushButton* Command4;  // sample papers
-  QPushButton* Command5;  // rubrics
-  QLabel* Label2;
-  QLabel* Label3;
-  QLabel* Label4;
-  QLabel* Label5;
-  QLabel* Label6;
-  QLabel* Label7;  // "What do you want to do?"
-  QLabel* Picture1;
+  // Each button opens its window; the label beside it carries the button's caption.
+  QPushButton* builderButton;       // "Create An Assignment..."
+  QPushButton* workspaceButton;     // "Open An Assignment..."
+  QPushButton* editorButton;        // "Edit or Type An Assignment..."
+  QPushButton* samplePapersButton;  // "Read Sample Papers"
+  QPushButton* rubricsButton;       // "View the Rubrics"
+  QLabel* builderLabel;
+  QLabel* workspaceLabel;
+  QLabel* editorLabel;
+  QLabel* samplePapersLabel;
+  QLabel* rubricsLabel;
+  QLabel* questionLabel;  // "What do you want to do?"
+  QLabel* tilePicture;
 
-  void Command1_Click();
-  void Command2_Click();
-  void Command3_Click();
-  void Command4_Click();
-  void Command5_Click();
-  void Label7_Click();
+  void onBuilderClicked();
+  void onWorkspaceClicked();
+  void onEditorClicked();
+  void onSamplePapersClicked();
+  void onRubricsClicked();
+  void onQuestionClicked();
 
  protected:
   void load() override;
@@ -49,8 +50,8 @@ class StartWindow : public platform::Form {
  private:
   void createControls();
   void connectHandlers();
-  void backgroundMouseMove();
-  void Label7_MouseMove();
+  void onBackgroundMouseMove();
+  void onQuestionMouseMove();
 
   Quillora& quillora_;
   shared::TiledArea* background_;

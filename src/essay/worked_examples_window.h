@@ -5,11 +5,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <array>
 
 #include "essay/quillora.h"
-#include "platform/windows/form.h"
 #include "platform/text/richtextbox.h"
 #include "platform/text/textbox.h"
+#include "platform/windows/form.h"
 
 namespace essay {
 
@@ -29,56 +30,38 @@ class WorkedExamplesWindow : public platform::Form {
   // is chosen; nothing when no option is.
   void LoadWritingSample();
 
-  void Command4_Click();
-  void Command5_Click();
-  void Command6_Click();
-  void Command2_Click();
-  void Command1_Click();
+  void onIntroductionClicked();
+  void onBodyClicked();
+  void onConclusionClicked();
+  void onOkClicked();
+  void onCloseClicked();
 
-  QTabWidget* SSTab1;
+  QTabWidget* exampleTabs;
 
-  QGroupBox* Frame2;  // Getting Started
-  QLabel* Label6;
-  QPushButton* Command4;  // Introduction
-  QPushButton* Command5;  // Body
-  QPushButton* Command6;  // Conclusion
-  QGroupBox* Frame1;  // Writing Examples
-  QRadioButton* Option7;  // Scoring Rubrics
-  QRadioButton* Option1;  // 5th grade
-  QRadioButton* Option3;  // 8th grade
-  QRadioButton* Option4;  // high school
-  QPushButton* Command2;  // OK
+  QGroupBox* gettingStartedFrame;
+  QLabel* gettingStartedLabel;
+  QPushButton* introductionButton;
+  QPushButton* bodyButton;
+  QPushButton* conclusionButton;
+  QGroupBox* writingExamplesFrame;
+  QRadioButton* scoringRubricsOption;
+  // 5th grade, 8th grade and high school, in the order they are tested.
+  std::array<QRadioButton*, 3> gradeOptions;
+  QPushButton* okButton;
 
-  // The example's introduction, body and conclusion.
-  platform::RichTextBox* RichTextBox1;
-  platform::RichTextBox* RichTextBox2;
-  platform::RichTextBox* RichTextBox3;
+  // By part: introduction, body and conclusion. Each page shows the example's part and, in its
+  // frame, the main question, the theme (or how to write the part) and what the part is.
+  std::array<platform::RichTextBox*, 3> exampleBoxes;
+  std::array<QGroupBox*, 3> partFrames;
+  std::array<platform::TextBox*, 3> questionBoxes;
+  std::array<QLabel*, 3> questionLabels;
+  std::array<platform::RichTextBox*, 3> themeBoxes;
+  std::array<QLabel*, 3> themeLabels;
+  std::array<platform::TextBox*, 3> explanationBoxes;
+  std::array<QLabel*, 3> explanationLabels;
 
-  // Beside each part: the main question, the theme (or how to write the part) and what the part is.
-  QGroupBox* Frame3;
-  platform::TextBox* Text1;
-  QLabel* Label11;
-  platform::RichTextBox* RichTextBox4;
-  QLabel* Label12;
-  platform::TextBox* Text3;
-  QLabel* Label15;
-  QGroupBox* Frame4;
-  platform::TextBox* Text4;
-  QLabel* Label18;
-  platform::RichTextBox* RichTextBox5;
-  QLabel* Label17;
-  platform::TextBox* Text6;
-  QLabel* Label16;
-  QGroupBox* Frame5;
-  platform::TextBox* Text7;
-  QLabel* Label21;
-  platform::RichTextBox* RichTextBox6;
-  QLabel* Label20;
-  platform::TextBox* Text9;
-  QLabel* Label19;
-
-  QPushButton* Command1;  // Close
-  QLabel* Image1;         // the background tile
+  QPushButton* closeButton;
+  QLabel* tilePicture;  // the background tile
 
   QString IntroExplanation;
   QString BodyExplanation;
@@ -89,7 +72,10 @@ class WorkedExamplesWindow : public platform::Form {
 
  private:
   void createSelectPage();
-  QWidget* createPartPage(platform::RichTextBox* example, QGroupBox* frame);
+  // The page of one part: its tab caption, the name of its example box and the caption of its
+  // explanation.
+  void createPart(std::size_t part, const QString& tab, const QString& exampleName,
+                  const QString& explanationCaption);
   void createLayout();
   void connectHandlers();
   void showHowTo(int tab);

@@ -38,7 +38,7 @@ void WorkspaceWindow::onEditor() {
 
 void WorkspaceWindow::onSampleEssays() {
   WorkedExamplesWindow& examples = quillora_.forms().get<WorkedExamplesWindow>();
-  examples.SSTab1->setCurrentIndex(kTabSelect);
+  examples.exampleTabs->setCurrentIndex(kTabSelect);
   examples.Show();
 }
 

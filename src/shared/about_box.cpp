@@ -80,41 +80,41 @@ QLabel* wrappedLabel(const QString& text, QWidget* parent) {
 
 AboutBox::AboutBox(platform::Program& program)
     : Form(program),
-      picIcon(new QLabel(this)),
-      lblTitle(wrappedLabel(QString(), this)),
-      lblVersion(wrappedLabel(QString(), this)),
-      lblDescription(wrappedLabel(QString(), this)),
-      lblDisclaimer(wrappedLabel(QString(), this)),
-      cmdOK(new QPushButton(QStringLiteral("OK"), this)),
-      cmdSysInfo(new QPushButton(QStringLiteral("&System Info..."), this)) {
+      iconPicture(new QLabel(this)),
+      titleLabel(wrappedLabel(QString(), this)),
+      versionLabel(wrappedLabel(QString(), this)),
+      descriptionLabel(wrappedLabel(QString(), this)),
+      disclaimerLabel(wrappedLabel(QString(), this)),
+      okButton(new QPushButton(QStringLiteral("OK"), this)),
+      systemInfoButton(new QPushButton(QStringLiteral("&System Info..."), this)) {
   if (const AboutTexts* texts = textsFor(program.title())) {
-    lblDescription->setText(QString::fromUtf8(texts->description));
-    lblDisclaimer->setText(QString::fromUtf8(texts->disclaimer));
+    descriptionLabel->setText(QString::fromUtf8(texts->description));
+    disclaimerLabel->setText(QString::fromUtf8(texts->disclaimer));
   }
   layOut();
-  on(cmdOK, &QPushButton::clicked, [this] { cmdOK_Click(); });
-  on(cmdSysInfo, &QPushButton::clicked, [this] { cmdSysInfo_Click(); });
+  on(okButton, &QPushButton::clicked, [this] { onOkClicked(); });
+  on(systemInfoButton, &QPushButton::clicked, [this] { onSystemInfoClicked(); });
 }
 
 void AboutBox::layOut() {
   QIcon icon = QGuiApplication::windowIcon();
   if (icon.isNull()) icon = style()->standardIcon(QStyle::SP_MessageBoxInformation);
-  picIcon->setPixmap(icon.pixmap(kIconPixels, kIconPixels));
-  picIcon->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
-  picIcon->setAccessibleName(QStringLiteral("Program icon"));
+  iconPicture->setPixmap(icon.pixmap(kIconPixels, kIconPixels));
+  iconPicture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+  iconPicture->setAccessibleName(QStringLiteral("Program icon"));
 
-  QFont titleFont = lblTitle->font();
+  QFont titleFont = titleLabel->font();
   titleFont.setBold(true);
   titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);
-  lblTitle->setFont(titleFont);
+  titleLabel->setFont(titleFont);
 
   auto* text = new QVBoxLayout;
-  text->addWidget(lblTitle);
-  text->addWidget(lblVersion);
-  text->addWidget(lblDescription);
+  text->addWidget(titleLabel);
+  text->addWidget(versionLabel);
+  text->addWidget(descriptionLabel);
 
   auto* top = new QHBoxLayout;
-  top->addWidget(picIcon, 0, Qt::AlignTop);
+  top->addWidget(iconPicture, 0, Qt::AlignTop);
   top->addLayout(text, 1);
 
   auto* rule = new QFrame(this);
@@ -122,12 +122,12 @@ void AboutBox::layOut() {
   rule->setFrameShadow(QFrame::Sunken);
 
   auto* buttons = new QVBoxLayout;
-  buttons->addWidget(cmdOK);
-  buttons->addWidget(cmdSysInfo);
+  buttons->addWidget(okButton);
+  buttons->addWidget(systemInfoButton);
   buttons->addStretch();
 
   auto* bottom = new QHBoxLayout;
-  bottom->addWidget(lblDisclaimer, 1, Qt::AlignTop);
+  bottom->addWidget(disclaimerLabel, 1, Qt::AlignTop);
   bottom->addLayout(buttons);
 
   auto* central = new QWidget(this);
@@ -137,24 +137,24 @@ void AboutBox::layOut() {
   column->addLayout(bottom);
   setCentralWidget(central);
 
-  cmdOK->setDefault(true);
-  cmdOK->setFocus();
+  okButton->setDefault(true);
+  okButton->setFocus();
   setMinimumWidth(kMinimumWidthPixels);
 }
 
 void AboutBox::load() {
   const QString& title = program().title();
   setCaption(QStringLiteral("About ") + title);
-  lblVersion->setText(QStringLiteral("Version %1.%2.%3")
-                          .arg(SCRIBARY_VERSION_MAJOR)
-                          .arg(SCRIBARY_VERSION_MINOR)
-                          .arg(SCRIBARY_VERSION_PATCH));
-  lblTitle->setText(title);
+  versionLabel->setText(QStringLiteral("Version %1.%2.%3")
+                            .arg(SCRIBARY_VERSION_MAJOR)
+                            .arg(SCRIBARY_VERSION_MINOR)
+                            .arg(SCRIBARY_VERSION_PATCH));
+  titleLabel->setText(title);
 }
 
-void AboutBox::cmdOK_Click() { Unload(); }
+void AboutBox::onOkClicked() { Unload(); }
 
-void AboutBox::cmdSysInfo_Click() { StartSysInfo(); }
+void AboutBox::onSystemInfoClicked() { StartSysInfo(); }
 
 void AboutBox::StartSysInfo() {
   if (!startSysInfoTool()) {

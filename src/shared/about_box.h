@@ -30,21 +30,21 @@ class AboutBox : public platform::Form {
   bool GetKeyValue(long KeyRoot, const QString& KeyName, const QString& SubKeyRef,
                    QString& KeyVal);
 
-  QLabel* picIcon;
-  QLabel* lblTitle;
-  QLabel* lblVersion;
-  QLabel* lblDescription;
-  QLabel* lblDisclaimer;
-  QPushButton* cmdOK;
-  QPushButton* cmdSysInfo;
+  QLabel* iconPicture;
+  QLabel* titleLabel;
+  QLabel* versionLabel;
+  QLabel* descriptionLabel;
+  QLabel* disclaimerLabel;
+  QPushButton* okButton;
+  QPushButton* systemInfoButton;
 
  protected:
   void load() override;
 
  private:
   void layOut();
-  void cmdOK_Click();
-  void cmdSysInfo_Click();
+  void onOkClicked();
+  void onSystemInfoClicked();
   bool startSysInfoTool();
 };
 

@@ -33,14 +33,14 @@ class BuilderTest : public testing_support::RuntimeTest {
   }
 
   void typeOutline() {
-    QTest::keyClicks(b().Text18a, "Why keep a garden?");  // replaces the selected prompt
-    QTest::keyClicks(b().Text1a, "Gardens teach patience");
-    QTest::keyClicks(b().Text2a, "Food");
-    QTest::keyClicks(b().Text3a, "Tomatoes");
-    QTest::keyClicks(b().Text4a, "Beans");
-    QTest::keyClicks(b().Text12a, "Birds");
-    QTest::keyClicks(b().Text13a, "Songs");
-    QTest::keyClicks(b().Text17a, "Grow something");
+    QTest::keyClicks(b().themeBox, "Why keep a garden?");  // replaces the selected prompt
+    QTest::keyClicks(b().introductionBox, "Gardens teach patience");
+    QTest::keyClicks(b().mainIdeaBoxes[0], "Food");
+    QTest::keyClicks(b().detailBoxes[0][0], "Tomatoes");
+    QTest::keyClicks(b().detailBoxes[0][1], "Beans");
+    QTest::keyClicks(b().mainIdeaBoxes[2], "Birds");
+    QTest::keyClicks(b().detailBoxes[2][0], "Songs");
+    QTest::keyClicks(b().conclusionBox, "Grow something");
   }
 
   QString path(const QString& name) { return testing_support::testRoot() + "/" + name; }
@@ -53,7 +53,7 @@ TEST_F(BuilderTest, TypedOutlineIsSavedReopenedAndHandedToTheWorkspace) {
   typeOutline();
   const QString saved = path("garden.ql");
   interaction->answerSave(saved);
-  b().Command2->click();
+  b().saveButton->click();
   EXPECT_EQ(kTypedFile, readFile(saved));
   EXPECT_EQ(1, quillora.store.BuilderSaved);
   const auto dialog = interaction->prompts(PromptKind::SaveDialog).front().request;
@@ -62,22 +62,22 @@ TEST_F(BuilderTest, TypedOutlineIsSavedReopenedAndHandedToTheWorkspace) {
 
   // Cleared and opened again: the first open of the window asks nothing.
   interaction->answerMessage(platform::vbYes);
-  b().Command6->click();
-  EXPECT_EQ("", b().Text17a->Text());
-  EXPECT_EQ("Type the Main Idea or Theme of Your Essay Here...", b().Text18a->SelText());
+  b().clearAllButton->click();
+  EXPECT_EQ("", b().conclusionBox->Text());
+  EXPECT_EQ("Type the Main Idea or Theme of Your Essay Here...", b().themeBox->SelText());
   interaction->answerOpen(saved);
-  b().Command1->click();
-  EXPECT_EQ("Why keep a garden?", b().Text18a->Text());
-  EXPECT_EQ("Beans", b().Text4a->Text());
-  EXPECT_EQ("Songs", b().Text13a->Text());
-  EXPECT_EQ("Grow something", b().Text17a->Text());
+  b().openButton->click();
+  EXPECT_EQ("Why keep a garden?", b().themeBox->Text());
+  EXPECT_EQ("Beans", b().detailBoxes[0][1]->Text());
+  EXPECT_EQ("Songs", b().detailBoxes[2][0]->Text());
+  EXPECT_EQ("Grow something", b().conclusionBox->Text());
   EXPECT_TRUE(quillora.store.NamedAssignment);
   EXPECT_EQ(saved, shared::GetRegSetting(runtime->registry(), "Quillora", "Setting", "OpenPath", ""));
 
   // Saved, so no save question; the workspace asks the name the file lacks.
   const std::size_t shown = messages().size();
   interaction->answerInput("Ana Lima");
-  b().Command3->click();
+  b().useOutlineButton->click();
   processEvents();
   EXPECT_FALSE(quillora.forms().isLoaded<AssignmentBuilderWindow>());
   ASSERT_TRUE(quillora.forms().isLoaded<WorkspaceWindow>());
@@ -94,7 +94,7 @@ TEST_F(BuilderTest, WorkspaceFileOpenedAndSavedInTheBuilderStaysByteForByte) {
   // The workspace writes a full assignment...
   typeOutline();
   interaction->answerMessage(platform::vbNo).answerInput("Ana Lima");
-  b().Command3->click();
+  b().useOutlineButton->click();
   WorkspaceWindow& workspace = quillora.forms().get<WorkspaceWindow>();
   QTest::keyClicks(workspace.paragraphBox, "Gardens are good.");
   const QString fromWorkspace = path("workspace.ql");
@@ -105,20 +105,20 @@ TEST_F(BuilderTest, WorkspaceFileOpenedAndSavedInTheBuilderStaysByteForByte) {
   // ...which the builder opens and saves again unchanged.
   processEvents();
   interaction->answerOpen(fromWorkspace);
-  b().Command1->click();
+  b().openButton->click();
   EXPECT_EQ("Ana Lima", quillora.store.StudentName);
   EXPECT_EQ("Gardens are good.", quillora.store.IntroParagraph);
   const QString fromBuilder = path("builder.ql");
   interaction->answerSave(fromBuilder);
-  b().Command2->click();
+  b().saveButton->click();
   EXPECT_EQ(readFile(fromWorkspace), readFile(fromBuilder));
 }
 
 TEST_F(BuilderTest, HandOverQuestionAndItsAnswers) {
-  QTest::keyClicks(b().Text1a, "Intro only");
+  QTest::keyClicks(b().introductionBox, "Intro only");
 
   interaction->answerMessage(platform::vbCancel);
-  b().Command3->click();
+  b().useOutlineButton->click();
   const auto question = messages().front();
   EXPECT_EQ("You should save your work if you want to keep a blank copy of this assignment.", question.text);
   EXPECT_EQ(3, question.style);
@@ -129,7 +129,7 @@ TEST_F(BuilderTest, HandOverQuestionAndItsAnswers) {
 
   // Yes saves; a cancelled save still hands over, with the prompt text as the theme.
   interaction->answerMessage(platform::vbYes).cancelSave().answerInput("Kim");
-  b().Command3->click();
+  b().useOutlineButton->click();
   EXPECT_EQ(2u, messages().size());
   EXPECT_EQ(0, quillora.store.BuilderSaved);
   EXPECT_EQ("Theme/Main Question-   Type the Main Idea or Theme of Your Essay Here...\r\n",
@@ -142,12 +142,12 @@ TEST_F(BuilderTest, HandOverQuestionAndItsAnswers) {
 }
 
 TEST_F(BuilderTest, AnOutlineNotStartedIsNeitherUsedSavedNorPrinted) {
-  QTest::keyClicks(b().Text18a, "A theme");
-  QTest::keyClicks(b().Text7a, "Main idea 2");
+  QTest::keyClicks(b().themeBox, "A theme");
+  QTest::keyClicks(b().mainIdeaBoxes[1], "Main idea 2");
   interaction->answerMessage(platform::vbOK).answerMessage(platform::vbOK).answerMessage(platform::vbOK);
-  b().Command3->click();
-  b().Command2->click();
-  b().Command4->click();
+  b().useOutlineButton->click();
+  b().saveButton->click();
+  b().printButton->click();
   const auto boxes = messages();
   ASSERT_EQ(3u, boxes.size());
   const QString start = "You must enter a theme, an idea for an introduction and at least one main idea before you can ";
@@ -170,25 +170,25 @@ TEST_F(BuilderTest, LoadClearAllAndHelp) {
   EXPECT_EQ(768, quillora.store.ScreenHeightPixels);
   EXPECT_EQ(12000, b().Width());
   EXPECT_EQ(8745, b().Height());
-  EXPECT_EQ(0, b().Text18a->SelStart());
-  EXPECT_EQ(49, b().Text18a->SelLength());
+  EXPECT_EQ(0, b().themeBox->SelStart());
+  EXPECT_EQ(49, b().themeBox->SelLength());
 
-  QTest::keyClicks(b().Text1a, "Intro");
+  QTest::keyClicks(b().introductionBox, "Intro");
   interaction->answerMessage(platform::vbNo);
-  b().Command6->click();
-  EXPECT_EQ("Intro", b().Text1a->Text());
+  b().clearAllButton->click();
+  EXPECT_EQ("Intro", b().introductionBox->Text());
   EXPECT_EQ("Do you want to clear all the information on this form?\r\nThe current information "
             "will be lost if it has not been saved.",
             messages().back().text);
   EXPECT_EQ(36, messages().back().style);
 
   interaction->answerMessage(platform::vbOK);
-  b().Command7->click();
+  b().helpButton->click();
   EXPECT_EQ(64, messages().back().style);
   EXPECT_TRUE(messages().back().text.startsWith(
       "Create an Assignment\r\rEnter your ideas for your introduction, body and supporting details"));
 
-  b().Command5->click();
+  b().closeButton->click();
   processEvents();
   EXPECT_FALSE(quillora.forms().isLoaded<AssignmentBuilderWindow>());
 }
@@ -199,7 +199,7 @@ TEST_F(BuilderTest, ASecondOpenAsksAndTheDialogStartsWhereTheLastFileWas) {
 
   // No file opened yet: the dialog offers the fifth-grade sample.
   interaction->cancelOpen();
-  b().Command1->click();
+  b().openButton->click();
   auto dialogs = interaction->prompts(PromptKind::OpenDialog);
   EXPECT_EQ(platform::locations::sampleAssignmentsFolder() + "/5th Sample.ql", dialogs.back().request.FileName);
   EXPECT_EQ("Quillora Files(*.ql)|*.ql", dialogs.back().request.Filter);
@@ -208,34 +208,34 @@ TEST_F(BuilderTest, ASecondOpenAsksAndTheDialogStartsWhereTheLastFileWas) {
   // A path known, first dialog of the run: two folders up. Boxes were empty, so no question.
   shared::SaveRegSetting(runtime->registry(), "Quillora", "Setting", "OpenPath", garden);
   interaction->answerOpen(garden);
-  b().Command1->click();
+  b().openButton->click();
   EXPECT_EQ(path("files/"), interaction->prompts(PromptKind::OpenDialog).back().request.InitDir);
   EXPECT_FALSE(quillora.store.FirstOpen);
   EXPECT_EQ(garden, quillora.store.BuilderFilePath);
 
   // Third press with an introduction: asked; No keeps the boxes.
   interaction->answerMessage(platform::vbNo);
-  b().Command1->click();
+  b().openButton->click();
   EXPECT_EQ("Do you want to open a new file?\r\nThe current information will be lost if it has "
             "not been saved.",
             messages().back().text);
   EXPECT_EQ(2u, interaction->prompts(PromptKind::OpenDialog).size());
 
   interaction->answerMessage(platform::vbYes).answerOpen(garden);
-  b().Command1->click();
+  b().openButton->click();
   EXPECT_EQ(garden, interaction->prompts(PromptKind::OpenDialog).back().request.FileName);
 }
 
 TEST_F(BuilderTest, UnreadableFilesAreReportedAndChangeNothing) {
   const QString garden = writeFile("garden.ql", kTypedFile);
   interaction->answerOpen(garden);
-  b().Command1->click();
+  b().openButton->click();
   const QString binary = writeFile("picture.ql", QByteArray("\x89PNG\r\n\x1a\n\0\0\0", 11));
   for (const QString& bad : {path("missing.ql"), binary}) {
     interaction->answerMessage(platform::vbYes).answerOpen(bad).answerMessage(platform::vbOK);
-    b().Command1->click();
+    b().openButton->click();
     EXPECT_TRUE(messages().back().text.contains(bad));
-    EXPECT_EQ("Food", b().Text2a->Text());
+    EXPECT_EQ("Food", b().mainIdeaBoxes[0]->Text());
     EXPECT_EQ(garden, quillora.store.BuilderFilePath);
     EXPECT_EQ(garden, shared::GetRegSetting(runtime->registry(), "Quillora", "Setting", "OpenPath", ""));
   }
@@ -248,7 +248,7 @@ TEST_F(BuilderTest, SaveAsksBeforeReplacingAndReportsWhatFails) {
 
   // Declining to replace asks for another name.
   interaction->answerSave(precious).answerMessage(platform::vbNo).answerSave(other);
-  b().Command2->click();
+  b().saveButton->click();
   EXPECT_EQ("precious", readFile(precious));
   EXPECT_EQ(precious + " already exists.\r\nDo you want to replace it?", messages().back().text);
   EXPECT_EQ(kTypedFile, readFile(other));
@@ -257,27 +257,27 @@ TEST_F(BuilderTest, SaveAsksBeforeReplacingAndReportsWhatFails) {
   // Read-only: refused. No such folder: reported. Cancel: quiet. None counts as saved.
   QFile::setPermissions(precious, QFileDevice::ReadOwner);
   interaction->answerSave(precious).answerMessage(platform::vbOK);
-  b().Command2->click();
+  b().saveButton->click();
   EXPECT_EQ(16, messages().back().style);
   EXPECT_EQ(0, quillora.store.BuilderSaved);
   EXPECT_EQ("precious", readFile(precious));
 
   interaction->answerSave(path("no/such/folder/x.ql")).answerMessage(platform::vbOK);
-  b().Command2->click();
+  b().saveButton->click();
   EXPECT_TRUE(messages().back().text.contains("x.ql"));
   EXPECT_EQ(0, quillora.store.BuilderSaved);
 
   const std::size_t shown = messages().size();
   interaction->cancelSave();
-  b().Command2->click();
+  b().saveButton->click();
   EXPECT_EQ(shown, messages().size());
   EXPECT_EQ(other, quillora.store.BuilderFilePath);
 
   // A backtick would shift every later field: refused before any dialog.
   const std::size_t dialogs = interaction->prompts(PromptKind::SaveDialog).size();
-  QTest::keyClicks(b().Text5a, "`quoted`");
+  QTest::keyClicks(b().detailBoxes[0][2], "`quoted`");
   interaction->answerMessage(platform::vbOK);
-  b().Command2->click();
+  b().saveButton->click();
   EXPECT_TRUE(messages().back().text.contains("`"));
   EXPECT_EQ(dialogs, interaction->prompts(PromptKind::SaveDialog).size());
 }
@@ -286,10 +286,10 @@ TEST_F(BuilderTest, PrintsTheOutlineWithItsLegendAndNoSelectionChoice) {
   quillora.store.StudentName = "Ana Lima";
   typeOutline();
   interaction->answerPrint();
-  b().Command4->click();
+  b().printButton->click();
   EXPECT_EQ(1, printer->documentsEnded);
   EXPECT_EQ(1u, printer->pages.size());
-  const QString text = b().RichTextBox1->Text();
+  const QString text = b().printBuffer->Text();
   EXPECT_TRUE(text.startsWith("Ana Lima\r\n\r\nWhy keep a garden?\r\n\r\n*Gardens teach patience"));
   EXPECT_TRUE(text.endsWith("-  = A detail or example in support of a main idea"));
   const auto dialog = interaction->prompts(PromptKind::PrintDialog).front().request;
@@ -299,12 +299,12 @@ TEST_F(BuilderTest, PrintsTheOutlineWithItsLegendAndNoSelectionChoice) {
 
   // Cancel prints nothing; a printer failure is told.
   interaction->cancelPrint();
-  b().Command4->click();
+  b().printButton->click();
   EXPECT_EQ(1, printer->documentsEnded);
-  b().Text17a->setText(QString("More of the conclusion. ").repeated(400));
+  b().conclusionBox->setText(QString("More of the conclusion. ").repeated(400));
   printer->failAtPage = 2;
   interaction->answerPrint().answerMessage(platform::vbOK);
-  b().Command4->click();
+  b().printButton->click();
   EXPECT_TRUE(messages().back().text.contains("could not be printed"));
 }
 
@@ -314,7 +314,7 @@ TEST_F(BuilderTest, HandOverToAnOpenWorkspaceShowsTheOutlineThere) {
   quillora.store.StudentName = "Lee";
   typeOutline();
   interaction->answerMessage(platform::vbNo);
-  b().Command3->click();
+  b().useOutlineButton->click();
   EXPECT_FALSE(quillora.store.FromBuilder);
   EXPECT_EQ("Theme/Main Question-   Why keep a garden?\r\n", workspace.themeBox->Text());
   EXPECT_EQ(essay::kIntroduction, quillora.store.CurrentStep);

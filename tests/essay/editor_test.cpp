@@ -23,7 +23,7 @@ const QString kFilter = "Text Files (*.txt)|*.txt|Rich Text Files (*.rtf)|*.rtf"
 class EditorTest : public testing_support::RuntimeTest {
  protected:
   EditorWindow& editor() { return quillora.forms().get<EditorWindow>(); }
-  RichTextBox* box() { return editor().RichTextBox1; }
+  RichTextBox* box() { return editor().documentBox; }
 
   void type(const QString& text) { QTest::keyClicks(box(), text); }
   void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
@@ -33,8 +33,8 @@ class EditorTest : public testing_support::RuntimeTest {
     box()->setSelStart(start);
     box()->setSelLength(length);
   }
-  void undo() { editor().cmdUndo->click(); }
-  void redo() { editor().cmdRedo->click(); }
+  void undo() { editor().undoButton->click(); }
+  void redo() { editor().redoButton->click(); }
 
   // The last message box shown.
   testing_support::Prompt lastMessage() const {
@@ -67,9 +67,9 @@ TEST_F(EditorTest, LoadingShowsTheHandedInEssayAsTheOldestSnapshot) {
   select(0, 8);
   EXPECT_EQ(Tri::True, box()->SelBold());
   EXPECT_EQ(1, editor().history().undoCount());
-  EXPECT_FALSE(editor().cmdUndo->isEnabled());
-  EXPECT_FALSE(editor().mnuUndo->isEnabled());
-  EXPECT_FALSE(editor().cmdRedo->isEnabled());
+  EXPECT_FALSE(editor().undoButton->isEnabled());
+  EXPECT_FALSE(editor().undoAction->isEnabled());
+  EXPECT_FALSE(editor().redoButton->isEnabled());
   EXPECT_EQ(768, quillora.store.ScreenHeightPixels);
   EXPECT_EQ(12000, editor().Width());
   EXPECT_EQ(8745, editor().Height());
@@ -82,23 +82,23 @@ TEST_F(EditorTest, TypedTextIsUndoneOneCharacterAtATimeAndRedone) {
   select(2, 0);
   type("x");
   ASSERT_EQ("hexlo", box()->Text());
-  EXPECT_TRUE(editor().cmdUndo->isEnabled());
+  EXPECT_TRUE(editor().undoButton->isEnabled());
 
   undo();
   EXPECT_EQ("helo", box()->Text());
   EXPECT_EQ(2, box()->SelStart());
-  EXPECT_TRUE(editor().cmdRedo->isEnabled());
+  EXPECT_TRUE(editor().redoButton->isEnabled());
   redo();
   EXPECT_EQ("hexlo", box()->Text());
   EXPECT_EQ(3, box()->SelStart());
-  EXPECT_FALSE(editor().cmdRedo->isEnabled());
+  EXPECT_FALSE(editor().redoButton->isEnabled());
 
   for (const char* expected : {"helo", "hel", "he", "h", ""}) {
     undo();
     EXPECT_EQ(expected, box()->Text());
   }
-  EXPECT_FALSE(editor().cmdUndo->isEnabled());
-  EXPECT_FALSE(editor().mnuUndo->isEnabled());
+  EXPECT_FALSE(editor().undoButton->isEnabled());
+  EXPECT_FALSE(editor().undoAction->isEnabled());
 }
 
 TEST_F(EditorTest, BackspaceAndDeleteAreUndoneWithTheCaretOrSelectionExpected) {
@@ -143,15 +143,15 @@ TEST_F(EditorTest, EveryUndoAndRedoLeavesTheBoxEqualToItsSnapshot) {
   select(6, 5);
   type("X");
   interaction->answerOpen(file);
-  editor().Toolbar1->click("Open");
+  editor().toolBar->click("Open");
   select(2, 0);
   type("y");
   interaction->answerMessage(platform::vbYes);
-  editor().New->trigger();
+  editor().newAction->trigger();
   type("end");
 
   std::vector<QString> seen = {box()->Text()};
-  while (editor().cmdUndo->isEnabled()) {
+  while (editor().undoButton->isEnabled()) {
     undo();
     ASSERT_EQ(editor().history().text(), box()->Text());
     seen.push_back(box()->Text());
@@ -162,7 +162,7 @@ TEST_F(EditorTest, EveryUndoAndRedoLeavesTheBoxEqualToItsSnapshot) {
   EXPECT_NE(seen.end(), std::find(seen.begin(), seen.end(), QString("A file's text\r\non two lines")));
   EXPECT_NE(seen.end(), std::find(seen.begin(), seen.end(), QString("A yfile's text\r\non two lines")));
 
-  while (editor().cmdRedo->isEnabled()) {
+  while (editor().redoButton->isEnabled()) {
     redo();
     ASSERT_EQ(editor().history().text(), box()->Text());
   }
@@ -187,7 +187,7 @@ TEST_F(EditorTest, APasteIsUndoneInOneStep) {
   type("ab");
   clipboard->SetText("pasted words ");
   select(1, 0);
-  editor().mnuPaste->trigger();
+  editor().pasteAction->trigger();
   ASSERT_EQ("apasted words b", box()->Text());
   undo();
   EXPECT_EQ("ab", box()->Text());
@@ -200,21 +200,21 @@ TEST_F(EditorTest, APasteIsUndoneInOneStep) {
 TEST_F(EditorTest, AFormattingChangeTakesAnUndoStepButKeepsTheText) {
   type("abc");
   select(0, 3);
-  editor().Toolbar1->click("Bold");
+  editor().toolBar->click("Bold");
   const int before = editor().history().undoCount();
   ASSERT_GT(before, 4);
   undo();
   EXPECT_EQ("abc", box()->Text());
   EXPECT_EQ(before - 1, editor().history().undoCount());
-  EXPECT_TRUE(editor().cmdRedo->isEnabled());
+  EXPECT_TRUE(editor().redoButton->isEnabled());
 }
 
 TEST_F(EditorTest, ANewChangeAfterAnUndoForgetsTheRedo) {
   type("ab");
   undo();
-  ASSERT_TRUE(editor().cmdRedo->isEnabled());
+  ASSERT_TRUE(editor().redoButton->isEnabled());
   type("c");
-  EXPECT_FALSE(editor().cmdRedo->isEnabled());
+  EXPECT_FALSE(editor().redoButton->isEnabled());
   EXPECT_EQ("ac", box()->Text());
 }
 
@@ -223,14 +223,14 @@ TEST_F(EditorTest, ANewChangeAfterAnUndoForgetsTheRedo) {
 TEST_F(EditorTest, NewAsksBeforeDeletingAllText) {
   type("draft");
   interaction->answerMessage(platform::vbNo);
-  editor().New->trigger();
+  editor().newAction->trigger();
   EXPECT_EQ("draft", box()->Text());
   EXPECT_EQ("Delete all text?", lastMessage().text);
   EXPECT_EQ(36, lastMessage().style);
   EXPECT_EQ("Quillora", lastMessage().title);
 
   interaction->answerMessage(platform::vbYes);
-  editor().New->trigger();
+  editor().newAction->trigger();
   EXPECT_EQ("", box()->Text());
   undo();
   EXPECT_EQ("draft", box()->Text());
@@ -239,21 +239,21 @@ TEST_F(EditorTest, NewAsksBeforeDeletingAllText) {
 TEST_F(EditorTest, ExitAsksAndSavesNothing) {
   editor();
   interaction->answerMessage(platform::vbNo);
-  editor().Toolbar1->click("Exit");
+  editor().toolBar->click("Exit");
   EXPECT_TRUE(quillora.forms().isLoaded<EditorWindow>());
   EXPECT_EQ("Exit Editor?", lastMessage().text);
   EXPECT_EQ("Editor", lastMessage().title);
   EXPECT_EQ(36, lastMessage().style);
 
   interaction->answerMessage(platform::vbYes);
-  editor().mnuFileExit->trigger();
+  editor().exitAction->trigger();
   EXPECT_FALSE(quillora.forms().isLoaded<EditorWindow>());
 }
 
 TEST_F(EditorTest, HelpItemsShowTheirMessagesWithCarriageReturnsAlone) {
   interaction->answerMessage(platform::vbOK).answerMessage(platform::vbOK);
-  editor().mnuHelpHowTo->trigger();
-  editor().mnuHelpContents->trigger();
+  editor().howToAction->trigger();
+  editor().checklistAction->trigger();
   const auto shown = interaction->prompts(PromptKind::MessageBox);
   ASSERT_EQ(2u, shown.size());
   EXPECT_TRUE(shown[0].text.startsWith("Open an Assignment\r\r1. Press CTRL-O or Press the Open button.\r"));
@@ -266,18 +266,18 @@ TEST_F(EditorTest, HelpItemsShowTheirMessagesWithCarriageReturnsAlone) {
 }
 
 TEST_F(EditorTest, HelpItemsOpenTheAboutBoxTheExamplesAndTheRubrics) {
-  editor().mnuHelpAbout->trigger();
+  editor().aboutAction->trigger();
   EXPECT_TRUE(quillora.forms().isLoaded<shared::AboutBox>());
 
-  editor().mnuHelpScoringRubric->trigger();
+  editor().scoringRubricAction->trigger();
   EXPECT_TRUE(quillora.forms().get<essay::RubricsWindow>().isVisible());
 
-  editor().mnuHelpExamples->trigger();
+  editor().sampleEssaysAction->trigger();
   essay::WorkedExamplesWindow& examples = quillora.forms().get<essay::WorkedExamplesWindow>();
   EXPECT_TRUE(examples.isVisible());
-  examples.SSTab1->setCurrentIndex(essay::kTabBody);
-  editor().Toolbar1->click("Examples");
-  EXPECT_EQ(essay::kTabSelect, examples.SSTab1->currentIndex());
+  examples.exampleTabs->setCurrentIndex(essay::kTabBody);
+  editor().toolBar->click("Examples");
+  EXPECT_EQ(essay::kTabSelect, examples.exampleTabs->currentIndex());
 }
 
 // --- Open ----------------------------------------------------------------------------------
@@ -296,7 +296,7 @@ TEST_P(EditorStartFolderTest, TheFirstOpenStartsAboveTheStoredFilesFolder) {
   shared::SaveRegSetting(runtime->registry(), "Quillora", "Setting", "OpenPath",
                          GetParam().stored);
   interaction->cancelOpen();
-  editor().mnuOpen->trigger();
+  editor().openAction->trigger();
   const auto dialogs = interaction->prompts(PromptKind::OpenDialog);
   ASSERT_EQ(1u, dialogs.size());
   EXPECT_EQ(GetParam().expected, dialogs[0].request.InitDir);
@@ -318,7 +318,7 @@ TEST_F(EditorTest, TheFirstOpenFallsBackOnTheLastOpenedFile) {
   quillora.store.FirstOpen = true;
   quillora.store.LastOpenedFile = "/srv/class/work/essay.ql";
   interaction->cancelOpen();
-  editor().Toolbar1->click("Open");
+  editor().toolBar->click("Open");
   EXPECT_EQ("/srv/class/", interaction->prompts(PromptKind::OpenDialog)[0].request.InitDir);
   EXPECT_TRUE(quillora.store.FirstOpen);  // nothing was opened
   EXPECT_TRUE(interaction->prompts(PromptKind::MessageBox).empty());
@@ -328,7 +328,7 @@ TEST_F(EditorTest, OpeningARichTextFileShowsItAndItsPath) {
   quillora.store.FirstOpen = true;
   const QString file = writeFile("story.rtf", richText("Bold start, plain end.", 10).toLatin1());
   interaction->answerOpen(file);
-  editor().mnuOpen->trigger();
+  editor().openAction->trigger();
 
   EXPECT_EQ("Bold start, plain end.", box()->Text());
   select(0, 10);
@@ -343,7 +343,7 @@ TEST_F(EditorTest, OpeningARichTextFileShowsItAndItsPath) {
 
   // Later opens keep the dialog where the student left it.
   interaction->cancelOpen();
-  editor().mnuOpen->trigger();
+  editor().openAction->trigger();
   EXPECT_EQ(file, interaction->prompts(PromptKind::OpenDialog)[1].request.FileName);
 }
 
@@ -353,7 +353,7 @@ TEST_F(EditorTest, AFileThatCannotBeOpenedLeavesTheBoxAndCaption) {
   const QString binary = writeFile("picture.txt", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
   for (const QString& file : {missing, binary}) {
     interaction->answerOpen(file).answerMessage(platform::vbOK);
-    editor().mnuOpen->trigger();
+    editor().openAction->trigger();
     EXPECT_EQ("Can't open file: " + file, lastMessage().text);
     EXPECT_EQ(0, lastMessage().style);
     EXPECT_EQ("Quillora", lastMessage().title);
@@ -366,7 +366,7 @@ TEST_F(EditorTest, AFileThatCannotBeOpenedLeavesTheBoxAndCaption) {
 
 TEST_F(EditorTest, ABlankDocumentIsNotSaved) {
   interaction->answerMessage(platform::vbOK);
-  editor().mnuFileSaveAs->trigger();
+  editor().saveAsAction->trigger();
   EXPECT_EQ("Quillora Editor will not save a blank document.\r\nThis is a safety precaution to "
             "avoid overwriting an existing file with a blank one.",
             lastMessage().text);
@@ -391,7 +391,7 @@ TEST_P(EditorSaveTest, SavesPlainOrRichTextByTheNamesEnding) {
   key(Qt::Key_Return);
   type("Line two");
   interaction->answerSave(path(c.chosen), c.filterIndex);
-  editor().Toolbar1->click("Save");
+  editor().toolBar->click("Save");
 
   const QByteArray bytes = readFile(path(c.written));
   if (c.plain) {
@@ -421,13 +421,13 @@ TEST_F(EditorTest, AnAddedExtensionDoesNotReplaceAFileUnasked) {
   const QString existing = writeFile("notes.txt", "keep me");
   type("new text");
   interaction->answerSave(path("notes"), 1).answerMessage(platform::vbNo);
-  editor().mnuFileSaveAs->trigger();
+  editor().saveAsAction->trigger();
   EXPECT_EQ("keep me", readFile(existing));
   EXPECT_EQ(existing + " already exists.\r\nDo you want to replace it?", lastMessage().text);
   EXPECT_EQ("Quillora Editor", editor().Caption());
 
   interaction->answerSave(path("notes"), 1).answerMessage(platform::vbYes);
-  editor().mnuFileSaveAs->trigger();
+  editor().saveAsAction->trigger();
   EXPECT_EQ("new text\r\n", readFile(existing));
 }
 
@@ -435,7 +435,7 @@ TEST_F(EditorTest, AFailedSaveIsReportedAndKeepsTheCaption) {
   type("text");
   for (const QString& target : {path("no such folder/a.txt"), path("no such folder/a.rtf")}) {
     interaction->answerSave(target).answerMessage(platform::vbOK);
-    editor().mnuFileSaveAs->trigger();
+    editor().saveAsAction->trigger();
     EXPECT_EQ(48, lastMessage().style);
     EXPECT_EQ("Quillora Editor", lastMessage().title);
     EXPECT_TRUE(lastMessage().text.endsWith("The file on disk was left as it was."));
@@ -447,7 +447,7 @@ TEST_F(EditorTest, AFailedSaveIsReportedAndKeepsTheCaption) {
 TEST_F(EditorTest, ACancelledSaveSaysNothing) {
   type("text");
   interaction->cancelSave();
-  editor().mnuFileSaveAs->trigger();
+  editor().saveAsAction->trigger();
   EXPECT_TRUE(interaction->prompts(PromptKind::MessageBox).empty());
   EXPECT_EQ("Quillora Editor", editor().Caption());
 }
@@ -458,7 +458,7 @@ TEST_F(EditorTest, PrintPrintsTheWholeBoxAndOffersNoSelection) {
   type("A line to print.");
   select(2, 4);
   interaction->answerPrint();
-  editor().Toolbar1->click("Print");
+  editor().toolBar->click("Print");
   const auto request = interaction->prompts(PromptKind::PrintDialog)[0].request;
   EXPECT_EQ("Print...", request.DialogTitle);
   EXPECT_TRUE(request.Flags & platform::cdlPDNoSelection);
@@ -468,7 +468,7 @@ TEST_F(EditorTest, PrintPrintsTheWholeBoxAndOffersNoSelection) {
   EXPECT_EQ(1u, printer->pages.size());
 
   interaction->cancelPrint();
-  editor().mnuFilePrint->trigger();
+  editor().printAction->trigger();
   EXPECT_EQ(1, printer->documentsEnded);
   EXPECT_TRUE(interaction->prompts(PromptKind::MessageBox).empty());
 }
@@ -478,7 +478,7 @@ TEST_F(EditorTest, TheFontDialogSetsTheSelectionAndItsCancelChangesNothing) {
   select(0, 4);
   const QString fontBefore = box()->SelFontName();
   interaction->cancelFont();
-  editor().mnuFont->trigger();
+  editor().fontAction->trigger();
   EXPECT_EQ(fontBefore, box()->SelFontName());
   EXPECT_EQ(12, box()->SelFontSize());
   EXPECT_EQ(Tri::False, box()->SelBold());
@@ -489,7 +489,7 @@ TEST_F(EditorTest, TheFontDialogSetsTheSelectionAndItsCancelChangesNothing) {
     font.FontBold = true;
     font.FontUnderline = true;
   });
-  editor().Toolbar1->click("Font");
+  editor().toolBar->click("Font");
   EXPECT_EQ("DejaVu Sans", box()->SelFontName());
   EXPECT_EQ(20, box()->SelFontSize());
   EXPECT_EQ(Tri::True, box()->SelBold());
@@ -505,34 +505,34 @@ TEST_F(EditorTest, TheFontDialogSetsTheSelectionAndItsCancelChangesNothing) {
 TEST_F(EditorTest, StyleButtonsMakePlainTextStyledAndMixedTextPlain) {
   type("one two");
   select(0, 3);
-  editor().Toolbar1->click("Bold");
-  editor().Toolbar1->click("Italic");
-  editor().Toolbar1->click("Underline");
+  editor().toolBar->click("Bold");
+  editor().toolBar->click("Italic");
+  editor().toolBar->click("Underline");
   EXPECT_EQ(Tri::True, box()->SelBold());
   EXPECT_EQ(Tri::True, box()->SelItalic());
   EXPECT_EQ(Tri::True, box()->SelUnderline());
 
   select(0, 7);
   ASSERT_EQ(Tri::Mixed, box()->SelBold());
-  editor().Toolbar1->click("Bold");
+  editor().toolBar->click("Bold");
   EXPECT_EQ(Tri::False, box()->SelBold());
 }
 
 TEST_F(EditorTest, ColourItemsAndAlignmentButtonsFormatTheSelection) {
   type("colour");
-  const std::pair<QAction*, std::uint32_t> colours[] = {{editor().mnuColorRed, 0xFF},
-                                                        {editor().mnuColorGreen, 0x7800},
-                                                        {editor().mnuColorBlue, 0xFF0000},
-                                                        {editor().mnuColorBlack, 0x0}};
+  const std::pair<QAction*, std::uint32_t> colours[] = {{editor().redAction, 0xFF},
+                                                        {editor().greenAction, 0x7800},
+                                                        {editor().blueAction, 0xFF0000},
+                                                        {editor().blackAction, 0x0}};
   for (const auto& [item, bgr] : colours) {
     select(0, 6);
     item->trigger();
     EXPECT_EQ(platform::rtl::Color(bgr), box()->SelColor()) << item->text().toStdString();
   }
 
-  editor().Toolbar1->click("Center");
+  editor().toolBar->click("Center");
   EXPECT_EQ(2, box()->SelAlignment());
-  editor().Toolbar1->click("Left");
+  editor().toolBar->click("Left");
   EXPECT_EQ(0, box()->SelAlignment());
 }
 
@@ -566,7 +566,7 @@ TEST_F(EditorTest, CtrlShiftXDoesNotCut) {
 TEST_F(EditorTest, CopyThenPasteKeepsTheFormatting) {
   box()->setTextRTF(richText("Bold plain", 4));
   select(0, 4);
-  editor().Toolbar1->click("Copy");
+  editor().toolBar->click("Copy");
   select(10, 0);
   key(Qt::Key_V, Qt::ControlModifier);
   EXPECT_EQ("Bold plainBold", box()->Text());
@@ -577,12 +577,12 @@ TEST_F(EditorTest, CopyThenPasteKeepsTheFormatting) {
 TEST_F(EditorTest, PasteTakesPlainTextAndRichTextGivenAsText) {
   type("x");
   clipboard->SetText("***from another program");
-  editor().Toolbar1->click("Paste");
+  editor().toolBar->click("Paste");
   EXPECT_EQ("x***from another program", box()->Text());
 
   clipboard->SetText(richText("Markup", 6));
   select(0, 0);
-  editor().mnuPaste->trigger();
+  editor().pasteAction->trigger();
   EXPECT_TRUE(box()->Text().startsWith("Markupx***"));
   select(0, 6);
   EXPECT_EQ(Tri::True, box()->SelBold());
@@ -590,18 +590,20 @@ TEST_F(EditorTest, PasteTakesPlainTextAndRichTextGivenAsText) {
 
 TEST_F(EditorTest, EditMenuFollowsTheSelectionAndTheClipboard) {
   type("abc");
-  EXPECT_FALSE(editor().mnuCut->isEnabled());
-  EXPECT_FALSE(editor().mnuCopy->isEnabled());
-  EXPECT_FALSE(editor().mnuPaste->isEnabled());
+  EXPECT_FALSE(editor().cutAction->isEnabled());
+  EXPECT_FALSE(editor().copyAction->isEnabled());
+  EXPECT_FALSE(editor().pasteAction->isEnabled());
   select(0, 2);
-  EXPECT_TRUE(editor().mnuCut->isEnabled());
-  EXPECT_TRUE(editor().mnuCopy->isEnabled());
-  editor().mnuCopy->trigger();
+  EXPECT_TRUE(editor().cutAction->isEnabled());
+  EXPECT_TRUE(editor().copyAction->isEnabled());
+  editor().copyAction->trigger();
   select(3, 0);
-  EXPECT_FALSE(editor().mnuCut->isEnabled());
-  EXPECT_TRUE(editor().mnuPaste->isEnabled());
+  EXPECT_FALSE(editor().cutAction->isEnabled());
+  EXPECT_TRUE(editor().pasteAction->isEnabled());
   // The toolbar's buttons are never greyed.
-  for (const char* key : {"Cut", "Copy", "Paste"}) EXPECT_TRUE(editor().Toolbar1->buttonEnabled(key));
+  for (const char* key : {"Cut", "Copy", "Paste"}) {
+    EXPECT_TRUE(editor().toolBar->buttonEnabled(key));
+  }
 }
 
 TEST_F(EditorTest, RightClickShowsTheEditMenu) {
@@ -611,7 +613,7 @@ TEST_F(EditorTest, RightClickShowsTheEditMenu) {
   const auto popups = interaction->prompts(PromptKind::PopupMenu);
   ASSERT_EQ(1u, popups.size());
   EXPECT_EQ("&Edit", popups[0].title);
-  EXPECT_FALSE(editor().mnuCut->isEnabled());
+  EXPECT_FALSE(editor().cutAction->isEnabled());
 
   interaction->answerPopup("Undo");
   QTest::mouseClick(box()->viewport(), Qt::RightButton);
@@ -660,10 +662,12 @@ TEST_P(EditorExportTest, AMissingProgramIsReportedAndTheTextStaysOnTheClipboard)
 INSTANTIATE_TEST_SUITE_P(
     Programs, EditorExportTest,
     ::testing::Values(
-        ExportCase{"webloom", &EditorWindow::mnuWLMExport, QKeySequence(Qt::Key_F9), "webloom",
+        ExportCase{"webloom", &EditorWindow::exportToWebloomAction, QKeySequence(Qt::Key_F9),
+                   "webloom",
                    "Webloom.exe not located in program folder.\r\nUnable to export file.\r\nYou "
                    "may run Webloom and open this file from there."},
-        ExportCase{"voxlet", &EditorWindow::mnuVoxletExport, QKeySequence(Qt::Key_F8), "voxlet",
+        ExportCase{"voxlet", &EditorWindow::exportToVoxletAction, QKeySequence(Qt::Key_F8),
+                   "voxlet",
                    "Voxlet!.exe not located in program folder.  Unable to export file.\r\nYou may "
                    "run Voxlet and open this file from there."}),
     [](const ::testing::TestParamInfo<ExportCase>& info) { return std::string(info.param.what); });

@@ -67,7 +67,7 @@ class ExamplesTest : public testing_support::RuntimeTest {
   }
 
   QStringList themeCaptions() {
-    return {w().Label12->text(), w().Label17->text(), w().Label20->text()};
+    return {w().themeLabels[0]->text(), w().themeLabels[1]->text(), w().themeLabels[2]->text()};
   }
 
   essay::Quillora quillora{*runtime};
@@ -77,13 +77,13 @@ TEST_F(ExamplesTest, TheWindowHasItsFourPagesAndKeepsItsDesignedSize) {
   screen->height = 768;
   EXPECT_EQ("Examples - Introduction - Body - Conclusion", w().Caption());
   const QStringList tabs = {"Select Example", "Introduction", "Body", "Conclusion"};
-  ASSERT_EQ(tabs.size(), w().SSTab1->count());
-  for (int i = 0; i < tabs.size(); ++i) EXPECT_EQ(tabs[i], w().SSTab1->tabText(i));
-  EXPECT_EQ(essay::kTabSelect, w().SSTab1->currentIndex());
+  ASSERT_EQ(tabs.size(), w().exampleTabs->count());
+  for (int i = 0; i < tabs.size(); ++i) EXPECT_EQ(tabs[i], w().exampleTabs->tabText(i));
+  EXPECT_EQ(essay::kTabSelect, w().exampleTabs->currentIndex());
   EXPECT_EQ(11400, w().Width());
   EXPECT_EQ(8400, w().Height());
   EXPECT_EQ(768, quillora.store.ScreenHeightPixels);
-  EXPECT_FALSE(w().Command1->isHidden());
+  EXPECT_FALSE(w().closeButton->isHidden());
   EXPECT_EQ(QStringList({"Theme / Main Idea", "Theme / Main Idea", "Theme / Main Idea"}),
             themeCaptions());
 }
@@ -96,114 +96,116 @@ TEST_F(ExamplesTest, ASmallScreenMaximisesTheWindow) {
 TEST_F(ExamplesTest, EachGettingStartedButtonShowsItsPartOfTheHowToExample) {
   install("Examples");
   const std::pair<QPushButton* WorkedExamplesWindow::*, int> buttons[] = {
-      {&WorkedExamplesWindow::Command4, essay::kTabIntroduction},
-      {&WorkedExamplesWindow::Command5, essay::kTabBody},
-      {&WorkedExamplesWindow::Command6, essay::kTabConclusion}};
+      {&WorkedExamplesWindow::introductionButton, essay::kTabIntroduction},
+      {&WorkedExamplesWindow::bodyButton, essay::kTabBody},
+      {&WorkedExamplesWindow::conclusionButton, essay::kTabConclusion}};
   for (const auto& [button, tab] : buttons) {
-    w().SSTab1->setCurrentIndex(essay::kTabSelect);
+    w().exampleTabs->setCurrentIndex(essay::kTabSelect);
     (w().*button)->click();
-    EXPECT_EQ(tab, w().SSTab1->currentIndex());
+    EXPECT_EQ(tab, w().exampleTabs->currentIndex());
     EXPECT_EQ(QStringList({"How To Begin", "How To Elaborate in the Body", "How To Finish"}),
               themeCaptions());
   }
-  for (platform::TextBox* question : {w().Text1, w().Text4, w().Text7}) {
+  for (platform::TextBox* question : w().questionBoxes) {
     EXPECT_EQ(kHowToQuestion, question->Text());
   }
-  EXPECT_TRUE(w().RichTextBox4->Text().startsWith("Your introduction can be general or specific."));
-  EXPECT_TRUE(w().RichTextBox4->Text().endsWith("In this case, Cedar Point and fishing."));
-  EXPECT_EQ(kBodyExplanation, w().RichTextBox5->Text());
-  EXPECT_TRUE(w().RichTextBox6->Text().startsWith("Conclusion means to bring to an end."));
-  EXPECT_EQ(kIntroExplanation, w().Text3->Text());
-  EXPECT_EQ(kBodyExplanation, w().Text6->Text());
-  EXPECT_EQ(kConclusionExplanation, w().Text9->Text());
+  EXPECT_TRUE(
+      w().themeBoxes[0]->Text().startsWith("Your introduction can be general or specific."));
+  EXPECT_TRUE(w().themeBoxes[0]->Text().endsWith("In this case, Cedar Point and fishing."));
+  EXPECT_EQ(kBodyExplanation, w().themeBoxes[1]->Text());
+  EXPECT_TRUE(w().themeBoxes[2]->Text().startsWith("Conclusion means to bring to an end."));
+  EXPECT_EQ(kIntroExplanation, w().explanationBoxes[0]->Text());
+  EXPECT_EQ(kBodyExplanation, w().explanationBoxes[1]->Text());
+  EXPECT_EQ(kConclusionExplanation, w().explanationBoxes[2]->Text());
   // The parts of the example essay, each under the essay's title.
-  for (platform::RichTextBox* part : {w().RichTextBox1, w().RichTextBox2, w().RichTextBox3}) {
+  for (platform::RichTextBox* part : w().exampleBoxes) {
     EXPECT_EQ("The Summer of Screaming and Splashing", firstLine(part));
   }
-  EXPECT_TRUE(w().RichTextBox1->Text().contains("Screaming and splashing!"));
-  EXPECT_TRUE(w().RichTextBox3->Text().contains("last me a lifetime"));
+  EXPECT_TRUE(w().exampleBoxes[0]->Text().contains("Screaming and splashing!"));
+  EXPECT_TRUE(w().exampleBoxes[2]->Text().contains("last me a lifetime"));
   EXPECT_TRUE(interaction->prompts().empty());
 }
 
 TEST_F(ExamplesTest, EachWritingSampleShowsItsPartsPromptAndTheme) {
   install("Examples");
   struct Case {
-    QRadioButton* WorkedExamplesWindow::*option;
+    std::size_t option;
     QString title, grade, question, theme;
   };
   const Case cases[] = {
-      {&WorkedExamplesWindow::Option1, "The Day Maya Moved Away", "5th Grade",
+      {0, "The Day Maya Moved Away", "5th Grade",
        "Losing something or someone can change you.  You may have lost your lunch money, a pet, a "
        "friend who had to move, or your belief in monsters.  Write about a loss.",
        "Loss."},
-      {&WorkedExamplesWindow::Option3, "Forty Seconds on Stage", "8th Grade",
+      {1, "Forty Seconds on Stage", "8th Grade",
        "Many people are able to learn and grow from personal challenges.  Write about facing a "
        "challenge.",
        "Facing a challenge."},
-      {&WorkedExamplesWindow::Option4, "Behind the Surface", "High School",
+      {2, "Behind the Surface", "High School",
        "Sometimes we are fooled by the way things appear or the way people behave.  Write about "
        "how things may not be what they seem.",
        "Appearances can be deceiving."},
   };
-  w().Command5->click();  // the how-to captions first, so that OK must put them back
+  w().bodyButton->click();  // the how-to captions first, so that OK must put them back
   for (const Case& c : cases) {
-    w().SSTab1->setCurrentIndex(essay::kTabSelect);
-    (w().*c.option)->setChecked(true);
-    w().Command2->click();
-    EXPECT_EQ(essay::kTabIntroduction, w().SSTab1->currentIndex());
+    w().exampleTabs->setCurrentIndex(essay::kTabSelect);
+    w().gradeOptions[c.option]->setChecked(true);
+    w().okButton->click();
+    EXPECT_EQ(essay::kTabIntroduction, w().exampleTabs->currentIndex());
     EXPECT_EQ(QStringList({"Theme / Main Idea", "Theme / Main Idea", "Theme / Main Idea"}),
               themeCaptions());
     const std::pair<platform::RichTextBox*, QString> parts[] = {
-        {w().RichTextBox1, "Introduction"}, {w().RichTextBox2, "Body"},
-        {w().RichTextBox3, "Conclusion"}};
+        {w().exampleBoxes[0], "Introduction"},
+        {w().exampleBoxes[1], "Body"},
+        {w().exampleBoxes[2], "Conclusion"}};
     for (const auto& [box, part] : parts) {
       EXPECT_EQ(c.title, firstLine(box));
       EXPECT_TRUE(box->Text().contains(c.grade + " Writing Sample: " + part)) << c.title.toStdString();
     }
-    for (platform::TextBox* question : {w().Text1, w().Text4, w().Text7}) {
+    for (platform::TextBox* question : w().questionBoxes) {
       EXPECT_EQ(c.question, question->Text());
     }
-    for (platform::RichTextBox* theme : {w().RichTextBox4, w().RichTextBox5, w().RichTextBox6}) {
+    for (platform::RichTextBox* theme : w().themeBoxes) {
       EXPECT_EQ(c.theme, theme->Text());
     }
-    EXPECT_EQ(kIntroExplanation, w().Text3->Text());
-    EXPECT_EQ(kBodyExplanation, w().Text6->Text());
-    EXPECT_EQ(kConclusionExplanation, w().Text9->Text());
+    EXPECT_EQ(kIntroExplanation, w().explanationBoxes[0]->Text());
+    EXPECT_EQ(kBodyExplanation, w().explanationBoxes[1]->Text());
+    EXPECT_EQ(kConclusionExplanation, w().explanationBoxes[2]->Text());
   }
   EXPECT_FALSE(quillora.forms().isLoaded<essay::RubricsWindow>());
 }
 
 TEST_F(ExamplesTest, ScoringRubricsOpensTheRubricsAndKeepsThePage) {
-  w().Option7->setChecked(true);
-  w().Command2->click();
+  w().scoringRubricsOption->setChecked(true);
+  w().okButton->click();
   ASSERT_TRUE(quillora.forms().isLoaded<essay::RubricsWindow>());
   EXPECT_TRUE(quillora.forms().get<essay::RubricsWindow>().isVisible());
-  EXPECT_EQ(essay::kTabSelect, w().SSTab1->currentIndex());
-  EXPECT_EQ("", w().RichTextBox1->Text());
+  EXPECT_EQ(essay::kTabSelect, w().exampleTabs->currentIndex());
+  EXPECT_EQ("", w().exampleBoxes[0]->Text());
 }
 
 TEST_F(ExamplesTest, OkWithNothingChosenOnlyTurnsToTheIntroduction) {
   install("Examples");
-  w().Command2->click();
-  EXPECT_EQ(essay::kTabIntroduction, w().SSTab1->currentIndex());
-  for (platform::RichTextBox* box : {w().RichTextBox1, w().RichTextBox4}) {
+  w().okButton->click();
+  EXPECT_EQ(essay::kTabIntroduction, w().exampleTabs->currentIndex());
+  for (platform::RichTextBox* box : {w().exampleBoxes[0], w().themeBoxes[0]}) {
     EXPECT_EQ("", box->Text());
   }
-  EXPECT_EQ("", w().Text1->Text());
+  EXPECT_EQ("", w().questionBoxes[0]->Text());
   EXPECT_FALSE(quillora.forms().isLoaded<essay::RubricsWindow>());
 }
 
 TEST_F(ExamplesTest, AMissingExampleLeavesItsBoxAsItWasWithoutAMessage) {
   writeExample("8Intro.rtf", "{\\rtf1 Old intro\\par}");
   writeExample("8Body.rtf", "{\\rtf1 Old body\\par}");
-  w().Option3->setChecked(true);
-  w().Command2->click();
+  w().gradeOptions[1]->setChecked(true);
+  w().okButton->click();
   QFile::remove(platform::locations::examplesFolder() + "/8Body.rtf");
   writeExample("8Intro.rtf", "{\\rtf1 New intro\\par}");
-  w().Command2->click();
-  EXPECT_EQ("New intro", w().RichTextBox1->Text());
-  EXPECT_EQ("Old body", w().RichTextBox2->Text());
-  EXPECT_EQ("", w().RichTextBox3->Text());
+  w().okButton->click();
+  EXPECT_EQ("New intro", w().exampleBoxes[0]->Text());
+  EXPECT_EQ("Old body", w().exampleBoxes[1]->Text());
+  EXPECT_EQ("", w().exampleBoxes[2]->Text());
   EXPECT_TRUE(interaction->prompts().empty());
 }
 
@@ -216,10 +218,10 @@ TEST_F(ExamplesTest, ExampleFilesThatAreNoTextAreReportedTogether) {
   ASSERT_TRUE(big.resize(qint64(100) * 1024 * 1024));  // sparse; far beyond any example
   big.close();
   interaction->answerMessage(platform::vbOK);
-  w().Command4->click();
-  EXPECT_EQ("The Summer of Screaming and Splashing", firstLine(w().RichTextBox1));
-  EXPECT_EQ("", w().RichTextBox2->Text());
-  EXPECT_EQ("", w().RichTextBox3->Text());
+  w().introductionButton->click();
+  EXPECT_EQ("The Summer of Screaming and Splashing", firstLine(w().exampleBoxes[0]));
+  EXPECT_EQ("", w().exampleBoxes[1]->Text());
+  EXPECT_EQ("", w().exampleBoxes[2]->Text());
   const auto messages = interaction->prompts(PromptKind::MessageBox);
   ASSERT_EQ(1u, messages.size());
   EXPECT_TRUE(messages[0].text.contains("exBody.rtf"));
@@ -229,12 +231,12 @@ TEST_F(ExamplesTest, ExampleFilesThatAreNoTextAreReportedTogether) {
 
 TEST_F(ExamplesTest, CloseUnloadsAndTheNextShowStartsAfresh) {
   install("Examples");
-  w().Command4->click();
-  w().Command1->click();
+  w().introductionButton->click();
+  w().closeButton->click();
   EXPECT_FALSE(quillora.forms().isLoaded<WorkedExamplesWindow>());
   processEvents();
-  EXPECT_EQ("", w().RichTextBox1->Text());
-  EXPECT_EQ(essay::kTabSelect, w().SSTab1->currentIndex());
+  EXPECT_EQ("", w().exampleBoxes[0]->Text());
+  EXPECT_EQ(essay::kTabSelect, w().exampleTabs->currentIndex());
 }
 
 int inkedPixels(const QImage& page) {
@@ -248,14 +250,22 @@ int inkedPixels(const QImage& page) {
 // Every part of every example prints: a student can take any of them home on paper.
 TEST_F(ExamplesTest, EveryExamplePartPrints) {
   install("Examples");
-  const std::vector<std::function<void()>> choices = {
-      [this] { w().Command4->click(); },
-      [this] { w().Option1->setChecked(true); w().Command2->click(); },
-      [this] { w().Option3->setChecked(true); w().Command2->click(); },
-      [this] { w().Option4->setChecked(true); w().Command2->click(); }};
+  const std::vector<std::function<void()>> choices = {[this] { w().introductionButton->click(); },
+                                                      [this] {
+                                                        w().gradeOptions[0]->setChecked(true);
+                                                        w().okButton->click();
+                                                      },
+                                                      [this] {
+                                                        w().gradeOptions[1]->setChecked(true);
+                                                        w().okButton->click();
+                                                      },
+                                                      [this] {
+                                                        w().gradeOptions[2]->setChecked(true);
+                                                        w().okButton->click();
+                                                      }};
   for (const auto& choose : choices) {
     choose();
-    for (platform::RichTextBox* part : {w().RichTextBox1, w().RichTextBox2, w().RichTextBox3}) {
+    for (platform::RichTextBox* part : w().exampleBoxes) {
       const std::size_t before = printer->pages.size();
       shared::PrintRTB(*part, 1440, 1440, 1440, 1440, runtime->printer());
       ASSERT_EQ(before + 1, printer->pages.size()) << firstLine(part).toStdString();

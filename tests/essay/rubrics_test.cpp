@@ -62,7 +62,7 @@ class RubricsTest : public testing_support::RuntimeTest {
   void printRubric() {
     interaction->answerPrint();
     interaction->answerMessage(platform::vbOK);
-    w().Command5->click();
+    w().printButton->click();
   }
 
   essay::Quillora quillora{*runtime};
@@ -71,19 +71,19 @@ class RubricsTest : public testing_support::RuntimeTest {
 TEST_F(RubricsTest, EachGradeButtonShowsItsRubricWithABoldHeading) {
   installRealExamples();
   const std::pair<QPushButton* RubricsWindow::*, QString> buttons[] = {
-      {&RubricsWindow::Command1, "5th Grade Writing Rubric"},
-      {&RubricsWindow::Command2, "8th Grade Writing Rubric"},
-      {&RubricsWindow::Command3, "High School Writing Rubric"},
-      {&RubricsWindow::Command6, "6 Point Writing Rubric"},
+      {&RubricsWindow::fifthGradeButton, "5th Grade Writing Rubric"},
+      {&RubricsWindow::eighthGradeButton, "8th Grade Writing Rubric"},
+      {&RubricsWindow::highSchoolButton, "High School Writing Rubric"},
+      {&RubricsWindow::sixPointRubricButton, "6 Point Writing Rubric"},
   };
   for (const auto& [button, heading] : buttons) {
     (w().*button)->click();
-    EXPECT_TRUE(w().RichTextBox1->Text().startsWith(heading + "\r\n")) << heading.toStdString();
-    EXPECT_TRUE(startsBold(w().RichTextBox1)) << heading.toStdString();
+    EXPECT_TRUE(w().rubricBox->Text().startsWith(heading + "\r\n")) << heading.toStdString();
+    EXPECT_TRUE(startsBold(w().rubricBox)) << heading.toStdString();
     // Every rubric gives its scores in paragraphs of their own below the heading.
-    EXPECT_GT(w().RichTextBox1->Text().count("\r\n"), 20) << heading.toStdString();
+    EXPECT_GT(w().rubricBox->Text().count("\r\n"), 20) << heading.toStdString();
   }
-  EXPECT_TRUE(w().RichTextBox1->Locked());
+  EXPECT_TRUE(w().rubricBox->Locked());
 }
 
 TEST_F(RubricsTest, TheWindowIsCaptionedAndSizedForTheScreen) {
@@ -92,9 +92,12 @@ TEST_F(RubricsTest, TheWindowIsCaptionedAndSizedForTheScreen) {
   EXPECT_EQ(12000, w().Width());
   EXPECT_EQ(8745, w().Height());
   EXPECT_EQ(768, quillora.store.ScreenHeightPixels);
-  const std::pair<QPushButton*, QString> captions[] = {
-      {w().Command1, "5th Grade"}, {w().Command2, "8th Grade"}, {w().Command3, "High School"},
-      {w().Command6, "6 Pt. Rubric"}, {w().Command5, "Print"}, {w().Command4, "Close"}};
+  const std::pair<QPushButton*, QString> captions[] = {{w().fifthGradeButton, "5th Grade"},
+                                                       {w().eighthGradeButton, "8th Grade"},
+                                                       {w().highSchoolButton, "High School"},
+                                                       {w().sixPointRubricButton, "6 Pt. Rubric"},
+                                                       {w().printButton, "Print"},
+                                                       {w().closeButton, "Close"}};
   for (const auto& [button, caption] : captions) EXPECT_EQ(caption, button->text());
 }
 
@@ -105,28 +108,28 @@ TEST_F(RubricsTest, ASmallScreenMaximisesTheWindow) {
 
 TEST_F(RubricsTest, AMissingRubricLeavesTheBoxAsItWasWithoutAMessage) {
   writeExample("5thRubric.rtf", "{\\rtf1 Fifth\\par}");
-  w().Command1->click();
-  w().Command2->click();  // no 8th grade rubric installed
-  EXPECT_EQ("Fifth", w().RichTextBox1->Text());
+  w().fifthGradeButton->click();
+  w().eighthGradeButton->click();  // no 8th grade rubric installed
+  EXPECT_EQ("Fifth", w().rubricBox->Text());
   EXPECT_TRUE(interaction->prompts().empty());
 }
 
 TEST_F(RubricsTest, FilesAreFoundWithoutRegardToCaseAndReadAfreshEachTime) {
   writeExample("HSRUBRIC.RTF", "{\\rtf1 First\\par}");
-  w().Command3->click();
-  EXPECT_EQ("First", w().RichTextBox1->Text());
+  w().highSchoolButton->click();
+  EXPECT_EQ("First", w().rubricBox->Text());
   writeExample("HSRUBRIC.RTF", "Plain text rubric");
-  w().Command3->click();
-  EXPECT_EQ("Plain text rubric", w().RichTextBox1->Text());
+  w().highSchoolButton->click();
+  EXPECT_EQ("Plain text rubric", w().rubricBox->Text());
 }
 
 TEST_F(RubricsTest, ARubricThatIsNoTextIsReportedAndLeavesTheBox) {
   writeExample("5thRubric.rtf", "{\\rtf1 Fifth\\par}");
   writeExample("8thRubric.rtf", QByteArray("PK\x03\x04\0\0binary", 12));
-  w().Command1->click();
+  w().fifthGradeButton->click();
   interaction->answerMessage(platform::vbOK);
-  w().Command2->click();
-  EXPECT_EQ("Fifth", w().RichTextBox1->Text());
+  w().eighthGradeButton->click();
+  EXPECT_EQ("Fifth", w().rubricBox->Text());
   const auto messages = interaction->prompts(PromptKind::MessageBox);
   ASSERT_EQ(1u, messages.size());
   EXPECT_TRUE(messages[0].text.contains("8thRubric.rtf"));
@@ -135,10 +138,10 @@ TEST_F(RubricsTest, ARubricThatIsNoTextIsReportedAndLeavesTheBox) {
 
 TEST_F(RubricsTest, PrintingPrintsTheWholeRubricBetweenTwoInchMarginsAndConfirms) {
   installRealExamples();
-  w().Command1->click();
+  w().fifthGradeButton->click();
   // A selection does not narrow what prints, so the dialog never offers one.
-  w().RichTextBox1->setSelStart(5);
-  w().RichTextBox1->setSelLength(10);
+  w().rubricBox->setSelStart(5);
+  w().rubricBox->setSelLength(10);
   printRubric();
 
   ASSERT_EQ(1, printer->documentsEnded);
@@ -174,7 +177,7 @@ TEST_F(RubricsTest, PrintingBeforeAnyRubricPrintsTheEmptyBoxAndStillConfirms) {
 
 TEST_F(RubricsTest, ACancelledPrintEndsQuietly) {
   interaction->cancelPrint();
-  w().Command5->click();
+  w().printButton->click();
   EXPECT_EQ(0, printer->documentsEnded);
   EXPECT_TRUE(interaction->prompts(PromptKind::MessageBox).empty());
 }
@@ -183,11 +186,11 @@ TEST_F(RubricsTest, AFailedPrintIsReportedAndNeverConfirmed) {
   QByteArray longRubric = "{\\rtf1 ";
   for (int line = 0; line < 200; ++line) longRubric += "Score line\\par ";
   writeExample("6ptRubric.rtf", longRubric + "}");
-  w().Command6->click();
+  w().sixPointRubricButton->click();
   printer->failAtPage = 2;
   interaction->answerPrint();
   interaction->answerMessage(platform::vbOK);
-  w().Command5->click();
+  w().printButton->click();
   const auto messages = interaction->prompts(PromptKind::MessageBox);
   ASSERT_EQ(1u, messages.size());
   EXPECT_EQ("The rubric could not be printed. Please check the printer and try again.",
@@ -197,12 +200,12 @@ TEST_F(RubricsTest, AFailedPrintIsReportedAndNeverConfirmed) {
 
 TEST_F(RubricsTest, CloseUnloadsTheWindowAndTheNextShowStartsAfresh) {
   installRealExamples();
-  w().Command6->click();
-  w().Command4->click();
+  w().sixPointRubricButton->click();
+  w().closeButton->click();
   EXPECT_FALSE(quillora.forms().isLoaded<RubricsWindow>());
   processEvents();
   // Shown again, it starts empty.
-  EXPECT_EQ("", w().RichTextBox1->Text());
+  EXPECT_EQ("", w().rubricBox->Text());
 }
 
 }  // namespace

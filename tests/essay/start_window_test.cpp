@@ -36,8 +36,8 @@ TEST_F(StartWindowTest, LoadPreparesTheRunAndKnowsTheSystemFamily) {
   EXPECT_EQ(12000, start().Width());
   EXPECT_EQ(8745, start().Height());
   EXPECT_EQ("Quillora", start().Caption());
-  EXPECT_EQ("Open and Write An Assignment...", start().Command2->toolTip());
-  EXPECT_EQ("Open An Assignment...", start().Command2->accessibleName());
+  EXPECT_EQ("Open and Write An Assignment...", start().workspaceButton->toolTip());
+  EXPECT_EQ("Open An Assignment...", start().workspaceButton->accessibleName());
 }
 
 TEST_F(StartWindowTest, OnNtFamilySystemsIsWinNtIsTrue) {
@@ -47,7 +47,7 @@ TEST_F(StartWindowTest, OnNtFamilySystemsIsWinNtIsTrue) {
 }
 
 TEST_F(StartWindowTest, ClosingItClosesEveryWindowAndKeepsItsOwnPlacement) {
-  start().Command2->click();
+  start().workspaceButton->click();
   auto& workspace = quillora.forms().get<essay::WorkspaceWindow>();
   workspace.Move(3000, 3000, 9000, 7500);
   start().Move(1500, 750, 12000, 8745);
@@ -64,7 +64,7 @@ TEST_F(StartWindowTest, ClosingItClosesEveryWindowAndKeepsItsOwnPlacement) {
 }
 
 TEST_F(StartWindowTest, AMinimisedStartScreenLeavesTheWorkspacePlacement) {
-  start().Command2->click();
+  start().workspaceButton->click();
   quillora.forms().get<essay::WorkspaceWindow>().Move(3000, 1500, 9000, 7500);
   start().setWindowStateValue(platform::vbMinimized);
   start().Unload();
@@ -78,13 +78,13 @@ TEST_F(StartWindowTest, TheQuestionIsUnderlinedOnlyOnceAfterLeavingTheBackground
                      Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(widget, &move);
   };
-  moveOver(window.Label7);
-  EXPECT_TRUE(window.Label7->font().underline());
+  moveOver(window.questionLabel);
+  EXPECT_TRUE(window.questionLabel->font().underline());
   moveOver(window.centralWidget());
-  EXPECT_FALSE(window.Label7->font().underline());
-  moveOver(window.Label7);
-  moveOver(window.Label7);  // still underlined: only the background takes it away
-  EXPECT_TRUE(window.Label7->font().underline());
+  EXPECT_FALSE(window.questionLabel->font().underline());
+  moveOver(window.questionLabel);
+  moveOver(window.questionLabel);  // still underlined: only the background takes it away
+  EXPECT_TRUE(window.questionLabel->font().underline());
 }
 
 TEST_F(StartWindowTest, GettingStartedNamesTheFolderOnThisMachine) {
@@ -97,29 +97,29 @@ TEST_F(StartWindowTest, GettingStartedNamesTheFolderOnThisMachine) {
 }
 
 TEST_F(StartWindowTest, EachButtonOpensItsWindowOnce) {
-  start().Command1->click();
-  start().Command2->click();
-  start().Command3->click();
-  start().Command4->click();
-  start().Command5->click();
+  start().builderButton->click();
+  start().workspaceButton->click();
+  start().editorButton->click();
+  start().samplePapersButton->click();
+  start().rubricsButton->click();
   EXPECT_TRUE(quillora.forms().get<essay::AssignmentBuilderWindow>().isVisible());
   EXPECT_TRUE(quillora.forms().get<essay::WorkspaceWindow>().isVisible());
   EXPECT_TRUE(quillora.forms().get<essay::EditorWindow>().isVisible());
   EXPECT_TRUE(quillora.forms().get<essay::WorkedExamplesWindow>().isVisible());
   EXPECT_TRUE(quillora.forms().get<essay::RubricsWindow>().isVisible());
   // A loaded window is brought up again, not loaded afresh.
-  quillora.forms().get<essay::EditorWindow>().RichTextBox1->setText("kept");
-  start().Command3->click();
-  EXPECT_EQ("kept", quillora.forms().get<essay::EditorWindow>().RichTextBox1->Text());
+  quillora.forms().get<essay::EditorWindow>().documentBox->setText("kept");
+  start().editorButton->click();
+  EXPECT_EQ("kept", quillora.forms().get<essay::EditorWindow>().documentBox->Text());
   EXPECT_EQ(6, quillora.forms().loaded().size());
 }
 
 TEST_F(StartWindowTest, TheQuestionPutsTheGettingStartedTextIntoTheEditor) {
-  start().Command3->click();
-  quillora.forms().get<essay::EditorWindow>().RichTextBox1->setText("old text");
-  QTest::mouseClick(start().Label7, Qt::LeftButton);
+  start().editorButton->click();
+  quillora.forms().get<essay::EditorWindow>().documentBox->setText("old text");
+  QTest::mouseClick(start().questionLabel, Qt::LeftButton);
   auto& editor = quillora.forms().get<essay::EditorWindow>();
-  EXPECT_EQ(StartWindow::GettingStartedText(), editor.RichTextBox1->Text());
+  EXPECT_EQ(StartWindow::GettingStartedText(), editor.documentBox->Text());
   EXPECT_TRUE(editor.isVisible());
 }
 

@@ -429,14 +429,14 @@ TEST_F(WorkspaceFlowTest, HelpOpensExamplesRubricsAndTheEditorWithTheEssay) {
   w().sampleEssaysAction->trigger();
   auto& examples = quillora.forms().get<essay::WorkedExamplesWindow>();
   EXPECT_TRUE(examples.isVisible());
-  EXPECT_EQ(essay::kTabSelect, examples.SSTab1->currentIndex());
+  EXPECT_EQ(essay::kTabSelect, examples.exampleTabs->currentIndex());
   w().scoringRubricsAction->trigger();
   EXPECT_TRUE(quillora.forms().get<essay::RubricsWindow>().isVisible());
 
   w().editorAction->trigger();
   auto& editor = quillora.forms().get<essay::EditorWindow>();
   EXPECT_TRUE(editor.isVisible());
-  EXPECT_EQ(w().paragraphBox->Text(), editor.findChild<platform::RichTextBox*>()->Text());
+  EXPECT_EQ(w().paragraphBox->Text(), editor.documentBox->Text());
 }
 
 TEST_F(WorkspacePrintTest, PrintsTheWholeEssayWithoutOfferingASelection) {

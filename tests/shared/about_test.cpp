@@ -67,17 +67,17 @@ TEST_P(AboutTextsTest, ShowsTheProgramsOwnWords) {
   AboutBox& box = about(program);
 
   EXPECT_EQ(box.Caption(), QStringLiteral("About ") + title);
-  EXPECT_EQ(box.lblTitle->text(), title);
-  EXPECT_EQ(box.lblDescription->text(), QString::fromUtf8(texts.description));
-  EXPECT_EQ(box.lblDisclaimer->text(), QString::fromUtf8(texts.disclaimer));
-  EXPECT_EQ(box.lblVersion->text(), QStringLiteral("Version %1.%2.%3")
-                                        .arg(SCRIBARY_VERSION_MAJOR)
-                                        .arg(SCRIBARY_VERSION_MINOR)
-                                        .arg(SCRIBARY_VERSION_PATCH));
-  EXPECT_EQ(box.cmdOK->text(), QStringLiteral("OK"));
-  EXPECT_EQ(box.cmdSysInfo->text(), QStringLiteral("&System Info..."));
-  EXPECT_FALSE(box.picIcon->pixmap().isNull());
-  EXPECT_FALSE(box.picIcon->accessibleName().isEmpty());
+  EXPECT_EQ(box.titleLabel->text(), title);
+  EXPECT_EQ(box.descriptionLabel->text(), QString::fromUtf8(texts.description));
+  EXPECT_EQ(box.disclaimerLabel->text(), QString::fromUtf8(texts.disclaimer));
+  EXPECT_EQ(box.versionLabel->text(), QStringLiteral("Version %1.%2.%3")
+                                          .arg(SCRIBARY_VERSION_MAJOR)
+                                          .arg(SCRIBARY_VERSION_MINOR)
+                                          .arg(SCRIBARY_VERSION_PATCH));
+  EXPECT_EQ(box.okButton->text(), QStringLiteral("OK"));
+  EXPECT_EQ(box.systemInfoButton->text(), QStringLiteral("&System Info..."));
+  EXPECT_FALSE(box.iconPicture->pixmap().isNull());
+  EXPECT_FALSE(box.iconPicture->accessibleName().isEmpty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -110,7 +110,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(AboutTest, OkUnloadsTheBoxAndTheNextTouchLoadsItAfresh) {
   AboutBox* first = &about(quillora);
   first->Show();
-  first->cmdOK->click();
+  first->okButton->click();
   EXPECT_FALSE(quillora.forms().isLoaded<AboutBox>());
   processEvents();
   EXPECT_EQ(about(quillora).Caption(), QStringLiteral("About Quillora"));
@@ -118,14 +118,14 @@ TEST_F(AboutTest, OkUnloadsTheBoxAndTheNextTouchLoadsItAfresh) {
 
 TEST_F(AboutTest, SystemInfoIsUnavailableWhenNoToolIsRegistered) {
   interaction->answerMessage(platform::vbOK);
-  about(quillora).cmdSysInfo->click();
+  about(quillora).systemInfoButton->click();
   expectUnavailableShown(QStringLiteral("Quillora"));
   EXPECT_TRUE(quillora.forms().isLoaded<AboutBox>());
 }
 
 TEST_F(AboutTest, SystemInfoStartsTheRegisteredTool) {
   store(Hive::LocalMachine, kToolKey, QStringLiteral("PATH"), QStringLiteral("/opt/tools/sysinfo"));
-  about(quillora).cmdSysInfo->click();
+  about(quillora).systemInfoButton->click();
   EXPECT_EQ(shell->started, QStringList{QStringLiteral("/opt/tools/sysinfo")});
 }
 
