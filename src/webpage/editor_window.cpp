@@ -34,7 +34,7 @@ QPushButton* commandButton(const QString& caption, const char* name, QWidget* pa
 platform::TextBox* fieldBox(const char* name, QLabel* label, QWidget* parent) {
   auto* box = new platform::TextBox(parent);
   box->setObjectName(QString::fromLatin1(name));
-  box->setAccessibleName(label->text().simplified());
+  box->setAccessibleName(label->text());
   label->setBuddy(box);
   return box;
 }

@@ -24,11 +24,12 @@ bool IsPlainFolderName(const QString& title) {
 
 namespace {
 
+// A link inside the folder is itself inside, wherever it points.
 bool isInside(const QString& path, const QString& folder) {
   const QString canonicalFolder = QFileInfo(folder).canonicalFilePath();
-  const QString canonicalPath = QFileInfo(path).canonicalFilePath();
-  return !canonicalFolder.isEmpty() && !canonicalPath.isEmpty() &&
-         canonicalPath.startsWith(canonicalFolder + QLatin1Char('/'));
+  const QString parent = QFileInfo(QFileInfo(path).absolutePath()).canonicalFilePath();
+  return !canonicalFolder.isEmpty() && !parent.isEmpty() &&
+         (parent == canonicalFolder || parent.startsWith(canonicalFolder + QLatin1Char('/')));
 }
 
 }  // namespace
