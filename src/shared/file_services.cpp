@@ -53,16 +53,17 @@ int CopyMatchingFiles(platform::Program& program, const QString& sourceFolder,
   QDir().mkpath(destinationFolder);
   QDir source(sourceFolder);
   source.setNameFilters({pattern});
-  const QFileInfoList matches =
-      source.exists()
-          ? source.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)
-          : QFileInfoList();
+  const QFileInfoList matches = source.exists()
+                                    ? source.entryInfoList(QDir::AllEntries | QDir::Hidden |
+                                                           QDir::System | QDir::NoDotAndDotDot)
+                                    : QFileInfoList();
   if (matches.isEmpty()) {
     program.MsgBox(QStringLiteral("No ") + pattern + QStringLiteral(" files found."));
     return 0;
   }
   for (const QFileInfo& match : matches) {
-    if (match.isFile()) copyWhole(match.filePath(), QDir(destinationFolder).filePath(match.fileName()));
+    if (match.isFile())
+      copyWhole(match.filePath(), QDir(destinationFolder).filePath(match.fileName()));
   }
   return static_cast<int>(matches.size());
 }

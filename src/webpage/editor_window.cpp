@@ -55,14 +55,17 @@ void EditorWindow::createControls() {
   background->setTile(QPixmap(QStringLiteral(":/pictures/tile.png")));
   setCentralWidget(background);
 
-  titleBarLabel = captionLabel(QStringLiteral("Assignment  (on title bar)"), "titleBarLabel", background);
+  titleBarLabel =
+      captionLabel(QStringLiteral("Assignment  (on title bar)"), "titleBarLabel", background);
   titleBarBox = fieldBox("titleBarBox", titleBarLabel, background);
-  paperTitleLabel = captionLabel(QStringLiteral("Title                (of the paper)"), "paperTitleLabel", background);
+  paperTitleLabel = captionLabel(QStringLiteral("Title                (of the paper)"),
+                                 "paperTitleLabel", background);
   paperTitleBox = fieldBox("paperTitleBox", paperTitleLabel, background);
   authorLabel = captionLabel(QStringLiteral("Author"), "authorLabel", background);
   authorBox = fieldBox("authorBox", authorLabel, background);
   linksLabel = captionLabel(QStringLiteral("Links"), "linksLabel", background);
-  savePreviewLabel = captionLabel(QStringLiteral("Save and Preview"), "savePreviewLabel", background);
+  savePreviewLabel =
+      captionLabel(QStringLiteral("Save and Preview"), "savePreviewLabel", background);
 
   textBox = new platform::RichTextBox(background);
   textBox->setObjectName(QStringLiteral("textBox"));
@@ -80,7 +83,8 @@ void EditorWindow::createControls() {
   exitButton = commandButton(QStringLiteral("Exit"), "exitButton", background);
   deleteLinkButton = commandButton(QStringLiteral("Delete Link"), "deleteLinkButton", background);
   helpButton = commandButton(QStringLiteral("Help"), "helpButton", background);
-  authorAudioButton = commandButton(QStringLiteral("Author Link? Button Link?"), "authorAudioButton", background);
+  authorAudioButton =
+      commandButton(QStringLiteral("Author Link? Button Link?"), "authorAudioButton", background);
   aboutButton = commandButton(QStringLiteral("About"), "aboutButton", background);
   previewButton = commandButton(QStringLiteral("Preview"), "previewButton", background);
 }
@@ -135,10 +139,11 @@ void EditorWindow::connectHandlers() {
   QObject::connect(textBox, &platform::RichTextBox::KeyDown, this, [this](int& keyCode, int shift) {
     dispatch([this, &keyCode, shift] {
       platform::Clipboard& clipboard = webloom_.runtime().clipboard();
-      shared::RunClipboardShortcut(keyCode, shift,
-                                   {[this, &clipboard] { shared::CutSelection(*textBox, clipboard); },
-                                    [this, &clipboard] { shared::CopySelection(*textBox, clipboard); },
-                                    [this, &clipboard] { shared::PasteInto(*textBox, clipboard); }});
+      shared::RunClipboardShortcut(
+          keyCode, shift,
+          {[this, &clipboard] { shared::CutSelection(*textBox, clipboard); },
+           [this, &clipboard] { shared::CopySelection(*textBox, clipboard); },
+           [this, &clipboard] { shared::PasteInto(*textBox, clipboard); }});
     });
   });
 }
@@ -154,8 +159,8 @@ void EditorWindow::load() {
 void EditorWindow::unload(int& /*cancel*/) { shared::MinimizeForm(*this); }
 
 void EditorWindow::onNew() {
-  if (webloom_.MsgBox(QStringLiteral("Start a new document?"), platform::vbYesNo | platform::vbQuestion,
-                      kCaption) != platform::vbYes) {
+  if (webloom_.MsgBox(QStringLiteral("Start a new document?"),
+                      platform::vbYesNo | platform::vbQuestion, kCaption) != platform::vbYes) {
     return;
   }
   webloom_.links.authorLinkFile.clear();

@@ -70,7 +70,8 @@ void EditorWindow::onSaveAsText() {
   const QString name = fileDialog.FileName;
   if (name.isEmpty()) return;
   stripLinkMarks();
-  const QString failure = platform::textfile::writeAtomic(name, textBox->Text() + QStringLiteral("\r\n"));
+  const QString failure =
+      platform::textfile::writeAtomic(name, textBox->Text() + QStringLiteral("\r\n"));
   if (!failure.isEmpty()) {
     webloom_.MsgBox(failure, platform::vbCritical, kCaption);
     return;

@@ -9,11 +9,12 @@ namespace {
 constexpr std::uint32_t kLinkColour = 0xFF0000;  // blue
 constexpr std::uint32_t kPlainColour = 0x0;
 
-const QString kHighlightFirst = QStringLiteral("You must highlight some text in order to link to it.");
+const QString kHighlightFirst =
+    QStringLiteral("You must highlight some text in order to link to it.");
 const QString kTableFull = QStringLiteral(
     "This document already has 100 links, as many as a page can hold. The text was not linked.");
-const QString kLinkInsideLink = QStringLiteral(
-    "The highlighted text is part of a link already. Delete that link first.");
+const QString kLinkInsideLink =
+    QStringLiteral("The highlighted text is part of a link already. Delete that link first.");
 
 }  // namespace
 

@@ -21,15 +21,19 @@ const QString kSaveDeclined = QStringLiteral(
 const QString kNotSaved = QStringLiteral("Your files were not saved.");
 
 QString savedMessage(const QString& title, const QString& folder, const QString& dashes) {
-  return QStringLiteral("Your web page was successfully created. Your new folder ") + dashes + title +
-         dashes + QStringLiteral(" was placed into ") + folder + QStringLiteral(".");
+  return QStringLiteral("Your web page was successfully created. Your new folder ") + dashes +
+         title + dashes + QStringLiteral(" was placed into ") + folder + QStringLiteral(".");
 }
 
 }  // namespace
 
 PageContent EditorWindow::pageContent() const {
-  return {titleBarBox->Text(),         paperTitleBox->Text(),        authorBox->Text(),
-          textBox->Text(),             webloom_.links.authorLinkFile, webloom_.links.audioFile,
+  return {titleBarBox->Text(),
+          paperTitleBox->Text(),
+          authorBox->Text(),
+          textBox->Text(),
+          webloom_.links.authorLinkFile,
+          webloom_.links.audioFile,
           webloom_.links.audioButtonCaption};
 }
 
@@ -42,8 +46,9 @@ bool EditorWindow::askForTitleAndAuthor() {
     if (paperTitleBox->Text().isEmpty()) return false;
   }
   if (authorBox->Text().isEmpty()) {
-    authorBox->setText(webloom_.InputBox(QStringLiteral("Enter the author's first, then last name."),
-                                         QStringLiteral("Enter the author's name.")));
+    authorBox->setText(
+        webloom_.InputBox(QStringLiteral("Enter the author's first, then last name."),
+                          QStringLiteral("Enter the author's name.")));
     if (authorBox->Text().isEmpty()) return false;
   }
   if (!IsPlainFolderName(paperTitleBox->Text())) {
@@ -55,12 +60,13 @@ bool EditorWindow::askForTitleAndAuthor() {
 
 void EditorWindow::onSaveAsHtml() {
   if (textBox->Text().isEmpty()) {
-    webloom_.MsgBox(QStringLiteral("You must enter text before you can save a file."), platform::vbInformation);
+    webloom_.MsgBox(QStringLiteral("You must enter text before you can save a file."),
+                    platform::vbInformation);
     return;
   }
   if (!askForTitleAndAuthor()) return;
-  const QString folder =
-      shared::BrowseForFolder(webloom_.runtime().interaction(), QStringLiteral("Please select a folder."));
+  const QString folder = shared::BrowseForFolder(webloom_.runtime().interaction(),
+                                                 QStringLiteral("Please select a folder."));
   if (folder.isEmpty()) return;
   const Outcome outcome = writePageFolder(folder, kSaveDeclined);
   if (outcome == Outcome::Stopped) return;
@@ -70,7 +76,8 @@ void EditorWindow::onSaveAsHtml() {
 
 void EditorWindow::onPreview() {
   if (textBox->Text().isEmpty()) {
-    webloom_.MsgBox(QStringLiteral("You must enter text before you can preview a file."), platform::vbInformation);
+    webloom_.MsgBox(QStringLiteral("You must enter text before you can preview a file."),
+                    platform::vbInformation);
     return;
   }
   if (!askForTitleAndAuthor()) return;
@@ -98,16 +105,19 @@ EditorWindow::Outcome EditorWindow::writePageFolder(const QString& parentFolder,
       webloom_.MsgBox(declinedMessage, platform::vbCritical);
       return Outcome::Stopped;
     }
-    if (!KeepAsideFilesInside(page.copies, pageFolder, keptAside) || !shared::EmptyFolder(pageFolder)) {
-      webloom_.MsgBox(FolderProblem(QStringLiteral("could not be emptied"), pageFolder), platform::vbCritical);
+    if (!KeepAsideFilesInside(page.copies, pageFolder, keptAside) ||
+        !shared::EmptyFolder(pageFolder)) {
+      webloom_.MsgBox(FolderProblem(QStringLiteral("could not be emptied"), pageFolder),
+                      platform::vbCritical);
       return Outcome::Stopped;
     }
   } else if (!QDir().mkdir(pageFolder)) {
-    webloom_.MsgBox(FolderProblem(QStringLiteral("could not be created"), pageFolder), platform::vbCritical);
+    webloom_.MsgBox(FolderProblem(QStringLiteral("could not be created"), pageFolder),
+                    platform::vbCritical);
     return Outcome::Stopped;
   }
-  const QString failure =
-      platform::textfile::writeBytesAtomic(QDir(pageFolder).filePath(kPageFileName), PageFileBytes(page));
+  const QString failure = platform::textfile::writeBytesAtomic(
+      QDir(pageFolder).filePath(kPageFileName), PageFileBytes(page));
   if (!failure.isEmpty()) {
     webloom_.MsgBox(failure + QStringLiteral("\r\n") + kNotSaved, platform::vbCritical);
     return Outcome::Stopped;
@@ -121,8 +131,8 @@ EditorWindow::Outcome EditorWindow::writePageFolder(const QString& parentFolder,
 }
 
 void EditorWindow::onExit() {
-  if (webloom_.MsgBox(QStringLiteral("Exit Webloom?"), platform::vbYesNo | platform::vbQuestion, kCaption) !=
-      platform::vbYes) {
+  if (webloom_.MsgBox(QStringLiteral("Exit Webloom?"), platform::vbYesNo | platform::vbQuestion,
+                      kCaption) != platform::vbYes) {
     return;
   }
   for (const QString& folder : previewFolders_) RemovePreviewFolder(folder);

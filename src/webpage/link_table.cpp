@@ -17,7 +17,9 @@ int LinkTable::find(const QString& text) const {
   return -1;
 }
 
-void LinkTable::markLinked(int index) { rows_.at(static_cast<std::size_t>(index)).use = LinkRow::Use::Linked; }
+void LinkTable::markLinked(int index) {
+  rows_.at(static_cast<std::size_t>(index)).use = LinkRow::Use::Linked;
+}
 
 bool LinkTable::remove(const QString& text) {
   const int index = find(text);

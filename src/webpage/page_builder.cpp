@@ -18,22 +18,20 @@ QString escaped(const QString& text, bool paragraphs, bool inAttribute) {
   QString out;
   out.reserve(text.size());
   for (const char32_t c : text.toUcs4()) {
-    switch (c) {
-      case U'&': out += QStringLiteral("&amp;"); break;
-      case U'<': out += QStringLiteral("&lt;"); break;
-      case U'>': out += QStringLiteral("&gt;"); break;
-      case U'"':
-        out += inAttribute ? QStringLiteral("&quot;") : QStringLiteral("\"");
-        break;
-      case U'\r':
-        out += paragraphs ? kParagraph : QStringLiteral("\r");
-        break;
-      default:
-        if (c < 0x80) {
-          out += QChar(static_cast<char16_t>(c));
-        } else {
-          out += QStringLiteral("&#%1;").arg(static_cast<quint32>(c));
-        }
+    if (c == U'&') {
+      out += QStringLiteral("&amp;");
+    } else if (c == U'<') {
+      out += QStringLiteral("&lt;");
+    } else if (c == U'>') {
+      out += QStringLiteral("&gt;");
+    } else if (c == U'"' && inAttribute) {
+      out += QStringLiteral("&quot;");
+    } else if (c == U'\r' && paragraphs) {
+      out += kParagraph;
+    } else if (c < 0x80) {
+      out += QChar(static_cast<char16_t>(c));
+    } else {
+      out += QStringLiteral("&#%1;").arg(static_cast<quint32>(c));
     }
   }
   return out;
@@ -56,10 +54,22 @@ QString anchor(const QString& path, const QString& visibleHtml) {
          visibleHtml + QStringLiteral("</A>");
 }
 
+QString head(const PageContent& content) {
+  return QStringLiteral("<HTML><HEAD><TITLE>") + textOf(content.titleBar) +
+         QStringLiteral("</TITLE></HEAD>");
+}
+
+QString paperHeading(const PageContent& content) {
+  return QStringLiteral("<BODY VLINK=\"BLUE\"><H1><CENTER>") + kBlueFont +
+         textOf(content.paperTitle) + kFontClose + QStringLiteral("</CENTER></H1>");
+}
+
 QString authorHeading(const PageContent& content) {
   const QString author = textOf(content.author);
-  const QString shown = content.authorLinkFile.isEmpty() ? author : anchor(content.authorLinkFile, author);
-  return QStringLiteral("<H2><CENTER>") + kRedFont + shown + kFontClose + QStringLiteral("</CENTER></H2>");
+  const QString shown =
+      content.authorLinkFile.isEmpty() ? author : anchor(content.authorLinkFile, author);
+  return QStringLiteral("<H2><CENTER>") + kRedFont + shown + kFontClose +
+         QStringLiteral("</CENTER></H2>");
 }
 
 QString audioForm(const PageContent& content) {
@@ -104,16 +114,14 @@ std::vector<FileCopy> linkedFiles(const PageContent& content, const LinkTable& l
 
 BuiltPage BuildPage(const PageContent& content, LinkTable& links) {
   BuiltPage page;
-  page.html = kDocumentType +
-              QStringLiteral("<HTML><HEAD><TITLE>") + textOf(content.titleBar) + QStringLiteral("</TITLE></HEAD>") +
-              QStringLiteral("<BODY VLINK=\"BLUE\"><H1><CENTER>") + kBlueFont + textOf(content.paperTitle) +
-              kFontClose + QStringLiteral("</CENTER></H1>") +
-              authorHeading(content) + audioForm(content) + paragraphs(content.text, links) +
-              QStringLiteral("</BODY></HTML>");
+  page.html = kDocumentType + head(content) + paperHeading(content) + authorHeading(content) +
+              audioForm(content) + paragraphs(content.text, links) + QStringLiteral("</BODY></HTML>");
   page.copies = linkedFiles(content, links);
   return page;
 }
 
-QByteArray PageFileBytes(const BuiltPage& page) { return (page.html + QStringLiteral("\r\n")).toUtf8(); }
+QByteArray PageFileBytes(const BuiltPage& page) {
+  return (page.html + QStringLiteral("\r\n")).toUtf8();
+}
 
 }  // namespace webpage

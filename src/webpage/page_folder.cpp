@@ -34,7 +34,8 @@ bool isInside(const QString& path, const QString& folder) {
 
 }  // namespace
 
-bool KeepAsideFilesInside(std::vector<FileCopy>& copies, const QString& folder, QTemporaryDir& aside) {
+bool KeepAsideFilesInside(std::vector<FileCopy>& copies, const QString& folder,
+                          QTemporaryDir& aside) {
   int kept = 0;
   for (FileCopy& copy : copies) {
     if (!isInside(copy.source, folder)) continue;
@@ -50,7 +51,8 @@ QStringList CopyPageFiles(platform::Program& program, const std::vector<FileCopy
                           const QString& pageFolder) {
   QStringList missing;
   for (const FileCopy& copy : copies) {
-    if (!shared::ShellFileCopy(program, copy.source, QDir(pageFolder).filePath(copy.fileName), false)) {
+    if (!shared::ShellFileCopy(program, copy.source, QDir(pageFolder).filePath(copy.fileName),
+                               false)) {
       missing.append(QDir::toNativeSeparators(copy.source));
     }
   }
@@ -58,13 +60,14 @@ QStringList CopyPageFiles(platform::Program& program, const std::vector<FileCopy
 }
 
 QString FolderProblem(const QString& what, const QString& folder) {
-  return QStringLiteral("The folder ") + QDir::toNativeSeparators(folder) + QLatin1Char(' ') + what +
-         QStringLiteral(". Your files were not saved.");
+  return QStringLiteral("The folder ") + QDir::toNativeSeparators(folder) + QLatin1Char(' ') +
+         what + QStringLiteral(". Your files were not saved.");
 }
 
 QString FilesNotCopied(const QStringList& files) {
-  return QStringLiteral("Your web page was written, but these linked files could not be copied "
-                        "into its folder:\r\n") +
+  return QStringLiteral(
+             "Your web page was written, but these linked files could not be copied "
+             "into its folder:\r\n") +
          files.join(QStringLiteral("\r\n"));
 }
 

@@ -24,7 +24,8 @@ bool IsPlainFolderName(const QString& title);
 
 // Copies into `aside` every linked file that lies inside `folder`, and points its copy there,
 // so that emptying the folder loses none of them. False when one cannot be kept.
-bool KeepAsideFilesInside(std::vector<FileCopy>& copies, const QString& folder, QTemporaryDir& aside);
+bool KeepAsideFilesInside(std::vector<FileCopy>& copies, const QString& folder,
+                          QTemporaryDir& aside);
 
 // Copies each file into the page folder under its own name; returns the files not copied.
 QStringList CopyPageFiles(platform::Program& program, const std::vector<FileCopy>& copies,

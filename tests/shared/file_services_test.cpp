@@ -1,10 +1,12 @@
+#include "shared/file_services.h"
+
+#include <gtest/gtest.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <gtest/gtest.h>
 
 #include "platform/windows/program.h"
-#include "shared/file_services.h"
 #include "support/fixture.h"
 
 namespace {
@@ -13,7 +15,9 @@ using testing_support::PromptKind;
 
 class FileServicesTest : public testing_support::RuntimeTest {
  protected:
-  QString path(const QString& name) const { return QDir(testing_support::testRoot()).filePath(name); }
+  QString path(const QString& name) const {
+    return QDir(testing_support::testRoot()).filePath(name);
+  }
   platform::Program program{*runtime, "Lexorama"};
 };
 
@@ -68,7 +72,8 @@ TEST_F(FileServicesTest, EmptyFolderDeletesFilesOnlyAndSaysWhetherNoneAreLeft) {
   QFile::setPermissions(readOnly, QFileDevice::ReadOwner);
   writeFile("pics/sub/kept.jpg", "k");
   EXPECT_TRUE(shared::EmptyFolder(path("pics")));
-  EXPECT_EQ(QStringList{"sub"}, QDir(path("pics")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+  EXPECT_EQ(QStringList{"sub"},
+            QDir(path("pics")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
   EXPECT_TRUE(QFileInfo::exists(path("pics/sub/kept.jpg")));
   // A folder holding only folders is already empty of files.
   EXPECT_TRUE(shared::EmptyFolder(path("pics")));

@@ -1,4 +1,6 @@
 // Opens a built page in headless Chromium, when it is installed.
+#include <gtest/gtest.h>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -6,7 +8,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QUrl>
-#include <gtest/gtest.h>
 
 #include "support/fixture.h"
 #include "webpage/editor_window.h"
@@ -28,12 +29,15 @@ QString chromium() {
 
 class BrowserTest : public testing_support::RuntimeTest {
  protected:
-  QString path(const QString& name) const { return QDir(testing_support::testRoot()).filePath(name); }
+  QString path(const QString& name) const {
+    return QDir(testing_support::testRoot()).filePath(name);
+  }
 
   // Runs Chromium headless on the page with `arguments`; its standard output.
   QByteArray runBrowser(const QString& page, QStringList arguments) {
     QProcess browser;
-    arguments = QStringList{"--headless", "--no-sandbox", "--disable-gpu", "--user-data-dir=" + profile.path()} +
+    arguments = QStringList{"--headless", "--no-sandbox", "--disable-gpu",
+                            "--user-data-dir=" + profile.path()} +
                 arguments + QStringList{QUrl::fromLocalFile(page).toString()};
     browser.start(chromium(), arguments);
     EXPECT_TRUE(browser.waitForFinished(kTimeLimitMs)) << "the browser did not finish in time";
@@ -82,10 +86,12 @@ TEST_F(BrowserTest, TheSavedPageOpensAndEveryLinkResolvesInItsFolder) {
   for (const auto& match : kTargets.globalMatch(dom)) {
     targets.append(QUrl::fromLocalFile(page).resolved(QUrl(match.captured(1))).toLocalFile());
   }
-  EXPECT_EQ((QStringList{folder + "/about Zoë.html", folder + "/café.wav", folder + "/my dog #1.jpg"}),
-            targets)
+  EXPECT_EQ(
+      (QStringList{folder + "/about Zoë.html", folder + "/café.wav", folder + "/my dog #1.jpg"}),
+      targets)
       << dom.toStdString();
-  for (const QString& target : targets) EXPECT_TRUE(QFileInfo(target).isFile()) << target.toStdString();
+  for (const QString& target : targets)
+    EXPECT_TRUE(QFileInfo(target).isFile()) << target.toStdString();
 }
 
 }  // namespace

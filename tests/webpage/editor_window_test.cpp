@@ -1,14 +1,16 @@
+#include "webpage/editor_window.h"
+
+#include <gtest/gtest.h>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "platform/files/locations.h"
 #include "platform/system/runtime_library.h"
 #include "shared/about_box.h"
 #include "support/fixture.h"
 #include "webpage/author_audio_dialog.h"
-#include "webpage/editor_window.h"
 #include "webpage/webloom.h"
 
 namespace {
@@ -27,8 +29,12 @@ class EditorWindowTest : public testing_support::RuntimeTest {
     box()->setSelStart(start);
     box()->setSelLength(length);
   }
-  QString path(const QString& name) const { return QDir(testing_support::testRoot()).filePath(name); }
-  std::vector<testing_support::Prompt> messages() const { return interaction->prompts(PromptKind::MessageBox); }
+  QString path(const QString& name) const {
+    return QDir(testing_support::testRoot()).filePath(name);
+  }
+  std::vector<testing_support::Prompt> messages() const {
+    return interaction->prompts(PromptKind::MessageBox);
+  }
   QString lastMessage() const { return messages().empty() ? QString() : messages().back().text; }
 
   // Links the characters at start..start+length to `file` through Link To Text.
@@ -180,9 +186,10 @@ TEST_F(EditorWindowTest, NewAsksAndClearsEverythingButTheButtonCaption) {
 TEST_F(EditorWindowTest, SaveAsTextWritesThePlainTextWithoutMarks) {
   interaction->answerMessage(platform::vbOK);
   editor().saveTextButton->click();
-  EXPECT_EQ("Webloom will not save a blank document.\r\nThis is a safety precaution to avoid "
-            "overwriting an existing file with a blank one.",
-            lastMessage());
+  EXPECT_EQ(
+      "Webloom will not save a blank document.\r\nThis is a safety precaution to avoid "
+      "overwriting an existing file with a blank one.",
+      lastMessage());
   EXPECT_EQ(16, messages().back().style);
 
   box()->setText("My dog\r\nis big.");
@@ -241,7 +248,8 @@ TEST_F(EditorWindowTest, TheLinkDialogSetsTheAuthorAndAudioFiles) {
   dialog.buttonTextBox->setText("Hear me");
   interaction->answerSave("/rec/me.wav");
   dialog.okButton->click();
-  EXPECT_EQ("Save Link To Audio File...", interaction->prompts(PromptKind::SaveDialog).back().request.DialogTitle);
+  EXPECT_EQ("Save Link To Audio File...",
+            interaction->prompts(PromptKind::SaveDialog).back().request.DialogTitle);
   EXPECT_FALSE(dialog.isVisible());
   EXPECT_EQ("/rec/me.wav", webloom.links.audioFile);
   EXPECT_EQ("Hear me", webloom.links.audioButtonCaption);

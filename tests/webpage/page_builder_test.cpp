@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "webpage/page_builder.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -13,8 +13,8 @@ using webpage::PageContent;
 const QString kHead = QStringLiteral(
     "<!DOCTYPE HTML PUBLIC\"-//W3CDTD HTML 3.0//EN\"><HTML><HEAD><TITLE>Essays</TITLE></HEAD>"
     "<BODY VLINK=\"BLUE\"><H1><CENTER><FONT COLOR=\"#0000CD\">My Dog</FONT></CENTER></H1>");
-const QString kAuthor = QStringLiteral(
-    "<H2><CENTER><FONT COLOR=\"#DC143C\">Ann Lee</FONT></CENTER></H2>");
+const QString kAuthor =
+    QStringLiteral("<H2><CENTER><FONT COLOR=\"#DC143C\">Ann Lee</FONT></CENTER></H2>");
 
 PageContent content(const QString& text) {
   PageContent page;
@@ -81,7 +81,8 @@ TEST(PageBuilderTest, MarkedSpansBecomeAnchorsAndTheirRowsStayLinked) {
                 "<P><A HREF=\"rex.jpg\">Rex</A> likes his <A HREF=\"ball.png\">ball</A>.</P>"
                 "</BODY></HTML>",
             page.html);
-  const std::vector<FileCopy> expected = {{"/pics/rex.jpg", "rex.jpg"}, {"/pics/ball.png", "ball.png"}};
+  const std::vector<FileCopy> expected = {{"/pics/rex.jpg", "rex.jpg"},
+                                          {"/pics/ball.png", "ball.png"}};
   EXPECT_EQ(expected, page.copies);
   EXPECT_EQ(LinkRow::Use::Unused, links.row(2).use);
   // Once linked, a row's file is copied by later pages too.
@@ -134,12 +135,14 @@ TEST(PageBuilderTest, LinksFarIntoALongTextWork) {
   LinkTable links;
   links.add("end", "/f/end.txt");
   const QString text = QString(40000, 'a') + "`end`";
-  EXPECT_TRUE(build(content(text), links).endsWith("<A HREF=\"end.txt\">end</A></P></BODY></HTML>"));
+  EXPECT_TRUE(
+      build(content(text), links).endsWith("<A HREF=\"end.txt\">end</A></P></BODY></HTML>"));
 }
 
 TEST(LinkTableTest, HoldsAHundredRowsMatchesTrimmedAndForgetsDeletedOnes) {
   LinkTable links;
-  for (int n = 0; n < LinkTable::kCapacity; ++n) ASSERT_TRUE(links.add(QString("w%1").arg(n), "/f"));
+  for (int n = 0; n < LinkTable::kCapacity; ++n)
+    ASSERT_TRUE(links.add(QString("w%1").arg(n), "/f"));
   EXPECT_TRUE(links.full());
   EXPECT_FALSE(links.add("more", "/f"));
   EXPECT_EQ(100, links.count());

@@ -1,6 +1,7 @@
+#include <gtest/gtest.h>
+
 #include <QDir>
 #include <QFileInfo>
-#include <gtest/gtest.h>
 
 #include "platform/files/locations.h"
 #include "support/fixture.h"
@@ -18,11 +19,16 @@ const QString kExists =
 class PageSavingTest : public testing_support::RuntimeTest {
  protected:
   EditorWindow& editor() { return webloom.forms().get<EditorWindow>(); }
-  QString path(const QString& name) const { return QDir(testing_support::testRoot()).filePath(name); }
-  std::vector<testing_support::Prompt> messages() const { return interaction->prompts(PromptKind::MessageBox); }
+  QString path(const QString& name) const {
+    return QDir(testing_support::testRoot()).filePath(name);
+  }
+  std::vector<testing_support::Prompt> messages() const {
+    return interaction->prompts(PromptKind::MessageBox);
+  }
   QString lastMessage() const { return messages().empty() ? QString() : messages().back().text; }
   QStringList entries(const QString& folder) const {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                                  QDir::Name);
   }
 
   // A document "My dog Rex." with "Rex" linked to a picture, and the three fields filled.
@@ -72,16 +78,21 @@ TEST_F(PageSavingTest, AnExistingFolderIsEmptiedOnlyWhenTheUserAgrees) {
   saveInto(path("web"));
   writeFile("web/My Dog/old.txt", "old");
 
-  interaction->answerFolder(path("web")).answerMessage(platform::vbNo).answerMessage(platform::vbOK);
+  interaction->answerFolder(path("web"))
+      .answerMessage(platform::vbNo)
+      .answerMessage(platform::vbOK);
   editor().saveHtmlButton->click();
   EXPECT_EQ(kExists, messages()[messages().size() - 2].text);
   EXPECT_EQ(4, messages()[messages().size() - 2].style);
-  EXPECT_EQ("There was a problem creating your web page. Your files were not saved. Please try again.",
-            lastMessage());
+  EXPECT_EQ(
+      "There was a problem creating your web page. Your files were not saved. Please try again.",
+      lastMessage());
   EXPECT_EQ(16, messages().back().style);
   EXPECT_TRUE(QFileInfo::exists(path("web/My Dog/old.txt")));
 
-  interaction->answerFolder(path("web")).answerMessage(platform::vbYes).answerMessage(platform::vbOK);
+  interaction->answerFolder(path("web"))
+      .answerMessage(platform::vbYes)
+      .answerMessage(platform::vbOK);
   editor().saveHtmlButton->click();
   EXPECT_EQ((QStringList{"click_me.html", "rex.jpg"}), entries(path("web/My Dog")));
   EXPECT_EQ(kPage, readFile(path("web/My Dog/click_me.html")));
@@ -99,7 +110,9 @@ TEST_F(PageSavingTest, EmptyingTheFolderKeepsTheFilesThePageLinksFromIt) {
   editor().textBox->setSelLength(3);
   interaction->answerSave(inside);
   editor().linkButton->click();
-  interaction->answerFolder(path("web")).answerMessage(platform::vbYes).answerMessage(platform::vbOK);
+  interaction->answerFolder(path("web"))
+      .answerMessage(platform::vbYes)
+      .answerMessage(platform::vbOK);
   editor().saveHtmlButton->click();
   EXPECT_EQ("PNG", readFile(inside));
   EXPECT_EQ("JPEG", readFile(path("web/My Dog/rex.jpg")));
@@ -128,8 +141,8 @@ TEST_F(PageSavingTest, MissingTitleAndAuthorAreAskedForAndAnEmptyAnswerStops) {
 TEST_F(PageSavingTest, ATitleThatIsNoPlainFolderNameIsRefused) {
   editor().textBox->setText("Text.");
   editor().authorBox->setText("Ann");
-  for (const QString& title : {QString(".."), QString("."), QString("a/b"), QString("..\\up"),
-                               QString("tab\there")}) {
+  for (const QString& title :
+       {QString(".."), QString("."), QString("a/b"), QString("..\\up"), QString("tab\there")}) {
     editor().paperTitleBox->setText(title);
     interaction->answerMessage(platform::vbOK).answerMessage(platform::vbOK);
     editor().saveHtmlButton->click();
