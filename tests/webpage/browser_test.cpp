@@ -53,7 +53,7 @@ class BrowserTest : public testing_support::RuntimeTest {
 TEST_F(BrowserTest, TheSavedPageOpensAndEveryLinkResolvesInItsFolder) {
   if (chromium().isEmpty()) GTEST_SKIP() << "chromium is not installed";
   EditorWindow& editor = webloom.forms().get<EditorWindow>();
-  const QString picture = writeFile("pictures/my dog #1.jpg", "JPEG");
+  const QString picture = writeFile("pictures/my \"dog\" #1 a\\b.jpg", "JPEG");
   webloom.links = {writeFile("me/about Zoë.html", "<p>me</p>"), writeFile("sound/café.wav", "RIFF"),
                    "Hear it"};
   editor.textBox->setText("My dog Rex\r\nlikes x<y & bones. Smile: \u263A");
@@ -86,9 +86,9 @@ TEST_F(BrowserTest, TheSavedPageOpensAndEveryLinkResolvesInItsFolder) {
   for (const auto& match : kTargets.globalMatch(dom)) {
     targets.append(QUrl::fromLocalFile(page).resolved(QUrl(match.captured(1))).toLocalFile());
   }
-  EXPECT_EQ(
-      (QStringList{folder + "/about Zoë.html", folder + "/café.wav", folder + "/my dog #1.jpg"}),
-      targets)
+  EXPECT_EQ((QStringList{folder + "/about Zoë.html", folder + "/café.wav",
+                         folder + "/my \"dog\" #1 a\\b.jpg"}),
+            targets)
       << dom.toStdString();
   for (const QString& target : targets)
     EXPECT_TRUE(QFileInfo(target).isFile()) << target.toStdString();
