@@ -205,6 +205,12 @@ TEST_F(EditorWindowTest, SaveAsTextWritesThePlainTextWithoutMarks) {
   EXPECT_EQ("My dog\r\nis big.", box()->Text());
   EXPECT_EQ(" Webloom   " + path("dogs.txt"), editor().Caption());
   EXPECT_EQ(1, editor().links().count());
+
+  // A file that cannot be written is reported, and the title stays.
+  interaction->answerSave(path("no/such/folder/dogs.txt")).answerMessage(platform::vbOK);
+  editor().saveTextButton->click();
+  EXPECT_EQ(16, messages().back().style);
+  EXPECT_EQ(" Webloom   " + path("dogs.txt"), editor().Caption());
 }
 
 TEST_F(EditorWindowTest, OpenLoadsAFileAndRefusesABinaryOne) {

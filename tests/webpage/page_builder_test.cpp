@@ -85,6 +85,9 @@ TEST(PageBuilderTest, MarkedSpansBecomeAnchorsAndTheirRowsStayLinked) {
                                           {"/pics/ball.png", "ball.png"}};
   EXPECT_EQ(expected, page.copies);
   EXPECT_EQ(LinkRow::Use::Unused, links.row(2).use);
+  // The same file linked from two spans is copied once.
+  links.add("his", "/pics/ball.png");
+  EXPECT_EQ(expected, BuildPage(content("`his` `ball`"), links).copies);
   // Once linked, a row's file is copied by later pages too.
   EXPECT_EQ(expected, BuildPage(content("No links now."), links).copies);
 }
