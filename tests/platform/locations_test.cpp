@@ -61,6 +61,7 @@ TEST(Folders, HangFromTheRootAndAreCreated) {
   const std::pair<QString (*)(), QString> folders[] = {
       {suiteFilesFolder, "Scribary Files"},
       {tempFolder, "temp"},
+      {previewFolder, "preview"},
       {passwordFolder, "Windows"},
       {readingAidFolder, "Voxlet"},
       {registryFolder, "registry"},

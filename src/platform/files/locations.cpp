@@ -117,6 +117,8 @@ QString forDisplay(const QString& path) {
 
 QString suiteFilesFolderForDisplay() { return forDisplay(suiteFilesFolder()); }
 QString tempFolder() { return folderBelowRoot("temp"); }
+QString previewFolder() { return folderBelowRoot("preview"); }
+QString webPageSampleFile() { return programDataFolder() + "/Webloom/click_me.html"; }
 QString passwordFolder() { return folderBelowRoot("Windows"); }
 QString readingAidFolder() { return folderBelowRoot("Voxlet"); }
 QString registryFolder() { return folderBelowRoot("registry"); }

@@ -28,6 +28,10 @@ QString sampleAssignmentsFolder();
 void seedSuiteFiles();
 // A scratch folder of the data root for files that may be thrown away.
 QString tempFolder();
+// The fixed temporary folder in which Webloom builds the page it previews ("C:\Windows\Temp").
+QString previewFolder();
+// The sample page that Webloom's Help opens: "Webloom/click_me.html" of the program data.
+QString webPageSampleFile();
 // The folder of the teacher password check file.
 QString passwordFolder();
 // The reading aid's fixed files (its word list, help file and pictures).

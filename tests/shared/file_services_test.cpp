@@ -1,0 +1,83 @@
+#include "shared/file_services.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "platform/windows/program.h"
+#include "support/fixture.h"
+
+namespace {
+
+using testing_support::PromptKind;
+
+class FileServicesTest : public testing_support::RuntimeTest {
+ protected:
+  QString path(const QString& name) const {
+    return QDir(testing_support::testRoot()).filePath(name);
+  }
+  platform::Program program{*runtime, "Lexorama"};
+};
+
+TEST_F(FileServicesTest, BrowseForFolderGivesTheChosenFolderOrNothing) {
+  interaction->answerFolder("/home/ann/pages").answerFolder("");
+  EXPECT_EQ("/home/ann/pages", shared::BrowseForFolder(*interaction, "Please select a folder."));
+  EXPECT_EQ("Please select a folder.", interaction->prompts(PromptKind::Folder).back().title);
+  EXPECT_EQ("", shared::BrowseForFolder(*interaction, "Please select a folder."));
+}
+
+TEST_F(FileServicesTest, CopyMatchingFilesCopiesAndCountsEveryMatch) {
+  writeFile("from/a.JPG", "a");
+  writeFile("from/b.jpg", "b");
+  writeFile("from/c.png", "c");
+  QDir().mkpath(path("from/folder.jpg"));
+  EXPECT_EQ(3, shared::CopyMatchingFiles(program, path("from"), path("to"), "*.jpg"));
+  EXPECT_EQ("a", readFile(path("to/a.JPG")));
+  EXPECT_EQ("b", readFile(path("to/b.jpg")));
+  EXPECT_FALSE(QFileInfo::exists(path("to/c.png")));
+  EXPECT_TRUE(interaction->prompts().empty());
+
+  interaction->answerMessage(platform::vbOK);
+  EXPECT_EQ(0, shared::CopyMatchingFiles(program, path("missing"), path("to"), "*.gif"));
+  EXPECT_EQ("No *.gif files found.", interaction->prompts(PromptKind::MessageBox).back().text);
+  EXPECT_EQ("Lexorama", interaction->prompts(PromptKind::MessageBox).back().title);
+}
+
+TEST_F(FileServicesTest, ShellFileCopyAsksBeforeReplacingUnlessToldNotTo) {
+  const QString source = writeFile("song.wav", "new");
+  const QString target = writeFile("page/song.wav", "old");
+  interaction->answerMessage(platform::vbNo);
+  EXPECT_FALSE(shared::ShellFileCopy(program, source, target, false));
+  EXPECT_EQ("old", readFile(target));
+  interaction->answerMessage(platform::vbYes);
+  EXPECT_TRUE(shared::ShellFileCopy(program, source, target, false));
+  EXPECT_EQ("new", readFile(target));
+  writeFile("song.wav", "newer");
+  EXPECT_TRUE(shared::ShellFileCopy(program, source, target, true));
+  EXPECT_EQ("newer", readFile(target));
+
+  EXPECT_FALSE(shared::ShellFileCopy(program, path("nothing.wav"), path("page/nothing.wav"), true));
+  EXPECT_FALSE(QFileInfo::exists(path("page/nothing.wav")));
+  EXPECT_FALSE(shared::ShellFileCopy(program, source, path("no/such/folder/song.wav"), true));
+  // A file copied onto itself is left as it is.
+  EXPECT_TRUE(shared::ShellFileCopy(program, target, target, false));
+  EXPECT_EQ("newer", readFile(target));
+}
+
+TEST_F(FileServicesTest, EmptyFolderDeletesFilesOnlyAndSaysWhetherNoneAreLeft) {
+  writeFile("pics/a.jpg", "a");
+  const QString readOnly = writeFile("pics/.hidden", "h");
+  QFile::setPermissions(readOnly, QFileDevice::ReadOwner);
+  writeFile("pics/sub/kept.jpg", "k");
+  EXPECT_TRUE(shared::EmptyFolder(path("pics")));
+  EXPECT_EQ(QStringList{"sub"},
+            QDir(path("pics")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+  EXPECT_TRUE(QFileInfo::exists(path("pics/sub/kept.jpg")));
+  // A folder holding only folders is already empty of files.
+  EXPECT_TRUE(shared::EmptyFolder(path("pics")));
+  EXPECT_FALSE(shared::EmptyFolder(path("missing")));
+}
+
+}  // namespace

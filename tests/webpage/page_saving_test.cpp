@@ -1,0 +1,227 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "platform/files/locations.h"
+#include "support/fixture.h"
+#include "webpage/editor_window.h"
+#include "webpage/webloom.h"
+
+namespace {
+
+using testing_support::PromptKind;
+using webpage::EditorWindow;
+
+const QString kExists =
+    "This folder already exists. Do you want to empty it and save your new files in it?";
+
+class PageSavingTest : public testing_support::RuntimeTest {
+ protected:
+  EditorWindow& editor() { return webloom.forms().get<EditorWindow>(); }
+  QString path(const QString& name) const {
+    return QDir(testing_support::testRoot()).filePath(name);
+  }
+  std::vector<testing_support::Prompt> messages() const {
+    return interaction->prompts(PromptKind::MessageBox);
+  }
+  QString lastMessage() const { return messages().empty() ? QString() : messages().back().text; }
+  QStringList entries(const QString& folder) const {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                                  QDir::Name);
+  }
+
+  // A document "My dog Rex." with "Rex" linked to a picture, and the three fields filled.
+  void writeDocument() {
+    picture = writeFile("pictures/rex.jpg", "JPEG");
+    editor().textBox->setText("My dog Rex.");
+    editor().textBox->setSelStart(7);
+    editor().textBox->setSelLength(3);
+    interaction->answerSave(picture);
+    editor().linkButton->click();
+    editor().titleBarBox->setText("Class 5");
+    editor().paperTitleBox->setText("My Dog");
+    editor().authorBox->setText("Ann Lee");
+  }
+
+  // Save As HTML into a new page folder in `folder`, acknowledging the message that follows.
+  void saveInto(const QString& folder) {
+    QDir().mkpath(folder);
+    interaction->answerFolder(folder).answerMessage(platform::vbOK);
+    editor().saveHtmlButton->click();
+  }
+
+  webpage::Webloom webloom{*runtime};
+  QString picture;
+};
+
+const QByteArray kPage =
+    "<!DOCTYPE HTML PUBLIC\"-//W3CDTD HTML 3.0//EN\"><HTML><HEAD><TITLE>Class 5</TITLE></HEAD>"
+    "<BODY VLINK=\"BLUE\"><H1><CENTER><FONT COLOR=\"#0000CD\">My Dog</FONT></CENTER></H1>"
+    "<H2><CENTER><FONT COLOR=\"#DC143C\">Ann Lee</FONT></CENTER></H2>"
+    "<P>My dog <A HREF=\"rex.jpg\">Rex</A>.</P></BODY></HTML>\r\n";
+
+TEST_F(PageSavingTest, SaveAsHtmlWritesThePageAndCopiesTheLinkedFiles) {
+  writeDocument();
+  saveInto(path("web"));
+  EXPECT_EQ("Please select a folder.", interaction->prompts(PromptKind::Folder).back().title);
+  EXPECT_EQ(kPage, readFile(path("web/My Dog/click_me.html")));
+  EXPECT_EQ("JPEG", readFile(path("web/My Dog/rex.jpg")));
+  EXPECT_EQ("Your web page was successfully created. Your new folder --My Dog-- was placed into " +
+                path("web") + ".",
+            lastMessage());
+  EXPECT_EQ(0, messages().back().style);
+}
+
+TEST_F(PageSavingTest, AnExistingFolderIsEmptiedOnlyWhenTheUserAgrees) {
+  writeDocument();
+  saveInto(path("web"));
+  writeFile("web/My Dog/old.txt", "old");
+
+  interaction->answerFolder(path("web"))
+      .answerMessage(platform::vbNo)
+      .answerMessage(platform::vbOK);
+  editor().saveHtmlButton->click();
+  EXPECT_EQ(kExists, messages()[messages().size() - 2].text);
+  EXPECT_EQ(4, messages()[messages().size() - 2].style);
+  EXPECT_EQ(
+      "There was a problem creating your web page. Your files were not saved. Please try again.",
+      lastMessage());
+  EXPECT_EQ(16, messages().back().style);
+  EXPECT_TRUE(QFileInfo::exists(path("web/My Dog/old.txt")));
+
+  interaction->answerFolder(path("web"))
+      .answerMessage(platform::vbYes)
+      .answerMessage(platform::vbOK);
+  editor().saveHtmlButton->click();
+  EXPECT_EQ((QStringList{"click_me.html", "rex.jpg"}), entries(path("web/My Dog")));
+  EXPECT_EQ(kPage, readFile(path("web/My Dog/click_me.html")));
+  EXPECT_EQ("Your web page was successfully created. Your new folder -My Dog- was placed into " +
+                path("web") + ".",
+            lastMessage());
+}
+
+TEST_F(PageSavingTest, EmptyingTheFolderKeepsTheFilesThePageLinksFromIt) {
+  writeDocument();
+  saveInto(path("web"));
+  // Linking a file that sits in the page folder itself.
+  const QString inside = writeFile("web/My Dog/dog.png", "PNG");
+  editor().textBox->setSelStart(3);
+  editor().textBox->setSelLength(3);
+  interaction->answerSave(inside);
+  editor().linkButton->click();
+  interaction->answerFolder(path("web"))
+      .answerMessage(platform::vbYes)
+      .answerMessage(platform::vbOK);
+  editor().saveHtmlButton->click();
+  EXPECT_EQ("PNG", readFile(inside));
+  EXPECT_EQ("JPEG", readFile(path("web/My Dog/rex.jpg")));
+  EXPECT_TRUE(lastMessage().startsWith("Your web page was successfully created."));
+}
+
+TEST_F(PageSavingTest, MissingTitleAndAuthorAreAskedForAndAnEmptyAnswerStops) {
+  editor().textBox->setText("Text.");
+  interaction->answerInput("Trees").answerInput("");
+  editor().saveHtmlButton->click();
+  const auto inputs = interaction->prompts(PromptKind::InputBox);
+  ASSERT_EQ(2u, inputs.size());
+  EXPECT_EQ("Title / Folder To Save In", inputs[0].title);
+  EXPECT_EQ("Enter the author's name.", inputs[1].title);
+  EXPECT_EQ("Enter the author's first, then last name.", inputs[1].text);
+  EXPECT_EQ("Trees", editor().paperTitleBox->Text());
+  EXPECT_TRUE(interaction->prompts(PromptKind::Folder).empty());
+
+  editor().textBox->setText("");
+  interaction->answerMessage(platform::vbOK);
+  editor().saveHtmlButton->click();
+  EXPECT_EQ("You must enter text before you can save a file.", lastMessage());
+  EXPECT_EQ(64, messages().back().style);
+}
+
+TEST_F(PageSavingTest, ATitleThatIsNoPlainFolderNameIsRefused) {
+  editor().textBox->setText("Text.");
+  editor().authorBox->setText("Ann");
+  for (const QString& title :
+       {QString(".."), QString("."), QString("a/b"), QString("..\\up"), QString("tab\there")}) {
+    editor().paperTitleBox->setText(title);
+    interaction->answerMessage(platform::vbOK).answerMessage(platform::vbOK);
+    editor().saveHtmlButton->click();
+    EXPECT_TRUE(lastMessage().contains("name of the folder")) << title.toStdString();
+    editor().previewButton->click();
+    EXPECT_TRUE(lastMessage().contains("name of the folder")) << title.toStdString();
+  }
+  EXPECT_TRUE(interaction->prompts(PromptKind::Folder).empty());
+  EXPECT_TRUE(shell->opened.isEmpty());
+  EXPECT_EQ(QStringList(), entries(platform::locations::previewFolder()));
+}
+
+TEST_F(PageSavingTest, AFolderThatCannotBeMadeOrAFileThatCannotBeCopiedIsReported) {
+  writeDocument();
+  const QString notAFolder = writeFile("plain.txt", "x");
+  interaction->answerFolder(notAFolder).answerMessage(platform::vbOK);
+  editor().saveHtmlButton->click();
+  EXPECT_TRUE(lastMessage().contains("could not be created")) << lastMessage().toStdString();
+  EXPECT_FALSE(lastMessage().contains("successfully"));
+
+  QFile::remove(picture);
+  saveInto(path("web"));
+  EXPECT_TRUE(lastMessage().contains("could not be copied")) << lastMessage().toStdString();
+  EXPECT_TRUE(lastMessage().contains(picture));
+  EXPECT_EQ(kPage, readFile(path("web/My Dog/click_me.html")));
+}
+
+// --- Preview and Exit ------------------------------------------------------------------------
+
+TEST_F(PageSavingTest, PreviewBuildsInThePreviewFolderAndOpensThePage) {
+  writeDocument();
+  editor().previewButton->click();
+  const QString folder = platform::locations::previewFolder() + "/My Dog";
+  EXPECT_EQ(kPage, readFile(folder + "/click_me.html"));
+  EXPECT_EQ("JPEG", readFile(folder + "/rex.jpg"));
+  EXPECT_EQ(QStringList{folder + "/click_me.html"}, shell->opened);
+  EXPECT_TRUE(messages().empty());
+
+  // Again: the folder exists. No keeps it; Yes rebuilds it and opens the page again.
+  interaction->answerMessage(platform::vbNo).answerMessage(platform::vbOK);
+  editor().previewButton->click();
+  EXPECT_EQ("Your files were not saved.", lastMessage());
+  EXPECT_EQ(16, messages().back().style);
+  EXPECT_EQ(1, shell->opened.size());
+  interaction->answerMessage(platform::vbYes);
+  editor().previewButton->click();
+  EXPECT_EQ(kExists, lastMessage());
+  EXPECT_EQ(2, shell->opened.size());
+
+  editor().textBox->setText("");
+  interaction->answerMessage(platform::vbOK);
+  editor().previewButton->click();
+  EXPECT_EQ("You must enter text before you can preview a file.", lastMessage());
+}
+
+TEST_F(PageSavingTest, ExitRemovesThisRunsPreviewFoldersAndEmptiesTheClipboard) {
+  clipboard->SetText("***My dog Rex.");
+  writeDocument();
+  editor().previewButton->click();
+  editor().paperTitleBox->setText("Other");
+  editor().previewButton->click();
+  const QString root = platform::locations::previewFolder();
+  writeFile("preview/Not Mine/click_me.html", "kept");
+
+  interaction->answerMessage(platform::vbNo);
+  editor().exitButton->click();
+  EXPECT_EQ("Exit Webloom?", messages().back().text);
+  EXPECT_EQ(36, messages().back().style);
+  EXPECT_EQ("Webloom", messages().back().title);
+  EXPECT_TRUE(webloom.forms().isLoaded<EditorWindow>());
+  EXPECT_EQ("***My dog Rex.", clipboard->text);
+
+  interaction->answerMessage(platform::vbYes);
+  editor().exitButton->click();
+  processEvents();
+  EXPECT_FALSE(webloom.forms().isLoaded<EditorWindow>());
+  EXPECT_EQ("", clipboard->text);
+  EXPECT_EQ(QStringList{"Not Mine"}, entries(root));
+  EXPECT_EQ("kept", readFile(root + "/Not Mine/click_me.html"));
+}
+
+}  // namespace
