@@ -310,7 +310,6 @@ TEST_P(PrintRTBResolutionTest, IndentsTabStopsAndSpacingPrintAtTheirSizeInInches
   EXPECT_NEAR(gapAbove(9) - gapAbove(1), dpi / 4, point) << "space after";
 }
 
-
 INSTANTIATE_TEST_SUITE_P(Resolutions, PrintRTBResolutionTest, ::testing::Values(300.0, 1200.0));
 
 TEST_F(PrintRTBTest, MarginsThatLeaveNoRoomPrintOneBlankPage) {
