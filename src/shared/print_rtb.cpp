@@ -2,6 +2,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTextLayout>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "platform/system/errors.h"
+#include "platform/system/runtime_library.h"
 #include "platform/windows/interaction.h"
 #include "platform/printing/printer.h"
 #include "platform/text/richtextbox.h"
@@ -50,10 +52,30 @@ QRectF drawingArea(const Printer& printer, const Margins& margins) {
   return QRectF(inside.left() * scaleX, inside.top() * scaleY, inside.width() * scaleX, height);
 }
 
+// The box keeps paragraph indents in its screen pixels, and the layout takes them as pixels of
+// whatever device it lays out for, so on a printer they would shrink. Tab stops and the space
+// between paragraphs it scales to the device itself; these it leaves alone.
+void scaleIndentsToPrinter(QTextDocument& document, double dpiX) {
+  const double scale = dpiX * platform::rtl::kTwipsPerPixel / platform::kTwipsPerInch;
+  for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+    QTextBlockFormat format = block.blockFormat();
+    if (format.leftMargin() == 0 && format.rightMargin() == 0 && format.textIndent() == 0) {
+      continue;
+    }
+    format.setLeftMargin(format.leftMargin() * scale);
+    format.setRightMargin(format.rightMargin() * scale);
+    format.setTextIndent(format.textIndent() * scale);
+    QTextCursor(block).setBlockFormat(format);
+  }
+}
+
 // A copy of the box's text laid out for the printer in pages of `area`'s size.
 std::unique_ptr<QTextDocument> layOut(const QTextDocument& source, Printer& printer,
                                       const QSizeF& area) {
   std::unique_ptr<QTextDocument> copy(source.clone());
+  copy->setUndoRedoEnabled(false);
+  // Before the copy has a layout, so that its changes cost no layout work.
+  scaleIndentsToPrinter(*copy, printer.geometry().dpiX);
   copy->setDocumentMargin(0);
   QTextFrameFormat root = copy->rootFrame()->frameFormat();
   root.setPadding(0);

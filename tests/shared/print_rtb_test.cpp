@@ -8,7 +8,11 @@
 #include <QTextImageFormat>
 #include <QUrl>
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <functional>
+#include <limits>
 #include <memory>
+#include <vector>
 
 #include "platform/system/errors.h"
 #include "platform/printing/qt_printer.h"
@@ -43,6 +47,39 @@ int inkBands(const QImage& page) {
     bool ink = false;
     for (int x = 0; x < page.width() && !ink; ++x) ink = !isWhite(page.pixel(x, y));
     if (ink && !inBand) ++bands;
+    inBand = ink;
+  }
+  return bands;
+}
+
+// The printed lines of a page, top to bottom: runs of rows with ink, separated by blank rows,
+// each with the columns its ink spans.
+struct InkBand {
+  int top = 0;
+  int bottom = 0;  // the last row with ink
+  int left = std::numeric_limits<int>::max();
+  int right = -1;
+};
+
+std::vector<InkBand> inkBandsWithExtent(const QImage& page) {
+  std::vector<InkBand> bands;
+  bool inBand = false;
+  for (int y = 0; y < page.height(); ++y) {
+    const auto* row = reinterpret_cast<const QRgb*>(page.constScanLine(y));
+    InkBand line;
+    for (int x = 0; x < page.width(); ++x) {
+      if (isWhite(row[x])) continue;
+      line.left = std::min(line.left, x);
+      line.right = x;
+    }
+    const bool ink = line.right >= 0;
+    if (ink && !inBand) bands.push_back({y, y, line.left, line.right});
+    if (ink && inBand) {
+      InkBand& band = bands.back();
+      band.bottom = y;
+      band.left = std::min(band.left, line.left);
+      band.right = std::max(band.right, line.right);
+    }
     inBand = ink;
   }
   return bands;
@@ -220,6 +257,60 @@ TEST_F(PrintRTBTest, KeepsParagraphAlignment) {
   const QRect area = drawingPixels(2880, 720, 1440, 720);
   EXPECT_NEAR(ink.center().x(), area.center().x(), 3);
 }
+
+// Paragraphs of capitals in the box's font, each line its own band of ink: a plain line, a left
+// indent, a hanging indent over two lines, a right indent beside a plain right-aligned line, a
+// tab stop, space before and space after.
+constexpr char kMeasuredRtf[] =
+    "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss DejaVu Sans;}}\\f0\\fs24\n"
+    "\\pard HHHH\\par\n"
+    "\\pard\\li1440 HHHH\\par\n"
+    "\\pard\\li1440\\fi-720 HHHHHHHH HHHHHHHH HHHHHHHH HHHHHHHH HHHHHHHH HHHHHHHH HHHHHHHH\\par\n"
+    "\\pard\\qr\\ri1440 HHHH\\par\n"
+    "\\pard\\qr HHHH\\par\n"
+    "\\pard\\tab HHHH\\par\n"
+    "\\pard HHHH\\par\n"
+    "\\pard HHHH\\par\n"
+    "\\pard HHHH}";
+
+class PrintRTBResolutionTest : public PrintRTBTest, public ::testing::WithParamInterface<double> {
+ protected:
+  // Changes one paragraph's format, whose lengths are in the box's pixels of 15 twips.
+  void formatParagraph(int block, const std::function<void(QTextBlockFormat&)>& change) {
+    QTextCursor cursor(box.document()->findBlockByNumber(block));
+    QTextBlockFormat format = cursor.blockFormat();
+    change(format);
+    cursor.setBlockFormat(format);
+  }
+};
+
+TEST_P(PrintRTBResolutionTest, IndentsTabStopsAndSpacingPrintAtTheirSizeInInches) {
+  const double dpi = GetParam();
+  box.setTextRTF(QString::fromLatin1(kMeasuredRtf));
+  // Two inches, half an inch and a quarter inch.
+  formatParagraph(5, [](QTextBlockFormat& f) {
+    f.setTabPositions({QTextOption::Tab(192, QTextOption::LeftTab)});
+  });
+  formatParagraph(6, [](QTextBlockFormat& f) { f.setTopMargin(48); });
+  formatParagraph(7, [](QTextBlockFormat& f) { f.setBottomMargin(24); });
+  RecordingPrinter sheet(dpi);
+  PrintRTB(box, 1440, 1440, 1440, 1440, sheet);
+  ASSERT_EQ(sheet.pages.size(), 1u);
+  const std::vector<InkBand> lines = inkBandsWithExtent(sheet.pages[0]);
+  ASSERT_EQ(lines.size(), 10u);
+  const double point = dpi / 72;
+  const auto gapAbove = [&](std::size_t line) { return lines[line].top - lines[line - 1].bottom; };
+  const InkBand& plain = lines[0];
+  EXPECT_NEAR(lines[1].left - plain.left, dpi, point) << "left indent";
+  EXPECT_NEAR(lines[2].left - plain.left, dpi / 2, point) << "first line of a hanging indent";
+  EXPECT_NEAR(lines[3].left - plain.left, dpi, point) << "the lines under it";
+  EXPECT_NEAR(lines[5].right - lines[4].right, dpi, point) << "right indent";
+  EXPECT_NEAR(lines[6].left - plain.left, 2 * dpi, point) << "tab stop";
+  EXPECT_NEAR(gapAbove(7) - gapAbove(1), dpi / 2, point) << "space before";
+  EXPECT_NEAR(gapAbove(9) - gapAbove(1), dpi / 4, point) << "space after";
+}
+
+INSTANTIATE_TEST_SUITE_P(Resolutions, PrintRTBResolutionTest, ::testing::Values(300.0, 1200.0));
 
 TEST_F(PrintRTBTest, MarginsThatLeaveNoRoomPrintOneBlankPage) {
   box.setText(capitalLines(5));
