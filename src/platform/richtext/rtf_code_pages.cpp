@@ -79,6 +79,10 @@ int codePageOfCharset(int charset) {
   }
 }
 
+int knownCodePage(int number) {
+  return number == kSymbolCodePage || !codecName(number).isEmpty() ? number : kWindows1252;
+}
+
 CodePage::CodePage(int number) : number_(number) {
   if (number == kSymbolCodePage) {
     // Codes the font leaves empty keep their Windows-1252 meaning.

@@ -14,11 +14,14 @@ inline constexpr int kMacRoman = 10000;
 // The code page a font's \fcharset stands for; 0 when the font follows the document's.
 int codePageOfCharset(int charset);
 
+// The code page itself when this reader knows it, else Windows-1252.
+int knownCodePage(int number);
+
 // Turns bytes of one code page into characters. In the double-byte code pages of East Asia a
 // lead byte and the byte after it make one character; every other byte stands alone.
 class CodePage {
  public:
-  // Code pages this reader does not know are read as Windows-1252.
+  // Code pages this reader does not know, or Qt cannot decode, are read as Windows-1252.
   explicit CodePage(int number);
 
   int number() const { return number_; }

@@ -351,7 +351,10 @@ class Reader {
     return f.codePage;
   }
 
-  CodePage& codePage(int number) { return codePages_.try_emplace(number, number).first->second; }
+  CodePage& codePage(int number) {
+    const int known = knownCodePage(number);
+    return codePages_.try_emplace(known, known).first->second;
+  }
 
   void character(char16_t c) {
     switch (state_.destination) {
@@ -411,9 +414,10 @@ class Reader {
 
   // The Symbol font shows other characters for the letters too, so no byte passes unread.
   void symbolText(const char* p, const char* end) {
+    const CodePage& symbol = currentCodePage();
     for (; p != end; ++p) {
       const auto b = static_cast<unsigned char>(*p);
-      if (b >= 0x20 || b == '\t') character(currentCodePage().character(b));
+      if (b >= 0x20 || b == '\t') character(symbol.character(b));
     }
   }
 
