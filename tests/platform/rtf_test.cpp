@@ -179,7 +179,7 @@ TEST(RtfRead, EscapesSymbolsAndEncodedCharacters) {
       {R"(a\tab b\line c)", "a\tb\u2028c"},
       {"a\tb", "a\tb"},
       {R"(\'80\'93\'94\'e9\'a0\'C9)", "\u20ac\u201c\u201d\u00e9\u00a0\u00c9"},
-      {R"(\ansicpg1251 \'e9)", "\u00e9"},
+      {R"(\ansicpg1251 \'e9)", "\u0439"},
       {"caf\xe9", "caf\u00e9"},
       {R"(\u8364?)", "\u20ac"},
       {R"(\u-3913?)", "\uf0b7"},

@@ -10,8 +10,10 @@ namespace platform::rtf {
 // Replaces the contents of `into` with the document `rtf` describes. Bytes that do not start
 // with "{\rtf" are taken as plain text (UTF-8 when valid, else Windows-1252), as the rich-text
 // box does. Any input, however damaged, gives a document and never an error: what cannot be
-// understood is skipped, the text around it is kept. \'hh bytes are read as Windows-1252
-// whatever code page the document declares. The undo history of `into` is cleared.
+// understood is skipped, the text around it is kept. \'hh bytes and bytes beyond ASCII are
+// read in the code page in force: the font's (\fcharset, \cpg) or else the document's
+// (\ansicpg, \mac, \pc, \pca); text in the Symbol font reads as the characters it shows.
+// The undo history of `into` is cleared.
 void read(const QByteArray& rtf, QTextDocument& into);
 
 // The document as 7-bit RTF 1.x with a font and a colour table. Every paragraph, the last one

@@ -7,6 +7,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <algorithm>
+#include <map>
 #include <string_view>
 #include <unordered_map>
 #include <utility>
@@ -14,6 +15,7 @@
 
 #include "platform/files/cp1252.h"
 #include "platform/richtext/rtf.h"
+#include "platform/richtext/rtf_code_pages.h"
 #include "platform/richtext/rtf_lexer.h"
 
 namespace platform::rtf {
@@ -31,7 +33,7 @@ enum class Action {
   Bold, Italic, Hidden, Underline, UnderlineOff, Strike, Font, FontSize, Colour, Highlight, Plain,
   ParagraphDefaults, Align, LeftIndent, RightIndent, FirstIndent, Paragraph, Character,
   UnicodeCharacter, UnicodeSkip, DefaultFont, FontTable, ColourTable, SkipDestination,
-  FontFamily, Red, Green, Blue,
+  FontFamily, Red, Green, Blue, DocumentCodePage, Charset, FontCodePage,
 };
 
 struct Word {
@@ -73,6 +75,11 @@ const std::unordered_map<std::string_view, Word>& words() {
         {"fscript", {Action::FontFamily, QFont::Cursive}},
         {"fdecor", {Action::FontFamily, QFont::Decorative}},
         {"red", {Action::Red}}, {"green", {Action::Green}}, {"blue", {Action::Blue}},
+        {"ansi", {Action::DocumentCodePage, kWindows1252}},
+        {"mac", {Action::DocumentCodePage, kMacRoman}},
+        {"pc", {Action::DocumentCodePage, 437}}, {"pca", {Action::DocumentCodePage, 850}},
+        {"ansicpg", {Action::DocumentCodePage}}, {"fcharset", {Action::Charset}},
+        {"cpg", {Action::FontCodePage}},
     };
     for (std::string_view ul : {"ul", "uld", "uldash", "uldashd", "uldashdd", "uldb", "ulhwave",
                                 "ulldash", "ulth", "ulthd", "ulthdash", "ulthdashd",
@@ -124,7 +131,13 @@ struct GroupState {
 struct FontEntry {
   QString name;
   QFont::StyleHint hint = QFont::AnyStyle;
+  int codePage = 0;  // 0: the document's
 };
+
+// Word processors mark other symbol fonts the same way, but only this one's glyphs are known.
+bool isSymbolFont(const FontEntry& f) {
+  return f.codePage == kSymbolCodePage && f.name.compare(u"Symbol", Qt::CaseInsensitive) == 0;
+}
 
 // Characters a document cannot hold as text: object and frame markers, and NUL.
 bool isMarker(char16_t c) {
@@ -159,7 +172,7 @@ class Reader {
         if (!swallowedAsFallback()) controlSymbol(t.symbol);
         return;
       case Token::Kind::HexByte:
-        if (!swallowedAsFallback()) character(cp1252::toUnicode(t.byte).unicode());
+        if (!swallowedAsFallback() && state_.destination != Destination::Skip) encodedByte(t.byte);
         return;
       case Token::Kind::End: return;
     }
@@ -175,6 +188,7 @@ class Reader {
   // Past the depth limit groups are flattened: their formatting leaks, their text stays.
   void openGroup() {
     fallbackLeft_ = 0;
+    leadByte_ = 0;
     if (stack_.size() >= kMaxGroupDepth) {
       ++flattenedDepth_;
       return;
@@ -185,6 +199,7 @@ class Reader {
   // A "}" without its "{" is ignored, and so is a missing "}" at the end.
   void closeGroup() {
     fallbackLeft_ = 0;
+    leadByte_ = 0;
     if (flattenedDepth_ > 0) {
       --flattenedDepth_;
       return;
@@ -198,6 +213,7 @@ class Reader {
   }
 
   void controlWord(const Token& t) {
+    leadByte_ = 0;
     if (state_.destination == Destination::Skip) return;
     const auto found = words().find(t.word);
     if (found != words().end()) apply(found->second, t);
@@ -240,6 +256,17 @@ class Reader {
       case Action::Red: colourComponent(t, &QColor::setRed); break;
       case Action::Green: colourComponent(t, &QColor::setGreen); break;
       case Action::Blue: colourComponent(t, &QColor::setBlue); break;
+      case Action::DocumentCodePage:
+        documentCodePage_ = word.arg != 0 ? word.arg : t.param;
+        textPage_ = nullptr;
+        break;
+      case Action::Charset:
+        if (state_.destination == Destination::FontTable)
+          fontBeingRead_.codePage = codePageOfCharset(t.param);
+        break;
+      case Action::FontCodePage:
+        if (state_.destination == Destination::FontTable) fontBeingRead_.codePage = t.param;
+        break;
     }
   }
 
@@ -257,8 +284,10 @@ class Reader {
   }
 
   void controlSymbol(char symbol) {
+    if (symbol == '\\' || symbol == '{' || symbol == '}')
+      return plainByte(static_cast<unsigned char>(symbol));
+    leadByte_ = 0;
     switch (symbol) {
-      case '\\': case '{': case '}': return character(static_cast<char16_t>(symbol));
       case '~': return character(0x00A0);
       case '-': return character(0x00AD);
       case '_': return character(0x2011);
@@ -271,8 +300,60 @@ class Reader {
   // \uN is a signed 16-bit number: negative values stand for the upper half.
   void unicodeCharacter(int value) {
     if (value < 0) value += 0x10000;
-    if (value > 0 && value <= 0xFFFF) character(static_cast<char16_t>(value));
+    if (value > 0 && value <= 0xFFFF) character(shownCharacter(static_cast<char16_t>(value)));
     fallbackLeft_ = state_.unicodeSkip;
+  }
+
+  // Unicode writers address the Symbol font through the private range; the text is what it shows.
+  char16_t shownCharacter(char16_t c) {
+    if (c < 0xF020 || c > 0xF0FF || currentCodePage().number() != kSymbolCodePage) return c;
+    const char16_t shown = CodePage::symbolCharacter(c);
+    return shown != 0 ? shown : c;
+  }
+
+  // A byte of text in the code page in force. A double-byte character's lead byte waits for
+  // the byte after it; anything else in between drops it.
+  void encodedByte(unsigned char b) {
+    if (leadByte_ != 0) {
+      const QString decoded = leadPage_->pair(std::exchange(leadByte_, 0), b);
+      for (const QChar c : decoded) character(c.unicode());
+      return;
+    }
+    CodePage& page = currentCodePage();
+    if (page.isLeadByte(b)) {
+      leadByte_ = b;
+      leadPage_ = &page;
+      return;
+    }
+    character(page.character(b));
+  }
+
+  // Some writers put a double-byte character's second byte as a plain character.
+  void plainByte(unsigned char b) {
+    if (leadByte_ != 0) return encodedByte(b);
+    character(b);
+  }
+
+  CodePage& currentCodePage() {
+    if (state_.destination == Destination::FontTable) return codePage(codePageOf(fontBeingRead_));
+    const int font = state_.chars.font < 0 ? defaultFont_ : state_.chars.font;
+    if (textPage_ == nullptr || font != textPageFont_) {
+      const auto entry = fonts_.constFind(font);
+      textPage_ = &codePage(entry != fonts_.constEnd() ? codePageOf(*entry) : documentCodePage_);
+      textPageFont_ = font;
+    }
+    return *textPage_;
+  }
+
+  int codePageOf(const FontEntry& f) const {
+    if (f.codePage == 0 || (f.codePage == kSymbolCodePage && !isSymbolFont(f)))
+      return documentCodePage_;
+    return f.codePage;
+  }
+
+  CodePage& codePage(int number) {
+    const int known = knownCodePage(number);
+    return codePages_.try_emplace(known, known).first->second;
   }
 
   void character(char16_t c) {
@@ -310,14 +391,17 @@ class Reader {
       case Destination::ColourTable:
         for (; p != end; ++p) {
           const auto b = static_cast<unsigned char>(*p);
-          if (b >= 0x20) character(cp1252::toUnicode(b).unicode());
+          if (b >= 0x80) encodedByte(b);
+          else if (b >= 0x20) plainByte(b);
         }
         return;
     }
   }
 
   void documentText(const char* p, const char* end) {
+    if (currentCodePage().number() == kSymbolCodePage) return symbolText(p, end);
     while (p != end) {
+      if (leadByte_ != 0) p = completePair(p, end);
       const char* start = p;
       while (p != end && *p >= 0x20 && *p < 0x7F) ++p;
       if (p != start) {
@@ -328,10 +412,27 @@ class Reader {
     }
   }
 
+  // The Symbol font shows other characters for the letters too, so no byte passes unread.
+  void symbolText(const char* p, const char* end) {
+    const CodePage& symbol = currentCodePage();
+    for (; p != end; ++p) {
+      const auto b = static_cast<unsigned char>(*p);
+      if (b >= 0x20 || b == '\t') character(symbol.character(b));
+    }
+  }
+
+  // Line ends of the file may come between a lead byte and the plain byte it pairs with.
+  const char* completePair(const char* p, const char* end) {
+    while (p != end && (*p == '\r' || *p == '\n')) ++p;
+    if (p != end) encodedByte(static_cast<unsigned char>(*p++));
+    return p;
+  }
+
   void textByte(unsigned char b) {
-    if (b == '\t' || b >= 0x80) {
+    if (b >= 0x80) return encodedByte(b);
+    if (b == '\t') {
       startText();
-      run_.append(b == '\t' ? QChar('\t') : cp1252::toUnicode(b));
+      run_.append(QChar('\t'));
     }
   }
 
@@ -386,6 +487,7 @@ class Reader {
 
   void commitFont() {
     formats_.clear();
+    textPage_ = nullptr;
     fontBeingRead_.name = fontBeingRead_.name.trimmed();
     if (!fontBeingRead_.name.isEmpty() &&
         (fonts_.contains(fontNumber_) || std::size_t(fonts_.size()) < kMaxTableEntries))
@@ -465,6 +567,13 @@ class Reader {
   FontEntry fontBeingRead_;
   std::vector<QColor> colours_;
   QColor colourBeingRead_;
+
+  int documentCodePage_ = kWindows1252;
+  std::map<int, CodePage> codePages_;  // a map, so that pointers into it stay valid
+  CodePage* textPage_ = nullptr;       // the code page of textPageFont_
+  int textPageFont_ = 0;
+  unsigned char leadByte_ = 0;
+  CodePage* leadPage_ = nullptr;
 };
 
 QString decodeText(const QByteArray& bytes) {
