@@ -91,7 +91,6 @@ class EditorWindow : public platform::Form {
   void UpdateUndoButtons();
   void applyEdit(const BoxEdit& edit);
 
-  bool loadBox(const QString& path);
   bool confirmReplace(const QString& path);
   void saveBoxAs(const QString& path);
   void setSelectionColour(std::uint32_t bgr);

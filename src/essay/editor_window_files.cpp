@@ -7,6 +7,7 @@
 #include "essay/workspace_texts.h"
 #include "platform/system/errors.h"
 #include "platform/files/textfile.h"
+#include "shared/document_files.h"
 #include "shared/print_rtb.h"
 #include "shared/reg_settings.h"
 
@@ -17,20 +18,9 @@ const QString kCaption = QStringLiteral("Quillora Editor");
 const QString kFilter = QStringLiteral("Text Files (*.txt)|*.txt|Rich Text Files (*.rtf)|*.rtf");
 constexpr int kRichTextFilter = 2;
 constexpr int kFontFlags = 259;  // screen and printer fonts, effects
-constexpr qint64 kBinaryProbeBytes = 8192;
-
-const QString kBlankDocument = QStringLiteral(
-    "Quillora Editor will not save a blank document.\r\nThis is a safety precaution to avoid "
-    "overwriting an existing file with a blank one.");
 
 const QString kPrintFailed =
     QStringLiteral("The document could not be printed. Please check the printer and try again.");
-
-// A file with NUL bytes near its start is no text the box can show.
-bool looksBinary(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) && file.read(kBinaryProbeBytes).contains('\0');
-}
 
 bool isPlainTextName(const QString& path) {
   return path.endsWith(QLatin1String("txt"), Qt::CaseInsensitive);
@@ -69,27 +59,16 @@ void EditorWindow::OpenDocument() {
   const QString name = fileDialog.FileName;
   if (name.isEmpty()) return;
   store_.FirstOpen = false;
-  if (!loadBox(name)) {
+  if (!shared::LoadDocument(*documentBox, name)) {
     quillora_.MsgBox(QStringLiteral("Can't open file: ") + name);
     return;
   }
   setCaption(kCaption + QStringLiteral("   ") + name);
 }
 
-// The box as it was stays when the file cannot be shown.
-bool EditorWindow::loadBox(const QString& path) {
-  if (looksBinary(path)) return false;
-  try {
-    documentBox->LoadFile(path);
-  } catch (const platform::RuntimeError&) {
-    return false;
-  }
-  return true;
-}
-
 void EditorWindow::onSaveAs() {
   if (documentBox->Text().isEmpty()) {
-    quillora_.MsgBox(kBlankDocument, platform::vbCritical, kCaption);
+    quillora_.MsgBox(shared::BlankDocumentRefusal(kCaption), platform::vbCritical, kCaption);
     return;
   }
   fileDialog.FileName.clear();

@@ -7,6 +7,7 @@
 
 #include "platform/system/errors.h"
 #include "platform/files/locations.h"
+#include "shared/document_files.h"
 #include "shared/print_rtb.h"
 #include "shared/small_routines.h"
 #include "shared/tile_background.h"
@@ -14,14 +15,6 @@
 
 namespace essay {
 namespace {
-
-// Only the start of a file is looked at: a text that holds a NUL there is binary data.
-bool looksBinary(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return false;
-  const QByteArray start = file.read(4096);
-  return !start.startsWith("{\\rtf") && start.contains('\0');
-}
 
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption) {
   auto* button = new QPushButton(caption, parent);
@@ -35,13 +28,7 @@ ExampleFileLoad LoadExampleFile(platform::RichTextBox& box, const QString& fileN
   namespace locations = platform::locations;
   const QString path = locations::resolve(locations::examplesFolder(), fileName);
   if (!QFileInfo::exists(path)) return ExampleFileLoad::Missing;
-  if (looksBinary(path)) return ExampleFileLoad::Unreadable;
-  try {
-    box.LoadFile(path, platform::rtfRTF);
-  } catch (const platform::RuntimeError&) {
-    return ExampleFileLoad::Unreadable;
-  }
-  return ExampleFileLoad::Loaded;
+  return shared::LoadDocument(box, path) ? ExampleFileLoad::Loaded : ExampleFileLoad::Unreadable;
 }
 
 void ReportUnreadableExamples(Quillora& program, const QStringList& fileNames) {

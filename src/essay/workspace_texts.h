@@ -9,10 +9,6 @@ namespace essay::texts {
 inline const QString kOpenNewFile = QStringLiteral(
     "Do you want to open a new file?\r\nThe current information will be lost if it has not been saved.");
 
-inline const QString kBlankDocument = QStringLiteral(
-    "Quillora will not save a blank document.\r\nThis is a safety precaution to avoid overwriting "
-    "an existing file with a blank one.");
-
 inline const QString kReadOnlyTarget = QStringLiteral(
     "This file already exists as a read-only file. Your file was not saved.\r\nPlease choose "
     "another name and save your file again.");

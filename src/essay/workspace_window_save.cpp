@@ -7,6 +7,7 @@
 #include "essay/workspace_texts.h"
 #include "platform/system/errors.h"
 #include "platform/files/textfile.h"
+#include "shared/document_files.h"
 #include "shared/print_rtb.h"
 #include "shared/small_routines.h"
 
@@ -31,7 +32,8 @@ void WorkspaceWindow::onSaveAs() {
   if (store_.IntroParagraph.isEmpty() && store_.MainIdea1Paragraph.isEmpty() &&
       store_.MainIdea2Paragraph.isEmpty() && store_.MainIdea3Paragraph.isEmpty() &&
       store_.ConclusionParagraph.isEmpty()) {
-    quillora_.MsgBox(texts::kBlankDocument, platform::vbCritical, QStringLiteral("Quillora"));
+    quillora_.MsgBox(shared::BlankDocumentRefusal(QStringLiteral("Quillora")), platform::vbCritical,
+                     QStringLiteral("Quillora"));
     return;
   }
   if (FinishCount > 0) {

@@ -3,6 +3,7 @@
 
 #include "platform/files/textfile.h"
 #include "platform/system/errors.h"
+#include "shared/document_files.h"
 #include "webpage/editor_window.h"
 
 namespace webpage {
@@ -10,28 +11,6 @@ namespace {
 
 const QString kCaption = QStringLiteral("Webloom");
 const QString kCaptionGap = QStringLiteral("   ");
-constexpr qint64 kBinaryProbeBytes = 8192;
-
-const QString kBlankDocument = QStringLiteral(
-    "Webloom will not save a blank document.\r\nThis is a safety precaution to avoid "
-    "overwriting an existing file with a blank one.");
-
-// A file with NUL bytes near its start is no text the box can show.
-bool looksBinary(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) && file.read(kBinaryProbeBytes).contains('\0');
-}
-
-// The box stays as it was when the file cannot be shown.
-bool loadInto(platform::RichTextBox& box, const QString& path) {
-  if (looksBinary(path)) return false;
-  try {
-    box.LoadFile(path);
-  } catch (const platform::RuntimeError&) {
-    return false;
-  }
-  return true;
-}
 
 }  // namespace
 
@@ -45,7 +24,7 @@ void EditorWindow::onOpen() {
   fileDialog.ShowOpen();
   const QString name = fileDialog.FileName;
   if (name.isEmpty()) return;
-  if (!loadInto(*textBox, name)) {
+  if (!shared::LoadDocument(*textBox, name)) {
     webloom_.MsgBox(QStringLiteral("Can't open file: ") + name);
     return;
   }
@@ -54,7 +33,7 @@ void EditorWindow::onOpen() {
 
 void EditorWindow::onSaveAsText() {
   if (textBox->Text().isEmpty()) {
-    webloom_.MsgBox(kBlankDocument, platform::vbCritical, kCaption);
+    webloom_.MsgBox(shared::BlankDocumentRefusal(kCaption), platform::vbCritical, kCaption);
     return;
   }
   fileDialog.FileName = paperTitleBox->Text();

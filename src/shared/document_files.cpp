@@ -1,0 +1,36 @@
+#include "shared/document_files.h"
+
+#include <QFile>
+
+#include "platform/system/errors.h"
+
+namespace shared {
+namespace {
+
+// Only the start of a file is looked at: text that holds a NUL there is binary data.
+bool looksBinary(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return false;
+  const QByteArray start = file.read(8192);
+  return !start.startsWith("{\\rtf") && start.contains('\0');
+}
+
+}  // namespace
+
+bool LoadDocument(platform::RichTextBox& box, const QString& path, int type) {
+  if (looksBinary(path)) return false;
+  try {
+    box.LoadFile(path, type);
+  } catch (const platform::RuntimeError&) {
+    return false;
+  }
+  return true;
+}
+
+QString BlankDocumentRefusal(const QString& title) {
+  return title + QStringLiteral(
+                     " will not save a blank document.\r\nThis is a safety precaution to avoid "
+                     "overwriting an existing file with a blank one.");
+}
+
+}  // namespace shared
