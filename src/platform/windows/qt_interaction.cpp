@@ -77,10 +77,14 @@ void prepare(QFileDialog& dialog, const DialogRequest& request) {
     dialog.selectNameFilter(filters.at(index - 1));
   }
   QFileInfo preset(request.FileName);
+  // With no folder given, the dialog opens where the user keeps files, not wherever the
+  // program happened to be started from.
   if (!request.InitDir.isEmpty() && QFileInfo(request.InitDir).isDir()) {
     dialog.setDirectory(request.InitDir);
-  } else if (!request.FileName.isEmpty() && preset.absoluteDir().exists()) {
+  } else if (request.FileName.contains(QLatin1Char('/')) && preset.absoluteDir().exists()) {
     dialog.setDirectory(preset.absolutePath());
+  } else {
+    dialog.setDirectory(QDir::homePath());
   }
   if (!request.FileName.isEmpty()) dialog.selectFile(preset.fileName());
 }
@@ -206,7 +210,8 @@ bool QtInteraction::printDialog(DialogRequest& request, Printer& printer) {
 }
 
 QString QtInteraction::chooseFolder(const QString& title, const QString& startFolder) {
-  return QFileDialog::getExistingDirectory(activeParent(), title, startFolder);
+  return QFileDialog::getExistingDirectory(activeParent(), title,
+                                           startFolder.isEmpty() ? QDir::homePath() : startFolder);
 }
 
 void QtInteraction::showModal(QWidget& window) {
