@@ -76,4 +76,13 @@ TEST_F(EspeakSpeechTest, StopSilencesWhatWasQueuedAndSpeechGoesOn) {
   EXPECT_THAT(words, ElementsAre("3:Hello"));
 }
 
+TEST_F(EspeakSpeechTest, ABlankTextFinishesWithoutAWord) {
+  ASSERT_TRUE(speech.available());
+  const int blank = say("  ");
+  const int next = say("Yes");
+  ASSERT_TRUE(waitFinished(next));
+  EXPECT_THAT(finished, ElementsAre(blank, next));
+  EXPECT_THAT(words, ElementsAre("2:Yes"));
+}
+
 }  // namespace

@@ -24,9 +24,10 @@ struct Engine {
   int sampleRate = 0;
 };
 
+// Never destroyed: the library's threads may outlive every static at exit.
 Engine& engine() {
-  static Engine instance;
-  return instance;
+  static auto* instance = new Engine;
+  return *instance;
 }
 
 int onLibraryCallback(short* samples, int count, espeak_EVENT* events) {
@@ -123,7 +124,7 @@ int EspeakSpeech::sampleRate() const { return engine().sampleRate; }
 
 int EspeakSpeech::say(const QString& text) {
   const int utterance = ++lastUtterance_;
-  if (!available_) {
+  if (!available_ || text.trimmed().isEmpty()) {
     QMetaObject::invokeMethod(this, [this, utterance] { deliverFinished(utterance); },
                               Qt::QueuedConnection);
     return utterance;

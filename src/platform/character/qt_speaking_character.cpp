@@ -10,7 +10,7 @@ constexpr int kLeastReadingFrames = 12;
 constexpr int kBalloonStayFrames = 25;
 
 int readingFrames(const QString& text) {
-  const auto words = static_cast<int>(text.split(' ', Qt::SkipEmptyParts).size());
+  const auto words = static_cast<int>(text.simplified().split(' ', Qt::SkipEmptyParts).size());
   return std::max(kLeastReadingFrames, words * kReadingFramesPerWord);
 }
 }  // namespace
@@ -21,6 +21,9 @@ QtSpeakingCharacter::QtSpeakingCharacter(std::shared_ptr<Speech> speech, int fra
       balloon_(std::make_unique<BalloonWindow>()) {
   frameTimer_.setInterval(frameMs);
   connect(&frameTimer_, &QTimer::timeout, this, &QtSpeakingCharacter::onFrame);
+  startSoon_.setSingleShot(true);
+  startSoon_.setInterval(0);
+  connect(&startSoon_, &QTimer::timeout, this, &QtSpeakingCharacter::onFrame);
   connect(speech_.get(), &Speech::wordReached, this, &QtSpeakingCharacter::onWordReached);
   connect(speech_.get(), &Speech::finished, this, &QtSpeakingCharacter::onSpeechFinished);
   connect(speech_.get(), &Speech::becameUnavailable, this,
@@ -59,7 +62,10 @@ int QtSpeakingCharacter::Speak(const QString& text) { return queue(Request::Kind
 int QtSpeakingCharacter::queue(Request::Kind kind, const QString& argument) {
   const int number = kind == Request::Kind::Hide ? 0 : ++lastRequest_;
   queue_.push_back({kind, argument, number});
-  frameTimer_.start();
+  if (!frameTimer_.isActive()) {
+    frameTimer_.start();
+    startSoon_.start();  // an idle character starts at once, not a frame later
+  }
   return number;
 }
 
@@ -78,6 +84,7 @@ void QtSpeakingCharacter::Stop() {
   current_.reset();
   frames_.clear();
   frameTimer_.stop();
+  startSoon_.stop();
   balloon_->hide();
   window_->setPose(OwlPose{});
   if (hide) hideNow();
@@ -94,7 +101,10 @@ void QtSpeakingCharacter::onFrame() {
   if (current_ && current_->kind == Request::Kind::Play) advanceAnimation();
   if (speaking()) advanceSpeaking();
   if (!speaking() && balloon_->isVisible() && --balloonFramesLeft_ <= 0) balloon_->hide();
-  if (!current_ && queue_.empty() && !balloon_->isVisible()) frameTimer_.stop();
+  if (!current_ && queue_.empty() && !balloon_->isVisible()) {
+    frameTimer_.stop();
+    startSoon_.stop();
+  }
 }
 
 void QtSpeakingCharacter::startNext() {

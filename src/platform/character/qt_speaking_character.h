@@ -62,6 +62,7 @@ class QtSpeakingCharacter : public SpeakingCharacter {
   std::unique_ptr<CharacterWindow> window_;
   std::unique_ptr<BalloonWindow> balloon_;
   QTimer frameTimer_;
+  QTimer startSoon_;
   std::deque<Request> queue_;
   std::optional<Request> current_;
   std::vector<OwlPose> frames_;
