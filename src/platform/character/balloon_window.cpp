@@ -1,12 +1,12 @@
 #include "platform/character/balloon_window.h"
 
-#include "platform/character/character_window.h"
-
 #include <QGuiApplication>
 #include <QLabel>
-#include <QPainterPath>
+#include <QPainter>
 #include <QScreen>
 #include <QVBoxLayout>
+
+#include "platform/character/character_window.h"
 
 namespace platform {
 
@@ -15,23 +15,24 @@ constexpr Qt::WindowFlags kFloating = Qt::Tool | Qt::FramelessWindowHint |
                                       Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus;
 constexpr int kMaxTextWidth = 260;
 constexpr int kCornerRadius = 12;
-constexpr int kGap = 4;
+constexpr int kTail = 14;  // how far the tail reaches out of the balloon
+constexpr int kPadding = 10;
+const QColor kPaper(0xff, 0xfb, 0xe6);
+const QColor kInk(0x5c, 0x3a, 0x1c);
 }  // namespace
 
-BalloonWindow::BalloonWindow() : QFrame(nullptr, kFloating), textLabel(new QLabel(this)) {
+BalloonWindow::BalloonWindow() : QWidget(nullptr, kFloating), textLabel(new QLabel(this)) {
   setObjectName("balloonWindow");
   setAttribute(Qt::WA_ShowWithoutActivating);
   setFocusPolicy(Qt::NoFocus);
-  setStyleSheet("#balloonWindow { background: #fffbe6; border: 2px solid #5c3a1c;"
-                " border-radius: 12px; }"
-                "#textLabel { color: #222222; font-size: 15px; }");
   textLabel->setObjectName("textLabel");
   textLabel->setWordWrap(true);
   textLabel->setTextFormat(Qt::RichText);
   textLabel->setMaximumWidth(kMaxTextWidth);
+  textLabel->setStyleSheet("color: #222222; font-size: 15px;");
   auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(12, 8, 12, 8);
   layout->addWidget(textLabel);
+  pointTailAt(true, 0);
 }
 
 void BalloonWindow::setText(const QString& text, int wordStart, int wordLength) {
@@ -56,17 +57,50 @@ void BalloonWindow::placeBeside(const QRect& character) {
   if (!screen) screen = QGuiApplication::primaryScreen();
   const QRect room = screen ? screen->availableGeometry() : QRect(character.topLeft(), size());
   int x = character.center().x() - width() / 2;
-  int y = character.top() - height() - kGap;
-  if (y < room.top()) y = character.bottom() + kGap;
   x = std::clamp(x, room.left(), std::max(room.left(), room.right() - width() + 1));
-  move(x, y);
+  const int above = character.top() - height();
+  const bool down = above >= room.top();
+  move(x, down ? above : character.bottom() + 1);
+  pointTailAt(down, character.center().x() - x);
+}
+
+// The tail sits on the side facing the character, as near its middle as the corners allow.
+void BalloonWindow::pointTailAt(bool down, int x) {
+  tailDown_ = down;
+  tailX_ = std::clamp(x, kCornerRadius + kTail, std::max(kCornerRadius + kTail,
+                                                         width() - kCornerRadius - kTail));
+  layout()->setContentsMargins(kPadding + 2, kPadding + (down ? 0 : kTail), kPadding + 2,
+                               kPadding + (down ? kTail : 0));
+  if (CharacterWindow::canShapeWindows())
+    setMask(QRegion(outline().toFillPolygon().toPolygon()));
+  update();
+}
+
+QPainterPath BalloonWindow::outline() const {
+  const QRectF body = QRectF(rect()).adjusted(1, tailDown_ ? 1 : kTail, -1, tailDown_ ? -kTail : -1);
+  QPainterPath shape;
+  shape.addRoundedRect(body, kCornerRadius, kCornerRadius);
+  const double edge = tailDown_ ? body.bottom() : body.top();
+  const double tip = tailDown_ ? height() - 1 : 1;
+  QPainterPath tail;
+  tail.moveTo(tailX_ - kTail / 2.0 - 4, edge + (tailDown_ ? -2 : 2));
+  tail.lineTo(tailX_, tip);
+  tail.lineTo(tailX_ + kTail / 2.0 - 4, edge + (tailDown_ ? -2 : 2));
+  tail.closeSubpath();
+  return shape.united(tail);
+}
+
+void BalloonWindow::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(kInk, 2));
+  painter.setBrush(kPaper);
+  painter.drawPath(outline());
 }
 
 void BalloonWindow::resizeEvent(QResizeEvent* event) {
-  QFrame::resizeEvent(event);
-  QPainterPath outline;
-  outline.addRoundedRect(QRectF(rect()), kCornerRadius, kCornerRadius);
-  if (CharacterWindow::canShapeWindows()) setMask(QRegion(outline.toFillPolygon().toPolygon()));
+  QWidget::resizeEvent(event);
+  pointTailAt(tailDown_, tailX_);
 }
 
 }  // namespace platform

@@ -1,15 +1,16 @@
 #pragma once
 
-#include <QFrame>
+#include <QPainterPath>
 #include <QString>
+#include <QWidget>
 
 class QLabel;
 
 namespace platform {
 
-// The speech balloon: a small frameless window beside the character showing what it says,
-// the word being spoken marked.
-class BalloonWindow : public QFrame {
+// The speech balloon: a small frameless window beside the character showing what it says, the
+// word being spoken marked, its tail pointing at the character.
+class BalloonWindow : public QWidget {
   Q_OBJECT
 
  public:
@@ -25,13 +26,19 @@ class BalloonWindow : public QFrame {
   void placeBeside(const QRect& character);
 
  protected:
+  void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  QPainterPath outline() const;
+  void pointTailAt(bool down, int x);
+
   QLabel* textLabel;
   QString text_;
   int wordStart_ = -1;
   int wordLength_ = 0;
+  bool tailDown_ = true;
+  int tailX_ = 0;
 };
 
 }  // namespace platform

@@ -92,7 +92,9 @@ int utteranceOf(const espeak_EVENT& event) {
   return static_cast<int>(reinterpret_cast<std::intptr_t>(event.user_data));
 }
 
-void* tagOf(int utterance) { return reinterpret_cast<void*>(static_cast<std::intptr_t>(utterance)); }
+void* tagOf(int utterance) {
+  return reinterpret_cast<void*>(static_cast<std::intptr_t>(utterance));
+}
 
 }  // namespace
 
@@ -125,8 +127,7 @@ int EspeakSpeech::sampleRate() const { return engine().sampleRate; }
 int EspeakSpeech::say(const QString& text) {
   const int utterance = ++lastUtterance_;
   if (!available_ || text.trimmed().isEmpty()) {
-    QMetaObject::invokeMethod(this, [this, utterance] { deliverFinished(utterance); },
-                              Qt::QueuedConnection);
+    finishLater(utterance);
     return utterance;
   }
   pending_.insert(utterance, text);
@@ -139,8 +140,7 @@ int EspeakSpeech::say(const QString& text) {
       espeak_Synth(wide.c_str(), (wide.size() + 1) * sizeof(wchar_t), 0, POS_CHARACTER, 0,
                    espeakCHARS_WCHAR, nullptr, tagOf(utterance));
   if (result != EE_OK)
-    QMetaObject::invokeMethod(this, [this, utterance] { deliverFinished(utterance); },
-                              Qt::QueuedConnection);
+    finishLater(utterance);
   else if (!silenceWatch_.isActive())
     silenceWatch_.start();
   return utterance;
@@ -181,8 +181,7 @@ void EspeakSpeech::speakInMemory() {
     }
     espeak_Synth(job.text.c_str(), (job.text.size() + 1) * sizeof(wchar_t), 0, POS_CHARACTER, 0,
                  espeakCHARS_WCHAR, nullptr, tagOf(job.utterance));
-    QMetaObject::invokeMethod(this, [this, utterance = job.utterance] { deliverFinished(utterance); },
-                              Qt::QueuedConnection);
+    finishLater(job.utterance);
   }
 }
 
@@ -201,11 +200,16 @@ int EspeakSpeech::onSynthesized(short* samples, int count, const void* eventList
           this, [this, utterance, start, length] { deliverWord(utterance, start, length); },
           Qt::QueuedConnection);
     } else if (event->type == espeakEVENT_MSG_TERMINATED && output_ == Output::Device) {
-      QMetaObject::invokeMethod(this, [this, utterance] { deliverFinished(utterance); },
-                                Qt::QueuedConnection);
+      finishLater(utterance);
     }
   }
   return 0;
+}
+
+// Safe from any thread: the end is told on the object's own thread.
+void EspeakSpeech::finishLater(int utterance) {
+  QMetaObject::invokeMethod(this, [this, utterance] { deliverFinished(utterance); },
+                            Qt::QueuedConnection);
 }
 
 void EspeakSpeech::deliverWord(int utterance, int codePoint, int codePoints) {

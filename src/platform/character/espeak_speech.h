@@ -44,13 +44,14 @@ class EspeakSpeech : public Speech {
 
  private:
   struct Job {
-    int utterance;
+    int utterance = 0;
     std::wstring text;
   };
 
   void speakInMemory();
   void queueJob(Job job);
   void deliverWord(int utterance, int codePoint, int codePoints);
+  void finishLater(int utterance);
   void deliverFinished(int utterance);
   void giveUp();
 

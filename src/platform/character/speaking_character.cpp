@@ -3,7 +3,8 @@
 namespace platform {
 
 const QStringList& SpeakingCharacter::animationNames() {
-  static const QStringList names{"Greet", "RestPose", "Blink", "Confused", "Congratulate_2", "wave"};
+  static const QStringList names{"Greet",    "RestPose",       "Blink",
+                                 "Confused", "Congratulate_2", "wave"};
   return names;
 }
 
