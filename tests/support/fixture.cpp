@@ -13,6 +13,8 @@ RuntimeTest::RuntimeTest() {
   auto recordingShell = std::make_unique<RecordingShell>();
   auto recordingPrinter = std::make_unique<RecordingPrinter>();
   auto memoryClipboard = std::make_unique<MemoryClipboard>();
+  auto recordingCharacters = std::make_unique<RecordingCharacters>();
+  characters = recordingCharacters.get();
   clipboard = memoryClipboard.get();
   interaction = scripted.get();
   screen = fixedScreen.get();
@@ -24,7 +26,8 @@ RuntimeTest::RuntimeTest() {
                                                 std::move(fixedClock), std::move(scriptedRandom),
                                                 std::move(recordingShell),
                                                 std::move(recordingPrinter),
-                                                std::move(memoryClipboard));
+                                                std::move(memoryClipboard),
+                                                std::move(recordingCharacters));
 }
 
 void RuntimeTest::TearDown() {

@@ -9,6 +9,7 @@
 #include "platform/system/runtime.h"
 #include "support/doubles.h"
 #include "support/qt_printing.h"
+#include "support/recording_character.h"
 #include "support/recording_printer.h"
 #include "support/scripted_interaction.h"
 
@@ -37,6 +38,7 @@ class RuntimeTest : public ::testing::Test {
   RecordingShell* shell;
   RecordingPrinter* printer;
   MemoryClipboard* clipboard;
+  RecordingCharacters* characters;
   std::unique_ptr<platform::Runtime> runtime;
 };
 

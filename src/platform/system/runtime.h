@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "platform/character/speaking_character.h"
 #include "platform/system/clipboard.h"
 #include "platform/windows/interaction.h"
 #include "platform/printing/printer.h"
@@ -14,11 +15,12 @@ namespace platform {
 // The machine as the programs see it. A program gets one at start; tests build one of doubles.
 class Runtime {
  public:
-  // Without a printer or clipboard, the system's serve.
+  // Without a printer, clipboard or characters, the system's serve.
   Runtime(std::unique_ptr<Interaction> interaction, std::unique_ptr<Screen> screen,
           std::unique_ptr<Clock> clock, std::unique_ptr<Random> random,
           std::unique_ptr<Shell> shell, std::unique_ptr<Printer> printer = nullptr,
-          std::unique_ptr<Clipboard> clipboard = nullptr);
+          std::unique_ptr<Clipboard> clipboard = nullptr,
+          std::unique_ptr<CharacterFactory> characters = nullptr);
   ~Runtime();
 
   // Real dialogs, the primary screen, the system clock, the system shell and printer.
@@ -33,6 +35,8 @@ class Runtime {
   Clipboard& clipboard() const { return *clipboard_; }
   Registry& registry() const { return *registry_; }
   UserSettings& userSettings() const { return *userSettings_; }
+  // A new speaking character for a window that talks to the user.
+  std::unique_ptr<SpeakingCharacter> createCharacter() const { return characters_->create(); }
 
  private:
   std::unique_ptr<Interaction> interaction_;
@@ -42,6 +46,7 @@ class Runtime {
   std::unique_ptr<Shell> shell_;
   std::unique_ptr<Printer> printer_;
   std::unique_ptr<Clipboard> clipboard_;
+  std::unique_ptr<CharacterFactory> characters_;
   std::unique_ptr<Registry> registry_;
   std::unique_ptr<UserSettings> userSettings_;
 };

@@ -1,0 +1,46 @@
+#include "platform/character/character_window.h"
+
+#include <QBitmap>
+#include <QGuiApplication>
+#include <QPainter>
+
+namespace platform {
+
+namespace {
+constexpr Qt::WindowFlags kFloating = Qt::Tool | Qt::FramelessWindowHint |
+                                      Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus;
+
+// The owl's outline in a pose.
+QBitmap owlShape(const OwlPose& pose) {
+  QImage owl(owlSize(), QImage::Format_ARGB32_Premultiplied);
+  owl.fill(Qt::transparent);
+  QPainter painter(&owl);
+  paintOwl(painter, pose);
+  painter.end();
+  return QBitmap::fromImage(owl.createAlphaMask());
+}
+}  // namespace
+
+bool CharacterWindow::canShapeWindows() { return QGuiApplication::platformName() != "offscreen"; }
+
+CharacterWindow::CharacterWindow() : QWidget(nullptr, kFloating) {
+  setObjectName("characterWindow");
+  setAttribute(Qt::WA_ShowWithoutActivating);
+  setFocusPolicy(Qt::NoFocus);
+  setAccessibleName("Owl");
+  setFixedSize(owlSize());
+  setPose(OwlPose{});
+}
+
+void CharacterWindow::setPose(const OwlPose& pose) {
+  pose_ = pose;
+  if (canShapeWindows()) setMask(owlShape(pose));
+  update();
+}
+
+void CharacterWindow::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  paintOwl(painter, pose_);
+}
+
+}  // namespace platform

@@ -1,0 +1,246 @@
+#include "platform/character/espeak_speech.h"
+
+#include <espeak-ng/espeak_ng.h>
+#include <espeak-ng/speak_lib.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <algorithm>
+#include <cstdint>
+
+namespace platform {
+namespace {
+
+constexpr int kSilenceLimitMs = 5000;
+
+// The library keeps one voice and one output per process; its callback reaches the one object
+// that holds it.
+struct Engine {
+  std::mutex mutex;
+  EspeakSpeech* holder = nullptr;
+  bool started = false;
+  bool ready = false;
+  EspeakSpeech::Output output{};
+  int sampleRate = 0;
+};
+
+// Never destroyed: the library's threads may outlive every static at exit.
+Engine& engine() {
+  static auto* instance = new Engine;
+  return *instance;
+}
+
+int onLibraryCallback(short* samples, int count, espeak_EVENT* events) {
+  Engine& library = engine();
+  std::lock_guard lock(library.mutex);
+  return library.holder ? library.holder->onSynthesized(samples, count, events) : 1;
+}
+
+bool startLibrary(Engine& library, EspeakSpeech::Output output) {
+  library.started = true;
+  library.output = output;
+  espeak_ng_InitializePath(nullptr);
+  espeak_ng_ERROR_CONTEXT context = nullptr;
+  if (espeak_ng_Initialize(&context) != ENS_OK) {
+    espeak_ng_ClearErrorContext(&context);
+    return false;
+  }
+  const auto mode = output == EspeakSpeech::Output::Device ? ENOUTPUT_MODE_SPEAK_AUDIO
+                                                            : ENOUTPUT_MODE_SYNCHRONOUS;
+  if (espeak_ng_InitializeOutput(mode, 0, nullptr) != ENS_OK) return false;
+  espeak_SetSynthCallback(onLibraryCallback);
+  if (espeak_ng_SetVoiceByName("en-us") != ENS_OK) return false;
+  library.sampleRate = espeak_ng_GetSampleRate();
+  return true;
+}
+
+bool claimLibrary(EspeakSpeech* speech, EspeakSpeech::Output output) {
+  Engine& library = engine();
+  std::lock_guard lock(library.mutex);
+  if (!library.started) library.ready = startLibrary(library, output);
+  if (!library.ready || library.output != output || library.holder) return false;
+  library.holder = speech;
+  return true;
+}
+
+void releaseLibrary(EspeakSpeech* speech) {
+  Engine& library = engine();
+  std::lock_guard lock(library.mutex);
+  if (library.holder == speech) library.holder = nullptr;
+}
+
+// A sound server or a playback device. The library itself only finds out when it first plays,
+// and then says nothing to its caller.
+bool audioDevicePresent() {
+  if (qEnvironmentVariableIsSet("PULSE_SERVER")) return true;
+  const QString runtimeDir = qEnvironmentVariable("XDG_RUNTIME_DIR");
+  if (!runtimeDir.isEmpty() && (QFileInfo::exists(runtimeDir + "/pulse/native") ||
+                                QFileInfo::exists(runtimeDir + "/pipewire-0")))
+    return true;
+  return !QDir("/dev/snd").entryList({"pcmC*p"}, QDir::System).isEmpty();
+}
+
+// The index in `text` of the code point numbered `codePoint` (the library counts code points).
+int utf16Index(const QString& text, int codePoint) {
+  int index = 0;
+  for (int counted = 0; counted < codePoint && index < text.size(); ++counted)
+    index += text.at(index).isHighSurrogate() && index + 1 < text.size() ? 2 : 1;
+  return index;
+}
+
+int utteranceOf(const espeak_EVENT& event) {
+  return static_cast<int>(reinterpret_cast<std::intptr_t>(event.user_data));
+}
+
+void* tagOf(int utterance) {
+  return reinterpret_cast<void*>(static_cast<std::intptr_t>(utterance));
+}
+
+}  // namespace
+
+EspeakSpeech::EspeakSpeech(Output output, QObject* parent) : Speech(parent), output_(output) {
+  silenceWatch_.setSingleShot(true);
+  silenceWatch_.setInterval(kSilenceLimitMs);
+  connect(&silenceWatch_, &QTimer::timeout, this, &EspeakSpeech::giveUp);
+  if (output == Output::Device && !audioDevicePresent()) return;
+  if (!claimLibrary(this, output)) return;
+  available_ = true;
+  if (output == Output::Memory) speaker_ = std::thread([this] { speakInMemory(); });
+}
+
+EspeakSpeech::~EspeakSpeech() {
+  if (speaker_.joinable()) {
+    {
+      std::lock_guard lock(jobsMutex_);
+      quitting_ = true;
+      cancelling_ = true;
+    }
+    jobsReady_.notify_one();
+    speaker_.join();
+  }
+  if (output_ == Output::Device && available_) espeak_Cancel();
+  releaseLibrary(this);
+}
+
+int EspeakSpeech::sampleRate() const { return engine().sampleRate; }
+
+int EspeakSpeech::say(const QString& text) {
+  const int utterance = ++lastUtterance_;
+  if (!available_ || text.trimmed().isEmpty()) {
+    finishLater(utterance);
+    return utterance;
+  }
+  pending_.insert(utterance, text);
+  std::wstring wide = text.toStdWString();
+  if (output_ == Output::Memory) {
+    queueJob({utterance, std::move(wide)});
+    return utterance;
+  }
+  const espeak_ERROR result =
+      espeak_Synth(wide.c_str(), (wide.size() + 1) * sizeof(wchar_t), 0, POS_CHARACTER, 0,
+                   espeakCHARS_WCHAR, nullptr, tagOf(utterance));
+  if (result != EE_OK)
+    finishLater(utterance);
+  else if (!silenceWatch_.isActive())
+    silenceWatch_.start();
+  return utterance;
+}
+
+void EspeakSpeech::stop() {
+  silencedUpTo_ = lastUtterance_;
+  pending_.clear();
+  silenceWatch_.stop();
+  if (!available_) return;
+  if (output_ == Output::Device) {
+    espeak_Cancel();
+    return;
+  }
+  std::lock_guard lock(jobsMutex_);
+  jobs_.clear();
+  cancelling_ = true;
+}
+
+void EspeakSpeech::queueJob(Job job) {
+  {
+    std::lock_guard lock(jobsMutex_);
+    jobs_.push_back(std::move(job));
+  }
+  jobsReady_.notify_one();
+}
+
+void EspeakSpeech::speakInMemory() {
+  for (;;) {
+    Job job;
+    {
+      std::unique_lock lock(jobsMutex_);
+      jobsReady_.wait(lock, [this] { return quitting_ || !jobs_.empty(); });
+      if (quitting_) return;
+      job = std::move(jobs_.front());
+      jobs_.pop_front();
+      cancelling_ = false;
+    }
+    espeak_Synth(job.text.c_str(), (job.text.size() + 1) * sizeof(wchar_t), 0, POS_CHARACTER, 0,
+                 espeakCHARS_WCHAR, nullptr, tagOf(job.utterance));
+    finishLater(job.utterance);
+  }
+}
+
+int EspeakSpeech::onSynthesized(short* samples, int count, const void* eventList) {
+  const auto* event = static_cast<const espeak_EVENT*>(eventList);
+  if (output_ == Output::Memory) {
+    if (cancelling_) return 1;
+    if (sink_ && samples && count > 0) sink_(utteranceOf(*event), samples, count);
+  }
+  for (; event->type != espeakEVENT_LIST_TERMINATED; ++event) {
+    const int utterance = utteranceOf(*event);
+    if (event->type == espeakEVENT_WORD && event->length > 0) {
+      const int start = event->text_position - 1;
+      const int length = event->length;
+      QMetaObject::invokeMethod(
+          this, [this, utterance, start, length] { deliverWord(utterance, start, length); },
+          Qt::QueuedConnection);
+    } else if (event->type == espeakEVENT_MSG_TERMINATED && output_ == Output::Device) {
+      finishLater(utterance);
+    }
+  }
+  return 0;
+}
+
+// Safe from any thread: the end is told on the object's own thread.
+void EspeakSpeech::finishLater(int utterance) {
+  QMetaObject::invokeMethod(this, [this, utterance] { deliverFinished(utterance); },
+                            Qt::QueuedConnection);
+}
+
+void EspeakSpeech::deliverWord(int utterance, int codePoint, int codePoints) {
+  if (utterance <= silencedUpTo_) return;
+  const auto text = pending_.constFind(utterance);
+  if (text == pending_.constEnd()) return;
+  if (silenceWatch_.isActive()) silenceWatch_.start();
+  const int start = utf16Index(*text, codePoint);
+  emit wordReached(utterance, start, utf16Index(*text, codePoint + codePoints) - start);
+}
+
+void EspeakSpeech::deliverFinished(int utterance) {
+  if (utterance <= silencedUpTo_) return;
+  pending_.remove(utterance);
+  if (pending_.isEmpty())
+    silenceWatch_.stop();
+  else if (silenceWatch_.isActive())
+    silenceWatch_.start();
+  emit finished(utterance);
+}
+
+// The device took the text but played nothing: finish what is pending and speak no more.
+void EspeakSpeech::giveUp() {
+  if (pending_.isEmpty() || !available_) return;
+  espeak_Cancel();
+  available_ = false;
+  QList<int> unfinished = pending_.keys();
+  std::sort(unfinished.begin(), unfinished.end());
+  pending_.clear();
+  for (int utterance : unfinished) emit finished(utterance);
+  emit becameUnavailable();
+}
+
+}  // namespace platform

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QHash>
+#include <QTimer>
+#include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <thread>
+
+#include "platform/character/speech.h"
+
+namespace platform {
+
+// Speech with the espeak-ng library in a US English voice. The library is one per process: the
+// first object fixes its output, and an object asking for the other output is unavailable.
+class EspeakSpeech : public Speech {
+  Q_OBJECT
+
+ public:
+  enum class Output {
+    Device,  // the audio device; word events arrive as the words are heard
+    Memory   // synthesized samples handed to the audio sink, as fast as they are made
+  };
+  // Memory output: receives each block of samples (16-bit mono at sampleRate()) on the speaking
+  // thread, with the number of the utterance they belong to.
+  using AudioSink = std::function<void(int utterance, const short* samples, int count)>;
+
+  explicit EspeakSpeech(Output output, QObject* parent = nullptr);
+  ~EspeakSpeech() override;
+
+  bool available() const override { return available_; }
+  int say(const QString& text) override;
+  void stop() override;
+
+  // Set before the first say.
+  void setAudioSink(AudioSink sink) { sink_ = std::move(sink); }
+  int sampleRate() const;
+
+  // Called from the library's threads with each block of samples and its events.
+  int onSynthesized(short* samples, int count, const void* events);
+
+ private:
+  struct Job {
+    int utterance = 0;
+    std::wstring text;
+  };
+
+  void speakInMemory();
+  void queueJob(Job job);
+  void deliverWord(int utterance, int codePoint, int codePoints);
+  void finishLater(int utterance);
+  void deliverFinished(int utterance);
+  void giveUp();
+
+  const Output output_;
+  bool available_ = false;
+  AudioSink sink_;
+
+  // Owned by the object's thread.
+  int lastUtterance_ = 0;
+  int silencedUpTo_ = 0;  // utterances up to this number were stopped
+  QHash<int, QString> pending_;
+  QTimer silenceWatch_;  // a device that takes text and never plays it is no device
+
+  // Shared with the speaking thread (memory output).
+  std::mutex jobsMutex_;
+  std::condition_variable jobsReady_;
+  std::deque<Job> jobs_;
+  bool quitting_ = false;
+  std::atomic<bool> cancelling_{false};
+  std::thread speaker_;
+};
+
+}  // namespace platform
