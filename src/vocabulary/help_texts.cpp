@@ -130,4 +130,22 @@ QString HelpText(const QString& windowName, bool teacherMenuVisible) {
   return QStringLiteral("Lexorama!");
 }
 
+QString GettingStartedText() {
+  return lines({
+      QStringLiteral("1. To see how the program works go to Step 3 and Press Open. This will take "
+                     "you to the demo assignment the first time your run the program."),
+      QStringLiteral("2. Select a teacher and student name. Try each of the assignments in Step "
+                     "2. Start by clicking OK."),
+      QString(),
+      QStringLiteral("3. Copy the Lexorama Assignments folder in My Documents to the location on "
+                     "the network where everyone will have access to it."),
+      QStringLiteral("    -If you are working on a stand-alone computer, you should leave the "
+                     "Lexorama Assignments folder where it is in My Documents."),
+      QStringLiteral("4. Create your assignments and save them to the copied folder named "
+                     "Lexorama Assignments."),
+      QStringLiteral("5. Be sure to backup your work frequently under the Teacher > Edit Class "
+                     "Info menu item."),
+  });
+}
+
 }  // namespace vocabulary

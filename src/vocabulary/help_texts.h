@@ -8,4 +8,7 @@ namespace vocabulary {
 // name; `teacherMenuVisible` chooses between the setup window's two texts.
 QString HelpText(const QString& windowName, bool teacherMenuVisible);
 
+// How to begin, shown by the Teacher menu and the About box.
+QString GettingStartedText();
+
 }  // namespace vocabulary

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QMdiArea>
 #include <QPointer>
 
+#include "platform/windows/child_area.h"
 #include "platform/windows/program.h"
 #include "vocabulary/practice_state.h"
 
@@ -15,7 +15,7 @@ class Lexorama : public platform::Program {
 
   PracticeState practice;
   // The main window's area for child windows, while the main window is loaded.
-  QPointer<QMdiArea> childArea;
+  QPointer<platform::ChildArea> childArea;
 };
 
 // Opens the window of the chosen activity.

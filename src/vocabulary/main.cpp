@@ -1,0 +1,15 @@
+#include <QApplication>
+
+#include "shared/program_start.h"
+#include "vocabulary/lexorama.h"
+#include "vocabulary/main_window.h"
+
+int main(int argc, char** argv) {
+  shared::PreferX11();
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Lexorama"));
+  auto runtime = platform::Runtime::desktop();
+  vocabulary::Lexorama lexorama(*runtime);
+  lexorama.forms().get<vocabulary::MainWindow>();
+  return QApplication::exec();
+}
