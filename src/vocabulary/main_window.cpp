@@ -190,7 +190,7 @@ void MainWindow::ToolbarOpen() {
     lexorama_.forms().get<PracticeSetupWindow>().openFileButton->click();
   }
   PracticeSetupWindow& setup = lexorama_.forms().get<PracticeSetupWindow>();
-  if (setup.isHidden()) setup.Show();
+  if (!setup.isVisible()) setup.Show();
 }
 
 void MainWindow::showHelp() {
