@@ -8,6 +8,7 @@ int main(int argc, char** argv) {
   shared::PreferX11();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Lexorama"));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/lexorama.png")));
   auto runtime = platform::Runtime::desktop();
   vocabulary::Lexorama lexorama(*runtime);
   lexorama.forms().get<vocabulary::MainWindow>();

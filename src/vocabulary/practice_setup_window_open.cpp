@@ -24,8 +24,7 @@ QString folderOf(const QString& path) { return QFileInfo(path).absolutePath() + 
 void PracticeSetupWindow::OpenWordList() {
   openDialog.FileName = practice_.StoredOpenPath;
   if (openDialog.FileName.isEmpty()) {
-    openDialog.InitDir = platform::locations::suiteFilesFolder() +
-                         QStringLiteral("/Lexorama Assignments");
+    openDialog.InitDir = platform::locations::sampleWordListsFolder();
   }
   openDialog.DialogTitle = QStringLiteral("Open");
   openDialog.Filter = QStringLiteral("All Files (*.*)|*.*");
