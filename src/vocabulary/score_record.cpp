@@ -85,8 +85,9 @@ class LockedFile {
   QFile file_;
 };
 
-// The record number (0-based) of the first record of `key` in `bytes`, or -1.
-qsizetype findRecord(const QByteArray& bytes, const ScoreKey& key, ScoreRecord& record) {
+}  // namespace
+
+qsizetype FindScoreRecord(const QByteArray& bytes, const ScoreKey& key, ScoreRecord& record) {
   const ScoreKey stored{asStored(key.test, kTestWidth), asStored(key.teacher, kTeacherWidth),
                         asStored(key.student, kStudentWidth)};
   const qsizetype count = bytes.size() / kScoreRecordLength;
@@ -105,8 +106,6 @@ qsizetype findRecord(const QByteArray& bytes, const ScoreKey& key, ScoreRecord& 
   }
   return -1;
 }
-
-}  // namespace
 
 QByteArray EncodeScoreRecord(const ScoreRecord& record) {
   QByteArray bytes = fieldBytes(record.Test, kTestWidth) +
@@ -145,7 +144,7 @@ std::optional<ScoreRecord> ScoreFile::find(const ScoreKey& key) const {
   if (!QFileInfo::exists(path_)) return std::nullopt;
   LockedFile file(path_, QIODevice::ReadOnly, LOCK_SH);
   ScoreRecord record;
-  if (findRecord(file.readAll(), key, record) < 0) return std::nullopt;
+  if (FindScoreRecord(file.readAll(), key, record) < 0) return std::nullopt;
   return record;
 }
 
@@ -158,7 +157,7 @@ void ScoreFile::update(const ScoreKey& key,
   LockedFile file(path_, QIODevice::ReadWrite, LOCK_EX);
   const QByteArray bytes = file.readAll();
   ScoreRecord record;
-  qsizetype number = findRecord(bytes, key, record);
+  qsizetype number = FindScoreRecord(bytes, key, record);
   const bool found = number >= 0;
   // A new record goes after the last whole one, over an incomplete tail.
   if (!found) number = bytes.size() / kScoreRecordLength;

@@ -47,6 +47,10 @@ struct ScoreKey {
 // comparison is case-sensitive.
 bool RecordMatches(const ScoreRecord& record, const ScoreKey& key);
 
+// The 0-based number of the first whole record of `bytes` (a score file's content) that belongs to
+// `key`, with the record; -1 when none does. An incomplete record at the end is no record.
+qsizetype FindScoreRecord(const QByteArray& bytes, const ScoreKey& key, ScoreRecord& record);
+
 // A score file that cannot be opened, read or written; what() is fit to show the student.
 class ScoreFileError : public std::runtime_error {
  public:
