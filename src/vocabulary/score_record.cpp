@@ -1,14 +1,13 @@
 #include "vocabulary/score_record.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <cerrno>
 #include <sys/file.h>
 
 #include "platform/files/cp1252.h"
 #include "platform/files/locations.h"
-#include "platform/system/runtime_library.h"
 
 namespace vocabulary {
 namespace {
@@ -28,10 +27,30 @@ QByteArray fieldBytes(const QString& text, int width) {
   return bytes.leftJustified(width, ' ');
 }
 
-// The name as a record would hold it.
-QString asStored(const QString& name, int width) {
-  return platform::rtl::Trim(platform::cp1252::decode(fieldBytes(name, width)));
+// A field without its leading and trailing blanks. The code page gives every byte its own
+// character and the blank only to the blank byte, so fields compare the same as bytes or as text.
+QByteArrayView trimmedBlanks(QByteArrayView field) {
+  while (!field.isEmpty() && field.front() == ' ') field = field.sliced(1);
+  while (!field.isEmpty() && field.back() == ' ') field.chop(1);
+  return field;
 }
+
+// The key's names as a record would hold them, trimmed.
+struct StoredKey {
+  explicit StoredKey(const ScoreKey& key)
+      : test(fieldBytes(key.test, kTestWidth)),
+        teacher(fieldBytes(key.teacher, kTeacherWidth)),
+        student(fieldBytes(key.student, kStudentWidth)) {}
+  bool matches(const char* record) const {
+    // The student field tells most records apart; it is compared first.
+    return trimmedBlanks({record + kStudentOffset, kStudentWidth}) == trimmedBlanks(student) &&
+           trimmedBlanks({record + kTeacherOffset, kTeacherWidth}) == trimmedBlanks(teacher) &&
+           trimmedBlanks({record, kTestWidth}) == trimmedBlanks(test);
+  }
+  QByteArray test;
+  QByteArray teacher;
+  QByteArray student;
+};
 
 QString fieldText(const char* bytes, int width) {
   return platform::cp1252::decode(QByteArray(bytes, width));
@@ -88,19 +107,12 @@ class LockedFile {
 }  // namespace
 
 qsizetype FindScoreRecord(const QByteArray& bytes, const ScoreKey& key, ScoreRecord& record) {
-  const ScoreKey stored{asStored(key.test, kTestWidth), asStored(key.teacher, kTeacherWidth),
-                        asStored(key.student, kStudentWidth)};
+  const StoredKey stored(key);
   const qsizetype count = bytes.size() / kScoreRecordLength;
   for (qsizetype i = 0; i < count; ++i) {
     const char* at = bytes.constData() + i * kScoreRecordLength;
-    // The student field tells most records apart; look at it before decoding the rest.
-    if (platform::rtl::Trim(fieldText(at + kStudentOffset, kStudentWidth)) != stored.student) {
-      continue;
-    }
-    ScoreRecord candidate = DecodeScoreRecord(at);
-    if (platform::rtl::Trim(candidate.Test) == stored.test &&
-        platform::rtl::Trim(candidate.Teacher) == stored.teacher) {
-      record = candidate;
+    if (stored.matches(at)) {
+      record = DecodeScoreRecord(at);
       return i;
     }
   }
@@ -124,12 +136,6 @@ ScoreRecord DecodeScoreRecord(const char* bytes) {
     record.scores[i] = readInt16(bytes + kScoresOffset + 2 * static_cast<int>(i));
   }
   return record;
-}
-
-bool RecordMatches(const ScoreRecord& record, const ScoreKey& key) {
-  return platform::rtl::Trim(record.Test) == asStored(key.test, kTestWidth) &&
-         platform::rtl::Trim(record.Teacher) == asStored(key.teacher, kTeacherWidth) &&
-         platform::rtl::Trim(record.Student) == asStored(key.student, kStudentWidth);
 }
 
 ScoreFile::ScoreFile(const QString& dataFolder)

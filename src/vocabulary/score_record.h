@@ -42,13 +42,11 @@ struct ScoreKey {
   QString teacher;
   QString student;
 };
-// A stored record belongs to the key when its three names, trimmed of blanks, equal the key's
-// names as they would be stored (encoded and cut to the field's width), likewise trimmed; the
-// comparison is case-sensitive.
-bool RecordMatches(const ScoreRecord& record, const ScoreKey& key);
-
 // The 0-based number of the first whole record of `bytes` (a score file's content) that belongs to
-// `key`, with the record; -1 when none does. An incomplete record at the end is no record.
+// `key`, with the record; -1 when none does. A record belongs to the key when its three names,
+// trimmed of blanks, equal the key's names as they would be stored (encoded and cut to the
+// field's width), likewise trimmed; the comparison is case-sensitive. An incomplete record at the
+// end is no record.
 qsizetype FindScoreRecord(const QByteArray& bytes, const ScoreKey& key, ScoreRecord& record);
 
 // A score file that cannot be opened, read or written; what() is fit to show the student.
