@@ -54,11 +54,7 @@ const WritingSample kSamples[] = {
      QStringLiteral("Appearances can be deceiving.")},
 };
 
-template <class Control>
-Control* named(Control* control, const char* name) {
-  control->setObjectName(QString::fromLatin1(name));
-  return control;
-}
+using platform::named;
 
 platform::RichTextBox* readOnlyRichBox(QWidget* parent, const char* name) {
   auto* box = named(new platform::RichTextBox(parent), name);

@@ -7,16 +7,8 @@
 #include "vocabulary/word_list_editor_window.h"
 
 namespace vocabulary {
-namespace {
 
-template <class Widget>
-Widget* named(Widget* widget, const char* name) {
-  widget->setObjectName(QString::fromLatin1(name));
-  return widget;
-}
-
-}  // namespace
-
+using platform::named;
 PasswordDialog::PasswordDialog(Lexorama& program) : Form(program), lexorama_(program) {
   setObjectName(QStringLiteral("PasswordDialog"));
   setCaption(QStringLiteral("Login"));

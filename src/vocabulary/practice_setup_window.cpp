@@ -50,27 +50,22 @@ constexpr OrderRule kOrderRules[8] = {
     {true, false, OrderRule::Sequential, true},  // 8 spelling
 };
 
+using platform::named;
+
 QRadioButton* radio(const QString& caption, const char* name, QWidget* parent) {
-  auto* button = new QRadioButton(caption, parent);
-  button->setObjectName(QString::fromLatin1(name));
-  return button;
+  return named(new QRadioButton(caption, parent), name);
 }
 
 QLabel* label(const QString& caption, const char* name, QWidget* parent) {
-  auto* text = new QLabel(caption, parent);
-  text->setObjectName(QString::fromLatin1(name));
-  return text;
+  return named(new QLabel(caption, parent), name);
 }
 
 QGroupBox* frame(const QString& caption, const char* name, QWidget* parent) {
-  auto* box = new QGroupBox(caption, parent);
-  box->setObjectName(QString::fromLatin1(name));
-  return box;
+  return named(new QGroupBox(caption, parent), name);
 }
 
 QComboBox* nameBox(const char* name, const QString& prompt, QWidget* parent) {
-  auto* box = new QComboBox(parent);
-  box->setObjectName(QString::fromLatin1(name));
+  auto* box = named(new QComboBox(parent), name);
   box->setEditable(true);
   box->setInsertPolicy(QComboBox::NoInsert);
   box->setAccessibleName(prompt);
@@ -102,8 +97,7 @@ void PracticeSetupWindow::createControls() {
   instructionsLabel = label(kInstructions.join('\n'), "instructionsLabel", central);
   instructionsLabel->setWordWrap(true);
   grid->addWidget(instructionsLabel, 2, 1);
-  studyGuideBox = new platform::RichTextBox(central);
-  studyGuideBox->setObjectName(QStringLiteral("studyGuideBox"));
+  studyGuideBox = named(new platform::RichTextBox(central), "studyGuideBox");
   studyGuideBox->hide();
   setCentralWidget(central);
 }
@@ -139,7 +133,7 @@ QGroupBox* PracticeSetupWindow::createActivityFrame() {
     if (i == 2) heading(matchingLabel, QStringLiteral("Matching"), "matchingLabel");
     if (i == 4) heading(matchingGameLabel, QStringLiteral("Matching Game"), "matchingGameLabel");
     if (i == 6) heading(writingLabel, QStringLiteral("Writing"), "writingLabel");
-    activityButtons[i] = radio(captions[i], "activityButton", activityFrame);
+    activityButtons[i] = new QRadioButton(captions[i], activityFrame);
     activityButtons[i]->setObjectName(QStringLiteral("activityButtons[%1]").arg(i));
     column->addWidget(activityButtons[i]);
   }
@@ -149,12 +143,10 @@ QGroupBox* PracticeSetupWindow::createActivityFrame() {
 
 QGroupBox* PracticeSetupWindow::createWordListFrame() {
   wordListFrame = frame(QStringLiteral("Step 3"), "wordListFrame", this);
-  wordListPathBox = new QLineEdit(wordListFrame);
-  wordListPathBox->setObjectName(QStringLiteral("wordListPathBox"));
+  wordListPathBox = named(new QLineEdit(wordListFrame), "wordListPathBox");
   wordListPathBox->setReadOnly(true);
   wordListPathBox->setAccessibleName(QStringLiteral("Word list"));
-  openFileButton = new QPushButton(QStringLiteral("Open File"), wordListFrame);
-  openFileButton->setObjectName(QStringLiteral("openFileButton"));
+  openFileButton = named(new QPushButton(QStringLiteral("Open File"), wordListFrame), "openFileButton");
   auto* row = new QHBoxLayout(wordListFrame);
   row->addWidget(wordListPathBox, 1);
   row->addWidget(openFileButton);
@@ -165,10 +157,8 @@ QGroupBox* PracticeSetupWindow::createNamesFrame() {
   namesFrame = frame(QStringLiteral("Step 4"), "namesFrame", this);
   teacherBox = nameBox("teacherBox", kSelectTeacher, namesFrame);
   studentBox = nameBox("studentBox", kSelectStudent, namesFrame);
-  okButton = new QPushButton(QStringLiteral("OK"), namesFrame);
-  okButton->setObjectName(QStringLiteral("okButton"));
-  cancelButton = new QPushButton(QStringLiteral("Cancel"), namesFrame);
-  cancelButton->setObjectName(QStringLiteral("cancelButton"));
+  okButton = named(new QPushButton(QStringLiteral("OK"), namesFrame), "okButton");
+  cancelButton = named(new QPushButton(QStringLiteral("Cancel"), namesFrame), "cancelButton");
   auto* grid = new QGridLayout(namesFrame);
   grid->addWidget(teacherBox, 0, 0, 1, 2);
   grid->addWidget(studentBox, 1, 0, 1, 2);

@@ -9,15 +9,11 @@
 #include "vocabulary/word_list_file.h"
 
 namespace vocabulary {
+
+using platform::named;
 namespace {
 
 const QString kTitle = QStringLiteral("Lexorama");
-
-template <class Widget>
-Widget* named(Widget* widget, const char* name) {
-  widget->setObjectName(QString::fromLatin1(name));
-  return widget;
-}
 
 // An item has a "/" that some text follows.
 bool itemFormatOK(const QString& item) {
