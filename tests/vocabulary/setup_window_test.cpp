@@ -107,6 +107,26 @@ TEST_F(SetupWindowTest, AListThatCannotBeUsedSaysWhyAndLeavesTheOpenOneAlone) {
             messages().front().text);
 }
 
+TEST_F(SetupWindowTest, ASettingThatCannotBeWrittenDoesNotStopTheOpen) {
+  // The machine's settings file cannot be replaced when a folder stands in its place.
+  QDir().mkpath(testing_support::testRoot() + "/registry/machine.reg");
+  open(list);
+  EXPECT_EQ("", shared::GetRegSetting(runtime->registry(), "Lexorama", "Setting", "OpenPath", ""));
+  EXPECT_EQ(6, lexorama.practice.ItemCount());
+  EXPECT_EQ(list, setup().wordListPathBox->text());
+}
+
+TEST_F(SetupWindowTest, FixedNamesFromWindowsAreFoundWhateverTheirCase) {
+  writeFile("win/RESOURCES/Teachers.TXT", "Ms Hale\r\n");
+  writeFile("win/RESOURCES/STUDENTS.txt", "Ortiz, Ana\r\n");
+  const ScoreRecord stored{"Week 3", "Ms Hale", "Ortiz, Ana", {64, 0, 0, 0, 0, 0, 0, 0}};
+  writeFile("win/RESOURCES/Data.DAT", EncodeScoreRecord(stored));
+  open(writeFile("win/Week 3.txt", "a/1\r\nb/2\r\nc/3\r\nd/4\r\ne/5\r\n\r\n"));
+  choose(setup().teacherBox, "Ms Hale");
+  choose(setup().studentBox, "Ortiz, Ana");
+  EXPECT_EQ(64, lexorama.practice.Scores[MChoice1]);
+}
+
 TEST_F(SetupWindowTest, ChoosingNamesLoadsTheBestScoresOfThatStudent) {
   storeScores("Brook, Sam", {99, 99, 99, 99, 99, 99, 10, 1});
   storeScores("Ortiz, Ana  ", {70, 0, 55, 0, 0, 20, 10, 87});

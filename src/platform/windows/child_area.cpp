@@ -21,7 +21,8 @@ void ChildArea::adopt(Form& child) {
   addSubWindow(frame);
   frame->hide();
   child.installEventFilter(this);
-  QPointer<QMdiSubWindow> guarded(frame);
+  // The frame may itself be taking the child down with it; it is then no frame any more.
+  QPointer<QObject> guarded(frame);
   connect(&child, &QObject::destroyed, this, [guarded] {
     if (guarded) guarded->deleteLater();
   });
@@ -42,7 +43,7 @@ bool ChildArea::eventFilter(QObject* watched, QEvent* event) {
 
 Form* ChildArea::activeChild() const {
   QMdiSubWindow* frame = currentSubWindow();
-  if (!frame || frame->isHidden()) frame = front_.data();
+  if (!frame || frame->isHidden()) frame = qobject_cast<QMdiSubWindow*>(front_.data());
   if (!frame || frame->isHidden()) {
     frame = nullptr;
     // The most recently active of the frames still shown.

@@ -23,7 +23,8 @@ class ChildArea : public QMdiArea {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  QPointer<QMdiSubWindow> front_;
+  // Held as a plain widget: a frame is still referred to while its destruction is under way.
+  QPointer<QWidget> front_;
 };
 
 }  // namespace platform
