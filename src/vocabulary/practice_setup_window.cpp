@@ -5,8 +5,6 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "platform/system/errors.h"
-#include "shared/reg_settings.h"
 
 namespace vocabulary {
 namespace {
@@ -14,9 +12,6 @@ namespace {
 const QString kCaption = QStringLiteral("Options");
 const QString kSelectTeacher = QStringLiteral("Select Teacher");
 const QString kSelectStudent = QStringLiteral("Select Student");
-const QString kAppName = QStringLiteral("Lexorama");
-const QString kSettingSection = QStringLiteral("Setting");
-const QString kOpenPathKey = QStringLiteral("OpenPath");
 
 const QStringList kInstructions = {
     QStringLiteral("Step1: Choose sequential or random. Sequential only applies to the Multiple "
@@ -179,7 +174,7 @@ void PracticeSetupWindow::connectHandlers() {
   on(studentBox, &QComboBox::activated, [this] { onStudentChosen(); });
   for (QComboBox* box : {teacherBox, studentBox}) {
     on(box->lineEdit(), &QLineEdit::textEdited, [this] { onNameTyped(); });
-    on(box->lineEdit(), &QLineEdit::editingFinished, [this] { onNameEdited(); });
+    on(box->lineEdit(), &QLineEdit::editingFinished, [this] { takeTypedNames(); });
     box->installEventFilter(this);
   }
   on(okButton, &QPushButton::clicked, [this] { StartActivity(); });
@@ -187,12 +182,7 @@ void PracticeSetupWindow::connectHandlers() {
 }
 
 void PracticeSetupWindow::load() {
-  try {
-    practice_.StoredOpenPath = shared::GetRegSetting(lexorama_.runtime().registry(), kAppName,
-                                                     kSettingSection, kOpenPathKey, QString());
-  } catch (const platform::RuntimeError&) {
-    // Without the setting the Open box starts among the samples.
-  }
+  readStoredOpenPath();
   randomButton->setChecked(true);
   activityButtons[0]->setChecked(true);
 }
@@ -237,8 +227,6 @@ void PracticeSetupWindow::onNameTyped() {
   practice_.StudentName = studentBox->currentText();
 }
 
-void PracticeSetupWindow::onNameEdited() { takeTypedNames(); }
-
 void PracticeSetupWindow::takeTypedNames() {
   const ScoreKey key = currentKey();
   if (key.teacher == progressKey_.teacher && key.student == progressKey_.student &&
@@ -251,6 +239,15 @@ void PracticeSetupWindow::takeTypedNames() {
 
 ScoreKey PracticeSetupWindow::currentKey() const {
   return {practice_.AssignmentName, practice_.TeacherName, practice_.StudentName};
+}
+
+void PracticeSetupWindow::fillNameLists(const QStringList& teachers, const QStringList& students) {
+  teacherBox->clear();
+  studentBox->clear();
+  teacherBox->addItems(teachers);
+  studentBox->addItems(students);
+  teacherBox->setEditText(kSelectTeacher);
+  studentBox->setEditText(kSelectStudent);
 }
 
 void PracticeSetupWindow::resetProgress() {

@@ -65,9 +65,9 @@ class PracticeSetupWindow : public platform::Form {
   void onTeacherChosen();
   void onStudentChosen();
   void onNameTyped();
-  void onNameEdited();
   void onCancelClicked();
 
+  void readStoredOpenPath();
   bool readWordList(const QString& path, QList<WordListItem>& items, QString& name);
   bool readNameLists(const QString& dataFolder, QStringList& teachers, QStringList& students);
   void fillNameLists(const QStringList& teachers, const QStringList& students);

@@ -14,12 +14,24 @@ namespace vocabulary {
 namespace {
 
 const QString kInvalidFormatTitle = QStringLiteral("Invalid file format...");
+const QString kAppName = QStringLiteral("Lexorama");
+const QString kSettingSection = QStringLiteral("Setting");
+const QString kOpenPathKey = QStringLiteral("OpenPath");
 // Lists of a size no teacher writes are not read whole.
 constexpr qint64 kLargestWordList = 4 * 1024 * 1024;
 
 QString folderOf(const QString& path) { return QFileInfo(path).absolutePath() + '/'; }
 
 }  // namespace
+
+void PracticeSetupWindow::readStoredOpenPath() {
+  try {
+    practice_.StoredOpenPath = shared::GetRegSetting(lexorama_.runtime().registry(), kAppName,
+                                                     kSettingSection, kOpenPathKey, QString());
+  } catch (const platform::RuntimeError&) {
+    // Without the setting the Open box starts among the samples.
+  }
+}
 
 void PracticeSetupWindow::OpenWordList() {
   openDialog.FileName = practice_.StoredOpenPath;
@@ -40,8 +52,8 @@ void PracticeSetupWindow::OpenWordList() {
   practice_.LastOpenedFile = path;
   practice_.StoredOpenPath = path;
   try {
-    shared::SaveRegSetting(lexorama_.runtime().registry(), QStringLiteral("Lexorama"),
-                           QStringLiteral("Setting"), QStringLiteral("OpenPath"), path);
+    shared::SaveRegSetting(lexorama_.runtime().registry(), kAppName, kSettingSection,
+                           kOpenPathKey, path);
   } catch (const platform::RuntimeError&) {
     // The next Open box merely starts elsewhere.
   }
@@ -108,15 +120,6 @@ bool PracticeSetupWindow::readNameLists(const QString& dataFolder, QStringList& 
   teachers = *readTeachers;
   students = *readStudents;
   return true;
-}
-
-void PracticeSetupWindow::fillNameLists(const QStringList& teachers, const QStringList& students) {
-  teacherBox->clear();
-  studentBox->clear();
-  teacherBox->addItems(teachers);
-  studentBox->addItems(students);
-  teacherBox->setEditText(QStringLiteral("Select Teacher"));
-  studentBox->setEditText(QStringLiteral("Select Student"));
 }
 
 }  // namespace vocabulary

@@ -91,6 +91,7 @@ TEST_F(SetupWindowTest, AListThatCannotBeUsedSaysWhyAndLeavesTheOpenOneAlone) {
       {writeFile("class/ab", "a/b\r\n\r\n"), "Invalid file format..."},
       {writeFile("elsewhere/fine.txt", "a/b\r\nc/d\r\n\r\n"), "Lexorama"},
       {classFolder() + "missing.txt", "Lexorama"},
+      {writeFile("class/huge.txt", QByteArray(5 * 1024 * 1024, 'a')), "Lexorama"},
   };
   for (const Case& c : cases) {
     interaction->answerOpen(c.path).answerMessage(platform::vbOK);
