@@ -119,13 +119,15 @@ TEST_F(SetupWindowTest, ASettingThatCannotBeWrittenDoesNotStopTheOpen) {
 
 TEST_F(SetupWindowTest, FixedNamesFromWindowsAreFoundWhateverTheirCase) {
   writeFile("win/RESOURCES/Teachers.TXT", "Ms Hale\r\n");
-  writeFile("win/RESOURCES/STUDENTS.txt", "Ortiz, Ana\r\n");
+  writeFile("win/RESOURCES/STUDENTS.txt", "Ortiz, Ana\r\nM\xfcller, Zo\xeb\r\n");
   const ScoreRecord stored{"Week 3", "Ms Hale", "Ortiz, Ana", {64, 0, 0, 0, 0, 0, 0, 0}};
   writeFile("win/RESOURCES/Data.DAT", EncodeScoreRecord(stored));
   open(writeFile("win/Week 3.txt", "a/1\r\nb/2\r\nc/3\r\nd/4\r\ne/5\r\n\r\n"));
   choose(setup().teacherBox, "Ms Hale");
   choose(setup().studentBox, "Ortiz, Ana");
   EXPECT_EQ(64, lexorama.practice.Scores[MChoice1]);
+  // The name list was written on Windows.
+  EXPECT_EQ(QStringLiteral("Müller, Zoë"), setup().studentBox->itemText(1));
 }
 
 TEST_F(SetupWindowTest, ChoosingNamesLoadsTheBestScoresOfThatStudent) {
