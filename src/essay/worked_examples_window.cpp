@@ -67,16 +67,7 @@ const WritingSample kSamples[] = {
      QStringLiteral("Appearances can be deceiving.")},
 };
 
-template <class Control>
-Control* named(Control* control, const QString& name) {
-  control->setObjectName(name);
-  return control;
-}
-
-template <class Control>
-Control* named(Control* control, const char* name) {
-  return named(control, QString::fromLatin1(name));
-}
+using platform::named;
 
 platform::RichTextBox* readOnlyRichBox(QWidget* parent, const QString& name) {
   auto* box = named(new platform::RichTextBox(parent), name);

@@ -29,6 +29,11 @@ constexpr AboutTexts kTexts[] = {
      "Quillora provides a framework for writing. Students, teachers or anyone else can create an "
      "outline and then use and modify it as the writing project proceeds.",
      "Warning: ...Your written ideas may be more organized, developed and lucid than ever before."},
+    {"Lexorama",
+     "Lexorama is designed to provide extensive practice and reporting for teachers, students, or "
+     "others interested in vocabulary development. Every effort has been made to provide an "
+     "effective format, an excessively simple interface, and an easy to use program. Enjoy!",
+     "Warning: ...The use of this program may result in an improved vocabulary."},
     {"Webloom",
      "Webloom is a web page creator. The web pages  have a title, author, optional audio button, "
      "and text. Behind the links you create can be audio, video, graphic or text files. All "

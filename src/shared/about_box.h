@@ -10,9 +10,9 @@ class QPushButton;
 
 namespace shared {
 
-// The About box of Quillora, Webloom and Voxlet!: the program's title and version, what the
-// program is for, a light-hearted warning, OK and a button that starts the system's
-// information tool. Shown modeless.
+// The About box of the suite's programs: the program's title and version, what the program is
+// for, a light-hearted warning, OK and a button that starts the system's information tool (a
+// program may give that button another task). Shown modeless.
 class AboutBox : public platform::Form {
  public:
   using Context = platform::Program;
@@ -40,11 +40,12 @@ class AboutBox : public platform::Form {
 
  protected:
   void load() override;
+  // Starts the information tool; a program may give the button another task.
+  virtual void onSystemInfoClicked();
 
  private:
   void layOut();
   void onOkClicked();
-  void onSystemInfoClicked();
   bool startSysInfoTool();
 };
 

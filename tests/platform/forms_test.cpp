@@ -1,9 +1,11 @@
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <gmock/gmock.h>
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include "platform/system/errors.h"
+#include "platform/windows/child_area.h"
 #include "platform/windows/form.h"
 #include "platform/windows/program.h"
 #include "support/fixture.h"
@@ -134,6 +136,32 @@ TEST_F(FormsTest, GeometryIsInTwipsAndStatesAreNumbered) {
   EXPECT_EQ(platform::vbMaximized, window.WindowState());
   window.setWindowStateValue(platform::vbNormal);
   EXPECT_EQ(platform::vbNormal, window.WindowState());
+}
+
+TEST_F(FormsTest, ChildWindowsLiveInsideTheAreaAndTheOneInFrontIsKnown) {
+  platform::ChildArea area;
+  area.show();
+  EXPECT_EQ(nullptr, area.activeChild());
+  auto& first = program.forms().get<Window<1>>();
+  auto& second = program.forms().get<Window<2>>();
+  area.adopt(first);
+  area.adopt(second);
+  ASSERT_EQ(2, area.subWindowList().size());
+  EXPECT_FALSE(area.subWindowList()[0]->isVisible()) << "a child is hidden until shown";
+
+  first.Show();
+  second.Show();
+  EXPECT_TRUE(first.isVisible());
+  EXPECT_EQ(&second, area.activeChild());
+  second.Hide();
+  EXPECT_FALSE(area.subWindowList()[1]->isVisible());
+  EXPECT_EQ(&first, area.activeChild());
+
+  first.Unload();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(1, area.subWindowList().size());
+  EXPECT_EQ(nullptr, area.activeChild());
 }
 
 class InteractionTest : public testing_support::RuntimeTest {

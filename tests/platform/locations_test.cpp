@@ -215,3 +215,28 @@ TEST_F(Resolve, FindsExistingComponentsWithoutRegardToCase) {
 
 }  // namespace
 }  // namespace platform::locations
+
+namespace platform::locations {
+namespace {
+
+TEST(PasswordFolder, ANewRootStartsWithTheSuitesCheckFileOnlyOnce) {
+  const QString shipped = qEnvironmentVariable("SCRIBARY_PROGRAM_DATA") + "/Windows";
+  QDir().mkpath(shipped);
+  QFile file(shipped + "/password.txt");
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("395\r\n");
+  file.close();
+
+  const QString checkFile = passwordFolder() + "/password.txt";
+  EXPECT_EQ(testRoot() + "/Windows/password.txt", checkFile);
+  QFile seeded(checkFile);
+  ASSERT_TRUE(seeded.open(QIODevice::ReadOnly));
+  EXPECT_EQ("395\r\n", seeded.readAll());
+  // A teacher who removed the check file keeps it removed.
+  ASSERT_TRUE(QFile::remove(checkFile));
+  passwordFolder();
+  EXPECT_FALSE(QFileInfo::exists(checkFile));
+}
+
+}  // namespace
+}  // namespace platform::locations

@@ -95,6 +95,8 @@ QString examplesFolder() { return programDataFolder() + "/Examples"; }
 
 QString sampleAssignmentsFolder() { return suiteFilesFolder() + "/QL Sample Assignments"; }
 
+QString sampleWordListsFolder() { return suiteFilesFolder() + "/Lexorama Assignments"; }
+
 void seedSuiteFiles() {
   const QString from = programDataFolder() + '/' + kSuiteFiles;
   const QString into = folderBelowRoot(kSuiteFiles);
@@ -119,7 +121,15 @@ QString suiteFilesFolderForDisplay() { return forDisplay(suiteFilesFolder()); }
 QString tempFolder() { return folderBelowRoot("temp"); }
 QString previewFolder() { return folderBelowRoot("preview"); }
 QString webPageSampleFile() { return programDataFolder() + "/Webloom/click_me.html"; }
-QString passwordFolder() { return folderBelowRoot("Windows"); }
+QString passwordFolder() {
+  const QString name = QStringLiteral("Windows");
+  const QString root = dataRoot();
+  if (!QFileInfo::exists(root + '/' + name) && QFileInfo(programDataFolder() + '/' + name).isDir()) {
+    QDir().mkpath(root);
+    copyWhole(programDataFolder(), root, name);
+  }
+  return folderBelowRoot(name);
+}
 QString readingAidFolder() { return folderBelowRoot("Voxlet"); }
 QString registryFolder() { return folderBelowRoot("registry"); }
 

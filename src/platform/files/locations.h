@@ -22,6 +22,8 @@ QString programDataFolder();
 QString examplesFolder();
 // The prepared sample assignments inside the suite files folder.
 QString sampleAssignmentsFolder();
+// The sample word lists inside the suite files folder, with their name lists: a ready data folder.
+QString sampleWordListsFolder();
 // Copies what the suite files folder of the program data holds into the suite files folder: every
 // top-level entry that is missing there is copied whole; an entry that exists (a student's file,
 // or a samples folder the student has changed) is left alone.
@@ -32,7 +34,9 @@ QString tempFolder();
 QString previewFolder();
 // The sample page that Webloom's Help opens: "Webloom/click_me.html" of the program data.
 QString webPageSampleFile();
-// The folder of the teacher password check file.
+// The folder of the teacher password check file ("Windows" on the program's drive). A new data
+// root starts with the suite's check file, which holds the default teacher password's sum; once
+// the folder exists it is the teachers' to change.
 QString passwordFolder();
 // The reading aid's fixed files (its word list, help file and pictures).
 QString readingAidFolder();

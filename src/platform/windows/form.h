@@ -9,6 +9,17 @@ namespace platform {
 
 class Program;
 
+// Gives a new control the name of the member that holds it, and returns it.
+template <class Widget>
+Widget* named(Widget* widget, const QString& name) {
+  widget->setObjectName(name);
+  return widget;
+}
+template <class Widget>
+Widget* named(Widget* widget, const char* name) {
+  return named(widget, QString::fromLatin1(name));
+}
+
 // Window states as the programs number them.
 enum WindowStateValue { vbNormal = 0, vbMinimized = 1, vbMaximized = 2 };
 

@@ -1,0 +1,83 @@
+// Lexorama's score file at the size of a large school's: 10,000 records. Loading one student's
+// best scores must take under 20 ms and saving one record under 5 ms. The student is the last
+// record, so every read scans the whole file.
+#include <benchmark/benchmark.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <chrono>
+
+#include "vocabulary/score_record.h"
+
+namespace {
+
+using vocabulary::ScoreKey;
+using vocabulary::ScoreRecord;
+
+constexpr int kRecords = 10000;
+constexpr double kLoadBudgetMs = 20;
+constexpr double kSaveBudgetMs = 5;
+
+ScoreKey keyOf(int i) {
+  return {QStringLiteral("Grade %1 Words").arg(3 + i % 6), QStringLiteral("Teacher %1").arg(i % 40),
+          QStringLiteral("Student %1").arg(i)};
+}
+
+// A data folder whose score file holds kRecords records.
+class ScoreFolder {
+ public:
+  ScoreFolder() {
+    QDir().mkpath(dir_.path() + "/Resources");
+    QByteArray bytes;
+    bytes.reserve(kRecords * vocabulary::kScoreRecordLength);
+    for (int i = 0; i < kRecords; ++i) {
+      const ScoreKey key = keyOf(i);
+      bytes += vocabulary::EncodeScoreRecord(
+          ScoreRecord{key.test, key.teacher, key.student, {70, 80, 90, 60, 50, 40, 10, 2}});
+    }
+    QFile file(dir_.path() + "/Resources/data.dat");
+    if (file.open(QIODevice::WriteOnly)) file.write(bytes);
+  }
+  QString path() const { return dir_.path() + '/'; }
+
+ private:
+  QTemporaryDir dir_;
+};
+
+// Runs `step` once per iteration and fails the benchmark when its mean passes the budget.
+template <class Step>
+void withinBudget(benchmark::State& state, double budgetMs, const char* failure, Step step) {
+  const auto start = std::chrono::steady_clock::now();
+  for (auto _ : state) step();
+  const std::chrono::duration<double, std::milli> spent = std::chrono::steady_clock::now() - start;
+  const double mean = spent.count() / static_cast<double>(state.iterations());
+  state.counters["budget_ms"] = budgetMs;
+  if (mean >= budgetMs) state.SkipWithError(failure);
+}
+
+void BM_LoadOneStudentsScores(benchmark::State& state) {
+  const ScoreFolder folder;
+  const vocabulary::ScoreFile file(folder.path());
+  const ScoreKey last = keyOf(kRecords - 1);
+  withinBudget(state, kLoadBudgetMs, "loading one student's scores took 20 ms or more", [&] {
+    benchmark::DoNotOptimize(file.find(last));
+  });
+}
+BENCHMARK(BM_LoadOneStudentsScores)->Unit(benchmark::kMillisecond);
+
+void BM_SaveOneRecord(benchmark::State& state) {
+  const ScoreFolder folder;
+  vocabulary::ScoreFile file(folder.path());
+  const ScoreKey last = keyOf(kRecords - 1);
+  int score = 0;
+  withinBudget(state, kSaveBudgetMs, "saving one record took 5 ms or more", [&] {
+    score = (score + 1) % 101;
+    vocabulary::SaveScores(file, last, {score, score, score, score, score, score});
+  });
+}
+BENCHMARK(BM_SaveOneRecord)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QPointer>
+
+#include "platform/windows/child_area.h"
+#include "platform/windows/program.h"
+#include "vocabulary/practice_state.h"
+
+namespace vocabulary {
+
+// Lexorama's running state: its windows and the practice.
+class Lexorama : public platform::Program {
+ public:
+  explicit Lexorama(platform::Runtime& runtime) : Program(runtime, QStringLiteral("Lexorama")) {}
+
+  PracticeState practice;
+  // The main window's area for child windows, while the main window is loaded.
+  QPointer<platform::ChildArea> childArea;
+};
+
+// Opens the window of the chosen activity.
+void ShowActivity(Lexorama& lexorama);
+// Unloads every window of the program, the main window included.
+void UnloadAllForms(Lexorama& lexorama);
+
+}  // namespace vocabulary

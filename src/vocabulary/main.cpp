@@ -1,0 +1,16 @@
+#include <QApplication>
+
+#include "shared/program_start.h"
+#include "vocabulary/lexorama.h"
+#include "vocabulary/main_window.h"
+
+int main(int argc, char** argv) {
+  shared::PreferX11();
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Lexorama"));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/lexorama.png")));
+  auto runtime = platform::Runtime::desktop();
+  vocabulary::Lexorama lexorama(*runtime);
+  lexorama.forms().get<vocabulary::MainWindow>();
+  return QApplication::exec();
+}

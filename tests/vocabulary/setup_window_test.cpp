@@ -1,0 +1,219 @@
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "lexorama_fixture.h"
+#include "shared/reg_settings.h"
+#include "vocabulary/score_record.h"
+
+namespace {
+
+using namespace vocabulary;
+using vocabulary_testing::LexoramaTest;
+using vocabulary_testing::PromptKind;
+
+class SetupWindowTest : public LexoramaTest {
+ protected:
+  void SetUp() override {
+    writeNameLists();
+    list = writeWordList("Week 3.txt", 6);
+  }
+  void openAndChoose() {
+    open(list);
+    choose(setup().teacherBox, "Ms Hale");
+    choose(setup().studentBox, "Ortiz, Ana");
+  }
+  void storeScores(const QString& student, std::array<std::int16_t, 8> scores) {
+    ScoreRecord record{"Week 3", "Ms Hale", student, scores};
+    QFile file(classFolder() + "Resources/data.dat");
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write(EncodeScoreRecord(record));
+  }
+  QString list;
+};
+
+TEST_F(SetupWindowTest, EachActivitySetsTheOrderItAllows) {
+  // enabled sequential, enabled random, checked random, after choosing activity n
+  struct Row { bool sequential, random, randomChecked; } expected[8] = {
+      {true, true, true},  {true, true, true},  {false, true, true}, {false, true, true},
+      {false, true, true}, {false, true, true}, {true, false, false}, {true, false, false}};
+  PracticeSetupWindow& window = setup();
+  EXPECT_EQ(1, lexorama.practice.ActivityNumber);
+  EXPECT_TRUE(window.randomButton->isChecked());
+  for (int i = 0; i < 8; ++i) {
+    window.activityButtons[i]->click();
+    EXPECT_EQ(i + 1, lexorama.practice.ActivityNumber);
+    EXPECT_EQ(expected[i].sequential, window.sequentialButton->isEnabled()) << i + 1;
+    EXPECT_EQ(expected[i].random, window.randomButton->isEnabled()) << i + 1;
+    EXPECT_EQ(expected[i].randomChecked, window.randomButton->isChecked()) << i + 1;
+  }
+  // Sentences, then matching: neither order may be chosen, and Random holds.
+  window.activityButtons[6]->click();
+  window.activityButtons[2]->click();
+  EXPECT_FALSE(window.sequentialButton->isEnabled());
+  EXPECT_FALSE(window.randomButton->isEnabled());
+  EXPECT_TRUE(window.randomButton->isChecked());
+  // The second picture game gives the choice of Random back.
+  window.activityButtons[5]->click();
+  EXPECT_TRUE(window.randomButton->isEnabled());
+}
+
+TEST_F(SetupWindowTest, OpeningAListTakesItsItemsNamesAndTestName) {
+  open(list);
+  const PracticeState& practice = lexorama.practice;
+  EXPECT_EQ(6, practice.ItemCount());
+  EXPECT_EQ("word6", practice.WordList[5].word);
+  EXPECT_EQ("Week 3", practice.AssignmentName);
+  EXPECT_EQ(classFolder(), practice.DataFolder);
+  EXPECT_EQ(list, setup().wordListPathBox->text());
+  EXPECT_EQ(2, setup().teacherBox->count());
+  EXPECT_EQ(3, setup().studentBox->count());
+  EXPECT_EQ("Select Teacher", setup().teacherBox->currentText());
+  EXPECT_EQ("Select Student", setup().studentBox->currentText());
+  EXPECT_EQ(list, shared::GetRegSetting(runtime->registry(), "Lexorama", "Setting", "OpenPath", ""));
+  const auto dialog = interaction->prompts(PromptKind::OpenDialog).front().request;
+  EXPECT_EQ("Open", dialog.DialogTitle);
+  EXPECT_EQ("All Files (*.*)|*.*", dialog.Filter);
+  // The next Open box starts at this list.
+  interaction->cancelOpen();
+  setup().openFileButton->click();
+  EXPECT_EQ(list, interaction->prompts(PromptKind::OpenDialog).back().request.FileName);
+}
+
+TEST_F(SetupWindowTest, AListThatCannotBeUsedSaysWhyAndLeavesTheOpenOneAlone) {
+  openAndChoose();
+  struct Case {
+    QString path;
+    QString title;
+  } cases[] = {
+      {writeFile("class/noslash.txt", "a/b\r\nnoslash\r\n\r\n"), "Invalid file format..."},
+      {writeFile("class/noend.txt", "a/b\r\nc/d\r\n"), "Lexorama"},
+      {writeWordList("long.txt", 100), "Lexorama"},
+      {writeFile("class/ab", "a/b\r\n\r\n"), "Invalid file format..."},
+      {writeFile("elsewhere/fine.txt", "a/b\r\nc/d\r\n\r\n"), "Lexorama"},
+      {classFolder() + "missing.txt", "Lexorama"},
+      {writeFile("class/huge.txt", QByteArray(5 * 1024 * 1024, 'a')), "Lexorama"},
+  };
+  for (const Case& c : cases) {
+    interaction->answerOpen(c.path).answerMessage(platform::vbOK);
+    setup().openFileButton->click();
+    EXPECT_EQ(c.title, messages().back().title) << c.path.toStdString();
+    EXPECT_EQ(6, lexorama.practice.ItemCount());
+    EXPECT_EQ("Week 3", lexorama.practice.AssignmentName);
+    EXPECT_EQ(classFolder(), lexorama.practice.DataFolder);
+    EXPECT_EQ(list, setup().wordListPathBox->text());
+    EXPECT_EQ("Ortiz, Ana", setup().studentBox->currentText());
+  }
+  EXPECT_EQ("This file is not of a format supported by this program.\r\nBe sure you are opening "
+            "an assignment file for Lexorama.\r\nThis file is necessary for Step 4.",
+            messages().front().text);
+}
+
+TEST_F(SetupWindowTest, ASettingThatCannotBeWrittenDoesNotStopTheOpen) {
+  // The machine's settings file cannot be replaced when a folder stands in its place.
+  QDir().mkpath(testing_support::testRoot() + "/registry/machine.reg");
+  open(list);
+  EXPECT_EQ("", shared::GetRegSetting(runtime->registry(), "Lexorama", "Setting", "OpenPath", ""));
+  EXPECT_EQ(6, lexorama.practice.ItemCount());
+  EXPECT_EQ(list, setup().wordListPathBox->text());
+}
+
+TEST_F(SetupWindowTest, FixedNamesFromWindowsAreFoundWhateverTheirCase) {
+  writeFile("win/RESOURCES/Teachers.TXT", "Ms Hale\r\n");
+  writeFile("win/RESOURCES/STUDENTS.txt", "Ortiz, Ana\r\nM\xfcller, Zo\xeb\r\n");
+  const ScoreRecord stored{"Week 3", "Ms Hale", "Ortiz, Ana", {64, 0, 0, 0, 0, 0, 0, 0}};
+  writeFile("win/RESOURCES/Data.DAT", EncodeScoreRecord(stored));
+  open(writeFile("win/Week 3.txt", "a/1\r\nb/2\r\nc/3\r\nd/4\r\ne/5\r\n\r\n"));
+  choose(setup().teacherBox, "Ms Hale");
+  choose(setup().studentBox, "Ortiz, Ana");
+  EXPECT_EQ(64, lexorama.practice.Scores[MChoice1]);
+  // The name list was written on Windows.
+  EXPECT_EQ(QStringLiteral("Müller, Zoë"), setup().studentBox->itemText(1));
+}
+
+TEST_F(SetupWindowTest, ChoosingNamesLoadsTheBestScoresOfThatStudent) {
+  storeScores("Brook, Sam", {99, 99, 99, 99, 99, 99, 10, 1});
+  storeScores("Ortiz, Ana  ", {70, 0, 55, 0, 0, 20, 10, 87});
+  storeScores("Ortiz, Ana", {100, 100, 100, 100, 100, 100, 0, 0});
+  openAndChoose();
+  const PracticeState& practice = lexorama.practice;
+  EXPECT_EQ((PracticeScores{70, 0, 55, 0, 0, 20}), practice.Scores);
+  EXPECT_EQ("OK", practice.SentencesMark);
+  EXPECT_EQ("87", practice.SpellingMark);
+  EXPECT_EQ("Options     Ortiz, Ana", setup().Caption());
+
+  choose(setup().studentBox, "Brook, Sam");
+  EXPECT_EQ(" P", practice.SpellingMark);
+  choose(setup().studentBox, "Lee, Kim");
+  EXPECT_EQ((PracticeScores{}), practice.Scores);
+  EXPECT_EQ(" ?", practice.SentencesMark);
+}
+
+TEST_F(SetupWindowTest, ATypedNameLoadsItsOwnProgressSoScoresGoToTheRightStudent) {
+  storeScores("Ortiz, Ana", {70, 0, 0, 0, 0, 0, 0, 0});
+  storeScores("Vance, Rui", {20, 30, 0, 0, 0, 0, 0, 0});
+  openAndChoose();
+  EXPECT_EQ(70, lexorama.practice.Scores[MChoice1]);
+  type(setup().studentBox, "Vance, Rui");
+  EXPECT_EQ("Vance, Rui", lexorama.practice.StudentName);
+  EXPECT_EQ((PracticeScores{20, 30, 0, 0, 0, 0}), lexorama.practice.Scores);
+}
+
+TEST_F(SetupWindowTest, AnUnreadableScoreFileIsToldAndTheProgramGoesOn) {
+  QDir().mkpath(classFolder() + "Resources/data.dat");
+  open(list);
+  interaction->answerMessage(platform::vbOK).answerMessage(platform::vbOK);
+  choose(setup().teacherBox, "Ms Hale");
+  choose(setup().studentBox, "Ortiz, Ana");
+  EXPECT_EQ(2u, messages().size());
+  EXPECT_TRUE(messages().back().text.contains("cannot be opened"));
+  EXPECT_EQ((PracticeScores{}), lexorama.practice.Scores);
+}
+
+TEST_F(SetupWindowTest, OkNeedsAListOfFiveItemsAndBothNames) {
+  interaction->answerMessage(platform::vbOK);
+  setup().okButton->click();
+  EXPECT_EQ("In Step 3 you must OPEN a file and in Step 4 select a TEACHER and a STUDENT.",
+            messages().back().text);
+  EXPECT_EQ("Lexorama", messages().back().title);
+
+  open(writeWordList("four.txt", 4));
+  choose(setup().teacherBox, "Ms Hale");
+  interaction->answerMessage(platform::vbOK);
+  setup().okButton->click();
+  ASSERT_EQ(2u, messages().size()) << "the student is still to be chosen";
+  EXPECT_EQ(messages()[0].text, messages()[1].text);
+  choose(setup().studentBox, "Lee, Kim");
+  interaction->answerMessage(platform::vbOK);
+  setup().okButton->click();
+  EXPECT_EQ("You must have at least 5 items in this file to test.", messages().back().text);
+
+  open(writeWordList("five.txt", 5));
+  choose(setup().teacherBox, "Ms Hale");
+  choose(setup().studentBox, "Lee, Kim");
+  lexorama.practice.WordList[2].asked = true;
+  setup().okButton->click();
+  EXPECT_FALSE(lexorama.practice.WordList[2].asked);
+  EXPECT_TRUE(setup().isVisible());
+}
+
+TEST_F(SetupWindowTest, TheDispatchShowsTheSetupWindowForEveryActivityNumber) {
+  for (int number : {0, 1, 8, 9, -3}) {
+    lexorama.forms().unload<PracticeSetupWindow>();
+    processEvents();
+    lexorama.practice.ActivityNumber = number;
+    ShowActivity(lexorama);
+    EXPECT_TRUE(lexorama.forms().isLoaded<PracticeSetupWindow>());
+    EXPECT_TRUE(setup().isVisible());
+  }
+}
+
+TEST_F(SetupWindowTest, CancelUnloadsTheWindowAndTheNextTouchLoadsItAfresh) {
+  open(list);
+  setup().cancelButton->click();
+  processEvents();
+  EXPECT_FALSE(lexorama.forms().isLoaded<PracticeSetupWindow>());
+  EXPECT_TRUE(setup().wordListPathBox->text().isEmpty());
+  EXPECT_EQ(6, lexorama.practice.ItemCount());
+}
+
+}  // namespace
