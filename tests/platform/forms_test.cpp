@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <gmock/gmock.h>
@@ -227,6 +228,30 @@ TEST_F(InteractionTest, AnUnexpectedPromptFailsTheTestWithoutBlocking) {
   ASSERT_EQ(1u, failures.size());
   EXPECT_THAT(failures[0], ::testing::HasSubstr("Expected input box but got message box"));
   interaction->clear();
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(FormsTest, AWindowNeverPlacedOpensOverTheCentreOfTheActiveWindow) {
+  auto& main = program.forms().get<Window<1>>();
+  main.Move(1500, 1500, 9000, 6000);
+  main.Show();
+  QApplication::setActiveWindow(&main);
+  auto& dialog = program.forms().get<Window<2>>();
+  dialog.setWidth(3000);
+  dialog.setHeight(1500);
+  dialog.Show();
+  // Within the window frame's few pixels.
+  const QPoint offset = main.geometry().center() - dialog.geometry().center();
+  EXPECT_LE(offset.manhattanLength(), 6);
+
+  // A window the program placed stays where it was put.
+  auto& placed = program.forms().get<Window<3>>();
+  placed.Move(0, 0, 3000, 1500);
+  placed.Show();
+  EXPECT_LE(placed.geometry().topLeft().manhattanLength(), 6);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "platform/windows/form.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 
 #include "platform/windows/program.h"
@@ -14,9 +15,21 @@ Form::Form(Program& program) : program_(program) {}
 Form::~Form() = default;
 
 void Form::Show() {
+  if (!isVisible()) placeBesideActiveWindow();
   show();
   raise();
   activateWindow();
+}
+
+// A window the program never placed opens over the centre of the window the user works in, as
+// dialogs do, rather than wherever the window system finds room.
+void Form::placeBesideActiveWindow() {
+  if (left_.pixels >= 0 || top_.pixels >= 0 || testAttribute(Qt::WA_Moved)) return;
+  const QWidget* active = QApplication::activeWindow();
+  if (active == nullptr || active == this || !active->isVisible()) return;
+  QRect frame(QPoint(), width_.pixels >= 0 ? size() : sizeHint());
+  frame.moveCenter(active->geometry().center());
+  move(frame.topLeft());
 }
 
 void Form::ShowModal() { program_.runtime().interaction().showModal(*this); }

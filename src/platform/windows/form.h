@@ -84,6 +84,7 @@ class Form : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  void placeBesideActiveWindow();
   // A dimension remembers the twips it was given, so that a value set and read back is the same
   // number although the screen keeps whole pixels; once the window moves, pixels count.
   struct Dimension {
