@@ -33,6 +33,7 @@ class ReadingWindow : public platform::Form {
   int foundAt() const { return FoundAt; }
   bool speechOn() const { return SpeechOn; }
   const DefinitionList& definitions() const { return definitions_; }
+  platform::SpeakingCharacter& character() const { return *character_; }
 
   platform::RichTextBox* textBox;
   platform::RichTextBox* definitionBox;
