@@ -92,6 +92,7 @@ void ReadingWindow::createControls() {
   pictureLabel->setAccessibleName(QStringLiteral("Picture"));
   pictureLabel->setAlignment(Qt::AlignCenter);
   pictureLabel->setMinimumSize(160, 160);
+  pictureLabel->setFrameShape(QFrame::StyledPanel);
   pictureLabel->installEventFilter(this);
   definitionBox->viewport()->installEventFilter(this);
 
@@ -120,28 +121,29 @@ void ReadingWindow::layOut() {
   auto* schemes = new QVBoxLayout(backgroundFrame);
   for (QRadioButton* option : {whiteOption, greyOption, blackOption}) schemes->addWidget(option);
 
-  auto* search = new QHBoxLayout;
-  search->addWidget(searchBox, 1);
-  search->addWidget(findButton);
-  search->addWidget(nextButton);
+  // The reading commands sit under the text; the owl stands beside it, over the picture side.
+  auto* commands = new QHBoxLayout;
+  for (QPushButton* button : {speechButton, readButton, stopButton}) commands->addWidget(button);
+  commands->addSpacing(24);
+  commands->addWidget(searchBox, 1);
+  commands->addWidget(findButton);
+  commands->addWidget(nextButton);
+  auto* reading = new QVBoxLayout;
+  reading->addWidget(textBox, 1);
+  reading->addLayout(commands);
 
-  auto* speech = new QHBoxLayout;
-  for (QPushButton* button : {speechButton, readButton, stopButton}) speech->addWidget(button);
-
-  auto* side = new QVBoxLayout;
-  side->addWidget(definitionBox, 2);
-  side->addWidget(pictureLabel, 2);
-  side->addLayout(speech);
-  side->addLayout(search);
   auto* bottom = new QHBoxLayout;
   bottom->addWidget(backgroundFrame);
   bottom->addStretch();
   bottom->addWidget(aboutButton, 0, Qt::AlignBottom);
+  auto* side = new QVBoxLayout;
+  side->addWidget(definitionBox, 1);
+  side->addWidget(pictureLabel, 1);
   side->addLayout(bottom);
 
   auto* page = new QHBoxLayout(centralWidget());
-  page->addWidget(textBox, 3);
-  page->addLayout(side, 2);
+  page->addLayout(reading, 2);
+  page->addLayout(side, 1);
 }
 
 void ReadingWindow::connectHandlers() {
@@ -186,6 +188,8 @@ void ReadingWindow::load() {
   if (const auto handedOver = shared::TakeHandOver(voxlet_.runtime().clipboard())) {
     textBox->setText(*handedOver);
   }
+  // The owl greets, and may warn that it cannot be heard, over a window already on the screen.
+  Show();
   placeCharacter(height);
   definitions_ = DefinitionList::fromFile(DefinitionListPath());
 }
