@@ -92,7 +92,7 @@ TEST_F(ReadingWindowTest, TheScreenHeightPlacesTheOwlAndSizesTheWindow) {
 }
 
 TEST_F(ReadingWindowTest, ThePlaceIsRememberedAndTheHelpWindowGoesWithTheWindow) {
-  window().Move(1500, 1200, 9000, 7000);
+  window().Move(1500, 1200, 12500, 9000);
   tool("Help");
   ASSERT_TRUE(voxlet.forms().isLoaded<reading::HelpWindow>());
   ASSERT_TRUE(window().Unload());
@@ -100,8 +100,8 @@ TEST_F(ReadingWindowTest, ThePlaceIsRememberedAndTheHelpWindowGoesWithTheWindow)
   auto& settings = runtime->userSettings();
   EXPECT_EQ("1500", settings.get("Voxlet!", "Settings", "MainLeft", ""));
   EXPECT_EQ("1200", settings.get("Voxlet!", "Settings", "MainTop", ""));
-  EXPECT_EQ("9000", settings.get("Voxlet!", "Settings", "MainWidth", ""));
-  EXPECT_EQ("7000", settings.get("Voxlet!", "Settings", "MainHeight", ""));
+  EXPECT_EQ("12500", settings.get("Voxlet!", "Settings", "MainWidth", ""));
+  EXPECT_EQ("9000", settings.get("Voxlet!", "Settings", "MainHeight", ""));
   // The next start comes back to the same place, at the size its rule gives.
   EXPECT_EQ(1500, window().Left());
   EXPECT_EQ(1200, window().Top());
