@@ -2,6 +2,7 @@
 
 #include <QImageReader>
 
+#include "platform/files/locations.h"
 #include "platform/files/textfile.h"
 
 namespace reading {
@@ -95,7 +96,8 @@ QString PicturePath(const QString& folder, const QString& selection) {
     return QString();
   }
   for (const char* extension : {".jpg", ".gif"}) {
-    const QString path = folder + QLatin1Char('/') + name + QLatin1String(extension);
+    // Pictures copied from elsewhere may be named in capitals ("Apple.JPG").
+    const QString path = platform::locations::resolve(folder, name + QLatin1String(extension));
     if (QImageReader(path).canRead()) return path;
   }
   return QString();

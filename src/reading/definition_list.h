@@ -46,8 +46,8 @@ class DefinitionList {
 };
 
 // The picture of a selected word in the pictures folder: "<word>.jpg" when it can be loaded,
-// else "<word>.gif"; "" when neither can. The name is the selection lower-cased, not trimmed;
-// one that could leave the folder names no picture.
+// else "<word>.gif"; "" when neither can. The name is the selection lower-cased, not trimmed, and
+// the file is found without regard to case; a name that could leave the folder names no picture.
 QString PicturePath(const QString& folder, const QString& selection);
 
 }  // namespace reading

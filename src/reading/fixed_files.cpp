@@ -11,6 +11,8 @@ QString HelpDocumentPath() {
   return platform::locations::readingAidFolder() + QStringLiteral("/vxHelp.rtf");
 }
 
-QString PicturesFolder() { return platform::locations::readingAidFolder() + QStringLiteral("/Pictures"); }
+QString PicturesFolder() {
+  return platform::locations::resolve(platform::locations::readingAidFolder(), QStringLiteral("Pictures"));
+}
 
 }  // namespace reading

@@ -13,7 +13,7 @@ const QString kCaptionGap = QStringLiteral("   ");
 const QString kPrintFailed =
     QStringLiteral("The document could not be printed. Please check the printer and try again.");
 constexpr double kNewFontSize = 14;
-constexpr long kFontFlags = platform::cdlCFScreenFonts | 0x2;  // screen and printer fonts
+constexpr long kFontFlags = 3;  // screen and printer fonts
 
 // Shows a dialog; false when the user cancelled it.
 template <class Show>

@@ -116,6 +116,9 @@ TEST_F(PictureTest, AJpgBeatsAGifAndTheNameIsLowerCasedButNotTrimmed) {
   picture("cat.jpg");
   EXPECT_EQ(PicturePath(folder, "CAT"), folder + "/cat.jpg");
   EXPECT_EQ(PicturePath(folder, " cat"), "");
+  picture("Dog.JPG");
+  EXPECT_EQ(PicturePath(folder, "dog"), folder + "/Dog.JPG");
+  QFile::remove(folder + "/Dog.JPG");
   EXPECT_EQ(PicturePath(folder, "dog"), "");
   // A file that is no picture is no picture.
   writeFile("dog.jpg", "not a picture");
