@@ -1,8 +1,7 @@
 #include "reading/reading_window.h"
 
-#include <QGridLayout>
+#include <QEvent>
 #include <QHBoxLayout>
-#include <QMouseEvent>
 #include <QVBoxLayout>
 
 #include "platform/system/runtime_library.h"

@@ -32,7 +32,6 @@ class ReadingWindow : public platform::Form {
   const QString& selectedWord() const { return selectedWord_; }
   int foundAt() const { return FoundAt; }
   bool speechOn() const { return SpeechOn; }
-  const DefinitionList& definitions() const { return definitions_; }
   platform::SpeakingCharacter& character() const { return *character_; }
 
   platform::RichTextBox* textBox;

@@ -310,6 +310,17 @@ TEST_F(ReadingWindowTest, ReadSpeaksFromTheCaretToTheLineBreakOneParagraphAPress
   EXPECT_EQ("woke up.", spoken().value(3));
 }
 
+TEST_F(ReadingWindowTest, ReadPassesOverABlankLineWithoutSayingIt) {
+  box()->setText("One.\r\n\r\nTwo.");
+  characters->log->calls.clear();
+  window().readButton->click();
+  EXPECT_EQ(6, box()->SelStart());
+  window().readButton->click();
+  EXPECT_EQ(8, box()->SelStart());
+  window().readButton->click();
+  EXPECT_EQ(QStringList({"One.", "Two."}), spoken());
+}
+
 TEST_F(ReadingWindowTest, MerlinOffSilencesReadAndTheMouse) {
   installFixedFiles();
   box()->setText("apple pie\r\nMore.");
