@@ -54,6 +54,20 @@ TEST(InstalledSuite, GivesANewUserTheSampleAssignments) {
   }
 }
 
+TEST(InstalledSuite, GivesANewUserTheReadingAidsWordsHelpAndPictures) {
+  const QDir aid(locations::readingAidFolder());
+  const auto lines = platform::textfile::readLines(aid.filePath("vxlong word list.txt"));
+  ASSERT_TRUE(lines.has_value());
+  EXPECT_GE(lines->size(), 3000);
+  EXPECT_TRUE(aid.exists("WordNet licence.txt"));
+  QFile help(aid.filePath("vxHelp.rtf"));
+  ASSERT_TRUE(help.open(QIODevice::ReadOnly));
+  QTextDocument document;
+  platform::rtf::read(help.readAll(), document);
+  EXPECT_TRUE(document.toPlainText().startsWith("Voxlet! Help"));
+  EXPECT_GE(QDir(aid.filePath("Pictures")).entryList({"*.gif", "*.jpg"}, QDir::Files).size(), 12);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {

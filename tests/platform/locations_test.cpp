@@ -182,6 +182,17 @@ TEST_F(SuiteFilesSeeding, WithoutInstalledDataTheFolderIsJustEmpty) {
   EXPECT_TRUE(QDir(suite).isEmpty());
 }
 
+TEST_F(SuiteFilesSeeding, TheReadingAidFolderIsSeededAlikeAndKeepsWhatATeacherAdded) {
+  const QString installedAid = programDataFolder() + "/Voxlet";
+  const QString aid = testRoot() + "/Voxlet";
+  write(installedAid + "/vxlong word list.txt", "apple (noun) a fruit");
+  write(installedAid + "/Pictures/apple.jpg", "picture");
+  write(aid + "/vxlong word list.txt", "apple (noun) my own words");
+  EXPECT_EQ(readingAidFolder(), aid);
+  EXPECT_EQ(read(aid + "/vxlong word list.txt"), "apple (noun) my own words");
+  EXPECT_EQ(read(aid + "/Pictures/apple.jpg"), "picture");
+}
+
 class Resolve : public ::testing::Test {
  protected:
   void SetUp() override {

@@ -74,6 +74,20 @@ void copyWhole(const QString& from, const QString& into, const QString& entry) {
   if (copyEntry(from + '/' + entry, staged)) QDir().rename(staged, into + '/' + entry);
 }
 
+// Copies every top-level entry of the program data's `name` folder that is missing from the data
+// root's folder of that name; what is there already is the user's and stays.
+QString seedFolder(const QString& name) {
+  const QString from = programDataFolder() + '/' + name;
+  const QString into = folderBelowRoot(name);
+  const QStringList entries = QDir(from).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+  for (const QString& entry : entries) {
+    if (!QFileInfo::exists(into + '/' + entry) && !QFileInfo(into + '/' + entry).isSymLink()) {
+      copyWhole(from, into, entry);
+    }
+  }
+  return into;
+}
+
 }  // namespace
 
 QString dataRoot() { return QDir::cleanPath(QFileInfo(rootFromEnvironment()).absoluteFilePath()); }
@@ -97,16 +111,7 @@ QString sampleAssignmentsFolder() { return suiteFilesFolder() + "/QL Sample Assi
 
 QString sampleWordListsFolder() { return suiteFilesFolder() + "/Lexorama Assignments"; }
 
-void seedSuiteFiles() {
-  const QString from = programDataFolder() + '/' + kSuiteFiles;
-  const QString into = folderBelowRoot(kSuiteFiles);
-  const QStringList entries = QDir(from).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-  for (const QString& entry : entries) {
-    if (!QFileInfo::exists(into + '/' + entry) && !QFileInfo(into + '/' + entry).isSymLink()) {
-      copyWhole(from, into, entry);
-    }
-  }
-}
+void seedSuiteFiles() { seedFolder(kSuiteFiles); }
 
 QString forDisplay(const QString& path) {
   const QString home = QDir::cleanPath(homeFolder());
@@ -130,7 +135,7 @@ QString passwordFolder() {
   }
   return folderBelowRoot(name);
 }
-QString readingAidFolder() { return folderBelowRoot("Voxlet"); }
+QString readingAidFolder() { return seedFolder(QStringLiteral("Voxlet")); }
 QString registryFolder() { return folderBelowRoot("registry"); }
 
 QString resolve(const QString& folder, const QString& windowsRelativePath) {

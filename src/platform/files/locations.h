@@ -38,7 +38,9 @@ QString webPageSampleFile();
 // root starts with the suite's check file, which holds the default teacher password's sum; once
 // the folder exists it is the teachers' to change.
 QString passwordFolder();
-// The reading aid's fixed files (its word list, help file and pictures).
+// The reading aid's fixed files (its definition list, help document and pictures), where a
+// teacher may add words and pictures. Seeded whenever it is asked for, as the suite files folder
+// is, from the "Voxlet" folder of the program data: missing entries are copied, none replaced.
 QString readingAidFolder();
 // Where the registry hives are kept.
 QString registryFolder();

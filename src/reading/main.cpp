@@ -1,0 +1,20 @@
+#include <QApplication>
+
+#include "platform/files/locations.h"
+#include "reading/reading_window.h"
+#include "reading/voxlet.h"
+#include "shared/program_start.h"
+
+int main(int argc, char** argv) {
+  shared::PreferX11();
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Voxlet!"));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/voxlet.png")));
+  auto runtime = platform::Runtime::desktop();
+  reading::Voxlet voxlet(*runtime);
+  auto& window = voxlet.forms().get<reading::ReadingWindow>();
+  // The program ends with its one main window, however it was closed.
+  QObject::connect(&window, &QObject::destroyed, &app, &QCoreApplication::quit);
+  window.Show();
+  return QApplication::exec();
+}

@@ -1,0 +1,65 @@
+// Reading aloud, and the definition and picture of a selected word.
+#include <QPixmap>
+
+#include "reading/reading_window.h"
+
+namespace reading {
+
+void ReadingWindow::ToggleSpeech() {
+  SpeechOn = speechButton->text() != QLatin1String(kSpeechOnCaption);
+  speechButton->setText(QString::fromLatin1(SpeechOn ? kSpeechOnCaption : kSpeechOffCaption));
+}
+
+void ReadingWindow::onStop() { character_->Stop(); }
+
+void ReadingWindow::ReadParagraph() {
+  if (speechButton->text() == QLatin1String(kSpeechOffCaption)) return;
+  character_->Show();
+  textBox->setFocus();
+  const int start = textBox->SelStart();
+  const QString text = textBox->Text();
+  const qsizetype lineBreak = text.indexOf(QLatin1String("\r\n"), start);
+  // The paragraph runs up to and including its carriage return.
+  const int end = lineBreak < 0 ? static_cast<int>(text.size()) : static_cast<int>(lineBreak) + 1;
+  textBox->setSelStart(start);
+  textBox->setSelLength(end - start);
+  const QString paragraph = textBox->SelText().trimmed();
+  if (start != end && !paragraph.isEmpty()) {
+    character_->Stop();
+    character_->Speak(paragraph);
+  }
+  textBox->setSelStart(end + 1);
+}
+
+void ReadingWindow::SpeakSelection() {
+  selectedWord_.clear();
+  // With speech off a selection is the user's own business: it is neither read nor undone.
+  if (!SpeechOn) return;
+  selectedWord_ = textBox->SelText();
+  pictureLabel->clear();
+  if (selectedWord_.isEmpty()) return;
+  ShowDefinition();
+  character_->Speak(selectedWord_);
+  selectedWord_.clear();
+  textBox->setSelStart(textBox->SelStart() + textBox->SelLength());
+}
+
+void ReadingWindow::ShowDefinition() {
+  character_->Show();
+  definitionBox->show();
+  const auto definition = definitions_.lookUp(selectedWord_);
+  if (!definition) return;
+  definitionBox->setText(*definition);
+  if (*definition != DefinitionList::kNotAvailable) ShowPicture();
+}
+
+void ReadingWindow::ShowPicture() {
+  const QString path = PicturePath(PicturesFolder(), selectedWord_);
+  if (path.isEmpty()) return;
+  const QPixmap picture(path);
+  if (picture.isNull()) return;
+  pictureLabel->setPixmap(
+      picture.scaled(pictureLabel->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
+}  // namespace reading

@@ -1,0 +1,408 @@
+#include "reading/reading_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+#include "platform/files/locations.h"
+#include "platform/system/runtime_library.h"
+#include "reading/help_window.h"
+#include "shared/about_box.h"
+#include "support/fixture.h"
+
+namespace {
+
+using platform::RichTextBox;
+using platform::rtl::Color;
+using reading::ReadingWindow;
+using testing_support::PromptKind;
+
+const QString kWordList = QStringLiteral(
+    "apple (noun) a round fruit\r\nant (noun) a small insect\r\nB\r\nbook (noun) pages to read\r\n");
+
+class ReadingWindowTest : public testing_support::RuntimeTest {
+ protected:
+  ReadingWindow& window() { return voxlet.forms().get<ReadingWindow>(); }
+  RichTextBox* box() { return window().textBox; }
+  void select(int start, int length) {
+    box()->setSelStart(start);
+    box()->setSelLength(length);
+  }
+  QString path(const QString& name) const { return QDir(testing_support::testRoot()).filePath(name); }
+  std::vector<testing_support::Prompt> messages() const {
+    return interaction->prompts(PromptKind::MessageBox);
+  }
+  QString lastMessage() const { return messages().empty() ? QString() : messages().back().text; }
+  QStringList spoken() const { return characters->log->spoken(); }
+  void tool(const char* key) { window().toolBar->click(QString::fromLatin1(key)); }
+  // The user lets go of the mouse over the text, as after selecting with it.
+  void mouseUp() {
+    QTest::mouseRelease(box()->viewport(), Qt::LeftButton, {}, QPoint(2, 2));
+  }
+  // The reading aid's folder with a small list and a picture of "apple".
+  void installFixedFiles() {
+    const QString folder = platform::locations::readingAidFolder();
+    writeFile("Voxlet/vxlong word list.txt", kWordList.toUtf8());
+    QDir().mkpath(folder + "/Pictures");
+    QFile::copy(QStringLiteral(SCRIBARY_RESOURCES_DIR "/Voxlet/Pictures/apple.jpg"),
+                folder + "/Pictures/apple.jpg");
+  }
+  bool showsWhiteOnBlack(RichTextBox* shown) {
+    shown->selectAll();
+    return shown->BackColor() == Color(0) && shown->SelColor() == Color(0xFFFFFF);
+  }
+
+  reading::Voxlet voxlet{*runtime};
+};
+
+TEST_F(ReadingWindowTest, LoadingTakesTheHandedOverTextAndGreetsWithTheOwl) {
+  clipboard->SetText("***Once upon a time.\r\nThe end.");
+  EXPECT_EQ("Once upon a time.\r\nThe end.", box()->Text());
+  EXPECT_EQ("***Once upon a time.\r\nThe end.", clipboard->text);
+  EXPECT_EQ("Voxlet!", window().Caption());
+  EXPECT_EQ("Merlin On", window().speechButton->text());
+  EXPECT_TRUE(window().whiteOption->isChecked());
+  EXPECT_EQ(QStringList({"owl"}), characters->log->loaded);
+  EXPECT_EQ(QStringList({"MoveTo 645 475", "Show", "Play Greet", "Play RestPose",
+                         "Speak Let's read!"}),
+            characters->log->calls);
+  EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(ReadingWindowTest, TheScreenHeightPlacesTheOwlAndSizesTheWindow) {
+  struct Case {
+    int height;
+    QString place;
+    bool resized;
+  };
+  const Case cases[] = {{600, "MoveTo 535 380", false},  {768, "MoveTo 645 475", false},
+                        {864, "MoveTo 710 520", false},  {900, "MoveTo 535 380", true},
+                        {1024, "MoveTo 770 600", false}, {1200, "MoveTo 940 690", false}};
+  for (const Case& c : cases) {
+    screen->height = c.height;
+    characters->log->calls.clear();
+    auto& reading = window();
+    EXPECT_EQ(c.place, characters->log->calls.value(0)) << c.height;
+    EXPECT_EQ(c.resized, reading.Width() == 12100 && reading.Height() == 8745) << c.height;
+    EXPECT_EQ(c.height, voxlet.ScreenHeightPixels);
+    reading.Unload();
+  }
+}
+
+TEST_F(ReadingWindowTest, ThePlaceIsRememberedAndTheHelpWindowGoesWithTheWindow) {
+  window().Move(1500, 1200, 12500, 9000);
+  tool("Help");
+  ASSERT_TRUE(voxlet.forms().isLoaded<reading::HelpWindow>());
+  ASSERT_TRUE(window().Unload());
+  EXPECT_FALSE(voxlet.forms().isLoaded<reading::HelpWindow>());
+  auto& settings = runtime->userSettings();
+  EXPECT_EQ("1500", settings.get("Voxlet!", "Settings", "MainLeft", ""));
+  EXPECT_EQ("1200", settings.get("Voxlet!", "Settings", "MainTop", ""));
+  EXPECT_EQ("12500", settings.get("Voxlet!", "Settings", "MainWidth", ""));
+  EXPECT_EQ("9000", settings.get("Voxlet!", "Settings", "MainHeight", ""));
+  // The next start comes back to the same place, at the size its rule gives.
+  EXPECT_EQ(1500, window().Left());
+  EXPECT_EQ(1200, window().Top());
+}
+
+TEST_F(ReadingWindowTest, FindAndNextIgnoreCaseAndStartOverWhenDone) {
+  box()->setText("Cat and cat.\r\nA CAT!");
+  window().searchBox->setText("cat");
+  window().findButton->click();
+  EXPECT_EQ(0, window().foundAt());
+  EXPECT_EQ("Cat", box()->SelText());
+  window().nextButton->click();
+  EXPECT_EQ(8, window().foundAt());
+  window().nextButton->click();
+  EXPECT_EQ(16, window().foundAt());
+  EXPECT_EQ("CAT", box()->SelText());
+  EXPECT_TRUE(messages().empty());
+  interaction->answerMessage(platform::vbOK);
+  window().nextButton->click();
+  EXPECT_EQ(-1, window().foundAt());
+  EXPECT_EQ("Voxlet! has finished searching the document.", lastMessage());
+  EXPECT_EQ(0, messages().back().style);
+  EXPECT_EQ("cat", window().searchBox->SelText());
+  // Next after a failed search starts from the beginning again; a match at the very first
+  // character counts as none, and the next press goes on behind it.
+  interaction->answerMessage(platform::vbOK);
+  window().nextButton->click();
+  EXPECT_EQ(0, window().foundAt());
+  EXPECT_EQ(2u, messages().size());
+  window().nextButton->click();
+  EXPECT_EQ(8, window().foundAt());
+}
+
+TEST_F(ReadingWindowTest, FindReachesPastTheOld16BitLimit) {
+  box()->setText(QString(40000, 'x') + " owl " + QString(10, 'x') + " owl");
+  window().searchBox->setText("owl");
+  window().findButton->click();
+  EXPECT_EQ(40001, window().foundAt());
+  window().nextButton->click();
+  EXPECT_EQ(40016, window().foundAt());
+  EXPECT_EQ("owl", box()->SelText());
+}
+
+TEST_F(ReadingWindowTest, TheSchemesColourAllThreeBoxes) {
+  box()->setText("Some text.");
+  window().searchBox->setText("text");
+  window().blackOption->click();
+  for (RichTextBox* shown : {box(), window().definitionBox, window().searchBox}) {
+    EXPECT_TRUE(showsWhiteOnBlack(shown)) << shown->objectName().toStdString();
+  }
+  window().greyOption->click();
+  box()->selectAll();
+  EXPECT_EQ(Color(0xE0E0E0), box()->BackColor());
+  EXPECT_EQ(Color(0), box()->SelColor());
+  window().whiteOption->click();
+  EXPECT_EQ(Color(0xFFFFFF), window().searchBox->BackColor());
+  EXPECT_EQ(0, box()->SelStart());
+}
+
+TEST_F(ReadingWindowTest, OpenShowsTheFileAndKeepsTheBlackScheme) {
+  const QString file = path("story.rtf");
+  writeFile("story.rtf", "{\\rtf1\\ansi {\\fonttbl{\\f0 Arial;}}\\f0 A {\\b bold} story.\\par}");
+  window().blackOption->click();
+  interaction->answerOpen(file);
+  tool("Open");
+  const auto dialog = interaction->prompts(PromptKind::OpenDialog).back().request;
+  EXPECT_EQ("Open", dialog.DialogTitle);
+  EXPECT_EQ("All Files (*.*)|*.*|Text Files (*.txt)|*.txt|Rich Text Files (*.rtf)|*.rtf",
+            dialog.Filter);
+  EXPECT_EQ(4, dialog.Flags);
+  EXPECT_TRUE(box()->Text().startsWith("A bold story."));
+  EXPECT_EQ("Voxlet!   " + file, window().Caption());
+  EXPECT_TRUE(showsWhiteOnBlack(box()));
+}
+
+TEST_F(ReadingWindowTest, AFailedOpenKeepsTheTextAndTitleAndSaysSo) {
+  box()->setText("My work.");
+  interaction->answerOpen(path("missing.txt")).answerMessage(platform::vbOK);
+  tool("Open");
+  EXPECT_EQ("Can't open file: " + path("missing.txt"), lastMessage());
+  writeFile("binary.txt", QByteArray("\x01\x02\0\0\xff", 5));
+  interaction->answerOpen(path("binary.txt")).answerMessage(platform::vbOK);
+  tool("Open");
+  EXPECT_EQ("Can't open file: " + path("binary.txt"), lastMessage());
+  EXPECT_EQ("My work.", box()->Text());
+  EXPECT_EQ("Voxlet!", window().Caption());
+  interaction->cancelOpen();
+  tool("Open");
+  EXPECT_EQ(2u, messages().size());
+}
+
+TEST_F(ReadingWindowTest, SaveWritesTextOrRichTextByTheNamesEndWhateverItsCase) {
+  interaction->answerMessage(platform::vbOK);
+  tool("Save");
+  EXPECT_EQ("Voxlet! will not save a blank document.\r\nThis is a safety precaution to avoid "
+            "overwriting an existing file with a blank one.",
+            lastMessage());
+  EXPECT_EQ(16, messages().back().style);
+
+  box()->setText("Line one.\r\nLine two.");
+  interaction->answerSave(path("notes.txt"));
+  tool("Save");
+  const auto dialog = interaction->prompts(PromptKind::SaveDialog).back().request;
+  EXPECT_EQ("Save As...", dialog.DialogTitle);
+  EXPECT_EQ("Text Files (*.txt)|*.txt|Rich Text Files (*.rtf)|*.rtf", dialog.Filter);
+  EXPECT_EQ(6, dialog.Flags);
+  EXPECT_EQ("Line one.\r\nLine two.\r\n", readFile(path("notes.txt")));
+  EXPECT_EQ(" Voxlet   " + path("notes.txt"), window().Caption());
+
+  for (const char* name : {"story.rtf", "STORY.RTF"}) {
+    interaction->answerSave(path(name));
+    tool("Save");
+    EXPECT_TRUE(readFile(path(name)).startsWith("{\\rtf")) << name;
+  }
+}
+
+TEST_F(ReadingWindowTest, AFailedSaveSaysSoAndKeepsTheTitle) {
+  box()->setText("Keep me.");
+  QDir().mkpath(path("folder.txt"));
+  interaction->answerSave(path("folder.txt")).answerMessage(platform::vbOK);
+  tool("Save");
+  ASSERT_EQ(1u, messages().size());
+  EXPECT_EQ(16, messages().back().style);
+  EXPECT_EQ("Voxlet!", window().Caption());
+  EXPECT_TRUE(QFileInfo(path("folder.txt")).isDir());
+}
+
+TEST_F(ReadingWindowTest, PrintPrintsTheTextUnlessCancelled) {
+  box()->setText("To the printer.");
+  interaction->cancelPrint();
+  tool("Print");
+  EXPECT_EQ(0, printer->documentsEnded);
+  interaction->answerPrint();
+  tool("Print");
+  EXPECT_EQ("Print...", interaction->prompts(PromptKind::PrintDialog).back().request.DialogTitle);
+  EXPECT_EQ(1, printer->documentsEnded);
+  EXPECT_EQ(1u, printer->pages.size());
+}
+
+TEST_F(ReadingWindowTest, NewEmptiesBothBoxesAndFontAppliesToTheSelection) {
+  installFixedFiles();
+  box()->setText("apple tree");
+  select(0, 5);
+  mouseUp();
+  ASSERT_FALSE(window().definitionBox->Text().isEmpty());
+  tool("New");
+  EXPECT_EQ("", box()->Text());
+  EXPECT_EQ("", window().definitionBox->Text());
+  EXPECT_EQ("Voxlet!", window().Caption());
+  EXPECT_EQ("Arial", box()->SelFontName());
+  EXPECT_EQ(14, box()->SelFontSize());
+
+  box()->setText("Big words");
+  select(0, 3);
+  interaction->answerFont([](platform::DialogRequest& request) {
+    EXPECT_EQ("Font", request.DialogTitle);
+    EXPECT_EQ(3, request.Flags);
+    request.FontSize = 20;
+    request.FontBold = true;
+  });
+  tool("Font");
+  EXPECT_EQ(20, box()->SelFontSize());
+  EXPECT_EQ(RichTextBox::Tri::True, box()->SelBold());
+}
+
+TEST_F(ReadingWindowTest, HelpAndExitPutTheOwlAway) {
+  tool("Help");
+  EXPECT_TRUE(voxlet.forms().get<reading::HelpWindow>().isVisible());
+  EXPECT_FALSE(characters->log->visible);
+  characters->log->visible = true;
+  interaction->answerMessage(platform::vbNo);
+  tool("Exit");
+  EXPECT_EQ("Exit?", lastMessage());
+  EXPECT_EQ(36, messages().back().style);
+  EXPECT_FALSE(characters->log->visible);
+  EXPECT_TRUE(voxlet.forms().isLoaded<ReadingWindow>());
+  interaction->answerMessage(platform::vbYes);
+  tool("Exit");
+  EXPECT_FALSE(voxlet.forms().isLoaded<ReadingWindow>());
+}
+
+TEST_F(ReadingWindowTest, AboutShowsTheAboutBox) {
+  window().aboutButton->click();
+  EXPECT_TRUE(voxlet.forms().get<shared::AboutBox>().isVisible());
+}
+
+TEST_F(ReadingWindowTest, ReadSpeaksFromTheCaretToTheLineBreakOneParagraphAPress) {
+  box()->setText("The owl woke up.\r\nIt was night.\r\nThe end");
+  characters->log->calls.clear();
+  window().readButton->click();
+  EXPECT_EQ(QStringList({"The owl woke up."}), spoken());
+  EXPECT_EQ(18, box()->SelStart());
+  EXPECT_EQ(0, box()->SelLength());
+  window().readButton->click();
+  EXPECT_EQ("It was night.", spoken().value(1));
+  // Every press stops what is being said before the next paragraph.
+  EXPECT_EQ(QStringList({"Show", "Stop", "Speak The owl woke up.", "Show", "Stop",
+                         "Speak It was night."}),
+            characters->log->calls);
+  window().readButton->click();
+  EXPECT_EQ("The end", spoken().value(2));
+  EXPECT_EQ(box()->Text().size(), box()->SelStart());
+  // From the middle of a paragraph.
+  box()->setSelStart(8);
+  window().readButton->click();
+  EXPECT_EQ("woke up.", spoken().value(3));
+}
+
+TEST_F(ReadingWindowTest, ReadPassesOverABlankLineWithoutSayingIt) {
+  box()->setText("One.\r\n\r\nTwo.");
+  characters->log->calls.clear();
+  window().readButton->click();
+  EXPECT_EQ(6, box()->SelStart());
+  window().readButton->click();
+  EXPECT_EQ(8, box()->SelStart());
+  window().readButton->click();
+  EXPECT_EQ(QStringList({"One.", "Two."}), spoken());
+}
+
+TEST_F(ReadingWindowTest, MerlinOffSilencesReadAndTheMouse) {
+  installFixedFiles();
+  box()->setText("apple pie\r\nMore.");
+  window().speechButton->click();
+  EXPECT_EQ("Merlin Off", window().speechButton->text());
+  EXPECT_FALSE(window().speechOn());
+  characters->log->calls.clear();
+  window().readButton->click();
+  select(0, 5);
+  mouseUp();
+  EXPECT_TRUE(characters->log->calls.isEmpty());
+  EXPECT_EQ("", window().definitionBox->Text());
+  EXPECT_EQ("", window().selectedWord());
+  // The user's selection stays as it was made.
+  EXPECT_EQ("apple", box()->SelText());
+  window().speechButton->click();
+  EXPECT_EQ("Merlin On", window().speechButton->text());
+  window().stopButton->click();
+  EXPECT_EQ("Stop", characters->log->calls.last());
+}
+
+TEST_F(ReadingWindowTest, ASelectedWordIsSpokenDefinedAndPictured) {
+  installFixedFiles();
+  box()->setText("An Apple and a book.");
+  characters->log->calls.clear();
+  select(3, 5);
+  mouseUp();
+  EXPECT_EQ("apple (noun) a round fruit", window().definitionBox->Text());
+  EXPECT_FALSE(window().pictureLabel->pixmap().isNull());
+  EXPECT_EQ(QStringList({"Apple"}), spoken());
+  EXPECT_EQ("Apple", characters->log->balloonText());
+  EXPECT_EQ(8, box()->SelStart());
+  EXPECT_EQ(0, box()->SelLength());
+  EXPECT_EQ("", window().selectedWord());
+
+  // A word of another group without a picture clears the last one.
+  select(15, 4);
+  mouseUp();
+  EXPECT_EQ("book (noun) pages to read", window().definitionBox->Text());
+  EXPECT_TRUE(window().pictureLabel->pixmap().isNull());
+
+  select(0, 2);
+  mouseUp();
+  EXPECT_EQ("Definition not available.", window().definitionBox->Text());
+
+  // A click that selects nothing says nothing.
+  select(4, 0);
+  mouseUp();
+  EXPECT_EQ(3, spoken().size());
+}
+
+TEST_F(ReadingWindowTest, TheDefinitionPaneHidesOnAClickAndComesBackWithThePicture) {
+  window().Show();
+  QTest::mouseClick(window().definitionBox->viewport(), Qt::LeftButton);
+  EXPECT_FALSE(window().definitionBox->isVisible());
+  QTest::mouseClick(window().pictureLabel, Qt::LeftButton);
+  EXPECT_TRUE(window().definitionBox->isVisible());
+}
+
+TEST_F(ReadingWindowTest, ASilentOwlWarnsOnceAndStillShowsWhatItSays) {
+  characters->log->speechAvailable = false;
+  interaction->answerMessage(platform::vbOK);
+  box()->setText("Hello there.");
+  ASSERT_EQ(1u, messages().size());
+  EXPECT_TRUE(lastMessage().contains("cannot be heard"));
+  EXPECT_EQ(48, messages().back().style);
+  emit window().character().speechUnavailable();
+  window().readButton->click();
+  EXPECT_EQ("Hello there.", characters->log->balloonText());
+  EXPECT_EQ(1u, messages().size());
+}
+
+TEST_F(ReadingWindowTest, AMissingCharacterWarnsOnceAndTheWindowGoesOn) {
+  characters->log->loadSucceeds = false;
+  interaction->answerMessage(platform::vbOK);
+  box()->setText("Hello there.");
+  ASSERT_EQ(1u, messages().size());
+  // Speech failing later as well is no news to the user.
+  emit window().character().speechUnavailable();
+  EXPECT_EQ(1u, messages().size());
+  window().readButton->click();
+  EXPECT_EQ("Hello there.", characters->log->balloonText());
+}
+
+}  // namespace
