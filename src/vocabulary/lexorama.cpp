@@ -1,12 +1,26 @@
 #include "vocabulary/lexorama.h"
 
+#include "vocabulary/matching_window.h"
+#include "vocabulary/multiple_choice_window.h"
 #include "vocabulary/practice_setup_window.h"
 
 namespace vocabulary {
 
 void ShowActivity(Lexorama& lexorama) {
-  // No activity window is part of the program yet; every number comes back to the setup window.
-  lexorama.forms().get<PracticeSetupWindow>().Show();
+  platform::Forms& forms = lexorama.forms();
+  switch (lexorama.practice.ActivityNumber) {
+    case 1:
+    case 2:
+      forms.get<MultipleChoiceWindow>().Show();
+      break;
+    case 3:
+    case 4:
+      forms.get<MatchingWindow>().Show();
+      break;
+    default:
+      forms.get<PracticeSetupWindow>().Show();
+      break;
+  }
 }
 
 void UnloadAllForms(Lexorama& lexorama) { lexorama.forms().unloadAll(); }
