@@ -8,7 +8,11 @@ namespace vocabulary {
 
 void ShowActivity(Lexorama& lexorama) {
   platform::Forms& forms = lexorama.forms();
-  switch (lexorama.practice.ActivityNumber) {
+  // Every activity needs a word list of at least five items.
+  const int activity = lexorama.practice.ItemCount() < kMinItemsToStart
+                           ? 0
+                           : lexorama.practice.ActivityNumber;
+  switch (activity) {
     case 1:
     case 2:
       forms.get<MultipleChoiceWindow>().Show();
