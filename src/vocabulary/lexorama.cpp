@@ -2,6 +2,7 @@
 
 #include "vocabulary/matching_window.h"
 #include "vocabulary/multiple_choice_window.h"
+#include "vocabulary/picture_game_window.h"
 #include "vocabulary/practice_setup_window.h"
 
 namespace vocabulary {
@@ -20,6 +21,10 @@ void ShowActivity(Lexorama& lexorama) {
     case 3:
     case 4:
       forms.get<MatchingWindow>().Show();
+      break;
+    case 5:
+    case 6:
+      forms.get<PictureGameWindow>().Show();
       break;
     default:
       forms.get<PracticeSetupWindow>().Show();
