@@ -4,6 +4,7 @@
 #include "vocabulary/multiple_choice_window.h"
 #include "vocabulary/picture_game_window.h"
 #include "vocabulary/practice_setup_window.h"
+#include "vocabulary/sentences_window.h"
 
 namespace vocabulary {
 
@@ -25,6 +26,9 @@ void ShowActivity(Lexorama& lexorama) {
     case 5:
     case 6:
       forms.get<PictureGameWindow>().Show();
+      break;
+    case 7:
+      forms.get<SentencesWindow>().Show();
       break;
     default:
       forms.get<PracticeSetupWindow>().Show();
