@@ -5,6 +5,7 @@
 #include "vocabulary/picture_game_window.h"
 #include "vocabulary/practice_setup_window.h"
 #include "vocabulary/sentences_window.h"
+#include "vocabulary/spelling_window.h"
 
 namespace vocabulary {
 
@@ -29,6 +30,9 @@ void ShowActivity(Lexorama& lexorama) {
       break;
     case 7:
       forms.get<SentencesWindow>().Show();
+      break;
+    case 8:
+      forms.get<SpellingWindow>().Show();
       break;
     default:
       forms.get<PracticeSetupWindow>().Show();
