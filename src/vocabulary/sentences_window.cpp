@@ -56,6 +56,8 @@ void SentencesWindow::createControls() {
   auto* grid = new QGridLayout(central);
   transcriptBox = TextBox("transcriptBox", central);
   transcriptBox->setAccessibleName(QStringLiteral("Sentences written"));
+  // Sentences are written below, never into the transcript itself.
+  transcriptBox->setFocusPolicy(Qt::NoFocus);
   grid->addWidget(transcriptBox, 0, 0, 1, 5);
   sentenceBox = TextBox("sentenceBox", central);
   sentenceBox->setAccessibleName(QStringLiteral("Sentence"));
