@@ -161,8 +161,16 @@ void ReturnToSetup(Lexorama& lexorama, platform::Form& activity, bool saved) {
   if (saved) activity.Unload();
 }
 
-void AdoptActivity(Lexorama& lexorama, platform::Form& activity) {
-  if (lexorama.childArea) lexorama.childArea->adopt(activity);
+void AdoptActivity(Lexorama& lexorama, platform::Form& activity, int widthTwips, int heightTwips) {
+  const platform::Screen& screen = lexorama.runtime().screen();
+  const QSize size(widthTwips / screen.twipsPerPixelX(), heightTwips / screen.twipsPerPixelY());
+  if (!lexorama.childArea) {
+    activity.resize(size);
+    return;
+  }
+  lexorama.childArea->adopt(activity);
+  // At the top left of the area, where there is room for the whole window.
+  activity.parentWidget()->setGeometry(QRect(QPoint(0, 0), size));
 }
 
 }  // namespace vocabulary

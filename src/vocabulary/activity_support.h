@@ -115,7 +115,8 @@ bool SavePracticeScores(Lexorama& lexorama);
 // were not, the activity stays with its result on screen.
 void ReturnToSetup(Lexorama& lexorama, platform::Form& activity, bool saved);
 
-// Puts an activity window in the main window's child area.
-void AdoptActivity(Lexorama& lexorama, platform::Form& activity);
+// Puts an activity window in the main window's child area, its frame `widthTwips` by
+// `heightTwips` large.
+void AdoptActivity(Lexorama& lexorama, platform::Form& activity, int widthTwips, int heightTwips);
 
 }  // namespace vocabulary

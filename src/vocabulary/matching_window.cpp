@@ -42,8 +42,7 @@ MatchingWindow::MatchingWindow(Lexorama& program)
   AddPercentBars(*column, {&scoreBar, &progressBar});
   setCentralWidget(central);
   on(answerList, &QListWidget::itemDoubleClicked, [this] { onAnswerChosen(); });
-  Move(0, 0, 11900, 8200);
-  AdoptActivity(program, *this);
+  AdoptActivity(program, *this, 11900, 7600);
 }
 
 bool MatchingWindow::eventFilter(QObject* watched, QEvent* event) {

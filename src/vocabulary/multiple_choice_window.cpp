@@ -48,8 +48,7 @@ MultipleChoiceWindow::MultipleChoiceWindow(Lexorama& program)
   }
   AddPercentBars(*column, {&scoreBar, &progressBar});
   setCentralWidget(central);
-  Move(0, 0, 10000, 6600);
-  AdoptActivity(program, *this);
+  AdoptActivity(program, *this, 10000, 6600);
 }
 
 void MultipleChoiceWindow::load() {

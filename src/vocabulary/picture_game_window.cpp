@@ -59,8 +59,7 @@ PictureGameWindow::PictureGameWindow(Lexorama& program)
   AddPercentBars(*column, {&scoreBar});
   setCentralWidget(central);
   on(pictureBox, &ChoiceBox::clicked, [this] { onPictureClicked(); });
-  Move(0, 0, 11900, 8600);
-  AdoptActivity(program, *this);
+  AdoptActivity(program, *this, 11900, 8600);
 }
 
 void PictureGameWindow::load() {

@@ -47,8 +47,7 @@ SentencesWindow::SentencesWindow(Lexorama& program)
   setCaption(kCaption);
   createControls();
   connectHandlers();
-  Move(0, 0, 12000, 8000);
-  AdoptActivity(program, *this);
+  AdoptActivity(program, *this, 12000, 7400);
 }
 
 void SentencesWindow::createControls() {

@@ -49,8 +49,7 @@ SpellingWindow::SpellingWindow(Lexorama& program)
   // Enter in the answer box is the Enter button, as long as it may be pressed.
   on(answerBox, &QLineEdit::returnPressed, [this] { enterButton->click(); });
   on(clearTimer, &QTimer::timeout, [this] { onClearTimer(); });
-  Move(0, 0, 9000, 6300);
-  AdoptActivity(program, *this);
+  AdoptActivity(program, *this, 9000, 6300);
 }
 
 SpellingWindow::~SpellingWindow() = default;
