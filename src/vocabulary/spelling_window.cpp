@@ -158,12 +158,14 @@ void SpellingWindow::play(const QString& animation) {
 }
 
 void SpellingWindow::onTestChosen() {
-  if (practice_.SpellingMark != QLatin1String(" ?")) return;
+  const QString& mark = practice_.SpellingMark;
+  if (!mark.isEmpty() && mark != QLatin1String(" ?")) return;
   practiceButton->setChecked(true);
   lexorama_.MsgBox(QStringLiteral("You must complete the practice test first."));
 }
 
 void SpellingWindow::onSayClicked() {
+  if (runOver()) return;
   practiceButton->setEnabled(practiceButton->isChecked());
   testButton->setEnabled(testButton->isChecked());
   if (sayButton->text() == kStart) {
@@ -178,6 +180,8 @@ void SpellingWindow::onSayClicked() {
   SayWord();
   answerBox->setFocus();
 }
+
+bool SpellingWindow::runOver() const { return wordsDone_ == items_.size(); }
 
 void SpellingWindow::chooseNextWord() {
   currentRow_ = run_.randomOrder ? draws_.free() : wordsDone_;
@@ -209,6 +213,8 @@ void SpellingWindow::tellSpeechUnavailable() {
 }
 
 void SpellingWindow::onEnterClicked() {
+  // A run whose score could not be saved stays on screen, with nothing more to ask.
+  if (runOver()) return;
   if (answerBox->text().isEmpty()) {
     answerBox->setFocus();
     return;
@@ -239,7 +245,7 @@ void SpellingWindow::CorrectSpelling() {
   enterButton->setText(kNextWord);
   setPanelColour(palette().color(QPalette::Button));
   ++wordsDone_;
-  const bool last = wordsDone_ == items_.size();
+  const bool last = runOver();
   if (!last) {
     play(QStringLiteral("Congratulate_2"));
     play(QStringLiteral("RestPose"));

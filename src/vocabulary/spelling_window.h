@@ -51,6 +51,7 @@ class SpellingWindow : public platform::Form {
  private:
   void createControls();
   void placeCharacter();
+  bool runOver() const;
   void chooseNextWord();
   void SayWord();
   void tellSpeechUnavailable();

@@ -127,6 +127,12 @@ TEST_F(SentencesTest, SaveOpenAndPrintTheTranscript) {
   window().printButton->click();
   EXPECT_EQ(1, printer->documentsEnded);
   EXPECT_EQ("Print...", interaction->prompts(PromptKind::PrintDialog).back().request.DialogTitle);
+  // A printer that fails on the second page is told.
+  window().transcriptBox->setText(QString("A line.\r\n").repeated(200));
+  printer->failAtPage = 2;
+  interaction->answerPrint().answerMessage(platform::vbOK);
+  window().printButton->click();
+  EXPECT_TRUE(interaction->prompts(PromptKind::MessageBox).back().text.contains("could not be printed"));
   interaction->cancelPrint();
   window().printButton->click();
   EXPECT_TRUE(interaction->allAnswered());

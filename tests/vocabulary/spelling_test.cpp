@@ -154,4 +154,28 @@ TEST_F(SpellingTest, WithoutSpeechTheStudentIsToldOnce) {
   EXPECT_EQ("word1", owl().balloonText());
 }
 
+TEST_F(SpellingTest, AScoreThatCannotBeSavedIsToldAndTheRunStaysOver) {
+  const QString list = writeFile("other/Week 3.txt", "a/1\r\nb/2\r\nc/3\r\nd/4\r\ne/5\r\n\r\n");
+  writeFile("other/Resources/teachers.txt", "Ms Hale\r\n");
+  writeFile("other/Resources/students.txt", "Ortiz, Ana\r\n");
+  start(list, 8);
+  QDir(testing_support::testRoot() + "/other/Resources/data.dat").mkpath(".");
+  SpellingWindow& window = this->window();
+  window.sayButton->click();
+  for (const char* word : {"a", "b", "c", "d", "e"}) {
+    if (QString(word) == "e") interaction->answerMessage(platform::vbOK).answerMessage(platform::vbOK);
+    QTest::keyClicks(window.answerBox, word);
+    QTest::keyClick(window.answerBox, Qt::Key_Return);
+    if (QString(word) != "e") QTest::keyClick(window.answerBox, Qt::Key_Return);
+  }
+  processEvents();
+  ASSERT_TRUE(lexorama.forms().isLoaded<SpellingWindow>());
+  EXPECT_TRUE(interaction->prompts(PromptKind::MessageBox).back().text.contains(
+      "could not be recorded"));
+  // Next Word and Say It! have nothing more to give.
+  window.enterButton->click();
+  window.sayButton->click();
+  EXPECT_EQ("Correct!", window.answerBox->text());
+}
+
 }  // namespace
