@@ -119,6 +119,35 @@ TEST_F(MultipleChoiceTest, WrongClicksLowerTheScoreAndTheBestScoreIsKept) {
   EXPECT_EQ(1, recordCount());
 }
 
+TEST_F(MultipleChoiceTest, SequentialDefinitionsAndRandomTwoDefinitionWords) {
+  random->values = numbers(19);
+  const QString list = writeFile("class/Pairs.txt",
+                                 "cat/pet/feline\r\ndog/hound/canine\r\nowl/bird\r\n"
+                                 "ant/insect/bug\r\nelm/tree/shade tree\r\n\r\n");
+  start(list, 2, true);
+  const QHash<QString, QString> words{{"pet", "cat"},     {"feline", "cat"}, {"hound", "dog"},
+                                      {"canine", "dog"},  {"bird", "owl"},   {"insect", "ant"},
+                                      {"bug", "ant"},     {"tree", "elm"},   {"shade tree", "elm"}};
+  QStringList asked = answerAll([&](const QString& definition) { return words[definition]; });
+  for (QString& definition : asked) definition = words[definition];
+  EXPECT_EQ(QStringList({"cat", "dog", "owl", "ant", "elm"}), asked);
+  EXPECT_EQ(100, storedRecord("Pairs")->scores[kMChoice2]);
+
+  // Word to definitions in random order: either definition of an item may be the right one.
+  setup().activityButtons[0]->click();
+  setup().randomButton->click();
+  setup().okButton->click();
+  const QStringList randomAsked = answerAll([&](const QString& word) {
+    for (int i = 0; i < 4; ++i) {
+      const QString text = window().answerBoxes[i]->text();
+      if (words.value(text) == word) return text;
+    }
+    return QString();
+  });
+  EXPECT_EQ(5, randomAsked.size());
+  EXPECT_EQ(100, storedRecord("Pairs")->scores[kMChoice1]);
+}
+
 TEST_F(MultipleChoiceTest, ChangingTheSetupDuringARunChangesNothing) {
   random->values = numbers(5);
   start(writeWordList("Week 3.txt", 5), 1, true);
