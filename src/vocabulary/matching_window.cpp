@@ -1,0 +1,168 @@
+#include "vocabulary/matching_window.h"
+
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QVBoxLayout>
+
+#include "vocabulary/practice_setup_window.h"
+
+namespace vocabulary {
+namespace {
+
+const QString kCaption = QStringLiteral("Matching");
+constexpr int kDefinitionWordButton = 3;
+
+}  // namespace
+
+MatchingWindow::MatchingWindow(Lexorama& program)
+    : Form(program),
+      scoreBar(QStringLiteral("Score"), QStringLiteral("score"), this),
+      progressBar(QStringLiteral("Progress"), QStringLiteral("progress"), this),
+      lexorama_(program),
+      practice_(program.practice),
+      draws_(program.runtime().random(), 0) {
+  setObjectName(QStringLiteral("MatchingWindow"));
+  setCaption(kCaption);
+  auto* central = new QWidget(this);
+  auto* column = new QVBoxLayout(central);
+  questionBox = platform::named(new QLabel(central), "questionBox");
+  questionBox->setWordWrap(true);
+  questionBox->setFrameShape(QFrame::Panel);
+  questionBox->setFrameShadow(QFrame::Sunken);
+  QFont bold = questionBox->font();
+  bold.setBold(true);
+  bold.setPointSize(12);
+  questionBox->setFont(bold);
+  questionBox->setMinimumHeight(50);
+  column->addWidget(questionBox);
+  answerList = platform::named(new QListWidget(central), "answerList");
+  answerList->setAccessibleName(QStringLiteral("Answers"));
+  answerList->installEventFilter(this);
+  column->addWidget(answerList, 1);
+  AddPercentBars(*column, {&scoreBar, &progressBar});
+  setCentralWidget(central);
+  on(answerList, &QListWidget::itemDoubleClicked, [this] { onAnswerChosen(); });
+  AdoptActivity(program, *this, 11900, 7600);
+}
+
+bool MatchingWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == answerList && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      dispatch([this] { onAnswerChosen(); });
+      return true;
+    }
+  }
+  return Form::eventFilter(watched, event);
+}
+
+void MatchingWindow::load() {
+  items_ = practice_.WordList;
+  draws_ = RowDraws(lexorama_.runtime().random(), static_cast<int>(items_.size()));
+  run_ = ReadRunChoice(lexorama_.forms().get<PracticeSetupWindow>(), kDefinitionWordButton);
+  const int first = draws_.free();
+  draws_.mark(first, false);
+  currentItem_ = first;
+  showQuestion();
+  fillAnswerList(first);
+  draws_.clearMarks();
+  draws_.mark(first);
+  setCaption(ActivityCaption(kCaption, practice_));
+  answerList->setCurrentRow(0);
+}
+
+void MatchingWindow::fillAnswerList(int firstItem) {
+  const bool twoDefinitions = !items_[firstItem].definition2.isEmpty();
+  for (int turn = 0; turn < items_.size(); ++turn) {
+    const WordListItem& item = items_[draws_.free()];
+    if (run_.definitionFirst) {
+      answerList->addItem(item.word);
+    } else if (!twoDefinitions) {
+      answerList->addItem(item.definition1);
+    } else {
+      const QString text = ItemColumn(item, draws_.definitionColumn());
+      answerList->addItem(text.isEmpty() ? item.definition1 : text);
+    }
+  }
+}
+
+void MatchingWindow::showQuestion() {
+  const WordListItem& item = items_[currentItem_];
+  if (!run_.definitionFirst) {
+    questionBox->setText(item.word);
+  } else if (item.definition2.isEmpty()) {
+    questionBox->setText(item.definition1);
+  } else {
+    questionBox->setText(ItemColumn(item, draws_.definitionColumn()));
+  }
+}
+
+QStringList MatchingWindow::acceptedAnswers() const {
+  const WordListItem& current = items_[currentItem_];
+  const QString question = questionBox->text();
+  QStringList accepted;
+  if (current.definition2.isEmpty()) {
+    accepted << (run_.definitionFirst ? current.word : current.definition1);
+  } else {
+    // A word or definition standing in several rows takes the last of them.
+    for (const WordListItem& item : items_) {
+      if (!run_.definitionFirst && item.word == question) {
+        accepted = {item.definition1, item.definition2};
+      } else if (run_.definitionFirst &&
+                 (item.definition1 == question || item.definition2 == question)) {
+        accepted = {item.word};
+      }
+    }
+  }
+  accepted.removeAll(QString());
+  return accepted;
+}
+
+void MatchingWindow::onAnswerChosen() {
+  const QListWidgetItem* chosen = answerList->currentItem();
+  if (finished_ || !chosen) return;
+  ++tryCount_;
+  if (acceptedAnswers().contains(chosen->text())) {
+    ++correctCount_;
+    ShowPercentages();
+    NextQuestion();
+  } else {
+    ShowPercentages();
+    lexorama_.MsgBox(QStringLiteral("Try Again."), platform::vbCritical, QStringLiteral("Oops."));
+  }
+}
+
+void MatchingWindow::ShowPercentages() {
+  scoreBar.set(Percent(correctCount_, tryCount_));
+  progressBar.set(Percent(correctCount_, static_cast<int>(items_.size())));
+}
+
+void MatchingWindow::NextQuestion() {
+  if (correctCount_ == items_.size()) {
+    finish();
+    return;
+  }
+  currentItem_ = draws_.free();
+  showQuestion();
+}
+
+void MatchingWindow::finish() {
+  finished_ = true;
+  const int score = RoundedScore(scoreBar.value());
+  if (run_.definitionFirst) {
+    practice_.Scores[Matching2] = score;
+    questionBox->setText(QStringLiteral("Matching Score - Definitions/Words = ") +
+                         QString::number(score));
+  } else {
+    practice_.Scores[Matching1] = score;
+    questionBox->setText(QStringLiteral("Matching Score - Words/Definitions = ") +
+                         QString::number(score));
+  }
+  answerList->clear();
+  const bool saved = SavePracticeScores(lexorama_);
+  lexorama_.MsgBox(QStringLiteral("Thank you for using Lexorama - Matching!"), platform::vbOKOnly,
+                   QStringLiteral("Lexorama - Matching"));
+  ReturnToSetup(lexorama_, *this, saved);
+}
+
+}  // namespace vocabulary

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <array>
+#include <memory>
+
+#include "platform/character/speaking_character.h"
+#include "platform/windows/form.h"
+#include "vocabulary/activity_support.h"
+
+namespace vocabulary {
+
+// The spelling test: the speaking character says each word of the list while its definitions
+// are shown, and the student types its spelling. A practice run comes before the test, whose
+// score is kept.
+class SpellingWindow : public platform::Form {
+ public:
+  using Context = Lexorama;
+  explicit SpellingWindow(Lexorama& program);
+  ~SpellingWindow() override;
+
+  // The longest wait before a given word is cleared from the answer box, however many tries.
+  static constexpr int kMaxSayDelay = 3000;
+
+  QRadioButton* practiceButton;
+  QRadioButton* testButton;
+  QPushButton* sayButton;
+  QPushButton* enterButton;
+  QLineEdit* answerBox;
+  QLabel* definition1Box;
+  QLabel* definition2Box;
+  // They turn red after a wrong spelling.
+  std::array<QFrame*, 3> signalPanels;
+  PercentBar scoreBar;
+  PercentBar progressBar;
+  QTimer* clearTimer;
+
+  void onTestChosen();
+  void onSayClicked();
+  void onEnterClicked();
+  void onClearTimer();
+
+ protected:
+  void load() override;
+
+ private:
+  void createControls();
+  void placeCharacter();
+  bool runOver() const;
+  void chooseNextWord();
+  void SayWord();
+  void tellSpeechUnavailable();
+  void CorrectSpelling();
+  void WrongSpelling();
+  void UpdateProgress();
+  void setPanelColour(const QColor& colour);
+  void finish();
+  void SaveSpellingScore(int score);
+  void play(const QString& animation);
+
+  Lexorama& lexorama_;
+  PracticeState& practice_;
+  std::unique_ptr<platform::SpeakingCharacter> character_;
+  QList<WordListItem> items_;
+  RunChoice run_;
+  RowDraws draws_;
+  int currentRow_ = -1;
+  int wordsDone_ = 0;
+  int sayDelay_ = 0;
+  int correctCount_ = 0;
+  int tryCount_ = 0;
+  bool speechProblemTold_ = false;
+};
+
+}  // namespace vocabulary
