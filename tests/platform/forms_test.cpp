@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QMdiSubWindow>
+#include <QScrollBar>
 #include <QPushButton>
 #include <gmock/gmock.h>
 #include <gtest/gtest-spi.h>
@@ -157,6 +158,13 @@ TEST_F(FormsTest, ChildWindowsLiveInsideTheAreaAndTheOneInFrontIsKnown) {
   second.Hide();
   EXPECT_FALSE(area.subWindowList()[1]->isVisible());
   EXPECT_EQ(&first, area.activeChild());
+
+  // A child larger than the area can be scrolled to.
+  area.resize(200, 150);
+  area.subWindowList()[0]->resize(600, 500);
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(area.verticalScrollBar()->isVisible());
+  EXPECT_TRUE(area.horizontalScrollBar()->isVisible());
 
   first.Unload();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

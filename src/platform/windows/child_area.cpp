@@ -8,6 +8,9 @@
 namespace platform {
 
 ChildArea::ChildArea(QWidget* parent) : QMdiArea(parent) {
+  // A child larger than the area stays reachable, as in a Windows multiple-document window.
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   connect(this, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* frame) {
     if (frame) front_ = frame;
   });

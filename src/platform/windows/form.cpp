@@ -24,7 +24,7 @@ void Form::Show() {
 // A window the program never placed opens over the centre of the window the user works in, as
 // dialogs do, rather than wherever the window system finds room.
 void Form::placeBesideActiveWindow() {
-  if (left_.pixels >= 0 || top_.pixels >= 0 || testAttribute(Qt::WA_Moved)) return;
+  if (!isWindow() || left_.pixels >= 0 || top_.pixels >= 0 || testAttribute(Qt::WA_Moved)) return;
   const QWidget* active = QApplication::activeWindow();
   if (active == nullptr || active == this || !active->isVisible()) return;
   QRect frame(QPoint(), width_.pixels >= 0 ? size() : sizeHint());
