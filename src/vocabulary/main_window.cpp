@@ -68,8 +68,7 @@ void MainWindow::createMenus() {
       {teacherMenu, &gettingStartedAction, "gettingStartedAction",
        QStringLiteral("Getting Started"), {}, [this] { onGettingStarted(); }},
   });
-  // The score report and the class information screen are not part of the program yet.
-  createReportAction->setEnabled(false);
+  // The class information screen is not part of the program yet.
   editClassInfoAction->setEnabled(false);
 }
 
