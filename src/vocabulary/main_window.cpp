@@ -68,8 +68,6 @@ void MainWindow::createMenus() {
       {teacherMenu, &gettingStartedAction, "gettingStartedAction",
        QStringLiteral("Getting Started"), {}, [this] { onGettingStarted(); }},
   });
-  // The class information screen is not part of the program yet.
-  editClassInfoAction->setEnabled(false);
 }
 
 void MainWindow::createToolBar() {
