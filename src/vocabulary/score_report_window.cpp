@@ -138,11 +138,12 @@ void ScoreReportWindow::ApplyReportFilter() {
   resetGrid();
   const ReportFilter filter{testFilterBox->currentText(), teacherFilterBox->currentText(),
                             studentFilterBox->currentText()};
-  int listed = 0;
+  std::vector<QStringList> listed;
   for (const ReportRow& row : rows_) {
-    if (!filter.accepts(row)) continue;
-    reportGrid->AddItem(ReportCells(row, ++listed).join(QLatin1Char('\t')));
-    const int at = reportGrid->Rows() - 1;
+    if (filter.accepts(row)) listed.push_back(ReportCells(row, static_cast<int>(listed.size()) + 1));
+  }
+  reportGrid->AddRows(listed);
+  for (int at = reportGrid->FixedRows(); at < reportGrid->Rows(); ++at) {
     reportGrid->setCellBackColor(at, kStudentColumn, platform::rtl::Color(kHighlight));
     reportGrid->setCellBackColor(at, kAverageColumn, platform::rtl::Color(kHighlight));
   }

@@ -71,11 +71,19 @@ class GridModel : public QAbstractTableModel {
     alignments.resize(static_cast<std::size_t>(cols), flexAlignGeneral);
     endResetModel();
   }
-  void append(Row row) {
+  void append(std::vector<Row> added) {
+    if (added.empty()) return;
     const int at = static_cast<int>(rows.size());
-    beginInsertRows(QModelIndex(), at, at);
-    rows.push_back(std::move(row));
+    beginInsertRows(QModelIndex(), at, at + static_cast<int>(added.size()) - 1);
+    for (Row& row : added) rows.push_back(std::move(row));
     endInsertRows();
+  }
+  Row rowOf(const QStringList& texts) const {
+    Row row = emptyRow();
+    for (std::size_t c = 0; c < row.size() && c < static_cast<std::size_t>(texts.size()); ++c) {
+      row[c].text = texts.at(static_cast<qsizetype>(c));
+    }
+    return row;
   }
   void remove(int at) {
     beginRemoveRows(QModelIndex(), at, at);
@@ -192,13 +200,15 @@ void Grid::setCellBackColor(int row, int col, const QColor& color) {
 }
 
 void Grid::AddItem(const QString& tabbedTexts) {
-  GridModel::Row row = model_->emptyRow();
-  const QStringList texts = tabbedTexts.split(QLatin1Char('\t'));
-  for (std::size_t c = 0; c < row.size() && c < static_cast<std::size_t>(texts.size()); ++c) {
-    row[c].text = texts.at(static_cast<qsizetype>(c));
-  }
-  model_->append(std::move(row));
-  mergeRows_.push_back(false);
+  AddRows({tabbedTexts.split(QLatin1Char('\t'))});
+}
+
+void Grid::AddRows(const std::vector<QStringList>& rows) {
+  std::vector<GridModel::Row> added;
+  added.reserve(rows.size());
+  for (const QStringList& texts : rows) added.push_back(model_->rowOf(texts));
+  model_->append(std::move(added));
+  mergeRows_.resize(mergeRows_.size() + rows.size(), false);
 }
 
 void Grid::RemoveItem(int row) {

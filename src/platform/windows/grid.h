@@ -51,6 +51,8 @@ class Grid : public QTableView {
   void setCellBackColor(int row, int col, const QColor& color);
   // Adds a row at the end; tabs separate the cells' texts.
   void AddItem(const QString& tabbedTexts);
+  // Adds rows at the end at once, each given by its cells' texts.
+  void AddRows(const std::vector<QStringList>& rows);
   // Removes a row that is not fixed; raises kCannotRemoveLastNonFixedRow for the last one.
   void RemoveItem(int row);
   // Empties every cell, fixed ones included.
