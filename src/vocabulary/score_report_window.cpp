@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
+#include <memory>
 
 #include "platform/printing/printer.h"
 #include "platform/system/errors.h"
@@ -230,11 +231,20 @@ void ScoreReportWindow::printReport() {
     tablePrint_.MarginBottom = kPrintMarginBottom;
     tablePrint_.MarginLeft = kPrintMarginLeft;
     tablePrint_.MarginTop = kPrintMarginTop;
-    // The grid's own widths, unless they are wider than the paper.
+    // The grid's own widths, unless they are wider than the paper: then the table shrinks to the
+    // paper's width, its letters with it.
     double gridWidth = 0;
     for (int c = 0; c < reportGrid->Cols(); ++c) gridWidth += reportGrid->ColWidth(c);
     const double pageWidth = printer.ScaleWidth() - kPrintMarginLeft;
-    PrintFlexGrid(tablePrint_, *reportGrid, gridWidth > pageWidth ? pageWidth : -1);
+    const bool shrink = gridWidth > pageWidth;
+    PrintFlexGrid(tablePrint_, *reportGrid, shrink ? pageWidth : -1);
+    if (shrink) {
+      QFont smaller = reportGrid->CellFont();
+      smaller.setPointSizeF(smaller.pointSizeF() * pageWidth / gridWidth);
+      const auto font = std::make_shared<const QFont>(smaller);
+      tablePrint_.setFontMatrix(-1, -1, font);
+      tablePrint_.setHeaderFont(-1, -1, font);
+    }
     printer.setCurrentY(tablePrint_.MarginTop);
     tablePrint_.DrawTable(printer, 0, 1);
     printer.EndDoc();

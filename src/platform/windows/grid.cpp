@@ -12,7 +12,7 @@ namespace {
 
 constexpr int kTwipsPerPixel = 15;
 constexpr int kDefaultColWidthTwips = 960;
-constexpr int kFormatPaddingPixels = 8;
+constexpr int kFormatPaddingPixels = 16;
 
 [[noreturn]] void subscriptError() {
   throw RuntimeError(381, QStringLiteral("Invalid property array index"));
@@ -119,6 +119,7 @@ Grid::Grid(QWidget* parent) : QTableView(parent), model_(new GridModel) {
   setSelectionMode(QAbstractItemView::SingleSelection);
   verticalHeader()->hide();
   horizontalHeader()->setSectionsClickable(true);
+  horizontalHeader()->setHighlightSections(false);
   model_->reshape(1, 2);
   mergeCols_.assign(2, false);
   mergeRows_.assign(2, false);
