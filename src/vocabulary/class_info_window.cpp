@@ -1,5 +1,6 @@
 #include "vocabulary/class_info_window.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -19,11 +20,24 @@ namespace {
 
 constexpr std::uint32_t kGreen = 0x00FF00;
 constexpr std::uint32_t kRed = 0x0000FF;
+// Widths in twips of the parts that would otherwise stretch.
+constexpr int kStudentsFrameWidth = 2655;
+constexpr int kTeachersFrameWidth = 2535;
+constexpr int kPasswordBoxWidth = 2295;
+constexpr int kHelpButtonWidth = 615;
 
 QFont boldFont(const QWidget* widget, double points) {
   QFont font = widget->font();
   font.setBold(true);
   font.setPointSizeF(points);
+  return font;
+}
+
+// The application's font, set on every part so that none takes a bold frame title's font.
+QFont plainFont() {
+  QFont font = QApplication::font();
+  font.setBold(false);
+  font.setPointSizeF(font.pointSizeF());
   return font;
 }
 
@@ -35,7 +49,7 @@ QGroupBox* frame(QWidget* parent, const char* name, const QString& caption) {
 
 QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
   auto* made = named(new QPushButton(caption, parent), name);
-  made->setFont(parent->window()->font());
+  made->setFont(plainFont());
   return made;
 }
 
@@ -92,18 +106,18 @@ ClassInfoWindow::ClassInfoWindow(Lexorama& program) : Form(program), lexorama_(p
 }
 
 void ClassInfoWindow::createNameLists(QWidget* central) {
-  const auto column = [central](QGroupBox* box, QListWidget*& list, const char* listName,
+  const auto column = [](QGroupBox* box, QListWidget*& list, const char* listName,
                                 QLabel*& hint, const char* hintName, const QString& hintText,
                                 QLineEdit*& entry, const char* entryName, QPushButton*& add,
                                 const char* addName, QPushButton*& remove, const char* removeName,
                                 QPushButton*& save, const char* saveName) {
     list = named(new QListWidget(box), listName);
-    list->setFont(central->font());
+    list->setFont(plainFont());
     list->setAccessibleName(box->title());
     hint = named(new QLabel(hintText, box), hintName);
-    hint->setFont(central->font());
+    hint->setFont(plainFont());
     entry = named(new QLineEdit(box), entryName);
-    entry->setFont(central->font());
+    entry->setFont(plainFont());
     entry->setAccessibleName(hintText);
     add = button(box, addName, QStringLiteral("Add"));
     remove = button(box, removeName, QStringLiteral("Delete"));
@@ -121,7 +135,9 @@ void ClassInfoWindow::createNameLists(QWidget* central) {
          QStringLiteral("Last Name, First Name"), newStudentBox, "newStudentBox", addStudentButton,
          "addStudentButton", deleteStudentButton, "deleteStudentButton", saveStudentsButton,
          "saveStudentsButton");
+  studentsFrame->setMinimumWidth(platform::rtl::TwipsToPixels(kStudentsFrameWidth));
   teachersFrame = frame(central, "teachersFrame", QStringLiteral("Edit Teachers"));
+  teachersFrame->setMinimumWidth(platform::rtl::TwipsToPixels(kTeachersFrameWidth));
   column(teachersFrame, teacherList, "teacherList", teacherHint, "teacherHint",
          QStringLiteral("Last Name (First/Mr./Hour...)"), newTeacherBox, "newTeacherBox",
          addTeacherButton, "addTeacherButton", deleteTeacherButton, "deleteTeacherButton",
@@ -145,6 +161,7 @@ void ClassInfoWindow::createOptions(QWidget* central) {
   changePasswordOption = option("changePasswordOption", QStringLiteral("Change Password"));
   newPasswordBox = named(new QLineEdit(optionsFrame), "newPasswordBox");
   newPasswordBox->setAccessibleName(QStringLiteral("type new password here"));
+  newPasswordBox->setFixedWidth(platform::rtl::TwipsToPixels(kPasswordBoxWidth));
   newPasswordHint = named(new QLabel(QStringLiteral("   (type new password here)"), optionsFrame),
                           "newPasswordHint");
   addPicturesOption = option("addPicturesOption",
@@ -155,6 +172,7 @@ void ClassInfoWindow::createOptions(QWidget* central) {
                          QStringLiteral("Restore Data w/Last Back Up-------------------->"));
   restoreHelpButton = named(new QPushButton(QStringLiteral("Help"), optionsFrame),
                             "restoreHelpButton");
+  restoreHelpButton->setFixedWidth(platform::rtl::TwipsToPixels(kHelpButtonWidth));
   purgeOption = option("purgeOption", QStringLiteral("Purge Back Up Data"));
   okButton = named(new QPushButton(QStringLiteral("OK"), optionsFrame), "okButton");
 
@@ -168,8 +186,11 @@ void ClassInfoWindow::createOptions(QWidget* central) {
   grid->addWidget(deletePicturesOption, 4, 0, 1, 2);
   grid->addWidget(backUpHeading, 5, 0, 1, 2);
   grid->addWidget(backUpOption, 6, 0, 1, 2);
-  grid->addWidget(restoreOption, 7, 0);
-  grid->addWidget(restoreHelpButton, 7, 1, Qt::AlignLeft);
+  auto* restoreRow = new QHBoxLayout;
+  restoreRow->addWidget(restoreOption);
+  restoreRow->addWidget(restoreHelpButton);
+  restoreRow->addStretch();
+  grid->addLayout(restoreRow, 7, 0, 1, 2);
   grid->addWidget(purgeOption, 8, 0, 1, 2);
   grid->addWidget(okButton, 9, 0, 1, 2, Qt::AlignHCenter);
 }
@@ -177,9 +198,13 @@ void ClassInfoWindow::createOptions(QWidget* central) {
 void ClassInfoWindow::createStatus(QWidget* central) {
   statusFrame = frame(central, "statusFrame", QStringLiteral("Status"));
   auto* layout = new QVBoxLayout(statusFrame);
+  layout->setSpacing(2);
   const auto status = [this, layout](const char* name, const QString& text) {
     auto* label = named(new QLabel(text, statusFrame), name);
-    label->setFont(QFont(QStringLiteral("Times New Roman"), 12));
+    QFont font = plainFont();
+    font.setFamily(QStringLiteral("Times New Roman"));
+    font.setPointSize(12);
+    label->setFont(font);
     label->setAutoFillBackground(true);
     layout->addWidget(label);
     return label;

@@ -24,8 +24,8 @@ constexpr int kLastColumn = 12;
 constexpr double kPrintMarginTop = 567;
 constexpr double kPrintMarginBottom = 567;
 constexpr double kPrintMarginLeft = 50;
-constexpr int kGridWidthPixels = 765;
-constexpr int kGridHeightPixels = 441;
+constexpr int kGridWidthPixels = 400;
+constexpr int kGridHeightPixels = 200;
 
 QComboBox* filterBox(QWidget* parent, const char* name, const QString& caption) {
   auto* box = named(new QComboBox(parent), name);

@@ -9,17 +9,16 @@ constexpr int kShowAfterMs = 1000;
 
 }  // namespace
 
-ProgressBox::ProgressBox(QWidget* owner, const QString& text)
-    : dialog_(text, QStringLiteral("Cancel"), 0, 1, owner) {
-  dialog_.setWindowModality(Qt::WindowModal);
-  dialog_.setMinimumDuration(kShowAfterMs);
-  dialog_.setAutoReset(false);
-}
-
 bool ProgressBox::update(qsizetype done, qsizetype total) {
-  dialog_.setMaximum(static_cast<int>(std::max<qsizetype>(total, 1)));
-  dialog_.setValue(static_cast<int>(std::min(done, total)));
-  return !dialog_.wasCanceled();
+  if (!dialog_) {
+    dialog_ = std::make_unique<QProgressDialog>(text_, QStringLiteral("Cancel"), 0, 1, owner_);
+    dialog_->setWindowModality(Qt::WindowModal);
+    dialog_->setMinimumDuration(kShowAfterMs);
+    dialog_->setAutoReset(false);
+  }
+  dialog_->setMaximum(static_cast<int>(std::max<qsizetype>(total, 1)));
+  dialog_->setValue(static_cast<int>(std::min(done, total)));
+  return !dialog_->wasCanceled();
 }
 
 }  // namespace platform
