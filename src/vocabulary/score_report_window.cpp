@@ -26,6 +26,9 @@ constexpr double kPrintMarginBottom = 567;
 constexpr double kPrintMarginLeft = 50;
 constexpr int kGridWidthPixels = 400;
 constexpr int kGridHeightPixels = 200;
+// The grid's own size with the filters and buttons above it.
+constexpr int kWindowWidthPixels = 797;
+constexpr int kWindowHeightPixels = 505;
 
 QComboBox* filterBox(QWidget* parent, const char* name, const QString& caption) {
   auto* box = named(new QComboBox(parent), name);
@@ -94,6 +97,8 @@ ScoreReportWindow::ScoreReportWindow(Lexorama& program)
   tablePrint_.onNewPage = [](TablePrint::NewPageEvent& event) { event.target.NewPage(); };
   if (program.childArea) program.childArea->adopt(*this);
 }
+
+QSize ScoreReportWindow::sizeHint() const { return {kWindowWidthPixels, kWindowHeightPixels}; }
 
 void ScoreReportWindow::load() { LoadScoreRecords(); }
 

@@ -44,6 +44,8 @@ class ScoreReportWindow : public platform::Form {
   void onSortToggled();
   void onGridClicked();
   void onGridDoubleClicked();
+  // As wide as the report's columns, so that they show without scrolling.
+  QSize sizeHint() const override;
 
  protected:
   void load() override;
