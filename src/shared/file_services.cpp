@@ -1,10 +1,13 @@
 #include "shared/file_services.h"
 
 #include <QDir>
+#include <QDirIterator>
+#include <algorithm>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include "platform/files/locations.h"
 #include "platform/windows/interaction.h"
 #include "platform/windows/program.h"
 
@@ -61,11 +64,14 @@ int CopyMatchingFiles(platform::Program& program, const QString& sourceFolder,
     program.MsgBox(QStringLiteral("No ") + pattern + QStringLiteral(" files found."));
     return 0;
   }
+  int copied = 0;
   for (const QFileInfo& match : matches) {
-    if (match.isFile())
-      copyWhole(match.filePath(), QDir(destinationFolder).filePath(match.fileName()));
+    if (match.isFile() &&
+        copyWhole(match.filePath(), QDir(destinationFolder).filePath(match.fileName()))) {
+      ++copied;
+    }
   }
-  return static_cast<int>(matches.size());
+  return copied;
 }
 
 bool ShellFileCopy(platform::Program& program, const QString& source, const QString& destination,
@@ -76,6 +82,64 @@ bool ShellFileCopy(platform::Program& program, const QString& source, const QStr
     return false;
   }
   return copyWhole(source, destination);
+}
+
+namespace {
+
+// The files below `folder`, relative to it, without following links to folders.
+QStringList filesBelow(const QString& folder) {
+  QStringList files;
+  QDirIterator it(folder, kFilesOnly | QDir::Dirs | QDir::NoDotAndDotDot,
+                  QDirIterator::Subdirectories);
+  const QDir root(folder);
+  while (it.hasNext()) {
+    const QFileInfo entry = it.nextFileInfo();
+    if (entry.isFile()) files.append(root.relativeFilePath(entry.filePath()));
+  }
+  return files;
+}
+
+// Yes replaces, No keeps, Cancel stops; nothing to ask when no file would be replaced.
+int askAboutReplacing(platform::Program& program, const QStringList& files,
+                      const QString& destinationFolder) {
+  const QDir destination(destinationFolder);
+  const auto existing = std::count_if(files.begin(), files.end(), [&](const QString& file) {
+    return QFileInfo::exists(destination.filePath(file));
+  });
+  if (existing == 0) return platform::vbYes;
+  return program.MsgBox(QStringLiteral("The folder \"%1\" already holds %2 of these files.\r\n"
+                                       "Do you want to replace them?")
+                            .arg(platform::locations::forDisplay(destinationFolder))
+                            .arg(existing),
+                        platform::vbYesNoCancel | platform::vbQuestion);
+}
+
+}  // namespace
+
+FolderCopy CopyFolderContents(platform::Program& program, const QString& sourceFolder,
+                              const QString& destinationFolder, const CopyProgress& progress) {
+  if (!QFileInfo(sourceFolder).isDir()) return FolderCopy::Failed;
+  const QStringList files = filesBelow(sourceFolder);
+  const int answer = askAboutReplacing(program, files, destinationFolder);
+  if (answer == platform::vbCancel) return FolderCopy::Cancelled;
+  const QDir source(sourceFolder);
+  const QDir destination(destinationFolder);
+  bool whole = true;
+  for (qsizetype i = 0; i < files.size(); ++i) {
+    if (progress && !progress(i, files.size())) return FolderCopy::Cancelled;
+    const QString target = destination.filePath(files.at(i));
+    if (answer == platform::vbNo && QFileInfo::exists(target)) continue;
+    whole = QDir().mkpath(QFileInfo(target).path()) &&
+            copyWhole(source.filePath(files.at(i)), target) && whole;
+  }
+  if (progress) progress(files.size(), files.size());
+  whole = QDir().mkpath(destinationFolder) && whole;
+  return whole ? FolderCopy::Copied : FolderCopy::Failed;
+}
+
+bool DeleteFolder(const QString& folder) {
+  // Qt removes links without following them.
+  return QDir(folder).removeRecursively();
 }
 
 bool EmptyFolder(const QString& folder) {

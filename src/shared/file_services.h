@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 namespace platform {
 class Interaction;
@@ -14,9 +15,9 @@ namespace shared {
 // Lets the user pick a folder; "" when cancelled.
 QString BrowseForFolder(platform::Interaction& interaction, const QString& title);
 
-// Copies every entry of sourceFolder matching `pattern` ("*.jpg", matched without regard to
+// Copies every file of sourceFolder matching `pattern` ("*.jpg", matched without regard to
 // case) into destinationFolder, which is created when missing, replacing files of the same
-// name. Returns how many entries matched, copied or not. When none matched, says
+// name. Returns how many files were copied. When nothing matched, says
 // "No <pattern> files found." in a message box titled with the program's title.
 int CopyMatchingFiles(platform::Program& program, const QString& sourceFolder,
                       const QString& destinationFolder, const QString& pattern);
@@ -26,6 +27,21 @@ int CopyMatchingFiles(platform::Program& program, const QString& sourceFolder,
 // it. True when the copy was made or destination is that very file.
 bool ShellFileCopy(platform::Program& program, const QString& source, const QString& destination,
                    bool noConfirmation);
+
+enum class FolderCopy { Copied, Cancelled, Failed };
+// Told how many files of how many are copied; false stops the copy.
+using CopyProgress = std::function<bool(qsizetype copied, qsizetype total)>;
+
+// Copies everything inside sourceFolder into destinationFolder, subfolders included, creating
+// what is missing; symbolic links to folders are not followed. When files of the same names are
+// already there, the user is asked once whether to replace them (Yes), keep them (No) or stop
+// (Cancel). Each file appears whole or not at all.
+FolderCopy CopyFolderContents(platform::Program& program, const QString& sourceFolder,
+                              const QString& destinationFolder, const CopyProgress& progress);
+
+// Deletes `folder` and everything in it; a symbolic link inside is removed, never followed.
+// False when anything is left.
+bool DeleteFolder(const QString& folder);
 
 // Deletes every file of `folder` (read-only ones too); subfolders and their contents stay. True
 // when the folder exists and holds no file afterwards.

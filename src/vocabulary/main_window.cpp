@@ -68,9 +68,6 @@ void MainWindow::createMenus() {
       {teacherMenu, &gettingStartedAction, "gettingStartedAction",
        QStringLiteral("Getting Started"), {}, [this] { onGettingStarted(); }},
   });
-  // The score report and the class information screen are not part of the program yet.
-  createReportAction->setEnabled(false);
-  editClassInfoAction->setEnabled(false);
 }
 
 void MainWindow::createToolBar() {

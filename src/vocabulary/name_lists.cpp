@@ -19,4 +19,14 @@ std::optional<QStringList> ReadNameList(const QString& path, int maxNames) {
   return lines;
 }
 
+QString NameListText(const QStringList& names, bool dropEmpty) {
+  QStringList kept = names;
+  if (dropEmpty) kept.removeAll(QString());
+  return kept.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+}
+
+QString WriteNameList(const QString& path, const QStringList& names, bool dropEmpty) {
+  return platform::textfile::writeAtomic(path, NameListText(names, dropEmpty));
+}
+
 }  // namespace vocabulary

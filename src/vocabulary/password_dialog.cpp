@@ -3,7 +3,9 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 
+#include "vocabulary/class_info_window.h"
 #include "vocabulary/password_check.h"
+#include "vocabulary/score_report_window.h"
 #include "vocabulary/word_list_editor_window.h"
 
 namespace vocabulary {
@@ -79,8 +81,9 @@ void PasswordDialog::onOkClicked() {
 }
 
 void PasswordDialog::openTarget(const QString& target) {
-  // The score report and the class information screen will open here as well.
   if (target == QLatin1String("Assignment")) lexorama_.forms().get<WordListEditorWindow>().Show();
+  if (target == QLatin1String("Report")) lexorama_.forms().get<ScoreReportWindow>().Show();
+  if (target == QLatin1String("Edit")) lexorama_.forms().get<ClassInfoWindow>().Show();
 }
 
 void PasswordDialog::onCancelClicked() { Hide(); }

@@ -142,11 +142,16 @@ ScoreFile::ScoreFile(const QString& dataFolder)
     : resourcesFolder_(platform::locations::resolve(dataFolder, QStringLiteral("Resources"))),
       path_(platform::locations::resolve(dataFolder, QStringLiteral("Resources\\data.dat"))) {}
 
-std::optional<ScoreRecord> ScoreFile::find(const ScoreKey& key) const {
+void ScoreFile::requireResourcesFolder(const QString& consequence) const {
   if (!QFileInfo(resourcesFolder_).isDir()) {
-    throw ScoreFileError(QStringLiteral("The folder of this word list has no \"Resources\" "
-                                        "folder, so no scores can be kept for it."));
+    throw ScoreFileError(
+        QStringLiteral("The folder of this word list has no \"Resources\" folder, so ") +
+        consequence);
   }
+}
+
+std::optional<ScoreRecord> ScoreFile::find(const ScoreKey& key) const {
+  requireResourcesFolder(QStringLiteral("no scores can be kept for it."));
   if (!QFileInfo::exists(path_)) return std::nullopt;
   LockedFile file(path_, QIODevice::ReadOnly, LOCK_SH);
   ScoreRecord record;
@@ -154,12 +159,35 @@ std::optional<ScoreRecord> ScoreFile::find(const ScoreKey& key) const {
   return record;
 }
 
+std::vector<ScoreRecord> ScoreFile::readAll() const {
+  requireResourcesFolder(QStringLiteral("it has no scores to show."));
+  std::vector<ScoreRecord> records;
+  if (!QFileInfo::exists(path_)) return records;
+  LockedFile file(path_, QIODevice::ReadOnly, LOCK_SH);
+  const QByteArray bytes = file.readAll();
+  const qsizetype count = bytes.size() / kScoreRecordLength;
+  records.reserve(static_cast<std::size_t>(count));
+  for (qsizetype i = 0; i < count; ++i) {
+    records.push_back(DecodeScoreRecord(bytes.constData() + i * kScoreRecordLength));
+  }
+  return records;
+}
+
+bool ScoreFile::blank(const ScoreKey& key) {
+  requireResourcesFolder(QStringLiteral("no record can be deleted."));
+  if (!QFileInfo::exists(path_)) return false;
+  LockedFile file(path_, QIODevice::ReadWrite, LOCK_EX);
+  ScoreRecord record;
+  const qsizetype number = FindScoreRecord(file.readAll(), key, record);
+  if (number < 0) return false;
+  QByteArray zeros(2 * static_cast<qsizetype>(record.scores.size()), '\0');
+  file.writeAt(number * kScoreRecordLength + kScoresOffset, zeros);
+  return true;
+}
+
 void ScoreFile::update(const ScoreKey& key,
                        const std::function<void(ScoreRecord&, bool found)>& change) {
-  if (!QFileInfo(resourcesFolder_).isDir()) {
-    throw ScoreFileError(QStringLiteral("The folder of this word list has no \"Resources\" "
-                                        "folder, so the scores cannot be saved."));
-  }
+  requireResourcesFolder(QStringLiteral("the scores cannot be saved."));
   LockedFile file(path_, QIODevice::ReadWrite, LOCK_EX);
   const QByteArray bytes = file.readAll();
   ScoreRecord record;

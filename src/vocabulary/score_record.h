@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <stdexcept>
+#include <vector>
 
 #include "vocabulary/practice_state.h"
 
@@ -72,12 +73,19 @@ class ScoreFile {
 
   // The first record that belongs to `key`; nothing when none does or the file does not exist.
   std::optional<ScoreRecord> find(const ScoreKey& key) const;
+  // Every whole record, in file order; none when the file does not exist. Raises ScoreFileError
+  // when the data folder has no "Resources" folder or the file cannot be read.
+  std::vector<ScoreRecord> readAll() const;
+  // Sets the eight scores of the first record of `key` to 0 in place; the file keeps its length
+  // and every other byte. False when no record belongs to the key.
+  bool blank(const ScoreKey& key);
   // Reads the first record of `key` (or a new one holding the key's names and zero scores),
   // lets `change` change it and writes it back at its number, or at the end when it was new.
   // The names are written as the key holds them.
   void update(const ScoreKey& key, const std::function<void(ScoreRecord&, bool found)>& change);
 
  private:
+  void requireResourcesFolder(const QString& consequence) const;
   QString resourcesFolder_;
   QString path_;
 };

@@ -28,12 +28,12 @@ TEST_F(FileServicesTest, BrowseForFolderGivesTheChosenFolderOrNothing) {
   EXPECT_EQ("", shared::BrowseForFolder(*interaction, "Please select a folder."));
 }
 
-TEST_F(FileServicesTest, CopyMatchingFilesCopiesAndCountsEveryMatch) {
+TEST_F(FileServicesTest, CopyMatchingFilesCountsTheFilesItCopied) {
   writeFile("from/a.JPG", "a");
   writeFile("from/b.jpg", "b");
   writeFile("from/c.png", "c");
   QDir().mkpath(path("from/folder.jpg"));
-  EXPECT_EQ(3, shared::CopyMatchingFiles(program, path("from"), path("to"), "*.jpg"));
+  EXPECT_EQ(2, shared::CopyMatchingFiles(program, path("from"), path("to"), "*.jpg"));
   EXPECT_EQ("a", readFile(path("to/a.JPG")));
   EXPECT_EQ("b", readFile(path("to/b.jpg")));
   EXPECT_FALSE(QFileInfo::exists(path("to/c.png")));
@@ -78,6 +78,53 @@ TEST_F(FileServicesTest, EmptyFolderDeletesFilesOnlyAndSaysWhetherNoneAreLeft) {
   // A folder holding only folders is already empty of files.
   EXPECT_TRUE(shared::EmptyFolder(path("pics")));
   EXPECT_FALSE(shared::EmptyFolder(path("missing")));
+}
+
+TEST_F(FileServicesTest, CopyFolderContentsAsksOnceAndKeepsOrReplacesAsTold) {
+  writeFile("from/a.txt", "new a");
+  writeFile("from/sub/b.txt", "new b");
+  writeFile("from/c.txt", "new c");
+  writeFile("to/a.txt", "old a");
+  writeFile("to/sub/b.txt", "old b");
+  QFile::link(path("outside"), path("from/link"));
+  writeFile("outside/deep.txt", "not followed");
+
+  interaction->answerMessage(platform::vbNo);
+  EXPECT_EQ(shared::FolderCopy::Copied,
+            shared::CopyFolderContents(program, path("from"), path("to"), {}));
+  EXPECT_TRUE(interaction->prompts().back().text.contains("already holds 2 of these files"));
+  EXPECT_EQ("old a", readFile(path("to/a.txt")));
+  EXPECT_EQ("new c", readFile(path("to/c.txt")));
+  EXPECT_FALSE(QFileInfo::exists(path("to/link/deep.txt")));
+
+  interaction->answerMessage(platform::vbCancel);
+  EXPECT_EQ(shared::FolderCopy::Cancelled,
+            shared::CopyFolderContents(program, path("from"), path("to"), {}));
+  EXPECT_EQ("old b", readFile(path("to/sub/b.txt")));
+
+  interaction->answerMessage(platform::vbYes);
+  int reports = 0;
+  EXPECT_EQ(shared::FolderCopy::Copied,
+            shared::CopyFolderContents(program, path("from"), path("to"),
+                                       [&reports](qsizetype, qsizetype) { return ++reports > 0; }));
+  EXPECT_EQ("new b", readFile(path("to/sub/b.txt")));
+  EXPECT_EQ(4, reports);
+
+  EXPECT_EQ(shared::FolderCopy::Cancelled,
+            shared::CopyFolderContents(program, path("from"), path("elsewhere"),
+                                       [](qsizetype, qsizetype) { return false; }));
+  EXPECT_EQ(shared::FolderCopy::Failed,
+            shared::CopyFolderContents(program, path("missing"), path("to"), {}));
+}
+
+TEST_F(FileServicesTest, DeleteFolderRemovesLinksWithoutFollowingThem) {
+  writeFile("backup/a.txt", "a");
+  const QString kept = writeFile("outside/keep.txt", "keep");
+  QFile::link(path("outside"), path("backup/folder-link"));
+  QFile::link(kept, path("backup/file-link"));
+  EXPECT_TRUE(shared::DeleteFolder(path("backup")));
+  EXPECT_FALSE(QFileInfo::exists(path("backup")));
+  EXPECT_EQ("keep", readFile(kept));
 }
 
 }  // namespace

@@ -221,9 +221,11 @@ void Printer::Line(double x1, double y1, double x2, double y2, LineShape shape) 
 void Printer::DrawText(const QRectF& rect, int flags, const QString& text) {
   const QRectF area = toTwips(rect);
   onDevice([&](QPainter& device) {
+    const QRectF deviceArea(toDevice(area.topLeft()), toDevice(area.bottomRight()));
+    device.setClipRect(deviceArea, Qt::IntersectClip);
     device.setFont(font_);
     device.setPen(foreColor_);
-    device.drawText(QRectF(toDevice(area.topLeft()), toDevice(area.bottomRight())), flags, text);
+    device.drawText(deviceArea, flags, text);
   });
 }
 
