@@ -61,6 +61,20 @@ void AddPercentBars(QBoxLayout& layout, std::initializer_list<PercentBar*> bars)
   layout.addLayout(grid);
 }
 
+QLabel* AddQuestionBox(QBoxLayout& layout, QWidget* parent, const char* name) {
+  auto* box = platform::named(new QLabel(parent), name);
+  box->setWordWrap(true);
+  box->setFrameShape(QFrame::Panel);
+  box->setFrameShadow(QFrame::Sunken);
+  QFont bold = box->font();
+  bold.setBold(true);
+  bold.setPointSize(12);
+  box->setFont(bold);
+  box->setMinimumHeight(50);
+  layout.addWidget(box);
+  return box;
+}
+
 float Percent(int part, int whole) {
   return static_cast<float>(static_cast<double>(part) / whole * 100);
 }

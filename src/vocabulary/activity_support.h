@@ -51,6 +51,9 @@ class PercentBar {
 // Lays the bars out below each other, each with its caption and percentage above it.
 void AddPercentBars(QBoxLayout& layout, std::initializer_list<PercentBar*> bars);
 
+// The sunken box in bold at the top of an activity that shows what is asked, added to `layout`.
+QLabel* AddQuestionBox(QBoxLayout& layout, QWidget* parent, const char* name);
+
 // A share of a whole in percent, held in single precision.
 float Percent(int part, int whole);
 // The percentage text: the value's first characters (three at 100, two from 10, else one), cut,

@@ -25,16 +25,7 @@ MatchingWindow::MatchingWindow(Lexorama& program)
   setCaption(kCaption);
   auto* central = new QWidget(this);
   auto* column = new QVBoxLayout(central);
-  questionBox = platform::named(new QLabel(central), "questionBox");
-  questionBox->setWordWrap(true);
-  questionBox->setFrameShape(QFrame::Panel);
-  questionBox->setFrameShadow(QFrame::Sunken);
-  QFont bold = questionBox->font();
-  bold.setBold(true);
-  bold.setPointSize(12);
-  questionBox->setFont(bold);
-  questionBox->setMinimumHeight(50);
-  column->addWidget(questionBox);
+  questionBox = AddQuestionBox(*column, central, "questionBox");
   answerList = platform::named(new QListWidget(central), "answerList");
   answerList->setAccessibleName(QStringLiteral("Answers"));
   answerList->installEventFilter(this);

@@ -30,16 +30,7 @@ MultipleChoiceWindow::MultipleChoiceWindow(Lexorama& program)
   setCaption(kCaption);
   auto* central = new QWidget(this);
   auto* column = new QVBoxLayout(central);
-  questionBox = platform::named(new QLabel(central), "questionBox");
-  questionBox->setWordWrap(true);
-  questionBox->setFrameShape(QFrame::Panel);
-  questionBox->setFrameShadow(QFrame::Sunken);
-  QFont bold = questionBox->font();
-  bold.setBold(true);
-  bold.setPointSize(12);
-  questionBox->setFont(bold);
-  questionBox->setMinimumHeight(50);
-  column->addWidget(questionBox);
+  questionBox = AddQuestionBox(*column, central, "questionBox");
   for (int i = 0; i < 4; ++i) {
     answerBoxes[i] = platform::named(new ChoiceBox(central), QStringLiteral("answerBoxes[%1]").arg(i));
     answerBoxes[i]->setMinimumHeight(45);

@@ -28,16 +28,7 @@ PictureGameWindow::PictureGameWindow(Lexorama& program)
   setCaption(kCaption);
   auto* central = new QWidget(this);
   auto* column = new QVBoxLayout(central);
-  clueBox = platform::named(new QLabel(central), "clueBox");
-  clueBox->setWordWrap(true);
-  clueBox->setFrameShape(QFrame::Panel);
-  clueBox->setFrameShadow(QFrame::Sunken);
-  QFont bold = clueBox->font();
-  bold.setBold(true);
-  bold.setPointSize(12);
-  clueBox->setFont(bold);
-  clueBox->setMinimumHeight(50);
-  column->addWidget(clueBox);
+  clueBox = AddQuestionBox(*column, central, "clueBox");
 
   auto* board = new QWidget(central);
   board->setMinimumSize(705, 361);
