@@ -4,13 +4,16 @@
 #include <QTemporaryDir>
 #include <cmath>
 #include <cstdio>
+#include <unistd.h>
 
 namespace bench_support {
 namespace {
 
 class TimesReporter : public benchmark::ConsoleReporter {
  public:
-  explicit TimesReporter(Times& times) : times_(times) {}
+  // Colours only on a terminal: scripts/bench gathers the output through a pipe.
+  explicit TimesReporter(Times& times)
+      : ConsoleReporter(isatty(fileno(stdout)) ? OO_Defaults : OO_Tabular), times_(times) {}
 
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& run : runs) {

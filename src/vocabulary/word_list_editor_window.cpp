@@ -6,6 +6,7 @@
 #include "platform/files/locations.h"
 #include "platform/files/textfile.h"
 #include "platform/system/errors.h"
+#include "shared/document_files.h"
 #include "vocabulary/word_list_file.h"
 
 namespace vocabulary {
@@ -125,10 +126,8 @@ bool WordListEditorWindow::confirmLongList(int count) {
 void WordListEditorWindow::onSaveClicked() {
   const QStringList texts = items();
   if (texts.isEmpty()) {
-    lexorama_.MsgBox(QStringLiteral("Lexorama will not save a blank document.\r\nThis is a safety "
-                                    "precaution to avoid overwriting an existing file with a "
-                                    "blank one."),
-                     platform::vbCritical, kTitle);
+    lexorama_.MsgBox(shared::BlankDocumentRefusal(QStringLiteral("Lexorama")), platform::vbCritical,
+                     kTitle);
     return;
   }
   if (!confirmLongList(static_cast<int>(texts.size()))) return;
