@@ -4,8 +4,6 @@
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
-#include "vocabulary/practice_setup_window.h"
-
 namespace vocabulary {
 namespace {
 
@@ -15,14 +13,8 @@ constexpr int kDefinitionWordButton = 3;
 }  // namespace
 
 MatchingWindow::MatchingWindow(Lexorama& program)
-    : Form(program),
-      scoreBar(QStringLiteral("Score"), QStringLiteral("score"), this),
-      progressBar(QStringLiteral("Progress"), QStringLiteral("progress"), this),
-      lexorama_(program),
-      practice_(program.practice),
-      draws_(program.runtime().random(), 0) {
-  setObjectName(QStringLiteral("MatchingWindow"));
-  setCaption(kCaption);
+    : ActivityWindow(program, QStringLiteral("MatchingWindow"), kCaption),
+      progressBar(QStringLiteral("Progress"), QStringLiteral("progress"), this) {
   auto* central = new QWidget(this);
   auto* column = new QVBoxLayout(central);
   questionBox = AddQuestionBox(*column, central, "questionBox");
@@ -48,9 +40,7 @@ bool MatchingWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MatchingWindow::load() {
-  items_ = practice_.WordList;
-  draws_ = RowDraws(lexorama_.runtime().random(), static_cast<int>(items_.size()));
-  run_ = ReadRunChoice(lexorama_.forms().get<PracticeSetupWindow>(), kDefinitionWordButton);
+  beginRun(kDefinitionWordButton);
   const int first = draws_.free();
   draws_.mark(first, false);
   currentItem_ = first;

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <QVBoxLayout>
 
-#include "vocabulary/practice_setup_window.h"
-
 namespace vocabulary {
 namespace {
 
@@ -20,14 +18,8 @@ int ShownColumn(const WordListItem& item, int column) {
 }  // namespace
 
 MultipleChoiceWindow::MultipleChoiceWindow(Lexorama& program)
-    : Form(program),
-      scoreBar(QStringLiteral("Score"), QStringLiteral("score"), this),
-      progressBar(QStringLiteral("Progress"), QStringLiteral("progress"), this),
-      lexorama_(program),
-      practice_(program.practice),
-      draws_(program.runtime().random(), 0) {
-  setObjectName(QStringLiteral("MultipleChoiceWindow"));
-  setCaption(kCaption);
+    : ActivityWindow(program, QStringLiteral("MultipleChoiceWindow"), kCaption),
+      progressBar(QStringLiteral("Progress"), QStringLiteral("progress"), this) {
   auto* central = new QWidget(this);
   auto* column = new QVBoxLayout(central);
   questionBox = AddQuestionBox(*column, central, "questionBox");
@@ -43,9 +35,7 @@ MultipleChoiceWindow::MultipleChoiceWindow(Lexorama& program)
 }
 
 void MultipleChoiceWindow::load() {
-  items_ = practice_.WordList;
-  draws_ = RowDraws(lexorama_.runtime().random(), static_cast<int>(items_.size()));
-  run_ = ReadRunChoice(lexorama_.forms().get<PracticeSetupWindow>(), kDefinitionWordButton);
+  beginRun(kDefinitionWordButton);
   NextQuestion();
   setCaption(ActivityCaption(kCaption, practice_));
 }

@@ -4,8 +4,6 @@
 #include <QGridLayout>
 #include <QVBoxLayout>
 
-#include "vocabulary/practice_setup_window.h"
-
 namespace vocabulary {
 namespace {
 
@@ -19,13 +17,7 @@ constexpr std::array<std::pair<int, int>, 11> kRepeats{{
 }  // namespace
 
 PictureGameWindow::PictureGameWindow(Lexorama& program)
-    : Form(program),
-      scoreBar(QStringLiteral("Score"), QStringLiteral("score"), this),
-      lexorama_(program),
-      practice_(program.practice),
-      draws_(program.runtime().random(), 0) {
-  setObjectName(QStringLiteral("PictureGameWindow"));
-  setCaption(kCaption);
+    : ActivityWindow(program, QStringLiteral("PictureGameWindow"), kCaption) {
   auto* central = new QWidget(this);
   auto* column = new QVBoxLayout(central);
   clueBox = AddQuestionBox(*column, central, "clueBox");
@@ -54,9 +46,7 @@ PictureGameWindow::PictureGameWindow(Lexorama& program)
 }
 
 void PictureGameWindow::load() {
-  items_ = practice_.WordList;
-  draws_ = RowDraws(lexorama_.runtime().random(), static_cast<int>(items_.size()));
-  run_ = ReadRunChoice(lexorama_.forms().get<PracticeSetupWindow>(), kDefinitionWordButton);
+  beginRun(kDefinitionWordButton);
   loadPicture();
   fillBoard(boardEntries());
   NextQuestion();

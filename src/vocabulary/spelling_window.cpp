@@ -5,7 +5,6 @@
 #include <QVBoxLayout>
 
 #include "vocabulary/main_window.h"
-#include "vocabulary/practice_setup_window.h"
 
 namespace vocabulary {
 namespace {
@@ -34,14 +33,8 @@ constexpr int kOtherMainWidth = 12100;
 }  // namespace
 
 SpellingWindow::SpellingWindow(Lexorama& program)
-    : Form(program),
-      scoreBar(QStringLiteral("Score"), QStringLiteral("score"), this),
-      progressBar(QStringLiteral("Progress"), QStringLiteral("progress"), this),
-      lexorama_(program),
-      practice_(program.practice),
-      draws_(program.runtime().random(), 0) {
-  setObjectName(QStringLiteral("SpellingWindow"));
-  setCaption(kCaption);
+    : ActivityWindow(program, QStringLiteral("SpellingWindow"), kCaption),
+      progressBar(QStringLiteral("Progress"), QStringLiteral("progress"), this) {
   createControls();
   on(testButton, &QRadioButton::clicked, [this] { onTestChosen(); });
   on(sayButton, &QPushButton::clicked, [this] { onSayClicked(); });
@@ -103,9 +96,7 @@ void SpellingWindow::createControls() {
 }
 
 void SpellingWindow::load() {
-  items_ = practice_.WordList;
-  draws_ = RowDraws(lexorama_.runtime().random(), static_cast<int>(items_.size()));
-  run_ = ReadRunChoice(lexorama_.forms().get<PracticeSetupWindow>(), 0);
+  beginRun(0);
   character_ = lexorama_.runtime().createCharacter();
   if (!character_->load(platform::SpeakingCharacter::kOwl)) character_.reset();
   if (character_) {
@@ -184,11 +175,11 @@ void SpellingWindow::onSayClicked() {
 bool SpellingWindow::runOver() const { return wordsDone_ == items_.size(); }
 
 void SpellingWindow::chooseNextWord() {
-  currentRow_ = run_.randomOrder ? draws_.free() : wordsDone_;
+  currentItem_ = run_.randomOrder ? draws_.free() : wordsDone_;
 }
 
 void SpellingWindow::SayWord() {
-  const WordListItem& item = items_[currentRow_];
+  const WordListItem& item = items_[currentItem_];
   answerBox->clear();
   definition1Box->setText(item.definition1);
   definition2Box->setText(item.definition2);
@@ -227,7 +218,7 @@ void SpellingWindow::onEnterClicked() {
     answerBox->setFocus();
     return;
   }
-  if (answerBox->text() == items_[currentRow_].word) {
+  if (answerBox->text() == items_[currentItem_].word) {
     CorrectSpelling();
   } else {
     WrongSpelling();

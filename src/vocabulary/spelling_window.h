@@ -10,17 +10,15 @@
 #include <memory>
 
 #include "platform/character/speaking_character.h"
-#include "platform/windows/form.h"
-#include "vocabulary/activity_support.h"
+#include "vocabulary/activity_window.h"
 
 namespace vocabulary {
 
 // The spelling test: the speaking character says each word of the list while its definitions
 // are shown, and the student types its spelling. A practice run comes before the test, whose
 // score is kept.
-class SpellingWindow : public platform::Form {
+class SpellingWindow : public ActivityWindow {
  public:
-  using Context = Lexorama;
   explicit SpellingWindow(Lexorama& program);
   ~SpellingWindow() override;
 
@@ -36,7 +34,6 @@ class SpellingWindow : public platform::Form {
   QLabel* definition2Box;
   // They turn red after a wrong spelling.
   std::array<QFrame*, 3> signalPanels;
-  PercentBar scoreBar;
   PercentBar progressBar;
   QTimer* clearTimer;
 
@@ -63,17 +60,9 @@ class SpellingWindow : public platform::Form {
   void SaveSpellingScore(int score);
   void play(const QString& animation);
 
-  Lexorama& lexorama_;
-  PracticeState& practice_;
   std::unique_ptr<platform::SpeakingCharacter> character_;
-  QList<WordListItem> items_;
-  RunChoice run_;
-  RowDraws draws_;
-  int currentRow_ = -1;
   int wordsDone_ = 0;
   int sayDelay_ = 0;
-  int correctCount_ = 0;
-  int tryCount_ = 0;
   bool speechProblemTold_ = false;
 };
 

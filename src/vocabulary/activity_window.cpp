@@ -1,0 +1,24 @@
+#include "vocabulary/activity_window.h"
+
+#include "vocabulary/practice_setup_window.h"
+
+namespace vocabulary {
+
+ActivityWindow::ActivityWindow(Lexorama& program, const QString& objectName,
+                               const QString& caption)
+    : Form(program),
+      scoreBar(QStringLiteral("Score"), QStringLiteral("score"), this),
+      lexorama_(program),
+      practice_(program.practice),
+      draws_(program.runtime().random(), 0) {
+  setObjectName(objectName);
+  setCaption(caption);
+}
+
+void ActivityWindow::beginRun(int secondVariant) {
+  items_ = practice_.WordList;
+  draws_ = RowDraws(lexorama_.runtime().random(), static_cast<int>(items_.size()));
+  run_ = ReadRunChoice(lexorama_.forms().get<PracticeSetupWindow>(), secondVariant);
+}
+
+}  // namespace vocabulary
