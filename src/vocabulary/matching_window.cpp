@@ -131,11 +131,11 @@ void MatchingWindow::finish() {
   finished_ = true;
   const int score = RoundedScore(scoreBar.value());
   if (run_.definitionFirst) {
-    practice_.Scores[Matching2] = score;
+    practice_.Scores[MatchingByDefinition] = score;
     questionBox->setText(QStringLiteral("Matching Score - Definitions/Words = ") +
                          QString::number(score));
   } else {
-    practice_.Scores[Matching1] = score;
+    practice_.Scores[MatchingByWord] = score;
     questionBox->setText(QStringLiteral("Matching Score - Words/Definitions = ") +
                          QString::number(score));
   }

@@ -126,11 +126,11 @@ void MultipleChoiceWindow::UpdateScoreBars() {
 void MultipleChoiceWindow::finish() {
   const int score = RoundedScore(scoreBar.value());
   if (run_.definitionFirst) {
-    practice_.Scores[MChoice2] = score;
+    practice_.Scores[MultipleChoiceByDefinition] = score;
     questionBox->setText(QStringLiteral("Multiple Choice Score - Definitions/Words = ") +
                          QString::number(score));
   } else {
-    practice_.Scores[MChoice1] = score;
+    practice_.Scores[MultipleChoiceByWord] = score;
     questionBox->setText(QStringLiteral("Multiple Choice Score - Words/Definitions = ") +
                          QString::number(score));
   }

@@ -156,10 +156,10 @@ void PictureGameWindow::finish() {
   accepted_.clear();
   const int score = RoundedScore(scoreBar.value());
   if (run_.definitionFirst) {
-    practice_.Scores[Picture2] = score;
+    practice_.Scores[PictureGameByDefinition] = score;
     clueBox->setText(QStringLiteral("Picture Score - Definition/Words = ") + QString::number(score));
   } else {
-    practice_.Scores[Picture1] = score;
+    practice_.Scores[PictureGameByWord] = score;
     clueBox->setText(QStringLiteral("Picture Score - Word/Definitions = ") + QString::number(score));
   }
   SavePracticeScores(lexorama_);

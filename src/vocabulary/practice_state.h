@@ -9,7 +9,14 @@
 namespace vocabulary {
 
 // The six activity scores a practice keeps, in the order of the score record's fields.
-enum PracticeScore { MChoice1, MChoice2, Matching1, Matching2, Picture1, Picture2 };
+enum PracticeScore {
+  MultipleChoiceByWord,
+  MultipleChoiceByDefinition,
+  MatchingByWord,
+  MatchingByDefinition,
+  PictureGameByWord,
+  PictureGameByDefinition
+};
 using PracticeScores = std::array<int, 6>;
 
 // The practice under way, shared by every window of Lexorama.

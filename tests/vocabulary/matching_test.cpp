@@ -78,7 +78,7 @@ TEST_F(MatchingTest, EnterChoosesAndWrongChoicesCount) {
   EXPECT_EQ("25%", window().scoreBar.percentLabel->text());
   EXPECT_EQ("20%", window().progressBar.percentLabel->text());
   answerAll([](const QString& meaning) { return QString(meaning).replace("meaning", "word"); }, 4);
-  EXPECT_EQ(62, lexorama.practice.Scores[Matching2]);
+  EXPECT_EQ(62, lexorama.practice.Scores[MatchingByDefinition]);
   EXPECT_EQ(62, storedRecord("Week 3")->scores[kMatching2]);
 }
 

@@ -68,7 +68,7 @@ TEST_F(MultipleChoiceTest, SequentialWordsAskEveryItemInOrderWithFourDifferentAn
   EXPECT_TRUE(answers.contains("meaning1"));
   const QStringList asked = answerAll(meaningOf);
   EXPECT_EQ(QStringList({"word1", "word2", "word3", "word4", "word5"}), asked);
-  EXPECT_EQ(100, lexorama.practice.Scores[MChoice1]);
+  EXPECT_EQ(100, lexorama.practice.Scores[MultipleChoiceByWord]);
   ASSERT_TRUE(storedRecord("Week 3"));
   EXPECT_EQ(100, storedRecord("Week 3")->scores[kMChoice1]);
   const auto messages = interaction->prompts(testing_support::PromptKind::MessageBox);
@@ -154,8 +154,8 @@ TEST_F(MultipleChoiceTest, ChangingTheSetupDuringARunChangesNothing) {
   setup().activityButtons[1]->click();
   setup().randomButton->click();
   EXPECT_EQ(QStringList({"word1", "word2", "word3", "word4", "word5"}), answerAll(meaningOf));
-  EXPECT_EQ(100, lexorama.practice.Scores[MChoice1]);
-  EXPECT_EQ(0, lexorama.practice.Scores[MChoice2]);
+  EXPECT_EQ(100, lexorama.practice.Scores[MultipleChoiceByWord]);
+  EXPECT_EQ(0, lexorama.practice.Scores[MultipleChoiceByDefinition]);
 }
 
 TEST_F(MultipleChoiceTest, AStuckGeneratorStillGivesFourAnswers) {

@@ -94,7 +94,7 @@ TEST_F(PictureGameTest, TwentyItemsPutSixteenOnTheBoardAndAskOnlyThose) {
   const QStringList asked = answerAll(meaningOf);
   EXPECT_EQ(16, asked.size());
   for (const QString& word : asked) EXPECT_TRUE(texts.contains(meaningOf(word)));
-  EXPECT_EQ(100, lexorama.practice.Scores[Picture1]);
+  EXPECT_EQ(100, lexorama.practice.Scores[PictureGameByWord]);
 }
 
 TEST_F(PictureGameTest, AClueWhoseAnswerWentWithAnotherItemIsPassedOver) {

@@ -126,7 +126,7 @@ TEST_F(SetupWindowTest, FixedNamesFromWindowsAreFoundWhateverTheirCase) {
   open(writeFile("win/Week 3.txt", "a/1\r\nb/2\r\nc/3\r\nd/4\r\ne/5\r\n\r\n"));
   choose(setup().teacherBox, "Ms Hale");
   choose(setup().studentBox, "Ortiz, Ana");
-  EXPECT_EQ(64, lexorama.practice.Scores[MChoice1]);
+  EXPECT_EQ(64, lexorama.practice.Scores[MultipleChoiceByWord]);
   // The name list was written on Windows.
   EXPECT_EQ(QStringLiteral("Müller, Zoë"), setup().studentBox->itemText(1));
 }
@@ -153,7 +153,7 @@ TEST_F(SetupWindowTest, ATypedNameLoadsItsOwnProgressSoScoresGoToTheRightStudent
   storeScores("Ortiz, Ana", {70, 0, 0, 0, 0, 0, 0, 0});
   storeScores("Vance, Rui", {20, 30, 0, 0, 0, 0, 0, 0});
   openAndChoose();
-  EXPECT_EQ(70, lexorama.practice.Scores[MChoice1]);
+  EXPECT_EQ(70, lexorama.practice.Scores[MultipleChoiceByWord]);
   type(setup().studentBox, "Vance, Rui");
   EXPECT_EQ("Vance, Rui", lexorama.practice.StudentName);
   EXPECT_EQ((PracticeScores{20, 30, 0, 0, 0, 0}), lexorama.practice.Scores);
