@@ -78,11 +78,7 @@ std::optional<QString> AssignmentBuilderWindow::chooseFileToOpen() {
   fileDialog.CancelError = true;
   fileDialog.Flags = platform::cdlOFNHideReadOnly;
   fileDialog.Filter = QStringLiteral("Quillora Files(*.ql)|*.ql");
-  try {
-    fileDialog.ShowOpen();
-  } catch (const platform::RuntimeError&) {
-    return std::nullopt;
-  }
+  if (!fileDialog.TryShowOpen()) return std::nullopt;
   store_.FirstOpen = false;
   if (fileDialog.FileName.isEmpty()) return std::nullopt;
   return fileDialog.FileName;
@@ -145,11 +141,7 @@ std::optional<QString> AssignmentBuilderWindow::chooseFileToSave() {
   fileDialog.CancelError = true;
   fileDialog.Flags = platform::cdlOFNHideReadOnly;
   fileDialog.Filter = QStringLiteral("Quillora File (*.ql)|*.ql");
-  try {
-    fileDialog.ShowSave();
-  } catch (const platform::RuntimeError&) {
-    return std::nullopt;
-  }
+  if (!fileDialog.TryShowSave()) return std::nullopt;
   if (fileDialog.FileName.isEmpty()) return std::nullopt;
   return fileDialog.FileName;
 }

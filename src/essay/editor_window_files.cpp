@@ -51,11 +51,7 @@ void EditorWindow::OpenDocument() {
   fileDialog.CancelError = true;
   fileDialog.Flags = platform::cdlOFNHideReadOnly;
   fileDialog.Filter = kFilter;
-  try {
-    fileDialog.ShowOpen();
-  } catch (const platform::RuntimeError&) {
-    return;
-  }
+  if (!fileDialog.TryShowOpen()) return;
   const QString name = fileDialog.FileName;
   if (name.isEmpty()) return;
   store_.FirstOpen = false;
@@ -76,11 +72,7 @@ void EditorWindow::onSaveAs() {
   fileDialog.CancelError = true;
   fileDialog.Flags = platform::cdlOFNOverwritePrompt | platform::cdlOFNHideReadOnly;
   fileDialog.Filter = kFilter;
-  try {
-    fileDialog.ShowSave();
-  } catch (const platform::RuntimeError&) {
-    return;
-  }
+  if (!fileDialog.TryShowSave()) return;
   QString name = fileDialog.FileName;
   if (name.isEmpty()) return;
   if (QFileInfo(name).suffix().isEmpty()) {
@@ -127,11 +119,7 @@ void EditorWindow::onFont() {
   fileDialog.FontSize = 12;
   fileDialog.Flags = kFontFlags;
   fileDialog.CancelError = true;
-  try {
-    fileDialog.ShowFont();
-  } catch (const platform::RuntimeError&) {
-    return;
-  }
+  if (!fileDialog.TryShowFont()) return;
   if (!fileDialog.FontName.isEmpty()) documentBox->setSelFontName(fileDialog.FontName);
   if (fileDialog.FontSize > 0) documentBox->setSelFontSize(fileDialog.FontSize);
   documentBox->setSelStrikethru(fileDialog.FontStrikethru);

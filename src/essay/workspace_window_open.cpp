@@ -137,11 +137,7 @@ std::optional<QString> WorkspaceWindow::chooseAssignmentFile() {
   fileDialog.CancelError = true;
   fileDialog.Flags = platform::cdlOFNHideReadOnly;
   fileDialog.Filter = QStringLiteral("Quillora Files(*.ql)|*.ql");
-  try {
-    fileDialog.ShowOpen();
-  } catch (const platform::RuntimeError&) {
-    return std::nullopt;
-  }
+  if (!fileDialog.TryShowOpen()) return std::nullopt;
   if (fileDialog.FileName.isEmpty()) return std::nullopt;
   store_.FirstOpen = false;
   return fileDialog.FileName;

@@ -49,11 +49,7 @@ void WorkspaceWindow::saveFinishedEssay() {
   fileDialog.CancelError = true;
   fileDialog.Flags = platform::cdlOFNOverwritePrompt;
   fileDialog.Filter = kTextFilter;
-  try {
-    fileDialog.ShowSave();
-  } catch (const platform::RuntimeError&) {
-    return;
-  }
+  if (!fileDialog.TryShowSave()) return;
   QString path = fileDialog.FileName;
   QString suffix = QFileInfo(path).suffix().toLower();
   if (suffix != QLatin1String("txt") && suffix != QLatin1String("rtf")) {
@@ -100,11 +96,7 @@ void WorkspaceWindow::saveAssignmentFile() {
   fileDialog.CancelError = true;
   fileDialog.Flags = platform::cdlOFNHideReadOnly;
   fileDialog.Filter = QStringLiteral("Quillora File (*.ql)|*.ql");
-  try {
-    fileDialog.ShowSave();
-  } catch (const platform::RuntimeError&) {
-    return;
-  }
+  if (!fileDialog.TryShowSave()) return;
   const QString path = fileDialog.FileName;
   if (shared::FileExists(path) && isReadOnly(path)) {
     quillora_.MsgBox(texts::kReadOnlyTarget, platform::vbCritical);

@@ -15,17 +15,6 @@ const QString kPrintFailed =
 constexpr double kNewFontSize = 14;
 constexpr long kFontFlags = 3;  // screen and printer fonts
 
-// Shows a dialog; false when the user cancelled it.
-template <class Show>
-bool accepted(Show&& show) {
-  try {
-    show();
-  } catch (const platform::RuntimeError&) {
-    return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 void ReadingWindow::onNew() {
@@ -47,7 +36,7 @@ void ReadingWindow::onOpen() {
   fileDialog.Flags = platform::cdlOFNHideReadOnly;
   fileDialog.Filter = QStringLiteral(
       "All Files (*.*)|*.*|Text Files (*.txt)|*.txt|Rich Text Files (*.rtf)|*.rtf");
-  if (!accepted([this] { fileDialog.ShowOpen(); })) return;
+  if (!fileDialog.TryShowOpen()) return;
   const QString name = fileDialog.FileName;
   if (name.isEmpty()) return;
   if (!shared::LoadDocument(*textBox, name)) {
@@ -68,7 +57,7 @@ void ReadingWindow::onSave() {
   fileDialog.CancelError = true;
   fileDialog.Flags = platform::cdlOFNOverwritePrompt | platform::cdlOFNHideReadOnly;
   fileDialog.Filter = QStringLiteral("Text Files (*.txt)|*.txt|Rich Text Files (*.rtf)|*.rtf");
-  if (!accepted([this] { fileDialog.ShowSave(); })) return;
+  if (!fileDialog.TryShowSave()) return;
   const QString name = fileDialog.FileName;
   if (name.isEmpty()) return;
   // A name ending in "RTF" is as much a rich-text file as one ending in "rtf".
@@ -99,7 +88,7 @@ void ReadingWindow::ChooseTextFont() {
   fileDialog.DialogTitle = QStringLiteral("Font");
   fileDialog.CancelError = true;
   fileDialog.Flags = kFontFlags;
-  if (!accepted([this] { fileDialog.ShowFont(); })) return;
+  if (!fileDialog.TryShowFont()) return;
   if (!fileDialog.FontName.isEmpty()) textBox->setSelFontName(fileDialog.FontName);
   if (fileDialog.FontSize > 0) textBox->setSelFontSize(fileDialog.FontSize);
   textBox->setSelBold(fileDialog.FontBold);

@@ -41,11 +41,7 @@ void PracticeSetupWindow::OpenWordList() {
   openDialog.DialogTitle = QStringLiteral("Open");
   openDialog.Filter = QStringLiteral("All Files (*.*)|*.*");
   openDialog.CancelError = true;
-  try {
-    openDialog.ShowOpen();
-  } catch (const platform::RuntimeError&) {
-    return;
-  }
+  if (!openDialog.TryShowOpen()) return;
   const QString path = openDialog.FileName;
   if (path.isEmpty()) return;
 

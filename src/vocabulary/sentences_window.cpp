@@ -208,11 +208,7 @@ void SentencesWindow::onOpenClicked() {
   fileDialog.CancelError = true;
   fileDialog.Flags = platform::cdlOFNHideReadOnly;
   fileDialog.Filter = QStringLiteral("Rich Text Files (*.rtf)|*.rtf|All Files (*.*)|*.*");
-  try {
-    fileDialog.ShowOpen();
-  } catch (const platform::RuntimeError&) {
-    return;
-  }
+  if (!fileDialog.TryShowOpen()) return;
   const QString path = fileDialog.FileName;
   if (path.isEmpty()) return;
   applyButton->setEnabled(true);
@@ -233,11 +229,7 @@ void SentencesWindow::onSaveClicked() {
   fileDialog.CancelError = true;
   fileDialog.Flags = platform::cdlOFNOverwritePrompt | platform::cdlOFNHideReadOnly;
   fileDialog.Filter = QStringLiteral("Rich Text Files (*.rtf)|*.rtf");
-  try {
-    fileDialog.ShowSave();
-  } catch (const platform::RuntimeError&) {
-    return;
-  }
+  if (!fileDialog.TryShowSave()) return;
   const QString path = fileDialog.FileName;
   if (path.isEmpty()) return;
   savedCopyBox->setText(heading() + transcriptBox->Text());

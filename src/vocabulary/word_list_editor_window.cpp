@@ -135,11 +135,7 @@ void WordListEditorWindow::onSaveClicked() {
   saveDialog.CancelError = true;
   saveDialog.Flags = platform::cdlOFNOverwritePrompt | platform::cdlOFNHideReadOnly;
   saveDialog.Filter = QStringLiteral("Text Files (*.txt)|*.txt");
-  try {
-    saveDialog.ShowSave();
-  } catch (const platform::RuntimeError&) {
-    return;
-  }
+  if (!saveDialog.TryShowSave()) return;
   const QString path = withTextExtension(saveDialog.FileName);
   const QString failure = platform::textfile::writeAtomic(path, WordListFileText(texts));
   if (!failure.isEmpty()) {

@@ -79,11 +79,7 @@ QString AuthorAudioDialog::chooseFile(const QString& title, bool cancelError) {
   fileDialog.CancelError = cancelError;
   fileDialog.Flags = platform::cdlOFNHideReadOnly;
   fileDialog.Filter = QStringLiteral("All Files (*.*)|*.*");
-  try {
-    fileDialog.ShowSave();
-  } catch (const platform::RuntimeError&) {
-    return QString();
-  }
+  if (!fileDialog.TryShowSave()) return QString();
   return fileDialog.FileName;
 }
 

@@ -41,11 +41,7 @@ void EditorWindow::onSaveAsText() {
   fileDialog.CancelError = true;
   fileDialog.Flags = platform::cdlOFNOverwritePrompt | platform::cdlOFNHideReadOnly;
   fileDialog.Filter = QStringLiteral("Text Files (*.txt)|*.txt");
-  try {
-    fileDialog.ShowSave();
-  } catch (const platform::RuntimeError&) {
-    return;
-  }
+  if (!fileDialog.TryShowSave()) return;
   const QString name = fileDialog.FileName;
   if (name.isEmpty()) return;
   stripLinkMarks();

@@ -36,11 +36,7 @@ void EditorWindow::onLinkToText() {
   fileDialog.CancelError = true;
   fileDialog.Flags = platform::cdlOFNHideReadOnly;
   fileDialog.Filter = QStringLiteral("All Files (*.*)|*.*");
-  try {
-    fileDialog.ShowSave();
-  } catch (const platform::RuntimeError&) {
-    return;
-  }
+  if (!fileDialog.TryShowSave()) return;
   if (fileDialog.FileName.isEmpty()) return;
   markSelectionAsLink(selected);
   links_.add(selected, fileDialog.FileName);

@@ -206,6 +206,12 @@ TEST_F(InteractionTest, CancelRaisesErrorOnlyWhenAskedTo) {
   EXPECT_EQ("/tmp/new.ql", dialog.FileName);
   EXPECT_EQ("new.ql", dialog.FileTitle);
   EXPECT_EQ(2, dialog.FilterIndex);
+
+  // Commands that end quietly on Cancel learn it without the error.
+  interaction->cancelOpen().answerSave(QStringLiteral("/tmp/other.ql"), 1);
+  EXPECT_FALSE(dialog.TryShowOpen());
+  EXPECT_TRUE(dialog.TryShowSave());
+  EXPECT_EQ("/tmp/other.ql", dialog.FileName);
 }
 
 // Runs `prompt` and returns the failures it reported instead of failing this test.

@@ -22,6 +22,22 @@ void CommonDialog::ShowPrinter() {
   finish(interaction_.printDialog(*this, *printer_));
 }
 
+bool CommonDialog::TryShowOpen() { return tryShow(&CommonDialog::ShowOpen); }
+
+bool CommonDialog::TryShowSave() { return tryShow(&CommonDialog::ShowSave); }
+
+bool CommonDialog::TryShowFont() { return tryShow(&CommonDialog::ShowFont); }
+
+bool CommonDialog::tryShow(void (CommonDialog::*show)()) {
+  try {
+    (this->*show)();
+  } catch (const RuntimeError& error) {
+    if (error.number() != kCancelError) throw;
+    return false;
+  }
+  return true;
+}
+
 void CommonDialog::finish(bool accepted) {
   if (!accepted && CancelError) {
     throw RuntimeError(kCancelError, QStringLiteral("Cancel was selected."));

@@ -93,9 +93,14 @@ class CommonDialog : public DialogRequest {
   void ShowFont();
   // Needs a dialog made with a printer.
   void ShowPrinter();
+  // The same, for commands that end quietly on Cancel: false when Cancel raised its error.
+  bool TryShowOpen();
+  bool TryShowSave();
+  bool TryShowFont();
 
  private:
   void finish(bool accepted);
+  bool tryShow(void (CommonDialog::*show)());
   Interaction& interaction_;
   Printer* printer_ = nullptr;
 };
