@@ -16,12 +16,6 @@
 namespace essay {
 namespace {
 
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(QString::fromLatin1(name));
-  return button;
-}
-
 }  // namespace
 
 ExampleFileLoad LoadExampleFile(platform::RichTextBox& box, const QString& fileName) {
@@ -55,12 +49,16 @@ void RubricsWindow::createControls() {
   rubricBox->setAccessibleName(QStringLiteral("Rubric"));
   rubricBox->setLocked(true);
   rubricBox->setBackColor(Qt::white);
-  fifthGradeButton = makeButton(this, "fifthGradeButton", QStringLiteral("5th Grade"));
-  eighthGradeButton = makeButton(this, "eighthGradeButton", QStringLiteral("8th Grade"));
-  highSchoolButton = makeButton(this, "highSchoolButton", QStringLiteral("High School"));
-  sixPointRubricButton = makeButton(this, "sixPointRubricButton", QStringLiteral("6 Pt. Rubric"));
-  printButton = makeButton(this, "printButton", QStringLiteral("Print"));
-  closeButton = makeButton(this, "closeButton", QStringLiteral("Close"));
+  fifthGradeButton =
+      platform::named(new QPushButton(QStringLiteral("5th Grade"), this), "fifthGradeButton");
+  eighthGradeButton =
+      platform::named(new QPushButton(QStringLiteral("8th Grade"), this), "eighthGradeButton");
+  highSchoolButton =
+      platform::named(new QPushButton(QStringLiteral("High School"), this), "highSchoolButton");
+  sixPointRubricButton = platform::named(new QPushButton(QStringLiteral("6 Pt. Rubric"), this),
+                                         "sixPointRubricButton");
+  printButton = platform::named(new QPushButton(QStringLiteral("Print"), this), "printButton");
+  closeButton = platform::named(new QPushButton(QStringLiteral("Close"), this), "closeButton");
   tilePicture = new QLabel(this);
   tilePicture->setObjectName(QStringLiteral("tilePicture"));
   tilePicture->setPixmap(QPixmap(QStringLiteral(":/pictures/tile.png")));

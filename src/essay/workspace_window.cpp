@@ -30,12 +30,6 @@ platform::RichTextBox* makeBox(QWidget* parent, const QString& name, const QStri
   return box;
 }
 
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(name);
-  return button;
-}
-
 }  // namespace
 
 WorkspaceWindow::WorkspaceWindow(Quillora& program)
@@ -74,31 +68,33 @@ void WorkspaceWindow::createBoxes() {
 
 void WorkspaceWindow::createButtons() {
   directionsButton =
-      makeButton(this, QStringLiteral("directionsButton"), QStringLiteral("Directions"));
-  readMeButton = makeButton(this, QStringLiteral("readMeButton"), QStringLiteral("Read Me"));
+      platform::named(new QPushButton(QStringLiteral("Directions"), this), "directionsButton");
+  readMeButton = platform::named(new QPushButton(QStringLiteral("Read Me"), this), "readMeButton");
   introductionButton =
-      makeButton(this, QStringLiteral("introductionButton"), QStringLiteral("Introduction"));
+      platform::named(new QPushButton(QStringLiteral("Introduction"), this), "introductionButton");
   const QString mainIdeaCaptions[] = {QStringLiteral("Main Idea #1"),
                                       QStringLiteral(" Main Idea #2"),
                                       QStringLiteral("Main Idea #3")};
   for (std::size_t i = 0; i < mainIdeaButtons.size(); ++i) {
-    mainIdeaButtons[i] = makeButton(this, QStringLiteral("mainIdeaButton%1").arg(i + 1),
-                                    mainIdeaCaptions[i]);
+    mainIdeaButtons[i] = platform::named(new QPushButton(mainIdeaCaptions[i], this),
+                                         QStringLiteral("mainIdeaButton%1").arg(i + 1));
   }
-  finishButton = makeButton(this, QStringLiteral("finishButton"), QStringLiteral("Finish"));
+  finishButton = platform::named(new QPushButton(QStringLiteral("Finish"), this), "finishButton");
   conclusionButton =
-      makeButton(this, QStringLiteral("conclusionButton"), QStringLiteral("Conclusion"));
-  outlineButton = makeButton(this, QStringLiteral("outlineButton"), QStringLiteral("Outline"));
-  previewButton = makeButton(this, QStringLiteral("previewButton"), QStringLiteral("Preview"));
+      platform::named(new QPushButton(QStringLiteral("Conclusion"), this), "conclusionButton");
+  outlineButton =
+      platform::named(new QPushButton(QStringLiteral("Outline"), this), "outlineButton");
+  previewButton =
+      platform::named(new QPushButton(QStringLiteral("Preview"), this), "previewButton");
   createInsertButtons();
 }
 
 // The insert buttons carry no caption; their names tell a screen reader what they insert.
 void WorkspaceWindow::createInsertButtons() {
-  insertLineButton = makeButton(this, QStringLiteral("insertLineButton"), QString());
+  insertLineButton = platform::named(new QPushButton(QString(), this), "insertLineButton");
   for (std::size_t i = 0; i < insertDetailButtons.size(); ++i) {
-    insertDetailButtons[i] =
-        makeButton(this, QStringLiteral("insertDetailButton%1").arg(i + 1), QString());
+    insertDetailButtons[i] = platform::named(new QPushButton(QString(), this),
+                                             QStringLiteral("insertDetailButton%1").arg(i + 1));
   }
   const QString inserts[] = {QStringLiteral("Insert outline line"),
                              QStringLiteral("Insert detail 1"), QStringLiteral("Insert detail 2"),

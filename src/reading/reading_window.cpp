@@ -35,12 +35,6 @@ constexpr CharacterPlace kCharacterPlaces[] = {
 constexpr int kCharacterX = 535;
 constexpr int kCharacterY = 380;
 
-QPushButton* commandButton(const QString& caption, const char* name, QWidget* parent) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(QString::fromLatin1(name));
-  return button;
-}
-
 platform::RichTextBox* richBox(const char* name, const QString& accessibleName, QWidget* parent) {
   auto* box = new platform::RichTextBox(parent);
   box->setObjectName(QString::fromLatin1(name));
@@ -72,12 +66,13 @@ void ReadingWindow::createControls() {
   searchBox = richBox("searchBox", QStringLiteral("Find"), page);
   searchBox->setFixedHeight(searchBox->fontMetrics().height() * 2);
   searchBox->setLineWrapMode(QTextEdit::NoWrap);
-  findButton = commandButton(QStringLiteral("Find"), "findButton", page);
-  nextButton = commandButton(QStringLiteral("Next"), "nextButton", page);
-  speechButton = commandButton(QString::fromLatin1(kSpeechOnCaption), "speechButton", page);
-  readButton = commandButton(QStringLiteral("Read"), "readButton", page);
-  stopButton = commandButton(QStringLiteral("Stop"), "stopButton", page);
-  aboutButton = commandButton(QStringLiteral("About"), "aboutButton", page);
+  findButton = platform::named(new QPushButton(QStringLiteral("Find"), page), "findButton");
+  nextButton = platform::named(new QPushButton(QStringLiteral("Next"), page), "nextButton");
+  speechButton =
+      platform::named(new QPushButton(QString::fromLatin1(kSpeechOnCaption), page), "speechButton");
+  readButton = platform::named(new QPushButton(QStringLiteral("Read"), page), "readButton");
+  stopButton = platform::named(new QPushButton(QStringLiteral("Stop"), page), "stopButton");
+  aboutButton = platform::named(new QPushButton(QStringLiteral("About"), page), "aboutButton");
   backgroundFrame = new QGroupBox(QStringLiteral("Background"), page);
   backgroundFrame->setObjectName(QStringLiteral("backgroundFrame"));
   whiteOption = new QRadioButton(QStringLiteral("White"), backgroundFrame);

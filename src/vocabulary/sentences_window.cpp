@@ -24,10 +24,6 @@ platform::RichTextBox* TextBox(const char* name, QWidget* parent) {
   return platform::named(new platform::RichTextBox(parent), name);
 }
 
-QPushButton* Button(const QString& caption, const char* name, QWidget* parent) {
-  return platform::named(new QPushButton(caption, parent), name);
-}
-
 }  // namespace
 
 QString ElapsedTime(const QTime& start, const QTime& end) {
@@ -80,14 +76,14 @@ void SentencesWindow::createControls() {
           "definition2Box", 2);
   savedCopyBox = TextBox("savedCopyBox", central);
   savedCopyBox->hide();
-  applyButton = Button(QStringLiteral("Apply"), "applyButton", central);
+  applyButton = platform::named(new QPushButton(QStringLiteral("Apply"), central), "applyButton");
   applyButton->setDefault(true);
-  skipButton = Button(QStringLiteral("Skip"), "skipButton", central);
+  skipButton = platform::named(new QPushButton(QStringLiteral("Skip"), central), "skipButton");
   skipButton->setEnabled(false);
-  openButton = Button(QStringLiteral("Open"), "openButton", central);
-  saveButton = Button(QStringLiteral("Save"), "saveButton", central);
-  printButton = Button(QStringLiteral("Print"), "printButton", central);
-  closeButton = Button(QStringLiteral("Close"), "closeButton", central);
+  openButton = platform::named(new QPushButton(QStringLiteral("Open"), central), "openButton");
+  saveButton = platform::named(new QPushButton(QStringLiteral("Save"), central), "saveButton");
+  printButton = platform::named(new QPushButton(QStringLiteral("Print"), central), "printButton");
+  closeButton = platform::named(new QPushButton(QStringLiteral("Close"), central), "closeButton");
   grid->addWidget(applyButton, 1, 3);
   grid->addWidget(skipButton, 2, 3);
   grid->addWidget(openButton, 3, 3);

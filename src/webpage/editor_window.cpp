@@ -25,12 +25,6 @@ QLabel* captionLabel(const QString& caption, const char* name, QWidget* parent) 
   return label;
 }
 
-QPushButton* commandButton(const QString& caption, const char* name, QWidget* parent) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(QString::fromLatin1(name));
-  return button;
-}
-
 platform::TextBox* fieldBox(const char* name, QLabel* label, QWidget* parent) {
   auto* box = new platform::TextBox(parent);
   box->setObjectName(QString::fromLatin1(name));
@@ -75,18 +69,25 @@ void EditorWindow::createControls() {
   autoLinkCheck = new QCheckBox(QStringLiteral("Auto-Link Off"), background);
   autoLinkCheck->setObjectName(QStringLiteral("autoLinkCheck"));
   autoLinkCheck->setAutoFillBackground(true);
-  newButton = commandButton(QStringLiteral("New"), "newButton", background);
-  openButton = commandButton(QStringLiteral("Open"), "openButton", background);
-  linkButton = commandButton(QStringLiteral("Link To Text"), "linkButton", background);
-  saveTextButton = commandButton(QStringLiteral("Save As Text"), "saveTextButton", background);
-  saveHtmlButton = commandButton(QStringLiteral("Save As HTML"), "saveHtmlButton", background);
-  exitButton = commandButton(QStringLiteral("Exit"), "exitButton", background);
-  deleteLinkButton = commandButton(QStringLiteral("Delete Link"), "deleteLinkButton", background);
-  helpButton = commandButton(QStringLiteral("Help"), "helpButton", background);
+  newButton = platform::named(new QPushButton(QStringLiteral("New"), background), "newButton");
+  openButton = platform::named(new QPushButton(QStringLiteral("Open"), background), "openButton");
+  linkButton =
+      platform::named(new QPushButton(QStringLiteral("Link To Text"), background), "linkButton");
+  saveTextButton = platform::named(new QPushButton(QStringLiteral("Save As Text"), background),
+                                   "saveTextButton");
+  saveHtmlButton = platform::named(new QPushButton(QStringLiteral("Save As HTML"), background),
+                                   "saveHtmlButton");
+  exitButton = platform::named(new QPushButton(QStringLiteral("Exit"), background), "exitButton");
+  deleteLinkButton = platform::named(new QPushButton(QStringLiteral("Delete Link"), background),
+                                     "deleteLinkButton");
+  helpButton = platform::named(new QPushButton(QStringLiteral("Help"), background), "helpButton");
   authorAudioButton =
-      commandButton(QStringLiteral("Author Link? Button Link?"), "authorAudioButton", background);
-  aboutButton = commandButton(QStringLiteral("About"), "aboutButton", background);
-  previewButton = commandButton(QStringLiteral("Preview"), "previewButton", background);
+      platform::named(new QPushButton(QStringLiteral("Author Link? Button Link?"), background),
+                      "authorAudioButton");
+  aboutButton =
+      platform::named(new QPushButton(QStringLiteral("About"), background), "aboutButton");
+  previewButton =
+      platform::named(new QPushButton(QStringLiteral("Preview"), background), "previewButton");
 }
 
 void EditorWindow::layOut() {
