@@ -92,11 +92,16 @@ void EditorWindow::onPreview() {
   webloom_.runtime().shell().openDocument(QDir(pageFolder).filePath(kPageFileName));
 }
 
-// Writes the page and copies its files into parentFolder/title. An existing folder is emptied
-// only when the user agrees, and files it holds that the page links to are kept aside first.
+// Writes the page and copies its files into parentFolder/title. An existing page folder is
+// emptied only when the user agrees, and files it holds that the page links to are kept aside
+// first; a folder of that name that holds other files is left alone.
 EditorWindow::Outcome EditorWindow::writePageFolder(const QString& parentFolder,
                                                     const QString& declinedMessage) {
   const QString pageFolder = QDir(parentFolder).filePath(paperTitleBox->Text());
+  if (IsSomethingElse(pageFolder)) {
+    webloom_.MsgBox(NotAPageFolder(pageFolder), platform::vbExclamation);
+    return Outcome::Stopped;
+  }
   BuiltPage page = BuildPage(pageContent(), links_);
   const bool replacing = QFileInfo::exists(pageFolder) || QFileInfo(pageFolder).isSymLink();
   QTemporaryDir keptAside;

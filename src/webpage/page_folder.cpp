@@ -22,6 +22,28 @@ bool IsPlainFolderName(const QString& title) {
   });
 }
 
+bool IsSomethingElse(const QString& pageFolder) {
+  const QFileInfo info(pageFolder);
+  if (!info.exists() && !info.isSymLink()) return false;
+  if (!info.isDir()) return true;
+  const QDir folder(pageFolder);
+  return !QFileInfo::exists(folder.filePath(kPageFileName)) &&
+         !folder.isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
+QString NotAPageFolder(const QString& pageFolder) {
+  const QFileInfo info(pageFolder);
+  const QString where = QStringLiteral(" called \"") + info.fileName() +
+                        QStringLiteral("\" is already in ") +
+                        QDir::toNativeSeparators(info.path());
+  const QString found = info.isDir() ? QStringLiteral("A folder") + where +
+                                           QStringLiteral(" and holds other files")
+                                     : QStringLiteral("A file") + where;
+  return found + QStringLiteral(
+                     ", so your web page was not saved there and nothing was changed. Please "
+                     "give your paper another title, or choose another folder.");
+}
+
 namespace {
 
 // A link inside the folder is itself inside, wherever it points.

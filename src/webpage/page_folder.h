@@ -22,6 +22,12 @@ extern const QString kNotAFolderName;
 // "." or "..", and without separators or control characters.
 bool IsPlainFolderName(const QString& title);
 
+// True when something of the page folder's name already exists that this program did not make:
+// a file, or a folder that holds other files and no page. Such a thing is never emptied.
+bool IsSomethingElse(const QString& pageFolder);
+// Says that the page cannot go into `pageFolder` because something else of that name is there.
+QString NotAPageFolder(const QString& pageFolder);
+
 // Copies into `aside` every linked file that lies inside `folder`, and points its copy there,
 // so that emptying the folder loses none of them. False when one cannot be kept.
 bool KeepAsideFilesInside(std::vector<FileCopy>& copies, const QString& folder,

@@ -101,6 +101,47 @@ TEST_F(PageSavingTest, AnExistingFolderIsEmptiedOnlyWhenTheUserAgrees) {
             lastMessage());
 }
 
+TEST_F(PageSavingTest, AFolderOfTheTitlesNameThatHoldsOtherFilesIsNeverEmptied) {
+  writeDocument();
+  writeFile("Documents/My Dog/homework.txt", "my homework");
+  writeFile("Documents/My Dog/maths/sums.txt", "1+1");
+  interaction->answerFolder(path("Documents")).answerMessage(platform::vbOK);
+  editor().saveHtmlButton->click();
+  ASSERT_EQ(1u, messages().size());
+  EXPECT_EQ("A folder called \"My Dog\" is already in " + path("Documents") +
+                " and holds other files, so your web page was not saved there and nothing was "
+                "changed. Please give your paper another title, or choose another folder.",
+            lastMessage());
+  EXPECT_EQ(platform::vbExclamation, messages().back().style);
+  EXPECT_EQ((QStringList{"homework.txt", "maths"}), entries(path("Documents/My Dog")));
+  EXPECT_EQ("my homework", readFile(path("Documents/My Dog/homework.txt")));
+  EXPECT_EQ("1+1", readFile(path("Documents/My Dog/maths/sums.txt")));
+
+  // A file of that name is left alone too.
+  writeFile("Files/My Dog", "a file");
+  interaction->answerFolder(path("Files")).answerMessage(platform::vbOK);
+  editor().saveHtmlButton->click();
+  EXPECT_TRUE(lastMessage().startsWith("A file called \"My Dog\" is already in " + path("Files")))
+      << lastMessage().toStdString();
+  EXPECT_EQ("a file", readFile(path("Files/My Dog")));
+
+  // An empty folder of that name loses nothing and is asked about as before.
+  QDir().mkpath(path("Empty/My Dog"));
+  interaction->answerFolder(path("Empty"))
+      .answerMessage(platform::vbYes)
+      .answerMessage(platform::vbOK);
+  editor().saveHtmlButton->click();
+  EXPECT_EQ(kPage, readFile(path("Empty/My Dog/click_me.html")));
+
+  // Where Preview builds, such a folder is left alone too.
+  writeFile("preview/My Dog/notes.txt", "notes");
+  interaction->answerMessage(platform::vbOK);
+  editor().previewButton->click();
+  EXPECT_TRUE(lastMessage().startsWith("A folder called \"My Dog\"")) << lastMessage().toStdString();
+  EXPECT_TRUE(shell->opened.isEmpty());
+  EXPECT_EQ(QStringList{"notes.txt"}, entries(platform::locations::previewFolder() + "/My Dog"));
+}
+
 TEST_F(PageSavingTest, EmptyingTheFolderKeepsTheFilesThePageLinksFromIt) {
   writeDocument();
   saveInto(path("web"));
