@@ -44,13 +44,16 @@ void EditorWindow::onSaveAsText() {
   if (!fileDialog.TryShowSave()) return;
   const QString name = fileDialog.FileName;
   if (name.isEmpty()) return;
-  stripLinkMarks();
+  // The marks leave the editor only once the file is written, so a failed save keeps the links.
+  QString plainText = textBox->Text();
+  plainText.remove(kLinkMark);
   const QString failure =
-      platform::textfile::writeAtomic(name, textBox->Text() + QStringLiteral("\r\n"));
+      platform::textfile::writeAtomic(name, plainText + QStringLiteral("\r\n"));
   if (!failure.isEmpty()) {
     webloom_.MsgBox(failure, platform::vbCritical, kCaption);
     return;
   }
+  stripLinkMarks();
   setCaption(QLatin1Char(' ') + kCaption + kCaptionGap + name);
 }
 

@@ -213,6 +213,30 @@ TEST_F(EditorWindowTest, SaveAsTextWritesThePlainTextWithoutMarks) {
   EXPECT_EQ(" Webloom   " + path("dogs.txt"), editor().Caption());
 }
 
+TEST_F(EditorWindowTest, ASaveAsTextThatFailsKeepsTheLinks) {
+  box()->setText("My dog is big.");
+  link(3, 3, "/dog.png");
+  // Writes that fail for every user, root included: a missing folder, a file in the folder's
+  // place, a folder in the file's place.
+  writeFile("plain.txt", "x");
+  QDir().mkpath(path("taken.txt"));
+  for (const QString& target :
+       {path("no/such/folder/dogs.txt"), path("plain.txt/dogs.txt"), path("taken.txt")}) {
+    interaction->answerSave(target).answerMessage(platform::vbOK);
+    editor().saveTextButton->click();
+    EXPECT_EQ(platform::vbCritical, messages().back().style);
+    EXPECT_EQ("My `dog` is big.", box()->Text());
+    select(4, 3);
+    EXPECT_EQ(platform::rtl::Color(0xFF0000), box()->SelColor());
+    EXPECT_EQ(RichTextBox::Tri::True, box()->SelUnderline());
+    EXPECT_EQ("Webloom", editor().Caption());
+  }
+  // The links still work: Delete Link takes this one apart.
+  box()->setSelStart(5);
+  editor().deleteLinkButton->click();
+  EXPECT_EQ("My dog is big.", box()->Text());
+}
+
 TEST_F(EditorWindowTest, OpenLoadsAFileAndRefusesABinaryOne) {
   const QString text = writeFile("story.txt", "Once upon a time.");
   interaction->answerOpen(text);
