@@ -1,10 +1,27 @@
 #include "webpage/link_table.h"
 
+#include <algorithm>
+
 namespace webpage {
+namespace {
+
+bool isDeleted(const LinkRow& row) { return row.use == LinkRow::Use::Deleted; }
+
+}  // namespace
+
+bool LinkTable::full() const {
+  return count() >= kCapacity && std::none_of(rows_.cbegin(), rows_.cend(), isDeleted);
+}
 
 bool LinkTable::add(const QString& text, const QString& filePath) {
-  if (full()) return false;
-  rows_.push_back({text, filePath, LinkRow::Use::Unused});
+  const LinkRow made{text, filePath, LinkRow::Use::Unused};
+  if (count() < kCapacity) {
+    rows_.push_back(made);
+    return true;
+  }
+  const auto deleted = std::find_if(rows_.begin(), rows_.end(), isDeleted);
+  if (deleted == rows_.end()) return false;
+  *deleted = made;
   return true;
 }
 
@@ -12,7 +29,7 @@ int LinkTable::find(const QString& text) const {
   const QString wanted = text.trimmed();
   for (int index = 0; index < count(); ++index) {
     const LinkRow& candidate = row(index);
-    if (candidate.use != LinkRow::Use::Deleted && candidate.text.trimmed() == wanted) return index;
+    if (!isDeleted(candidate) && candidate.text.trimmed() == wanted) return index;
   }
   return -1;
 }

@@ -20,14 +20,16 @@ struct LinkRow {
   Use use = Use::Unused;
 };
 
-// The links of the document: rows are handed out in order and never reused.
+// The links of the document: rows are handed out in order; once all are handed out, the row of
+// a deleted link is handed out again, so the table holds as many links as its rows.
 class LinkTable {
  public:
   static constexpr int kCapacity = 100;
 
-  // Hands out the next row; false when every row has been handed out.
+  // Takes the next row, else the first deleted one; false when every row holds a link.
   bool add(const QString& text, const QString& filePath);
-  bool full() const { return count() >= kCapacity; }
+  bool full() const;
+  // The rows handed out, deleted ones included.
   int count() const { return static_cast<int>(rows_.size()); }
   const LinkRow& row(int index) const { return rows_.at(static_cast<std::size_t>(index)); }
 

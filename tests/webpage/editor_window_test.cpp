@@ -115,6 +115,24 @@ TEST_F(EditorWindowTest, TheHundredAndFirstLinkSaysTheTableIsFullAndLeavesTheTex
   EXPECT_TRUE(lastMessage().contains("100 links"));
   EXPECT_EQ(before, box()->Text());
   EXPECT_EQ(100, editor().links().count());
+
+  // With one link deleted the document holds 99, and the next link takes the freed row.
+  box()->setSelStart(16);
+  editor().deleteLinkButton->click();
+  ASSERT_EQ(before.size() - 2, box()->Text().size());
+  EXPECT_EQ(LinkRow::Use::Deleted, editor().links().row(0).use);
+  const std::size_t messagesBefore = messages().size();
+  link(299, 2, "/new.txt");
+  EXPECT_EQ(messagesBefore, messages().size());
+  EXPECT_EQ("`aa`", box()->Text().mid(299, 4));
+  EXPECT_EQ("aa", editor().links().row(0).text);
+  EXPECT_EQ("/new.txt", editor().links().row(0).filePath);
+  EXPECT_EQ(100, editor().links().count());
+  // Now all 100 hold links again.
+  select(310, 1);
+  interaction->answerMessage(platform::vbOK);
+  editor().linkButton->click();
+  EXPECT_TRUE(lastMessage().contains("100 links"));
 }
 
 TEST_F(EditorWindowTest, AutoLinkStartsOnlyForSelectionsOfTwoCharactersOrMore) {

@@ -149,6 +149,18 @@ TEST(LinkTableTest, HoldsAHundredRowsMatchesTrimmedAndForgetsDeletedOnes) {
   EXPECT_TRUE(links.full());
   EXPECT_FALSE(links.add("more", "/f"));
   EXPECT_EQ(100, links.count());
+  // A deleted row is handed out again once the table is full.
+  EXPECT_TRUE(links.remove("w41"));
+  EXPECT_TRUE(links.remove("w7"));
+  EXPECT_FALSE(links.full());
+  EXPECT_TRUE(links.add("more", "/more"));
+  EXPECT_EQ(7, links.find("more"));
+  EXPECT_TRUE(links.add("again", "/again"));
+  EXPECT_EQ(41, links.find("again"));
+  EXPECT_EQ(LinkRow::Use::Unused, links.row(41).use);
+  EXPECT_TRUE(links.full());
+  EXPECT_FALSE(links.add("too many", "/f"));
+  EXPECT_EQ(100, links.count());
 
   LinkTable twice;
   twice.add("dog ", "/a");
