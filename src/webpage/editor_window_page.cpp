@@ -98,7 +98,7 @@ void EditorWindow::onPreview() {
 EditorWindow::Outcome EditorWindow::writePageFolder(const QString& parentFolder,
                                                     const QString& declinedMessage) {
   const QString pageFolder = QDir(parentFolder).filePath(paperTitleBox->Text());
-  if (IsSomethingElse(pageFolder)) {
+  if (IsTakenByOtherFiles(pageFolder)) {
     webloom_.MsgBox(NotAPageFolder(pageFolder), platform::vbExclamation);
     return Outcome::Stopped;
   }

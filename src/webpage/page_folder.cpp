@@ -22,7 +22,7 @@ bool IsPlainFolderName(const QString& title) {
   });
 }
 
-bool IsSomethingElse(const QString& pageFolder) {
+bool IsTakenByOtherFiles(const QString& pageFolder) {
   const QFileInfo info(pageFolder);
   if (!info.exists() && !info.isSymLink()) return false;
   if (!info.isDir()) return true;

@@ -24,7 +24,7 @@ bool IsPlainFolderName(const QString& title);
 
 // True when something of the page folder's name already exists that this program did not make:
 // a file, or a folder that holds other files and no page. Such a thing is never emptied.
-bool IsSomethingElse(const QString& pageFolder);
+bool IsTakenByOtherFiles(const QString& pageFolder);
 // Says that the page cannot go into `pageFolder` because something else of that name is there.
 QString NotAPageFolder(const QString& pageFolder);
 

@@ -137,7 +137,8 @@ TEST_F(PageSavingTest, AFolderOfTheTitlesNameThatHoldsOtherFilesIsNeverEmptied) 
   writeFile("preview/My Dog/notes.txt", "notes");
   interaction->answerMessage(platform::vbOK);
   editor().previewButton->click();
-  EXPECT_TRUE(lastMessage().startsWith("A folder called \"My Dog\"")) << lastMessage().toStdString();
+  EXPECT_TRUE(lastMessage().startsWith("A folder called \"My Dog\""))
+      << lastMessage().toStdString();
   EXPECT_TRUE(shell->opened.isEmpty());
   EXPECT_EQ(QStringList{"notes.txt"}, entries(platform::locations::previewFolder() + "/My Dog"));
 }
