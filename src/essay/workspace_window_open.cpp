@@ -34,6 +34,9 @@ void WorkspaceWindow::OpenAssignment() {
   }
 }
 
+// Opening turns the Finish button on; only clearing the assignment turns it off again.
+bool WorkspaceWindow::holdsAssignment() const { return finishButton->isEnabled(); }
+
 void WorkspaceWindow::openFromBuilder() {
   store_.FromBuilder = false;
   resetStepHistory();
