@@ -33,7 +33,7 @@ inline QString unstorableCharacter(QChar c) {
 }
 
 inline QString unstorableNameCharacter(QChar c) {
-  return QStringLiteral("An assignment file cannot hold the character %1 in a name.\r\n"
+  return QStringLiteral("An assignment file cannot hold the character \"%1\" in a name.\r\n"
                         "Please type your name again without it.")
       .arg(c);
 }

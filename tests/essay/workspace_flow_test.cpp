@@ -105,7 +105,7 @@ TEST_F(WorkspaceFlowTest, ANameTheFileCannotHoldIsRefusedAndAskedAgain) {
   EXPECT_EQ("Ana Lima", quillora.store.StudentName);
   const auto refusals = interaction->prompts(PromptKind::MessageBox);
   ASSERT_EQ(1u, refusals.size());
-  EXPECT_EQ("An assignment file cannot hold the character ` in a name.\r\nPlease type your name "
+  EXPECT_EQ("An assignment file cannot hold the character \"`\" in a name.\r\nPlease type your name "
             "again without it.",
             refusals[0].text);
   EXPECT_EQ(platform::vbExclamation, refusals[0].style);
