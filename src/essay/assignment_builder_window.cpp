@@ -35,6 +35,9 @@ const QString kHelp = QStringLiteral(
     "making the\rchanges here on the Create Assignment screen or the Quillora main screen.)");
 const QString kSaveBlankCopy = QStringLiteral(
     "You should save your work if you want to keep a blank copy of this assignment.");
+const QString kReplaceWorkspaceAssignment = QStringLiteral(
+    "The Quillora main screen already holds an assignment.\r\nDo you want to replace it with this "
+    "outline? The current information will be lost if it has not been saved.");
 
 int px(int twips) { return platform::rtl::TwipsToPixels(twips); }
 
@@ -391,7 +394,18 @@ void AssignmentBuilderWindow::onUseOutlineClicked() {
     if (answer == platform::vbYes) onSaveClicked();
   }
   if (!outlineStarted(QStringLiteral("use"))) return;
+  if (!workspaceMayTakeOutline()) return;
   handOver();
+}
+
+// Answering No leaves the workspace, the store and this window as they were.
+bool AssignmentBuilderWindow::workspaceMayTakeOutline() {
+  platform::Forms& forms = quillora_.forms();
+  if (!forms.isLoaded<WorkspaceWindow>() || !forms.get<WorkspaceWindow>().holdsAssignment()) {
+    return true;
+  }
+  return quillora_.MsgBox(kReplaceWorkspaceAssignment, platform::vbYesNo | platform::vbQuestion,
+                          QStringLiteral("Quillora")) == platform::vbYes;
 }
 
 void AssignmentBuilderWindow::handOver() {
@@ -408,7 +422,8 @@ void AssignmentBuilderWindow::handOver() {
   store_.FromBuilder = true;
 
   platform::Forms& forms = quillora_.forms();
-  // A workspace that is loading takes the outline as it loads; one already open takes it now.
+  // A workspace that is loading takes the outline as it loads; one already open takes it now
+  // (its assignment, if any, was given up above).
   const bool workspaceOpen = forms.isLoaded<WorkspaceWindow>();
   WorkspaceWindow& workspace = forms.get<WorkspaceWindow>();
   if (workspaceOpen) workspace.OpenAssignment();

@@ -77,6 +77,8 @@ class AssignmentBuilderWindow : public platform::Form {
   // False, after telling the user, when the outline has not been started; `action` is "use",
   // "save" or "print".
   bool outlineStarted(const QString& action);
+  // False when the workspace holds an assignment and the user keeps it rather than the outline.
+  bool workspaceMayTakeOutline();
   void handOver();
 
   // Open, save and print.

@@ -77,6 +77,12 @@ QChar unstorableCharacter(const Assignment& a) {
   return {};
 }
 
+QChar unstorableNameCharacter(const QString& name) {
+  Assignment named;
+  named.studentName = name;
+  return unstorableCharacter(named);
+}
+
 QString openStartFolder(const QString& lastPath) {
   const QChar slash = QLatin1Char('/');
   QString folder;

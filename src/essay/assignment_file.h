@@ -37,6 +37,8 @@ Assignment parseAssignment(const QString& text);
 // A character the file cannot hold where it stands: a backtick anywhere (it would end the field)
 // or an "@" inside a main idea or detail (it would shift the details). Null when there is none.
 QChar unstorableCharacter(const Assignment& assignment);
+// The same test for a student's name alone.
+QChar unstorableNameCharacter(const QString& name);
 
 // Where the Open dialog starts on the first open of a run: the folder above the one holding
 // `lastPath`, the root when it lies at most one folder deep, "" when it names no folder.

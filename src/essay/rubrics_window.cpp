@@ -27,8 +27,9 @@ ExampleFileLoad LoadExampleFile(platform::RichTextBox& box, const QString& fileN
 
 void ReportUnreadableExamples(Quillora& program, const QStringList& fileNames) {
   if (fileNames.isEmpty()) return;
-  program.MsgBox(QStringLiteral("These files of the examples folder could not be shown:\r\n%1\r\n\r\n"
-                                "Each must be a rich-text or text file.")
+  program.MsgBox(QStringLiteral("These files of the examples folder cannot be read:\r\n%1\r\n\r\n"
+                                "A file may be damaged or too large, or your account may not be "
+                                "allowed to open it.")
                      .arg(fileNames.join(QStringLiteral("\r\n"))),
                  platform::vbExclamation);
 }

@@ -32,6 +32,12 @@ inline QString unstorableCharacter(QChar c) {
       .arg(c);
 }
 
+inline QString unstorableNameCharacter(QChar c) {
+  return QStringLiteral("An assignment file cannot hold the character \"%1\" in a name.\r\n"
+                        "Please type your name again without it.")
+      .arg(c);
+}
+
 inline const QString kPrintFailed =
     QStringLiteral("The essay could not be printed. Please check the printer and try again.");
 

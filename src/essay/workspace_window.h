@@ -31,6 +31,8 @@ class WorkspaceWindow : public platform::Form {
 
   // Fills the window with the builder's outline or with an assignment file the student picks.
   void OpenAssignment();
+  // Whether an assignment is open here, from its first open until the window unloads.
+  bool holdsAssignment() const;
   // Empties the window's boxes and the assignment held in the store.
   void ClearAssignment();
   void DisableParagraphButtons();

@@ -34,6 +34,9 @@ void WorkspaceWindow::OpenAssignment() {
   }
 }
 
+// Opening turns the Finish button on; only clearing the assignment turns it off again.
+bool WorkspaceWindow::holdsAssignment() const { return finishButton->isEnabled(); }
+
 void WorkspaceWindow::openFromBuilder() {
   store_.FromBuilder = false;
   resetStepHistory();
@@ -180,11 +183,18 @@ void WorkspaceWindow::resetStepHistory() {
   FinishedRTF.clear();
 }
 
+// There is no way out but a name the assignment file can hold: Save As would refuse any other.
 void WorkspaceWindow::AskStudentName() {
-  do {
-    store_.StudentName =
-        quillora_.InputBox(QStringLiteral("Please enter your full name."), QStringLiteral("Student Name"));
-  } while (store_.StudentName.isEmpty());
+  QString name;
+  for (;;) {
+    name = quillora_.InputBox(QStringLiteral("Please enter your full name."),
+                              QStringLiteral("Student Name"), name);
+    if (name.isEmpty()) continue;
+    const QChar unstorable = unstorableNameCharacter(name);
+    if (unstorable.isNull()) break;
+    quillora_.MsgBox(texts::unstorableNameCharacter(unstorable), platform::vbExclamation);
+  }
+  store_.StudentName = name;
 }
 
 void WorkspaceWindow::EnableStepButtons() {

@@ -320,4 +320,45 @@ TEST_F(BuilderTest, HandOverToAnOpenWorkspaceShowsTheOutlineThere) {
   EXPECT_EQ(essay::kIntroduction, quillora.store.CurrentStep);
 }
 
+TEST_F(BuilderTest, HandOverToAWorkspaceHoldingAnAssignmentAsksFirst) {
+  // The workspace holds an essay with a paragraph the student has not saved.
+  WorkspaceWindow& workspace = quillora.forms().get<WorkspaceWindow>();
+  workspace.Show();
+  const QString essayFile = writeFile("rain.ql",
+                                      "`Ana Lima`Theme/Main Question-   Rain\r\n`Introduction-   Rain "
+                                      "matters\r\n`Main Idea #1-   Farms\r\n@\r\n@\r\n@\r\n@\r\n`"
+                                      "Main Idea #2-   \r\n`Main Idea #3-   \r\n`Conclusion-   Be glad"
+                                      "`Old intro.`````\r\n");
+  interaction->answerOpen(essayFile);
+  workspace.toolBar->click("Open");
+  QTest::keyClicks(workspace.paragraphBox, "Unsaved words. ");
+  const QString caption = workspace.Caption();
+
+  // No keeps the essay, the store and the builder with its outline.
+  typeOutline();
+  interaction->answerMessage(platform::vbNo).answerMessage(platform::vbNo);
+  b().useOutlineButton->click();
+  const auto question = messages().back();
+  EXPECT_EQ("The Quillora main screen already holds an assignment.\r\nDo you want to replace it "
+            "with this outline? The current information will be lost if it has not been saved.",
+            question.text);
+  EXPECT_EQ(platform::vbYesNo | platform::vbQuestion, question.style);
+  EXPECT_EQ("Quillora", question.title);
+  processEvents();
+  EXPECT_TRUE(quillora.forms().isLoaded<AssignmentBuilderWindow>());
+  EXPECT_EQ("Gardens teach patience", b().introductionBox->Text());
+  EXPECT_FALSE(quillora.store.FromBuilder);
+  EXPECT_EQ("Theme/Main Question-   Rain\r\n", quillora.store.ThemeLine);
+  EXPECT_EQ("Theme/Main Question-   Rain\r\n", workspace.themeBox->Text());
+  EXPECT_EQ("Unsaved words. Old intro.", workspace.paragraphBox->Text());
+  EXPECT_EQ(caption, workspace.Caption());
+
+  // Yes puts the outline in its place.
+  interaction->answerMessage(platform::vbNo).answerMessage(platform::vbYes);
+  b().useOutlineButton->click();
+  EXPECT_EQ("Theme/Main Question-   Why keep a garden?\r\n", workspace.themeBox->Text());
+  processEvents();
+  EXPECT_FALSE(quillora.forms().isLoaded<AssignmentBuilderWindow>());
+}
+
 }  // namespace

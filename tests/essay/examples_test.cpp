@@ -209,7 +209,7 @@ TEST_F(ExamplesTest, AMissingExampleLeavesItsBoxAsItWasWithoutAMessage) {
   EXPECT_TRUE(interaction->prompts().empty());
 }
 
-TEST_F(ExamplesTest, ExampleFilesThatAreNoTextAreReportedTogether) {
+TEST_F(ExamplesTest, ExampleFilesThatCannotBeReadAreReportedTogether) {
   install("Examples");
   writeExample("exBody.rtf", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
   QFile big(platform::locations::examplesFolder() + "/exConclusion.rtf");
@@ -224,9 +224,12 @@ TEST_F(ExamplesTest, ExampleFilesThatAreNoTextAreReportedTogether) {
   EXPECT_EQ("", w().exampleBoxes[2]->Text());
   const auto messages = interaction->prompts(PromptKind::MessageBox);
   ASSERT_EQ(1u, messages.size());
-  EXPECT_TRUE(messages[0].text.contains("exBody.rtf"));
-  EXPECT_TRUE(messages[0].text.contains("exConclusion.rtf"));
-  EXPECT_FALSE(messages[0].text.contains("exIntroduction.rtf"));
+  // The rich-text file too large to read is not told it is no rich-text file.
+  EXPECT_EQ("These files of the examples folder cannot be read:\r\nexBody.rtf\r\nexConclusion.rtf"
+            "\r\n\r\nA file may be damaged or too large, or your account may not be allowed to "
+            "open it.",
+            messages[0].text);
+  EXPECT_EQ(platform::vbExclamation, messages[0].style);
 }
 
 TEST_F(ExamplesTest, CloseUnloadsAndTheNextShowStartsAfresh) {

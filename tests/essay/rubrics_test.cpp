@@ -123,7 +123,7 @@ TEST_F(RubricsTest, FilesAreFoundWithoutRegardToCaseAndReadAfreshEachTime) {
   EXPECT_EQ("Plain text rubric", w().rubricBox->Text());
 }
 
-TEST_F(RubricsTest, ARubricThatIsNoTextIsReportedAndLeavesTheBox) {
+TEST_F(RubricsTest, ARubricThatCannotBeReadIsReportedAndLeavesTheBox) {
   writeExample("5thRubric.rtf", "{\\rtf1 Fifth\\par}");
   writeExample("8thRubric.rtf", QByteArray("PK\x03\x04\0\0binary", 12));
   w().fifthGradeButton->click();
@@ -134,6 +134,15 @@ TEST_F(RubricsTest, ARubricThatIsNoTextIsReportedAndLeavesTheBox) {
   ASSERT_EQ(1u, messages.size());
   EXPECT_TRUE(messages[0].text.contains("8thRubric.rtf"));
   EXPECT_EQ(platform::vbExclamation, messages[0].style);
+
+  // A rubric that is there but cannot be read is told so.
+  QDir().mkpath(platform::locations::examplesFolder() + "/hsRubric.rtf");
+  interaction->answerMessage(platform::vbOK);
+  w().highSchoolButton->click();
+  EXPECT_EQ("Fifth", w().rubricBox->Text());
+  const QString told = interaction->prompts(PromptKind::MessageBox).back().text;
+  EXPECT_TRUE(told.startsWith("These files of the examples folder cannot be read:\r\nhsRubric.rtf"));
+  EXPECT_FALSE(told.contains("Each must be"));
 }
 
 TEST_F(RubricsTest, PrintingPrintsTheWholeRubricBetweenTwoInchMarginsAndConfirms) {

@@ -94,6 +94,29 @@ TEST_F(WorkspaceFlowTest, AFileWithoutANameAsksForOneUntilGiven) {
   EXPECT_EQ("Student Name", asked[0].title);
 }
 
+TEST_F(WorkspaceFlowTest, ANameTheFileCannotHoldIsRefusedAndAskedAgain) {
+  QByteArray nameless = kGardenFile;
+  nameless.replace("`Ana Lima`", "``");
+  interaction->answerOpen(writeFile("garden.ql", nameless))
+      .answerInput("Ana `Lima`")
+      .answerMessage(platform::vbOK)
+      .answerInput("Ana Lima");
+  w().toolBar->click("Open");
+  EXPECT_EQ("Ana Lima", quillora.store.StudentName);
+  const auto refusals = interaction->prompts(PromptKind::MessageBox);
+  ASSERT_EQ(1u, refusals.size());
+  EXPECT_EQ("An assignment file cannot hold the character \"`\" in a name.\r\nPlease type your name "
+            "again without it.",
+            refusals[0].text);
+  EXPECT_EQ(platform::vbExclamation, refusals[0].style);
+  EXPECT_EQ(2u, interaction->prompts(PromptKind::InputBox).size());
+
+  // The name taken is one Save As can write.
+  interaction->answerSave(path("saved.ql"));
+  w().saveAsAction->trigger();
+  EXPECT_TRUE(readFile(path("saved.ql")).startsWith("`Ana Lima`Theme/Main Question-   "));
+}
+
 TEST_F(WorkspaceFlowTest, AnOutlineOnlyFileAsksTheNameAndHasNoParagraphs) {
   open(kOutlineOnlyFile, "pets.ql", {"Kim"});
   EXPECT_EQ("Kim", quillora.store.StudentName);
