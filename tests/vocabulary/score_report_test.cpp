@@ -156,6 +156,26 @@ TEST_F(ScoreReportWindowTest, DeleteZeroesExactlyOneRecordInTheFile) {
   EXPECT_EQ(expected, scoreFile());
 }
 
+TEST_F(ScoreReportWindowTest, DeleteZeroesEveryRecordOfTheTestTeacherAndStudent) {
+  // A second record of the same student (written by an older copy) and one of another student.
+  QByteArray before = scoreFile();
+  before += EncodeScoreRecord(record("Week 1", "Okafor", "Brook, Sam  ", {70, 0, 0, 0, 0, 0, 10, 0}));
+  before += EncodeScoreRecord(record("Week 1", "Okafor", "Brook, Samuel", {60, 0, 0, 0, 0, 0, 0, 0}));
+  writeFile("class/Resources/data.dat", before);
+  report().applyButton->click();
+  report().deleteBox->click();
+  interaction->answerMessage(platform::vbYes);
+  doubleClickRow(2);
+  QByteArray expected = before;
+  expected.replace(66 + 50, 16, QByteArray(16, '\0'));
+  expected.replace(4 * 66 + 50, 16, QByteArray(16, '\0'));
+  EXPECT_EQ(expected, scoreFile());
+
+  report().deleteBox->click();
+  report().applyButton->click();
+  EXPECT_EQ((QStringList{"Ortiz, Ana", "lee, Kim", "Brook, Samuel"}), column(3));
+}
+
 TEST_F(ScoreReportWindowTest, DeletingTheLastListedRowAsksForApply) {
   choose(report().studentFilterBox, "lee, Kim");
   report().applyButton->click();
