@@ -159,6 +159,44 @@ TEST_F(SetupWindowTest, ATypedNameLoadsItsOwnProgressSoScoresGoToTheRightStudent
   EXPECT_EQ((PracticeScores{20, 30, 0, 0, 0, 0}), lexorama.practice.Scores);
 }
 
+TEST_F(SetupWindowTest, ANameTheScoreFileCannotHoldIsRefusedAndLeftOutOfTheLists) {
+  // The score file holds such a name as "???", the same for every such name.
+  writeFile("class/Resources/students.txt", "Ortiz, Ana\r\n\xe7\x8e\x8b\xe5\xb0\x8f\xe6\x98\x8e\r\n");
+  storeScores("王小明", {80, 80, 0, 0, 0, 0, 10, 0});
+  interaction->answerOpen(list).answerMessage(platform::vbOK);
+  setup().openFileButton->click();
+  ASSERT_EQ(1u, messages().size());
+  EXPECT_TRUE(messages()[0].text.contains("\r\n王小明 (王 小 明)\r\nThese names are left out of "
+                                          "the lists in Step 4. Please ask your teacher to "
+                                          "change them."));
+  ASSERT_EQ(1, setup().studentBox->count());
+  EXPECT_EQ("Ortiz, Ana", setup().studentBox->itemText(0));
+
+  choose(setup().teacherBox, "Ms Hale");
+  interaction->answerMessage(platform::vbOK);
+  // Typed as a keyboard of another script types it: keys that carry their text.
+  QComboBox* box = setup().studentBox;
+  box->hidePopup();
+  box->lineEdit()->selectAll();
+  for (const QChar c : QString("李小红")) {
+    QTest::sendKeyEvent(QTest::Click, box->lineEdit(), Qt::Key_unknown, QString(c), {});
+  }
+  QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+  ASSERT_EQ(2u, messages().size());
+  EXPECT_EQ("Lexorama cannot keep scores for the name \"李小红\": its score file cannot hold "
+            "the characters 李 小 红. Please type the name another way, for example with the "
+            "letters A to Z.",
+            messages()[1].text);
+  EXPECT_EQ("Select Student", setup().studentBox->currentText());
+  EXPECT_EQ("", lexorama.practice.StudentName);
+  EXPECT_EQ((PracticeScores{}), lexorama.practice.Scores);
+
+  interaction->answerMessage(platform::vbOK);
+  setup().okButton->click();
+  EXPECT_EQ("In Step 3 you must OPEN a file and in Step 4 select a TEACHER and a STUDENT.",
+            messages().back().text);
+}
+
 TEST_F(SetupWindowTest, AnUnreadableScoreFileIsToldAndTheProgramGoesOn) {
   QDir().mkpath(classFolder() + "Resources/data.dat");
   open(list);
