@@ -93,6 +93,7 @@ TEST_F(SetupWindowTest, AListThatCannotBeUsedSaysWhyAndLeavesTheOpenOneAlone) {
       {writeFile("elsewhere/fine.txt", "a/b\r\nc/d\r\n\r\n"), "Lexorama"},
       {classFolder() + "missing.txt", "Lexorama"},
       {writeFile("class/huge.txt", QByteArray(5 * 1024 * 1024, 'a')), "Lexorama"},
+      {writeFile("class/empty.txt", ""), "Lexorama"},
   };
   for (const Case& c : cases) {
     interaction->answerOpen(c.path).answerMessage(platform::vbOK);
@@ -107,6 +108,9 @@ TEST_F(SetupWindowTest, AListThatCannotBeUsedSaysWhyAndLeavesTheOpenOneAlone) {
   EXPECT_EQ("This file is not of a format supported by this program.\r\nBe sure you are opening "
             "an assignment file for Lexorama.\r\nThis file is necessary for Step 4.",
             messages().front().text);
+  EXPECT_EQ("This word list is empty: it holds no words at all. Open another file, or write the "
+            "list in the word-list editor first.",
+            messages().back().text);
 }
 
 TEST_F(SetupWindowTest, ASettingThatCannotBeWrittenDoesNotStopTheOpen) {
