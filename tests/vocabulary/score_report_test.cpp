@@ -1,6 +1,7 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QProcess>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -257,6 +258,28 @@ TEST_F(ScoreReportWindowTest, TheGridPrintedToPdfReadsBack) {
   EXPECT_TRUE(text.contains("Teacher")) << text.toStdString();
   EXPECT_TRUE(text.contains("Brook, Sam")) << text.toStdString();
   EXPECT_TRUE(text.contains("Okafor")) << text.toStdString();
+}
+
+TEST_F(ScoreReportWindowTest, RowNumbersPast999ShowWholeOnScreenAndOnPaper) {
+  QByteArray bytes;
+  for (int i = 0; i < 1005; ++i) {
+    bytes += EncodeScoreRecord(record("Week", "Hale", "Ana", {50, 0, 0, 0, 0, 0, 0, 0}));
+  }
+  writeFile("class/Resources/data.dat", bytes);
+  report().applyButton->click();
+  platform::Grid* grid = report().reportGrid;
+  ASSERT_EQ("1005", grid->TextMatrix(1005, 0));
+  // The cell's text fits between the margins the style gives it.
+  const int margin = grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 1;
+  EXPECT_GE(grid->columnWidth(0), QFontMetrics(grid->font()).horizontalAdvance("1005") + 2 * margin);
+
+  // On paper the number is drawn in the cell's font between the cell's margins, and cut off
+  // past them.
+  TablePrint table;
+  PrintFlexGrid(table, *grid, -1);
+  const double numberTwips =
+      QFontMetricsF(*table.FontMatrix(1004, 0)).horizontalAdvance("1005") * 15;
+  EXPECT_GE(table.ColWidth(0) - 2 * table.CellXOffset, numberTwips);
 }
 
 TEST(GridPrintTest, WidthsScaleAndAlignmentsMap) {
