@@ -25,6 +25,8 @@ constexpr int kStudentsFrameWidth = 2655;
 constexpr int kTeachersFrameWidth = 2535;
 constexpr int kPasswordBoxWidth = 2295;
 constexpr int kHelpButtonWidth = 615;
+// Close spacing, so that the whole screen fits the main window's work area.
+constexpr int kMarginPixels = 6;
 
 QFont boldFont(const QWidget* widget, double points) {
   QFont font = widget->font();
@@ -83,6 +85,7 @@ ClassInfoWindow::ClassInfoWindow(Lexorama& program) : Form(program), lexorama_(p
   right->addWidget(optionsFrame);
   right->addWidget(statusFrame);
   auto* layout = new QHBoxLayout(central);
+  layout->setContentsMargins(kMarginPixels, kMarginPixels, kMarginPixels, kMarginPixels);
   layout->addWidget(studentsFrame);
   layout->addWidget(teachersFrame);
   layout->addLayout(right);
@@ -177,6 +180,7 @@ void ClassInfoWindow::createOptions(QWidget* central) {
   okButton = named(new QPushButton(QStringLiteral("OK"), optionsFrame), "okButton");
 
   auto* grid = new QGridLayout(optionsFrame);
+  grid->setVerticalSpacing(1);
   grid->addWidget(passwordHeading, 0, 0);
   grid->addWidget(newPasswordBox, 0, 1);
   grid->addWidget(changePasswordOption, 1, 0);
