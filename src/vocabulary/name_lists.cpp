@@ -27,12 +27,14 @@ std::optional<NameList> ReadNameList(const QString& path, int maxNames) {
 
 QString UnreadNamesText(const QString& path, const NameList& list, int maxNames) {
   const QLocale locale(QLocale::English);
-  return QStringLiteral("The list %1 holds %2 names, but only the first %3 can be shown here. "
-                        "The other %4 names were not read; Save Changes keeps them at the end "
-                        "of the list.")
+  const qsizetype unread = list.unread.size();
+  return QStringLiteral("The list %1 holds %2 names, but only the first %3 can be shown here: %4 "
+                        "not read. Save Changes keeps %5 at the end of the list.")
       .arg(platform::locations::forDisplay(path),
-           locale.toString(list.names.size() + list.unread.size()), locale.toString(maxNames),
-           locale.toString(list.unread.size()));
+           locale.toString(list.names.size() + unread), locale.toString(maxNames),
+           unread == 1 ? QStringLiteral("1 name was")
+                       : locale.toString(unread) + QStringLiteral(" names were"),
+           unread == 1 ? QStringLiteral("it") : QStringLiteral("them"));
 }
 
 QString UnstorableNameText(const QString& name) {

@@ -62,7 +62,12 @@ class ChildWindowFitTest : public ActivityTest {
     }
   }
   static std::string text(const QRect& r) {
-    return QString("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()).toStdString();
+    return QString("%1,%2 %3x%4")
+        .arg(r.x())
+        .arg(r.y())
+        .arg(r.width())
+        .arg(r.height())
+        .toStdString();
   }
 
   QString list;

@@ -160,8 +160,10 @@ TEST_F(ScoreReportWindowTest, DeleteZeroesExactlyOneRecordInTheFile) {
 TEST_F(ScoreReportWindowTest, DeleteZeroesEveryRecordOfTheTestTeacherAndStudent) {
   // A second record of the same student (written by an older copy) and one of another student.
   QByteArray before = scoreFile();
-  before += EncodeScoreRecord(record("Week 1", "Okafor", "Brook, Sam  ", {70, 0, 0, 0, 0, 0, 10, 0}));
-  before += EncodeScoreRecord(record("Week 1", "Okafor", "Brook, Samuel", {60, 0, 0, 0, 0, 0, 0, 0}));
+  before +=
+      EncodeScoreRecord(record("Week 1", "Okafor", "Brook, Sam  ", {70, 0, 0, 0, 0, 0, 10, 0}));
+  before +=
+      EncodeScoreRecord(record("Week 1", "Okafor", "Brook, Samuel", {60, 0, 0, 0, 0, 0, 0, 0}));
   writeFile("class/Resources/data.dat", before);
   report().applyButton->click();
   report().deleteBox->click();
@@ -271,7 +273,8 @@ TEST_F(ScoreReportWindowTest, RowNumbersPast999ShowWholeOnScreenAndOnPaper) {
   ASSERT_EQ("1005", grid->TextMatrix(1005, 0));
   // The cell's text fits between the margins the style gives it.
   const int margin = grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 1;
-  EXPECT_GE(grid->columnWidth(0), QFontMetrics(grid->font()).horizontalAdvance("1005") + 2 * margin);
+  EXPECT_GE(grid->columnWidth(0),
+            QFontMetrics(grid->font()).horizontalAdvance("1005") + 2 * margin);
 
   // On paper the number is drawn in the cell's font between the cell's margins, and cut off
   // past them.

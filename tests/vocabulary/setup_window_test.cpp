@@ -165,7 +165,7 @@ TEST_F(SetupWindowTest, ATypedNameLoadsItsOwnProgressSoScoresGoToTheRightStudent
 
 TEST_F(SetupWindowTest, ANameTheScoreFileCannotHoldIsRefusedAndLeftOutOfTheLists) {
   // The score file holds such a name as "???", the same for every such name.
-  writeFile("class/Resources/students.txt", "Ortiz, Ana\r\n\xe7\x8e\x8b\xe5\xb0\x8f\xe6\x98\x8e\r\n");
+  writeFile("class/Resources/students.txt", QString("Ortiz, Ana\r\n王小明\r\n").toUtf8());
   storeScores("王小明", {80, 80, 0, 0, 0, 0, 10, 0});
   interaction->answerOpen(list).answerMessage(platform::vbOK);
   setup().openFileButton->click();
