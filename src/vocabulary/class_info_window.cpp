@@ -25,6 +25,8 @@ constexpr int kStudentsFrameWidth = 2655;
 constexpr int kTeachersFrameWidth = 2535;
 constexpr int kPasswordBoxWidth = 2295;
 constexpr int kHelpButtonWidth = 615;
+// Close spacing, so that the whole screen fits the main window's work area.
+constexpr int kMarginPixels = 6;
 
 QFont boldFont(const QWidget* widget, double points) {
   QFont font = widget->font();
@@ -83,6 +85,7 @@ ClassInfoWindow::ClassInfoWindow(Lexorama& program) : Form(program), lexorama_(p
   right->addWidget(optionsFrame);
   right->addWidget(statusFrame);
   auto* layout = new QHBoxLayout(central);
+  layout->setContentsMargins(kMarginPixels, kMarginPixels, kMarginPixels, kMarginPixels);
   layout->addWidget(studentsFrame);
   layout->addWidget(teachersFrame);
   layout->addLayout(right);
@@ -177,6 +180,7 @@ void ClassInfoWindow::createOptions(QWidget* central) {
   okButton = named(new QPushButton(QStringLiteral("OK"), optionsFrame), "okButton");
 
   auto* grid = new QGridLayout(optionsFrame);
+  grid->setVerticalSpacing(1);
   grid->addWidget(passwordHeading, 0, 0);
   grid->addWidget(newPasswordBox, 0, 1);
   grid->addWidget(changePasswordOption, 1, 0);
@@ -232,17 +236,31 @@ void ClassInfoWindow::load() {
 }
 
 void ClassInfoWindow::LoadStudents() {
-  const auto names =
-      ReadNameList(StudentsFilePath(lexorama_.practice.DataFolder), kMaxStudents);
-  if (!names) return;
-  for (const QString& name : *names) addSorted(studentList, name);
+  loadNameList(studentList, StudentsFilePath(lexorama_.practice.DataFolder), kMaxStudents,
+               unreadStudents_);
 }
 
 void ClassInfoWindow::LoadTeachers() {
-  const auto names =
-      ReadNameList(TeachersFilePath(lexorama_.practice.DataFolder), kMaxTeachers);
-  if (!names) return;
-  for (const QString& name : *names) addSorted(teacherList, name);
+  loadNameList(teacherList, TeachersFilePath(lexorama_.practice.DataFolder), kMaxTeachers,
+               unreadTeachers_);
+}
+
+void ClassInfoWindow::loadNameList(QListWidget* list, const QString& path, int maxNames,
+                                   QStringList& unread) {
+  const std::optional<NameList> read = ReadNameList(path, maxNames);
+  if (!read) return;
+  for (const QString& name : read->names) addSorted(list, name);
+  unread = read->unread;
+  if (!unread.isEmpty()) {
+    lexorama_.MsgBox(UnreadNamesText(path, *read, maxNames), platform::vbExclamation);
+  }
+  const QStringList unstorable = UnstorableNames(read->names);
+  if (!unstorable.isEmpty()) {
+    lexorama_.MsgBox(UnstorableNamesText(path, unstorable,
+                                         QStringLiteral("Please change these names here and "
+                                                        "press Save Changes.")),
+                     platform::vbExclamation);
+  }
 }
 
 void ClassInfoWindow::LoadPassword() {
@@ -254,18 +272,22 @@ void ClassInfoWindow::LoadPassword() {
   }
 }
 
-void ClassInfoWindow::onAddStudentClicked() {
-  if (newStudentBox->text().isEmpty()) return;
-  addSorted(studentList, newStudentBox->text());
-  newStudentBox->clear();
-  newStudentBox->setFocus();
-}
+void ClassInfoWindow::onAddStudentClicked() { addName(studentList, newStudentBox); }
 
-void ClassInfoWindow::onAddTeacherClicked() {
-  if (newTeacherBox->text().isEmpty()) return;
-  addSorted(teacherList, newTeacherBox->text());
-  newTeacherBox->clear();
-  newTeacherBox->setFocus();
+void ClassInfoWindow::onAddTeacherClicked() { addName(teacherList, newTeacherBox); }
+
+void ClassInfoWindow::addName(QListWidget* list, QLineEdit* box) {
+  if (box->text().isEmpty()) return;
+  const QString problem = UnstorableNameText(box->text());
+  if (!problem.isEmpty()) {
+    // The name stays in the box to be changed.
+    lexorama_.MsgBox(problem, platform::vbExclamation);
+    box->setFocus();
+    return;
+  }
+  addSorted(list, box->text());
+  box->clear();
+  box->setFocus();
 }
 
 void ClassInfoWindow::onDeleteStudentClicked() {
@@ -276,11 +298,12 @@ void ClassInfoWindow::onDeleteTeacherClicked() {
   if (teacherList->currentRow() >= 0) delete teacherList->takeItem(teacherList->currentRow());
 }
 
-void ClassInfoWindow::saveNameList(QListWidget* list, const QString& path, bool dropEmpty,
-                                   QLabel* status, const QString& success,
-                                   const QString& failure) {
+void ClassInfoWindow::saveNameList(QListWidget* list, const QStringList& unread,
+                                   const QString& path, bool dropEmpty, QLabel* status,
+                                   const QString& success, const QString& failure) {
   if (list->count() > 0) list->setCurrentRow(list->count() - 1);
-  const QString problem = WriteNameList(path, itemsOf(list), dropEmpty);
+  // Names past the list's limit were never shown, so they could not have been deleted.
+  const QString problem = WriteNameList(path, itemsOf(list) + unread, dropEmpty);
   if (problem.isEmpty()) {
     report(status, success, true);
     return;
@@ -290,14 +313,14 @@ void ClassInfoWindow::saveNameList(QListWidget* list, const QString& path, bool 
 }
 
 void ClassInfoWindow::onSaveStudentsClicked() {
-  saveNameList(studentList, StudentsFilePath(lexorama_.practice.DataFolder), false,
-               studentsStatus, QStringLiteral("Student changes updated."),
+  saveNameList(studentList, unreadStudents_, StudentsFilePath(lexorama_.practice.DataFolder),
+               false, studentsStatus, QStringLiteral("Student changes updated."),
                QStringLiteral("Student changes not saved."));
 }
 
 void ClassInfoWindow::onSaveTeachersClicked() {
-  saveNameList(teacherList, TeachersFilePath(lexorama_.practice.DataFolder), true, teachersStatus,
-               QStringLiteral("Teacher changes updated."),
+  saveNameList(teacherList, unreadTeachers_, TeachersFilePath(lexorama_.practice.DataFolder),
+               true, teachersStatus, QStringLiteral("Teacher changes updated."),
                QStringLiteral("Teacher changes not saved."));
 }
 

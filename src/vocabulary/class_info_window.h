@@ -78,8 +78,11 @@ class ClassInfoWindow : public platform::Form {
   void LoadStudents();
   void LoadTeachers();
   void LoadPassword();
-  void saveNameList(QListWidget* list, const QString& path, bool dropEmpty, QLabel* status,
-                    const QString& success, const QString& failure);
+  void loadNameList(QListWidget* list, const QString& path, int maxNames, QStringList& unread);
+  void addName(QListWidget* list, QLineEdit* box);
+  void saveNameList(QListWidget* list, const QStringList& unread, const QString& path,
+                    bool dropEmpty, QLabel* status, const QString& success,
+                    const QString& failure);
   void ChangePassword();
   void AddPictures();
   void DeletePictures();
@@ -90,6 +93,9 @@ class ClassInfoWindow : public platform::Form {
   static void report(QLabel* status, const QString& text, bool success);
 
   Lexorama& lexorama_;
+  // The lines of each name list past its limit, kept as they were.
+  QStringList unreadStudents_;
+  QStringList unreadTeachers_;
 };
 
 }  // namespace vocabulary

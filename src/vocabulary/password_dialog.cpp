@@ -41,6 +41,10 @@ PasswordDialog::PasswordDialog(Lexorama& program) : Form(program), lexorama_(pro
   buttons->addWidget(cancelButton);
   grid->addLayout(buttons, 3, 0, 1, 2);
   setCentralWidget(central);
+  // A dialog of one row and two buttons: the window system gives it no resize handle, which
+  // would show as a stray line under the buttons, and it takes the size of the rows shown.
+  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
 
   on(okButton, &QPushButton::clicked, [this] { onOkClicked(); });
   on(passwordBox, &QLineEdit::returnPressed, [this] { onOkClicked(); });

@@ -10,6 +10,8 @@ namespace {
 const QString kCaption = QStringLiteral("Matching Game");
 constexpr int kDefinitionWordButton = 5;
 constexpr int kBoardColumns = 4;
+constexpr int kBoardMinimumWidth = 705;
+constexpr int kBoardMinimumHeight = 300;
 // Boards of fewer than sixteen items repeat entries in their empty boxes: box, entry.
 constexpr std::array<std::pair<int, int>, 11> kRepeats{{
     {5, 1}, {6, 2}, {7, 3}, {8, 4}, {9, 5}, {10, 1}, {11, 2}, {12, 3}, {13, 4}, {14, 5}, {15, 0}}};
@@ -23,7 +25,8 @@ PictureGameWindow::PictureGameWindow(Lexorama& program)
   clueBox = AddQuestionBox(*column, central, "clueBox");
 
   auto* board = new QWidget(central);
-  board->setMinimumSize(705, 361);
+  // The board takes the room the main window's work area leaves it, down to this.
+  board->setMinimumSize(kBoardMinimumWidth, kBoardMinimumHeight);
   auto* grid = new QGridLayout(board);
   grid->setSpacing(0);
   grid->setContentsMargins(0, 0, 0, 0);

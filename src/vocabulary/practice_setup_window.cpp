@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "vocabulary/name_lists.h"
 
 namespace vocabulary {
 namespace {
@@ -207,6 +208,7 @@ void PracticeSetupWindow::onActivityChosen(int activity) {
 }
 
 void PracticeSetupWindow::onTeacherChosen() {
+  if (refuseUnstorableName()) return;
   resetProgress();
   practice_.TeacherName = teacherBox->currentText();
   LoadStudentProgress();
@@ -215,6 +217,7 @@ void PracticeSetupWindow::onTeacherChosen() {
 }
 
 void PracticeSetupWindow::onStudentChosen() {
+  if (refuseUnstorableName()) return;
   resetProgress();
   practice_.StudentName = studentBox->currentText();
   setCaption(kCaption + QStringLiteral("     ") + practice_.StudentName);
@@ -228,6 +231,11 @@ void PracticeSetupWindow::onNameTyped() {
 }
 
 void PracticeSetupWindow::takeTypedNames() {
+  if (refuseUnstorableName()) {
+    resetProgress();
+    progressKey_ = currentKey();
+    return;
+  }
   const ScoreKey key = currentKey();
   if (key.teacher == progressKey_.teacher && key.student == progressKey_.student &&
       key.test == progressKey_.test) {
@@ -235,6 +243,25 @@ void PracticeSetupWindow::takeTypedNames() {
   }
   resetProgress();
   LoadStudentProgress();
+}
+
+bool PracticeSetupWindow::refuseUnstorableName() {
+  const struct {
+    QComboBox* box;
+    QString prompt;
+    QString& name;
+  } names[] = {{teacherBox, kSelectTeacher, practice_.TeacherName},
+               {studentBox, kSelectStudent, practice_.StudentName}};
+  for (const auto& [box, prompt, name] : names) {
+    const QString problem = UnstorableNameText(box->currentText());
+    if (problem.isEmpty()) continue;
+    // Cleared at once, so that leaving the box and pressing OK do not say it twice.
+    box->setEditText(prompt);
+    name.clear();
+    lexorama_.MsgBox(problem, platform::vbExclamation);
+    return true;
+  }
+  return false;
 }
 
 ScoreKey PracticeSetupWindow::currentKey() const {
@@ -280,6 +307,7 @@ void PracticeSetupWindow::LoadStudentProgress() {
 }
 
 void PracticeSetupWindow::StartActivity() {
+  if (refuseUnstorableName()) return;
   const QString teacher = teacherBox->currentText();
   const QString student = studentBox->currentText();
   if (wordListPathBox->text().isEmpty() || teacher.isEmpty() || teacher == kSelectTeacher ||

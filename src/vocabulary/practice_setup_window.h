@@ -70,11 +70,15 @@ class PracticeSetupWindow : public platform::Form {
   void readStoredOpenPath();
   bool readWordList(const QString& path, QList<WordListItem>& items, QString& name);
   bool readNameLists(const QString& dataFolder, QStringList& teachers, QStringList& students);
+  // The names of a list the score file can hold; the others are told and left out.
+  QStringList storableNames(const QString& path, const QStringList& names);
   void fillNameLists(const QStringList& teachers, const QStringList& students);
   void resetProgress();
   void LoadStudentProgress();
   // Typed names load their progress as chosen ones do.
   void takeTypedNames();
+  // A name the score file cannot hold is told and taken out of its box; true when one was.
+  bool refuseUnstorableName();
   ScoreKey currentKey() const;
 
   Lexorama& lexorama_;

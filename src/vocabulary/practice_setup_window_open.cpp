@@ -102,9 +102,9 @@ bool PracticeSetupWindow::readWordList(const QString& path, QList<WordListItem>&
 
 bool PracticeSetupWindow::readNameLists(const QString& dataFolder, QStringList& teachers,
                                         QStringList& students) {
-  const std::optional<QStringList> readTeachers =
+  const std::optional<NameList> readTeachers =
       ReadNameList(TeachersFilePath(dataFolder), kMaxTeachers);
-  const std::optional<QStringList> readStudents =
+  const std::optional<NameList> readStudents =
       ReadNameList(StudentsFilePath(dataFolder), kMaxStudents);
   if (!readTeachers || !readStudents) {
     lexorama_.MsgBox(QStringLiteral(
@@ -113,9 +113,22 @@ bool PracticeSetupWindow::readNameLists(const QString& dataFolder, QStringList& 
         "folder, or ask your teacher."));
     return false;
   }
-  teachers = *readTeachers;
-  students = *readStudents;
+  teachers = storableNames(TeachersFilePath(dataFolder), readTeachers->names);
+  students = storableNames(StudentsFilePath(dataFolder), readStudents->names);
   return true;
+}
+
+QStringList PracticeSetupWindow::storableNames(const QString& path, const QStringList& names) {
+  const QStringList unstorable = UnstorableNames(names);
+  if (unstorable.isEmpty()) return names;
+  lexorama_.MsgBox(UnstorableNamesText(path, unstorable,
+                                       QStringLiteral("These names are left out of the lists in "
+                                                      "Step 4. Please ask your teacher to change "
+                                                      "them.")),
+                   platform::vbExclamation);
+  QStringList kept = names;
+  for (const QString& name : unstorable) kept.removeAll(name);
+  return kept;
 }
 
 }  // namespace vocabulary

@@ -177,12 +177,17 @@ bool ScoreFile::blank(const ScoreKey& key) {
   requireResourcesFolder(QStringLiteral("no record can be deleted."));
   if (!QFileInfo::exists(path_)) return false;
   LockedFile file(path_, QIODevice::ReadWrite, LOCK_EX);
-  ScoreRecord record;
-  const qsizetype number = FindScoreRecord(file.readAll(), key, record);
-  if (number < 0) return false;
-  QByteArray zeros(2 * static_cast<qsizetype>(record.scores.size()), '\0');
-  file.writeAt(number * kScoreRecordLength + kScoresOffset, zeros);
-  return true;
+  const QByteArray bytes = file.readAll();
+  // A key may have more than one record; a deleted record must not come back from another.
+  const StoredKey stored(key);
+  const QByteArray zeros(2 * static_cast<qsizetype>(ScoreRecord().scores.size()), '\0');
+  bool found = false;
+  for (qsizetype i = 0; i < bytes.size() / kScoreRecordLength; ++i) {
+    if (!stored.matches(bytes.constData() + i * kScoreRecordLength)) continue;
+    file.writeAt(i * kScoreRecordLength + kScoresOffset, zeros);
+    found = true;
+  }
+  return found;
 }
 
 void ScoreFile::update(const ScoreKey& key,

@@ -76,8 +76,8 @@ class ScoreFile {
   // Every whole record, in file order; none when the file does not exist. Raises ScoreFileError
   // when the data folder has no "Resources" folder or the file cannot be read.
   std::vector<ScoreRecord> readAll() const;
-  // Sets the eight scores of the first record of `key` to 0 in place; the file keeps its length
-  // and every other byte. False when no record belongs to the key.
+  // Sets the eight scores of every record of `key` to 0 in place; the file keeps its length and
+  // every other byte. False when no record belongs to the key.
   bool blank(const ScoreKey& key);
   // Reads the first record of `key` (or a new one holding the key's names and zero scores),
   // lets `change` change it and writes it back at its number, or at the end when it was new.

@@ -1,5 +1,6 @@
 #include "vocabulary/score_report_window.h"
 
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -25,6 +26,8 @@ constexpr double kPrintMarginTop = 567;
 constexpr double kPrintMarginBottom = 567;
 constexpr double kPrintMarginLeft = 50;
 constexpr int kGridWidthPixels = 400;
+// Room beside a row number for the cell's margins on screen and on paper.
+constexpr int kNumberPaddingPixels = 16;
 constexpr int kGridHeightPixels = 200;
 // The grid's own size with the filters and buttons above it.
 constexpr int kWindowWidthPixels = 797;
@@ -149,10 +152,18 @@ void ScoreReportWindow::ApplyReportFilter() {
     if (filter.accepts(row)) listed.push_back(ReportCells(row, static_cast<int>(listed.size()) + 1));
   }
   reportGrid->AddRows(listed);
+  fitRowNumbers(static_cast<int>(listed.size()));
   for (int at = reportGrid->FixedRows(); at < reportGrid->Rows(); ++at) {
     reportGrid->setCellBackColor(at, kStudentColumn, platform::rtl::Color(kHighlight));
     reportGrid->setCellBackColor(at, kAverageColumn, platform::rtl::Color(kHighlight));
   }
+}
+
+void ScoreReportWindow::fitRowNumbers(int lastNumber) {
+  const int textWidth =
+      QFontMetrics(reportGrid->font()).horizontalAdvance(QString::number(lastNumber));
+  const int needed = platform::rtl::PixelsToTwips(textWidth + kNumberPaddingPixels);
+  if (needed > reportGrid->ColWidth(0)) reportGrid->setColWidth(0, needed);
 }
 
 void ScoreReportWindow::onSortOrderClicked() {

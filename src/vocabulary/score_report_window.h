@@ -56,6 +56,8 @@ class ScoreReportWindow : public platform::Form {
   void ApplyReportFilter();
   void DeleteScoreRecord();
   void resetGrid();
+  // Row numbers past 999 are wider than the heading makes their column.
+  void fitRowNumbers(int lastNumber);
   void printReport();
 
   Lexorama& lexorama_;

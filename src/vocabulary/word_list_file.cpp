@@ -39,6 +39,7 @@ WordListResult ParseWordList(const QStringList& lines) {
 
 WordListResult ParseWordListBytes(const QByteArray& bytes) {
   const QString text = platform::textfile::decode(bytes);
+  if (text.isEmpty()) return WordListError{WordListProblem::Empty};
   QStringList lines;
   QString line;
   // Lines end with CR LF, LF or a lone CR; an end at the very end starts no line.
@@ -60,6 +61,9 @@ WordListResult ParseWordListBytes(const QByteArray& bytes) {
 
 QString WordListErrorText(const WordListError& error) {
   switch (error.problem) {
+    case WordListProblem::Empty:
+      return QStringLiteral("This word list is empty: it holds no words at all. Open another "
+                            "file, or write the list in the word-list editor first.");
     case WordListProblem::EndsBeforeEmptyLine:
       return QStringLiteral("This word list does not end with an empty line, so it may be cut "
                             "short. Open it in a text editor and add an empty line after the "

@@ -22,6 +22,7 @@ constexpr int kMaxWordListItems = 99;
 constexpr int kMinItemsToStart = 5;
 
 enum class WordListProblem {
+  Empty,                // the file holds nothing at all
   EndsBeforeEmptyLine,  // the file ends before its empty line
   TooManyItems,         // the first 100 lines all hold items
   LineWithoutSlash,     // a line before the empty line holds no "/"

@@ -53,5 +53,18 @@ TEST(Cp1252, CharactersOutsideTheCodePageHaveNoByte) {
   }
 }
 
+TEST(Cp1252, NamesTheCharactersTheCodePageCannotHoldOnceEach) {
+  const std::pair<QString, QStringList> cases[] = {
+      {QStringLiteral("Ortiz, Ana"), {}},
+      {QStringLiteral("Zoë Müller – “Ms” €"), {}},
+      {QStringLiteral("王小明"), {QStringLiteral("王"), QStringLiteral("小"), QStringLiteral("明")}},
+      {QStringLiteral("Łukasz Łoś"), {QStringLiteral("Ł"), QStringLiteral("ś")}},
+      {QStringLiteral("Ana 🦉🦉"), {QStringLiteral("🦉")}},
+  };
+  for (const auto& [text, missing] : cases) {
+    EXPECT_EQ(missingCharacters(text), missing) << text.toStdString();
+  }
+}
+
 }  // namespace
 }  // namespace platform::cp1252

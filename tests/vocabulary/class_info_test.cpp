@@ -8,6 +8,7 @@
 #include "shared/reg_settings.h"
 #include "vocabulary/class_info_window.h"
 #include "vocabulary/main_window.h"
+#include "vocabulary/name_lists.h"
 #include "vocabulary/password_check.h"
 #include "vocabulary/password_dialog.h"
 
@@ -103,15 +104,11 @@ TEST_F(ClassInfoTest, AnEmptyOrOversizedPasswordOrAFailedWriteIsRefused) {
   EXPECT_EQ(1U, messages().size());
 }
 
-TEST_F(ClassInfoTest, NameListsLoadSortedAndCappedAndSaveInTheirFormat) {
-  QByteArray students = "zed, Al\r\n\r\nAdams, Bo\r\n";
-  for (int i = 0; i < 1100; ++i) students += "Student " + QByteArray::number(i) + "\r\n";
-  writeFile("class/Resources/students.txt", students);
+TEST_F(ClassInfoTest, NameListsLoadSortedAndSaveInTheirFormat) {
+  writeFile("class/Resources/students.txt", "zed, Al\r\n\r\nAdams, Bo\r\n");
   writeFile("class/Resources/teachers.txt", "Okafor\r\n\r\nhale\r\n");
-  EXPECT_EQ(1000, window().studentList->count());
+  EXPECT_EQ((QStringList{"", "Adams, Bo", "zed, Al"}), items(window().studentList));
   EXPECT_EQ((QStringList{"", "hale", "Okafor"}), items(window().teacherList));
-  EXPECT_EQ("Adams, Bo", window().studentList->item(1)->text());
-  EXPECT_EQ("zed, Al", window().studentList->item(999)->text());
 
   window().newTeacherBox->setText("Byrne");
   window().addTeacherButton->click();
@@ -133,6 +130,69 @@ TEST_F(ClassInfoTest, NameListsLoadSortedAndCappedAndSaveInTheirFormat) {
   window().saveStudentsButton->click();
   EXPECT_EQ("\r\n", readFile(classFolder() + "Resources/students.txt"));
   EXPECT_EQ("Student changes updated.", window().studentsStatus->text());
+}
+
+TEST_F(ClassInfoTest, NamesPastTheListsLimitsAreToldBeforeSavingAndKept) {
+  // Numbered so that the sorted lists keep the files' order.
+  QByteArray students;
+  for (int i = 1; i <= 1005; ++i) {
+    students += QString("Student %1\r\n").arg(i, 4, 10, QChar('0')).toLatin1();
+  }
+  QByteArray teachers;
+  for (int i = 1; i <= 101; ++i) {
+    teachers += QString("T%1\r\n").arg(i, 3, 10, QChar('0')).toLatin1();
+  }
+  writeFile("class/Resources/students.txt", students);
+  writeFile("class/Resources/teachers.txt", teachers);
+  interaction->answerMessage(platform::vbOK).answerMessage(platform::vbOK);
+  EXPECT_EQ(1000, window().studentList->count());
+  EXPECT_EQ(100, window().teacherList->count());
+  ASSERT_EQ(2u, messages().size());
+  EXPECT_EQ("The list " + platform::locations::forDisplay(StudentsFilePath(classFolder())) +
+                " holds 1,005 names, but only the first 1,000 can be shown here: 5 names were not "
+                "read. Save Changes keeps them at the end of the list.",
+            messages()[0].text);
+  EXPECT_TRUE(messages()[1].text.contains("holds 101 names, but only the first 100"));
+  EXPECT_TRUE(messages()[1].text.endsWith(": 1 name was not read. Save Changes keeps it at the end "
+                                         "of the list."));
+
+  window().studentList->setCurrentRow(0);
+  window().deleteStudentButton->click();
+  window().saveStudentsButton->click();
+  EXPECT_EQ(students.mid(QByteArray("Student 0001\r\n").size()),
+            readFile(classFolder() + "Resources/students.txt"));
+  window().saveTeachersButton->click();
+  EXPECT_EQ(teachers, readFile(classFolder() + "Resources/teachers.txt"));
+  EXPECT_EQ(2u, messages().size());
+}
+
+TEST_F(ClassInfoTest, NamesTheScoreFileCannotHoldAreRefusedOnAddAndToldWhenRead) {
+  writeFile("class/Resources/students.txt", QString("Ortiz, Ana\r\n王小明\r\n").toUtf8());
+  interaction->answerMessage(platform::vbOK);
+  window();
+  ASSERT_EQ(1u, messages().size());
+  EXPECT_EQ("The list " + platform::locations::forDisplay(StudentsFilePath(classFolder())) +
+                " holds names with characters Lexorama's score file cannot hold:\r\n"
+                "王小明 (王 小 明)\r\nPlease change these names here and press Save Changes.",
+            messages()[0].text);
+
+  interaction->answerMessage(platform::vbOK).answerMessage(platform::vbOK);
+  window().newStudentBox->setText("Łukasz Łoś");
+  window().addStudentButton->click();
+  EXPECT_EQ("Lexorama cannot keep scores for the name \"Łukasz Łoś\": its score file cannot "
+            "hold the characters Ł ś. Please type the name another way, for example with the "
+            "letters A to Z.",
+            messages().back().text);
+  EXPECT_EQ("Łukasz Łoś", window().newStudentBox->text());
+  window().newTeacherBox->setText("李");
+  window().addTeacherButton->click();
+  EXPECT_TRUE(messages().back().text.contains("cannot hold the character 李."));
+  EXPECT_EQ((QStringList{"Mr Okafor", "Ms Hale"}), items(window().teacherList));
+
+  window().newStudentBox->setText("Zoë Müller");
+  window().addStudentButton->click();
+  EXPECT_EQ((QStringList{"Ortiz, Ana", "Zoë Müller", "王小明"}), items(window().studentList));
+  EXPECT_EQ(3u, messages().size());
 }
 
 TEST_F(ClassInfoTest, PicturesAreAddedAndDeletedInsideThePictureFolderOnly) {

@@ -51,6 +51,19 @@ TEST_F(PasswordDialogTest, TheRightPasswordOpensTheEditorAndAnAnagramDoesToo) {
   EXPECT_TRUE(lexorama.forms().isLoaded<WordListEditorWindow>());
 }
 
+TEST_F(PasswordDialogTest, ItIsAFixedDialogHoldingOnlyThePasswordRowAndButtons) {
+  PasswordDialog& shown = askForEditor();
+  processEvents();
+  ASSERT_TRUE(shown.isVisible());
+  // A window that cannot be resized gets no resize handle under its buttons.
+  EXPECT_EQ(shown.minimumSize(), shown.maximumSize());
+  EXPECT_EQ(Qt::Dialog, shown.windowType());
+  EXPECT_FALSE(shown.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+  // No room is left where the hidden user-name row would be.
+  EXPECT_LE(shown.height(), shown.centralWidget()->sizeHint().height());
+  EXPECT_FALSE(shown.userNameBox->isVisible());
+}
+
 TEST_F(PasswordDialogTest, AWrongPasswordIsToldAndClosesTheDialog) {
   askForEditor();
   interaction->answerMessage(platform::vbOK);

@@ -34,8 +34,8 @@ TEST(SampleWordLists, ThreeReadyListsOfTenToTwentyItemsWithTheirNameLists) {
   const auto teachers = ReadNameList(TeachersFilePath(kSamples), kMaxTeachers);
   const auto students = ReadNameList(StudentsFilePath(kSamples), kMaxStudents);
   ASSERT_TRUE(teachers && students);
-  for (const QString& teacher : *teachers) EXPECT_LE(teacher.size(), 10);
-  EXPECT_FALSE(students->isEmpty());
+  for (const QString& teacher : teachers->names) EXPECT_LE(teacher.size(), 10);
+  EXPECT_FALSE(students->names.isEmpty());
 }
 
 TEST(SampleWordLists, TheShippedCheckFileHoldsTheDefaultPasswordsSum) {

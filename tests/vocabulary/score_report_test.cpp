@@ -1,6 +1,7 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QProcess>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -156,6 +157,28 @@ TEST_F(ScoreReportWindowTest, DeleteZeroesExactlyOneRecordInTheFile) {
   EXPECT_EQ(expected, scoreFile());
 }
 
+TEST_F(ScoreReportWindowTest, DeleteZeroesEveryRecordOfTheTestTeacherAndStudent) {
+  // A second record of the same student (written by an older copy) and one of another student.
+  QByteArray before = scoreFile();
+  before +=
+      EncodeScoreRecord(record("Week 1", "Okafor", "Brook, Sam  ", {70, 0, 0, 0, 0, 0, 10, 0}));
+  before +=
+      EncodeScoreRecord(record("Week 1", "Okafor", "Brook, Samuel", {60, 0, 0, 0, 0, 0, 0, 0}));
+  writeFile("class/Resources/data.dat", before);
+  report().applyButton->click();
+  report().deleteBox->click();
+  interaction->answerMessage(platform::vbYes);
+  doubleClickRow(2);
+  QByteArray expected = before;
+  expected.replace(66 + 50, 16, QByteArray(16, '\0'));
+  expected.replace(4 * 66 + 50, 16, QByteArray(16, '\0'));
+  EXPECT_EQ(expected, scoreFile());
+
+  report().deleteBox->click();
+  report().applyButton->click();
+  EXPECT_EQ((QStringList{"Ortiz, Ana", "lee, Kim", "Brook, Samuel"}), column(3));
+}
+
 TEST_F(ScoreReportWindowTest, DeletingTheLastListedRowAsksForApply) {
   choose(report().studentFilterBox, "lee, Kim");
   report().applyButton->click();
@@ -237,6 +260,29 @@ TEST_F(ScoreReportWindowTest, TheGridPrintedToPdfReadsBack) {
   EXPECT_TRUE(text.contains("Teacher")) << text.toStdString();
   EXPECT_TRUE(text.contains("Brook, Sam")) << text.toStdString();
   EXPECT_TRUE(text.contains("Okafor")) << text.toStdString();
+}
+
+TEST_F(ScoreReportWindowTest, RowNumbersPast999ShowWholeOnScreenAndOnPaper) {
+  QByteArray bytes;
+  for (int i = 0; i < 1005; ++i) {
+    bytes += EncodeScoreRecord(record("Week", "Hale", "Ana", {50, 0, 0, 0, 0, 0, 0, 0}));
+  }
+  writeFile("class/Resources/data.dat", bytes);
+  report().applyButton->click();
+  platform::Grid* grid = report().reportGrid;
+  ASSERT_EQ("1005", grid->TextMatrix(1005, 0));
+  // The cell's text fits between the margins the style gives it.
+  const int margin = grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 1;
+  EXPECT_GE(grid->columnWidth(0),
+            QFontMetrics(grid->font()).horizontalAdvance("1005") + 2 * margin);
+
+  // On paper the number is drawn in the cell's font between the cell's margins, and cut off
+  // past them.
+  TablePrint table;
+  PrintFlexGrid(table, *grid, -1);
+  const double numberTwips =
+      QFontMetricsF(*table.FontMatrix(1004, 0)).horizontalAdvance("1005") * 15;
+  EXPECT_GE(table.ColWidth(0) - 2 * table.CellXOffset, numberTwips);
 }
 
 TEST(GridPrintTest, WidthsScaleAndAlignmentsMap) {

@@ -93,6 +93,7 @@ TEST_F(SetupWindowTest, AListThatCannotBeUsedSaysWhyAndLeavesTheOpenOneAlone) {
       {writeFile("elsewhere/fine.txt", "a/b\r\nc/d\r\n\r\n"), "Lexorama"},
       {classFolder() + "missing.txt", "Lexorama"},
       {writeFile("class/huge.txt", QByteArray(5 * 1024 * 1024, 'a')), "Lexorama"},
+      {writeFile("class/empty.txt", ""), "Lexorama"},
   };
   for (const Case& c : cases) {
     interaction->answerOpen(c.path).answerMessage(platform::vbOK);
@@ -107,6 +108,9 @@ TEST_F(SetupWindowTest, AListThatCannotBeUsedSaysWhyAndLeavesTheOpenOneAlone) {
   EXPECT_EQ("This file is not of a format supported by this program.\r\nBe sure you are opening "
             "an assignment file for Lexorama.\r\nThis file is necessary for Step 4.",
             messages().front().text);
+  EXPECT_EQ("This word list is empty: it holds no words at all. Open another file, or write the "
+            "list in the word-list editor first.",
+            messages().back().text);
 }
 
 TEST_F(SetupWindowTest, ASettingThatCannotBeWrittenDoesNotStopTheOpen) {
@@ -157,6 +161,44 @@ TEST_F(SetupWindowTest, ATypedNameLoadsItsOwnProgressSoScoresGoToTheRightStudent
   type(setup().studentBox, "Vance, Rui");
   EXPECT_EQ("Vance, Rui", lexorama.practice.StudentName);
   EXPECT_EQ((PracticeScores{20, 30, 0, 0, 0, 0}), lexorama.practice.Scores);
+}
+
+TEST_F(SetupWindowTest, ANameTheScoreFileCannotHoldIsRefusedAndLeftOutOfTheLists) {
+  // The score file holds such a name as "???", the same for every such name.
+  writeFile("class/Resources/students.txt", QString("Ortiz, Ana\r\n王小明\r\n").toUtf8());
+  storeScores("王小明", {80, 80, 0, 0, 0, 0, 10, 0});
+  interaction->answerOpen(list).answerMessage(platform::vbOK);
+  setup().openFileButton->click();
+  ASSERT_EQ(1u, messages().size());
+  EXPECT_TRUE(messages()[0].text.contains("\r\n王小明 (王 小 明)\r\nThese names are left out of "
+                                          "the lists in Step 4. Please ask your teacher to "
+                                          "change them."));
+  ASSERT_EQ(1, setup().studentBox->count());
+  EXPECT_EQ("Ortiz, Ana", setup().studentBox->itemText(0));
+
+  choose(setup().teacherBox, "Ms Hale");
+  interaction->answerMessage(platform::vbOK);
+  // Typed as a keyboard of another script types it: keys that carry their text.
+  QComboBox* box = setup().studentBox;
+  box->hidePopup();
+  box->lineEdit()->selectAll();
+  for (const QChar c : QString("李小红")) {
+    QTest::sendKeyEvent(QTest::Click, box->lineEdit(), Qt::Key_unknown, QString(c), {});
+  }
+  QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+  ASSERT_EQ(2u, messages().size());
+  EXPECT_EQ("Lexorama cannot keep scores for the name \"李小红\": its score file cannot hold "
+            "the characters 李 小 红. Please type the name another way, for example with the "
+            "letters A to Z.",
+            messages()[1].text);
+  EXPECT_EQ("Select Student", setup().studentBox->currentText());
+  EXPECT_EQ("", lexorama.practice.StudentName);
+  EXPECT_EQ((PracticeScores{}), lexorama.practice.Scores);
+
+  interaction->answerMessage(platform::vbOK);
+  setup().okButton->click();
+  EXPECT_EQ("In Step 3 you must OPEN a file and in Step 4 select a TEACHER and a STUDENT.",
+            messages().back().text);
 }
 
 TEST_F(SetupWindowTest, AnUnreadableScoreFileIsToldAndTheProgramGoesOn) {

@@ -67,7 +67,7 @@ TEST(WordListFile, HoldsAtMostNinetyNineItems) {
 
 TEST(WordListFile, RefusesAListWithoutItsEmptyLineOrWithALineWithoutSlash) {
   EXPECT_EQ(WordListProblem::EndsBeforeEmptyLine, errorOf(ParseWordListBytes(listOf(6))).problem);
-  EXPECT_EQ(WordListProblem::EndsBeforeEmptyLine, errorOf(ParseWordListBytes("")).problem);
+  EXPECT_EQ(WordListProblem::Empty, errorOf(ParseWordListBytes("")).problem);
   const WordListError error = errorOf(ParseWordListBytes("a/b\r\nno slash\r\n\r\n"));
   EXPECT_EQ(WordListProblem::LineWithoutSlash, error.problem);
   EXPECT_EQ(2, error.lineNumber);

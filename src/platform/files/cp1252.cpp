@@ -42,4 +42,18 @@ bool fromUnicode(QChar c, unsigned char& byte) {
   return false;
 }
 
+QStringList missingCharacters(const QString& text) {
+  QStringList missing;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    unsigned char byte = 0;
+    if (fromUnicode(text.at(i), byte)) continue;
+    const bool pair = text.at(i).isHighSurrogate() && i + 1 < text.size() &&
+                      text.at(i + 1).isLowSurrogate();
+    const QString character = text.mid(i, pair ? 2 : 1);
+    if (pair) ++i;
+    if (!missing.contains(character)) missing.append(character);
+  }
+  return missing;
+}
+
 }  // namespace platform::cp1252

@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QMdiSubWindow>
+#include <algorithm>
 
 #include "platform/windows/form.h"
 
@@ -36,12 +37,21 @@ bool ChildArea::eventFilter(QObject* watched, QEvent* event) {
   auto* frame = child ? qobject_cast<QMdiSubWindow*>(child->parentWidget()) : nullptr;
   if (frame && event->type() == QEvent::ShowToParent) {
     frame->show();
+    fitInside(*frame);
     front_ = frame;
     setActiveSubWindow(frame);
   } else if (frame && event->type() == QEvent::HideToParent) {
     frame->hide();
   }
   return QMdiArea::eventFilter(watched, event);
+}
+
+void ChildArea::fitInside(QWidget& frame) const {
+  const QSize room = viewport()->size();
+  QRect placed(frame.pos(), frame.size().boundedTo(room).expandedTo(frame.minimumSizeHint()));
+  placed.moveLeft(std::max(0, std::min(placed.left(), room.width() - placed.width())));
+  placed.moveTop(std::max(0, std::min(placed.top(), room.height() - placed.height())));
+  frame.setGeometry(placed);
 }
 
 Form* ChildArea::activeChild() const {

@@ -13,7 +13,8 @@ class ChildArea : public QMdiArea {
  public:
   explicit ChildArea(QWidget* parent = nullptr);
 
-  // Puts the window inside the area, hidden until it is shown.
+  // Puts the window inside the area, hidden until it is shown. A shown window is made to fit the
+  // area: no larger than it (as far as its controls allow) and moved wholly inside it.
   void adopt(Form& child);
   // The child window in front, also while the program is not the active one; nullptr when no
   // child is shown.
@@ -23,6 +24,7 @@ class ChildArea : public QMdiArea {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void fitInside(QWidget& frame) const;
   // Held as a plain widget: a frame is still referred to while its destruction is under way.
   QPointer<QWidget> front_;
 };
