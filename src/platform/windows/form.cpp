@@ -110,7 +110,18 @@ void Form::addMenuEntries(std::initializer_list<MenuEntry> entries) {
   }
 }
 
+void Form::exitThroughCloseBox(std::function<bool()> holdsWork, std::function<void()> exit) {
+  holdsWork_ = std::move(holdsWork);
+  exitByCloseBox_ = std::move(exit);
+}
+
 void Form::closeEvent(QCloseEvent* event) {
+  // Work the user may lose goes through the window's own Exit, which unloads it on Yes.
+  if (holdsWork_ && exitByCloseBox_ && holdsWork_()) {
+    event->ignore();
+    dispatch(exitByCloseBox_);
+    return;
+  }
   // Closing the window unloads it, as the close box did; a cancelled unload keeps it open.
   if (program_.forms().unload(*this)) {
     event->accept();

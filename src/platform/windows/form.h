@@ -74,6 +74,10 @@ class Form : public QMainWindow {
   // Adds the rows to their menus, names each item and connects its handler.
   void addMenuEntries(std::initializer_list<MenuEntry> entries);
 
+  // While `holdsWork` answers true, the close box runs `exit` (the window's own Exit, which asks
+  // first and unloads on Yes) instead of unloading the window at once.
+  void exitThroughCloseBox(std::function<bool()> holdsWork, std::function<void()> exit);
+
   // Connects a signal to a handler that runs through the program's dispatch.
   template <class Sender, class Signal>
   void on(Sender* sender, Signal signal, std::function<void()> handler) {
@@ -95,6 +99,8 @@ class Form : public QMainWindow {
   };
   Dimension left_, top_, width_, height_;
   Program& program_;
+  std::function<bool()> holdsWork_;
+  std::function<void()> exitByCloseBox_;
 };
 
 }  // namespace platform
