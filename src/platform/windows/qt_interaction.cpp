@@ -8,63 +8,17 @@
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMenu>
-#include <QMessageBox>
+#include <QLabel>
 #include <QPageSetupDialog>
 #include <QPointer>
 #include <QPrintDialog>
 
 #include "platform/system/errors.h"
 #include "platform/printing/qt_printer.h"
+#include "platform/windows/message_dialog.h"
 
 namespace platform {
 namespace {
-
-// Texts may break lines with a lone CR, which Qt's labels do not show as a break.
-QString displayText(QString text) {
-  text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-  text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-  return text;
-}
-
-QMessageBox::StandardButtons buttonsFor(int style) {
-  switch (style & 0xF) {
-    case vbOKCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-    case vbAbortRetryIgnore: return QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
-    case vbYesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-    case vbYesNo: return QMessageBox::Yes | QMessageBox::No;
-    case vbRetryCancel: return QMessageBox::Retry | QMessageBox::Cancel;
-    default: return QMessageBox::Ok;
-  }
-}
-
-QMessageBox::Icon iconFor(int style) {
-  switch (style & 0x70) {
-    case vbCritical: return QMessageBox::Critical;
-    case vbQuestion: return QMessageBox::Question;
-    case vbExclamation: return QMessageBox::Warning;
-    case vbInformation: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
-  }
-}
-
-int resultFor(int button, int style) {
-  switch (button) {
-    case QMessageBox::Ok: return vbOK;
-    case QMessageBox::Cancel: return vbCancel;
-    case QMessageBox::Abort: return vbAbort;
-    case QMessageBox::Retry: return vbRetry;
-    case QMessageBox::Ignore: return vbIgnore;
-    case QMessageBox::Yes: return vbYes;
-    case QMessageBox::No: return vbNo;
-    default:
-      // Closed with Escape or the close box: what Cancel (or the only button) would answer.
-      switch (style & 0xF) {
-        case vbYesNo: return vbNo;
-        case vbOKOnly: return vbOK;
-        default: return vbCancel;
-      }
-  }
-}
 
 QWidget* activeParent() { return QApplication::activeWindow(); }
 
@@ -152,17 +106,27 @@ long flagsWithRange(long flags, QAbstractPrintDialog::PrintRange range) {
   return flags;
 }
 
+void preparePrompt(QInputDialog& dialog, const QString& prompt, const QString& title,
+                   const QString& defaultText) {
+  dialog.setWindowTitle(title);
+  dialog.setInputMode(QInputDialog::TextInput);
+  dialog.setLabelText(displayText(prompt));
+  dialog.setTextValue(defaultText);
+  // The prompt may name a file or a student; it is shown as typed, never as markup.
+  for (QLabel* label : dialog.findChildren<QLabel*>()) label->setTextFormat(Qt::PlainText);
+}
+
 int QtInteraction::messageBox(const QString& text, int style, const QString& title) {
-  QMessageBox box(iconFor(style), title, displayText(text), buttonsFor(style), activeParent());
-  return resultFor(box.exec(), style);
+  MessageDialog box(text, style, title, activeParent());
+  box.exec();
+  return box.answer();
 }
 
 QString QtInteraction::inputBox(const QString& prompt, const QString& title,
                                 const QString& defaultText) {
-  bool ok = false;
-  const QString answer = QInputDialog::getText(activeParent(), title, displayText(prompt),
-                                               QLineEdit::Normal, defaultText, &ok);
-  return ok ? answer : QString();
+  QInputDialog dialog(activeParent());
+  preparePrompt(dialog, prompt, title, defaultText);
+  return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
 bool QtInteraction::openDialog(DialogRequest& request) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractPrintDialog>
+#include <QInputDialog>
 
 #include "platform/windows/interaction.h"
 
@@ -21,6 +22,10 @@ class QtInteraction : public Interaction {
   void showModal(QWidget& window) override;
   void popupMenu(QMenu& menu, const QPoint& position) override;
 };
+
+// The input box's dialog: title, prompt as plain text, the default answer.
+void preparePrompt(QInputDialog& dialog, const QString& prompt, const QString& title,
+                   const QString& defaultText);
 
 // "Text files|*.txt;*.text|All|*.*" as Qt's name filters ("Text files (*.txt *.text)", ...).
 QStringList nameFilters(const QString& filter);
