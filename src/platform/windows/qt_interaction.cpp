@@ -22,27 +22,6 @@ namespace {
 
 QWidget* activeParent() { return QApplication::activeWindow(); }
 
-void prepare(QFileDialog& dialog, const DialogRequest& request) {
-  dialog.setWindowTitle(request.DialogTitle);
-  const QStringList filters = nameFilters(request.Filter);
-  if (!filters.isEmpty()) {
-    dialog.setNameFilters(filters);
-    const int index = qBound(1, request.FilterIndex, static_cast<int>(filters.size()));
-    dialog.selectNameFilter(filters.at(index - 1));
-  }
-  QFileInfo preset(request.FileName);
-  // With no folder given, the dialog opens where the user keeps files, not wherever the
-  // program happened to be started from.
-  if (!request.InitDir.isEmpty() && QFileInfo(request.InitDir).isDir()) {
-    dialog.setDirectory(request.InitDir);
-  } else if (request.FileName.contains(QLatin1Char('/')) && preset.absoluteDir().exists()) {
-    dialog.setDirectory(preset.absolutePath());
-  } else {
-    dialog.setDirectory(QDir::homePath());
-  }
-  if (!request.FileName.isEmpty()) dialog.selectFile(preset.fileName());
-}
-
 bool runFileDialog(DialogRequest& request, QFileDialog::AcceptMode mode) {
   QFileDialog dialog(activeParent());
   dialog.setAcceptMode(mode);
@@ -52,7 +31,7 @@ bool runFileDialog(DialogRequest& request, QFileDialog::AcceptMode mode) {
   if (mode == QFileDialog::AcceptSave && !(request.Flags & cdlOFNOverwritePrompt)) {
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
   }
-  prepare(dialog, request);
+  prepareFileDialog(dialog, request);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
   request.FileName = QDir::toNativeSeparators(dialog.selectedFiles().first());
   request.FileTitle = QFileInfo(request.FileName).fileName();
@@ -76,6 +55,51 @@ QStringList nameFilters(const QString& filter) {
     filters.append(QStringLiteral("%1 (%2)").arg(description, patterns.simplified()));
   }
   return filters;
+}
+
+QString defaultSuffix(const QString& nameFilter) {
+  const int open = nameFilter.lastIndexOf(QLatin1Char('('));
+  const int close = nameFilter.lastIndexOf(QLatin1Char(')'));
+  if (open < 0 || close < open) return QString();
+  const QStringList patterns =
+      nameFilter.mid(open + 1, close - open - 1).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+  if (patterns.size() != 1 || !patterns.first().startsWith(QLatin1String("*."))) return QString();
+  const QString extension = patterns.first().mid(2);
+  const bool plain = !extension.isEmpty() && !extension.contains(QLatin1Char('*')) &&
+                     !extension.contains(QLatin1Char('?')) && !extension.contains(QLatin1Char('['));
+  return plain ? extension : QString();
+}
+
+void prepareFileDialog(QFileDialog& dialog, const DialogRequest& request) {
+  dialog.setWindowTitle(request.DialogTitle);
+  // A name typed without an extension takes the one the chosen filter lists, so that the
+  // program's Open dialogs, which list only that extension, show the file again.
+  if (dialog.acceptMode() == QFileDialog::AcceptSave) {
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog](const QString& filter) {
+                       dialog.setDefaultSuffix(defaultSuffix(filter));
+                     });
+  }
+  const QStringList filters = nameFilters(request.Filter);
+  if (!filters.isEmpty()) {
+    dialog.setNameFilters(filters);
+    const int index = qBound(1, request.FilterIndex, static_cast<int>(filters.size()));
+    dialog.selectNameFilter(filters.at(index - 1));
+    if (dialog.acceptMode() == QFileDialog::AcceptSave) {
+      dialog.setDefaultSuffix(defaultSuffix(filters.at(index - 1)));
+    }
+  }
+  const QFileInfo preset(request.FileName);
+  // A file name that holds its folder opens there, whatever folder the dialog had before; else
+  // the given folder; else where the user keeps files, not wherever the program was started.
+  if (request.FileName.contains(QLatin1Char('/')) && preset.absoluteDir().exists()) {
+    dialog.setDirectory(preset.absolutePath());
+  } else if (!request.InitDir.isEmpty() && QFileInfo(request.InitDir).isDir()) {
+    dialog.setDirectory(request.InitDir);
+  } else {
+    dialog.setDirectory(QDir::homePath());
+  }
+  if (!request.FileName.isEmpty()) dialog.selectFile(preset.fileName());
 }
 
 QAbstractPrintDialog::PrintDialogOptions printDialogOptions(long flags) {
