@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
 #include <gtest/gtest.h>
 
 #include "support/fixture.h"
@@ -114,6 +115,33 @@ TEST(WriteAtomic, FailedSaveReportsAndLeavesEverythingAsItWas) {
   EXPECT_FALSE(QFileInfo::exists(testRoot() + "/no such folder"));
   EXPECT_EQ(QDir(testRoot()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
             QStringList{"a folder"});
+}
+
+TEST(SaveFailure, NamesAFullDiskAndTheFileKept) {
+  const QString kept = writeRaw("essay.ql", "saved before");
+  const QString fresh = testRoot() + "/new essay.ql";
+  struct Row {
+    QString path;
+    int error;
+    QString expected;
+  };
+  const Row rows[] = {
+      {kept, ENOSPC,
+       "Could not save " + kept + ": the disk is full. The file as it was saved before is kept "
+       "unchanged; make room on the disk or save somewhere else."},
+      {kept, EDQUOT,
+       "Could not save " + kept + ": the disk is full. The file as it was saved before is kept "
+       "unchanged; make room on the disk or save somewhere else."},
+      {fresh, ENOSPC,
+       "Could not save " + fresh + ": the disk is full. Make room on the disk or save somewhere "
+       "else."},
+      {kept, EACCES, "Could not save " + kept + ": Permission denied"},
+      {fresh, 0, "Could not save " + fresh + ": Permission denied"},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(row.expected, saveFailure(row.path, row.error, "Permission denied"));
+  }
+  EXPECT_EQ("saved before", readRaw(kept));
 }
 
 TEST(WriteBytesAtomic, KeepsBytesExactly) {
