@@ -3,6 +3,7 @@
 #include <QKeySequence>
 #include <QMainWindow>
 #include <QMenu>
+#include <QRect>
 #include <functional>
 
 namespace platform {
@@ -19,6 +20,10 @@ template <class Widget>
 Widget* named(Widget* widget, const char* name) {
   return named(widget, QString::fromLatin1(name));
 }
+
+// `frame` moved as little as needed to lie on `area`; a frame larger than the area keeps its
+// top-left corner, where the title bar is, on it.
+QRect placedWithin(QRect frame, const QRect& area);
 
 // Window states as the programs number them.
 enum WindowStateValue { vbNormal = 0, vbMinimized = 1, vbMaximized = 2 };
@@ -89,6 +94,8 @@ class Form : public QMainWindow {
 
  private:
   void placeBesideActiveWindow();
+  // Moves a window about to be shown onto the available area of its screen.
+  void keepOnScreen();
   // A dimension remembers the twips it was given, so that a value set and read back is the same
   // number although the screen keeps whole pixels; once the window moves, pixels count.
   struct Dimension {
