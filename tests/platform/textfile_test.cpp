@@ -3,7 +3,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <sys/resource.h>
+
 #include <cerrno>
+#include <csignal>
 #include <gtest/gtest.h>
 
 #include "support/fixture.h"
@@ -142,6 +145,23 @@ TEST(SaveFailure, NamesAFullDiskAndTheFileKept) {
     EXPECT_EQ(row.expected, saveFailure(row.path, row.error, "Permission denied"));
   }
   EXPECT_EQ("saved before", readRaw(kept));
+}
+
+// The system refuses part of the write (here: a file size limit standing in for a full disk).
+TEST(WriteBytesAtomic, AWriteTheDiskRefusesLeavesTheOldFileWhole) {
+  const QString path = writeRaw("essay.ql", "saved before");
+  rlimit old{};
+  ASSERT_EQ(0, getrlimit(RLIMIT_FSIZE, &old));
+  rlimit small = old;
+  small.rlim_cur = 1024;
+  const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(0, setrlimit(RLIMIT_FSIZE, &small));
+  const QString message = writeBytesAtomic(path, QByteArray(4096, 'x'));
+  setrlimit(RLIMIT_FSIZE, &old);
+  signal(SIGXFSZ, oldHandler);
+  EXPECT_TRUE(message.startsWith("Could not save " + path + ": ")) << message.toStdString();
+  EXPECT_EQ("saved before", readRaw(path));
+  EXPECT_EQ(QStringList{"essay.ql"}, QDir(testRoot()).entryList(QDir::Files | QDir::Hidden));
 }
 
 TEST(WriteBytesAtomic, KeepsBytesExactly) {

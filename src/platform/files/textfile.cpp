@@ -137,9 +137,10 @@ QString writeBytesAtomic(const QString& path, const QByteArray& bytes) {
   errno = 0;
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return failure(file.errorString());
-  if (file.write(bytes) != bytes.size()) {
-    const QString reported = file.errorString();
-    const QString message = failure(reported);
+  // The write is buffered: only the flush shows whether the disk took it. Committing after a
+  // failed flush would put an empty or cut-off file in place of the old one.
+  if (file.write(bytes) != bytes.size() || !file.flush()) {
+    const QString message = failure(file.errorString());
     file.cancelWriting();
     return message;
   }

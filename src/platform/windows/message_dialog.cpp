@@ -69,7 +69,9 @@ QString displayText(QString text) {
 
 MessageDialog::MessageDialog(const QString& text, int style, const QString& title,
                              QWidget* parent)
-    : QDialog(parent), answer_(escapeAnswer(style)) {
+    : QDialog(parent, Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      answer_(escapeAnswer(style)) {
   setWindowTitle(title);
   setAccessibleName(title);
   auto* layout = new QGridLayout(this);
