@@ -66,6 +66,12 @@ TEST(MessageDialog, KeepsTheTextsOwnLineBreaksAndEmptyLines) {
             metrics.horizontalAdvance("2. When finished with the Introduction, Main Idea, and "
                                       "Conclusion paragraphs, press"));
   EXPECT_LT(box.textLabel()->height(), 8 * metrics.lineSpacing());
+
+  // A message that never breaks its lines is wrapped rather than run across the screen.
+  MessageDialog error(QString("Could not save this file. ").repeated(12), vbCritical, "Webloom");
+  error.show();
+  EXPECT_TRUE(error.textLabel()->wordWrap());
+  EXPECT_LE(error.width(), 1000);
 }
 
 TEST(MessageDialog, IsAtLeastAsWideAsItsTitle) {

@@ -130,13 +130,13 @@ TEST(SaveFailure, NamesAFullDiskAndTheFileKept) {
   };
   const Row rows[] = {
       {kept, ENOSPC,
-       "Could not save " + kept + ": the disk is full. The file as it was saved before is kept "
-       "unchanged; make room on the disk or save somewhere else."},
+       "Could not save " + kept + ": the disk is full.\r\nThe file saved there before is kept as it "
+       "was. Make room on the disk or save somewhere else."},
       {kept, EDQUOT,
-       "Could not save " + kept + ": the disk is full. The file as it was saved before is kept "
-       "unchanged; make room on the disk or save somewhere else."},
+       "Could not save " + kept + ": the disk is full.\r\nThe file saved there before is kept as it "
+       "was. Make room on the disk or save somewhere else."},
       {fresh, ENOSPC,
-       "Could not save " + fresh + ": the disk is full. Make room on the disk or save somewhere "
+       "Could not save " + fresh + ": the disk is full.\r\nMake room on the disk or save somewhere "
        "else."},
       {kept, EACCES, "Could not save " + kept + ": Permission denied"},
       {fresh, 0, "Could not save " + fresh + ": Permission denied"},

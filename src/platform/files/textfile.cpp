@@ -116,9 +116,9 @@ QString saveFailure(const QString& path, int errorNumber, const QString& reporte
   QString reason = reported;
   if (errorNumber == ENOSPC || errorNumber == EDQUOT) {
     reason = QFileInfo::exists(path)
-                 ? QStringLiteral("the disk is full. The file as it was saved before is kept "
-                                  "unchanged; make room on the disk or save somewhere else.")
-                 : QStringLiteral("the disk is full. Make room on the disk or save somewhere "
+                 ? QStringLiteral("the disk is full.\r\nThe file saved there before is kept as "
+                                  "it was. Make room on the disk or save somewhere else.")
+                 : QStringLiteral("the disk is full.\r\nMake room on the disk or save somewhere "
                                   "else.");
   }
   return QStringLiteral("Could not save %1: %2").arg(path, reason);

@@ -119,7 +119,10 @@ void MessageDialog::addButtons(int style) {
 // wide enough for its title beside the window system's buttons.
 void MessageDialog::fitTextAndTitle(const QString& title) {
   const QRect area = availableArea(parentWidget());
-  const int widest = area.width() * 9 / 10 - 2 * style()->pixelMetric(QStyle::PM_LayoutLeftMargin);
+  // Help texts break their own lines at about 700 pixels; a longer line is a message that
+  // never broke its lines and reads better wrapped.
+  constexpr int kWidestLine = 860;
+  const int widest = qMin(kWidestLine, area.width() * 9 / 10);
   if (textLabel_->sizeHint().width() > widest) {
     textLabel_->setWordWrap(true);
     textLabel_->setFixedWidth(widest);

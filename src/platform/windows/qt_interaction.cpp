@@ -22,18 +22,32 @@ namespace {
 
 QWidget* activeParent() { return QApplication::activeWindow(); }
 
+// The question before a save replaces a file, asked in the platform's own message box so that the
+// name shows as typed.
+bool confirmReplace(const QString& path, QFileDialog& dialog) {
+  MessageDialog question(QFileInfo(path).fileName() +
+                             QStringLiteral(" already exists.\r\nDo you want to replace it?"),
+                         vbYesNo | vbExclamation, dialog.windowTitle(), &dialog);
+  question.exec();
+  return question.answer() == vbYes;
+}
+
 bool runFileDialog(DialogRequest& request, QFileDialog::AcceptMode mode) {
   QFileDialog dialog(activeParent());
   dialog.setAcceptMode(mode);
   dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                      : QFileDialog::AnyFile);
-  // The programs ask about replacing a file themselves where they want to.
-  if (mode == QFileDialog::AcceptSave && !(request.Flags & cdlOFNOverwritePrompt)) {
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-  }
+  // The programs ask about replacing a file themselves where they do not set the flag.
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  const bool askBeforeReplacing =
+      mode == QFileDialog::AcceptSave && (request.Flags & cdlOFNOverwritePrompt);
   prepareFileDialog(dialog, request);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
-  request.FileName = QDir::toNativeSeparators(dialog.selectedFiles().first());
+  QString chosen;
+  do {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+    chosen = dialog.selectedFiles().first();
+  } while (askBeforeReplacing && QFileInfo::exists(chosen) && !confirmReplace(chosen, dialog));
+  request.FileName = QDir::toNativeSeparators(chosen);
   request.FileTitle = QFileInfo(request.FileName).fileName();
   const int filterIndex = nameFilters(request.Filter).indexOf(dialog.selectedNameFilter());
   if (filterIndex >= 0) request.FilterIndex = filterIndex + 1;
