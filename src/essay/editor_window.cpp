@@ -64,6 +64,7 @@ EditorWindow::EditorWindow(Quillora& program)
   createMenus();
   createToolBar();
   connectBox();
+  exitThroughCloseBox([this] { return !documentBox->Text().isEmpty(); }, [this] { onExit(); });
 }
 
 void EditorWindow::createControls() {

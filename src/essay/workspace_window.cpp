@@ -45,6 +45,17 @@ WorkspaceWindow::WorkspaceWindow(Quillora& program)
   createMenus();
   createToolBar();
   connectHandlers();
+  exitThroughCloseBox([this] { return holdsWriting(); }, [this] { onExit(); });
+}
+
+bool WorkspaceWindow::holdsWriting() const {
+  if (!paragraphBox->Text().isEmpty() || !FinishedRTF.isEmpty()) return true;
+  for (const QString* paragraph :
+       {&store_.IntroParagraph, &store_.MainIdea1Paragraph, &store_.MainIdea2Paragraph,
+        &store_.MainIdea3Paragraph, &store_.ConclusionParagraph}) {
+    if (!paragraph->isEmpty()) return true;
+  }
+  return false;
 }
 
 void WorkspaceWindow::createBoxes() {

@@ -132,6 +132,8 @@ class WorkspaceWindow : public platform::Form {
   void connectHandlers();
   void connectOutlineBoxes();
   void onToolButton(const QString& key);
+  // Paragraphs or a finished essay the close box must not drop without asking.
+  bool holdsWriting() const;
   QList<platform::RichTextBox*> outlineBoxes() const;
   QList<QPushButton*> insertButtons() const;
   QList<QPushButton*> stepButtons() const;

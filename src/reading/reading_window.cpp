@@ -52,6 +52,7 @@ ReadingWindow::ReadingWindow(Voxlet& program)
   createToolBar();
   layOut();
   connectHandlers();
+  exitThroughCloseBox([this] { return !textBox->Text().isEmpty(); }, [this] { onExit(); });
 }
 
 ReadingWindow::~ReadingWindow() = default;

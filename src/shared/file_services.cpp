@@ -35,7 +35,9 @@ bool copyWhole(const QString& source, const QString& destination) {
     if (chunk.isEmpty() && input.error() != QFileDevice::NoError) return false;
     if (output.write(chunk) != chunk.size()) return false;
   }
-  return output.commit();
+  // Only the flush shows whether the disk took the buffered rest; a copy cut short by a full
+  // disk must not replace the destination.
+  return output.flush() && output.commit();
 }
 
 bool confirmReplace(platform::Program& program, const QString& destination) {

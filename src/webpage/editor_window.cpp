@@ -42,6 +42,14 @@ EditorWindow::EditorWindow(Webloom& program)
   createControls();
   layOut();
   connectHandlers();
+  exitThroughCloseBox([this] { return holdsWriting(); }, [this] { onExit(); });
+}
+
+bool EditorWindow::holdsWriting() const {
+  for (const platform::TextBox* box : {titleBarBox, paperTitleBox, authorBox}) {
+    if (!box->Text().isEmpty()) return true;
+  }
+  return !textBox->Text().isEmpty();
 }
 
 void EditorWindow::createControls() {

@@ -58,6 +58,8 @@ class EditorWindow : public platform::Form {
   void createControls();
   void layOut();
   void connectHandlers();
+  // Text the close box must not drop without asking.
+  bool holdsWriting() const;
 
   void onNew();
   void onOpen();

@@ -673,3 +673,20 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<ExportCase>& info) { return std::string(info.param.what); });
 
 }  // namespace
+
+namespace {
+
+TEST_F(EditorTest, TheCloseBoxAsksExitsQuestionWhileTheEditorHoldsText) {
+  editor().Show();
+  box()->setText("draft");
+  interaction->answerMessage(platform::vbNo).answerMessage(platform::vbYes);
+  editor().close();
+  EXPECT_TRUE(quillora.forms().isLoaded<EditorWindow>());
+  EXPECT_EQ("draft", box()->Text());
+  editor().close();
+  EXPECT_FALSE(quillora.forms().isLoaded<EditorWindow>());
+  EXPECT_EQ("Exit Editor?", lastMessage().text);
+  EXPECT_EQ("Editor", lastMessage().title);
+}
+
+}  // namespace

@@ -132,3 +132,29 @@ TEST_F(WorkspaceTest, ExitAsksAndOnlyYesUnloads) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(WorkspaceTest, TheCloseBoxAsksBeforeWritingIsLost) {
+  workspace().Show();
+  workspace().close();  // nothing written yet: closes at once
+  EXPECT_FALSE(quillora.forms().isLoaded<WorkspaceWindow>());
+  EXPECT_TRUE(interaction->prompts().empty());
+
+  workspace().Show();
+  workspace().paragraphBox->setText("My first paragraph.");
+  interaction->answerMessage(platform::vbNo).answerMessage(platform::vbYes);
+  workspace().close();
+  EXPECT_TRUE(quillora.forms().isLoaded<WorkspaceWindow>());
+  EXPECT_EQ("My first paragraph.", workspace().paragraphBox->Text());
+  workspace().close();
+  EXPECT_FALSE(quillora.forms().isLoaded<WorkspaceWindow>());
+
+  const auto asked = interaction->prompts(PromptKind::MessageBox);
+  ASSERT_EQ(2u, asked.size());
+  EXPECT_EQ("Exit Quillora?", asked[0].text);
+  EXPECT_EQ("Quillora", asked[0].title);
+  EXPECT_EQ(36, asked[0].style);
+}
+
+}  // namespace

@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QMdiSubWindow>
 #include <QScrollBar>
 #include <QPushButton>
@@ -266,6 +268,52 @@ TEST_F(FormsTest, AWindowNeverPlacedOpensOverTheCentreOfTheActiveWindow) {
   placed.Move(0, 0, 3000, 1500);
   placed.Show();
   EXPECT_LE(placed.geometry().topLeft().manhattanLength(), 6);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(PlacedWithin, MovesAFrameOntoTheAreaAsLittleAsNeeded) {
+  const QRect area(0, 0, 1280, 1000);  // a screen less its panel
+  struct Row {
+    QRect frame;
+    QPoint expected;
+  };
+  const Row rows[] = {
+      {{100, 100, 600, 400}, {100, 100}},     // already on it
+      {{-179, -46, 600, 400}, {0, 0}},        // centred over a shrunken window near the corner
+      {{1000, 800, 600, 400}, {680, 600}},    // past the right and bottom edges
+      {{-50, 900, 600, 400}, {0, 600}},
+      {{300, 200, 1400, 1100}, {0, 0}},       // larger than the area: its title bar stays on it
+  };
+  for (const Row& row : rows) {
+    const QRect placed = platform::placedWithin(row.frame, area);
+    EXPECT_EQ(row.expected, placed.topLeft()) << row.frame.x() << "," << row.frame.y();
+    EXPECT_EQ(row.frame.size(), placed.size());
+  }
+}
+
+TEST_F(FormsTest, AWindowPlacedOffTheScreenOpensOnIt) {
+  const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+  // Within the window frame's few pixels, which this screen adds once a window is shown.
+  const QRect reach = area.adjusted(-4, -4, 4, 4);
+  auto& small = program.forms().get<Window<1>>();
+  small.Move(0, 0, 3000, 1500);
+  small.Show();
+  QApplication::setActiveWindow(&small);
+  // Centred over a small window in the corner, a large one would start off the screen.
+  auto& large = program.forms().get<Window<2>>();
+  large.setWidth(9000);
+  large.setHeight(6000);
+  large.Show();
+  EXPECT_TRUE(reach.contains(large.frameGeometry())) << large.frameGeometry().x() << ","
+                                                    << large.frameGeometry().y();
+  // Restored from a placement stored on a larger screen.
+  auto& restored = program.forms().get<Window<3>>();
+  restored.Move((area.right() - 50) * 15, (area.bottom() - 50) * 15, 6000, 4500);
+  restored.Show();
+  EXPECT_TRUE(reach.contains(restored.frameGeometry()));
 }
 
 }  // namespace

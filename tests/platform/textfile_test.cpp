@@ -3,6 +3,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <sys/resource.h>
+
+#include <cerrno>
+#include <csignal>
 #include <gtest/gtest.h>
 
 #include "support/fixture.h"
@@ -114,6 +118,50 @@ TEST(WriteAtomic, FailedSaveReportsAndLeavesEverythingAsItWas) {
   EXPECT_FALSE(QFileInfo::exists(testRoot() + "/no such folder"));
   EXPECT_EQ(QDir(testRoot()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
             QStringList{"a folder"});
+}
+
+TEST(SaveFailure, NamesAFullDiskAndTheFileKept) {
+  const QString kept = writeRaw("essay.ql", "saved before");
+  const QString fresh = testRoot() + "/new essay.ql";
+  struct Row {
+    QString path;
+    int error;
+    QString expected;
+  };
+  const Row rows[] = {
+      {kept, ENOSPC,
+       "Could not save " + kept + ": the disk is full.\r\nThe file saved there before is kept as it "
+       "was. Make room on the disk or save somewhere else."},
+      {kept, EDQUOT,
+       "Could not save " + kept + ": the disk is full.\r\nThe file saved there before is kept as it "
+       "was. Make room on the disk or save somewhere else."},
+      {fresh, ENOSPC,
+       "Could not save " + fresh + ": the disk is full.\r\nMake room on the disk or save somewhere "
+       "else."},
+      {kept, EACCES, "Could not save " + kept + ": Permission denied"},
+      {fresh, 0, "Could not save " + fresh + ": Permission denied"},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(row.expected, saveFailure(row.path, row.error, "Permission denied"));
+  }
+  EXPECT_EQ("saved before", readRaw(kept));
+}
+
+// The system refuses part of the write (here: a file size limit standing in for a full disk).
+TEST(WriteBytesAtomic, AWriteTheDiskRefusesLeavesTheOldFileWhole) {
+  const QString path = writeRaw("essay.ql", "saved before");
+  rlimit old{};
+  ASSERT_EQ(0, getrlimit(RLIMIT_FSIZE, &old));
+  rlimit small = old;
+  small.rlim_cur = 1024;
+  const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(0, setrlimit(RLIMIT_FSIZE, &small));
+  const QString message = writeBytesAtomic(path, QByteArray(4096, 'x'));
+  setrlimit(RLIMIT_FSIZE, &old);
+  signal(SIGXFSZ, oldHandler);
+  EXPECT_TRUE(message.startsWith("Could not save " + path + ": ")) << message.toStdString();
+  EXPECT_EQ("saved before", readRaw(path));
+  EXPECT_EQ(QStringList{"essay.ql"}, QDir(testRoot()).entryList(QDir::Files | QDir::Hidden));
 }
 
 TEST(WriteBytesAtomic, KeepsBytesExactly) {

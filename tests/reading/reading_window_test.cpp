@@ -406,3 +406,18 @@ TEST_F(ReadingWindowTest, AMissingCharacterWarnsOnceAndTheWindowGoesOn) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ReadingWindowTest, TheCloseBoxAsksExitsQuestionWhileTheWindowHoldsText) {
+  window().Show();
+  box()->setText("A story to read.");
+  interaction->answerMessage(platform::vbNo).answerMessage(platform::vbYes);
+  window().close();
+  EXPECT_TRUE(voxlet.forms().isLoaded<ReadingWindow>());
+  EXPECT_EQ("Exit?", lastMessage());
+  window().close();
+  EXPECT_FALSE(voxlet.forms().isLoaded<ReadingWindow>());
+}
+
+}  // namespace

@@ -320,3 +320,35 @@ TEST_F(EditorWindowTest, TheLinkDialogSetsTheAuthorAndAudioFiles) {
 }
 
 }  // namespace
+
+namespace {
+
+// The close box asks Exit's question while the window holds text, and Yes ends as Exit does.
+TEST_F(EditorWindowTest, TheCloseBoxAsksExitsQuestionWhileTheWindowHoldsText) {
+  editor().Show();
+  box()->setText("A page in the making.");
+  clipboard->SetText("kept");
+  interaction->answerMessage(platform::vbNo);
+  editor().close();
+  EXPECT_TRUE(webloom.forms().isLoaded<EditorWindow>());
+  EXPECT_EQ("A page in the making.", box()->Text());
+  EXPECT_EQ("kept", clipboard->text);
+
+  interaction->answerMessage(platform::vbYes);
+  editor().close();
+  EXPECT_FALSE(webloom.forms().isLoaded<EditorWindow>());
+  EXPECT_EQ("", clipboard->text);
+  const auto asked = interaction->prompts(PromptKind::MessageBox);
+  ASSERT_EQ(2u, asked.size());
+  EXPECT_EQ("Exit Webloom?", asked[1].text);
+  EXPECT_EQ(36, asked[1].style);
+}
+
+TEST_F(EditorWindowTest, AnEmptyWindowClosesWithoutAQuestion) {
+  editor().Show();
+  editor().close();
+  EXPECT_FALSE(webloom.forms().isLoaded<EditorWindow>());
+  EXPECT_TRUE(interaction->prompts().empty());
+}
+
+}  // namespace

@@ -1,8 +1,11 @@
 #include "platform/files/textfile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStorageInfo>
+#include <cerrno>
 
 #include "platform/files/cp1252.h"
 
@@ -109,17 +112,37 @@ QString toCrLf(const QString& text) {
   return result;
 }
 
+QString saveFailure(const QString& path, int errorNumber, const QString& reported) {
+  QString reason = reported;
+  if (errorNumber == ENOSPC || errorNumber == EDQUOT) {
+    reason = QFileInfo::exists(path)
+                 ? QStringLiteral("the disk is full.\r\nThe file saved there before is kept as "
+                                  "it was. Make room on the disk or save somewhere else.")
+                 : QStringLiteral("the disk is full.\r\nMake room on the disk or save somewhere "
+                                  "else.");
+  }
+  return QStringLiteral("Could not save %1: %2").arg(path, reason);
+}
+
 QString writeBytesAtomic(const QString& path, const QByteArray& bytes) {
-  const auto failure = [&](const QString& reason) {
-    return QStringLiteral("Could not save %1: %2").arg(path, reason);
+  if (QFileInfo(path).isDir()) return saveFailure(path, 0, QStringLiteral("it is a folder"));
+  // By the time the save gives up the file layer may report a full disk only as "Unknown
+  // error"; the system's error number, or the room left on the disk, tells.
+  const auto failure = [&](const QString& reported) {
+    int error = errno;
+    const QStorageInfo disk(QFileInfo(path).absolutePath());
+    if (disk.isValid() && disk.bytesAvailable() < bytes.size()) error = ENOSPC;
+    return saveFailure(path, error, reported);
   };
-  if (QFileInfo(path).isDir()) return failure(QStringLiteral("it is a folder"));
+  errno = 0;
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return failure(file.errorString());
-  if (file.write(bytes) != bytes.size()) {
-    const QString reason = file.errorString();
+  // The write is buffered: only the flush shows whether the disk took it. Committing after a
+  // failed flush would put an empty or cut-off file in place of the old one.
+  if (file.write(bytes) != bytes.size() || !file.flush()) {
+    const QString message = failure(file.errorString());
     file.cancelWriting();
-    return failure(reason);
+    return message;
   }
   if (!file.commit()) return failure(file.errorString());
   return QString();

@@ -20,6 +20,11 @@ std::optional<QStringList> readLines(const QString& path);
 // Every lone LF or lone CR in `text` becomes CR LF; CR LF stays as it is.
 QString toCrLf(const QString& text);
 
+// The message for a save of `path` that failed with the system's `errorNumber` (0 when not
+// known) and the file layer's `reported` reason. A full disk (or a used-up quota) is named as
+// such, saying whether the file saved there before is kept.
+QString saveFailure(const QString& path, int errorNumber, const QString& reported);
+
 // Replaces the file atomically with `bytes` (written beside it, flushed, renamed over it), so a
 // failed write leaves the old file whole. Returns an empty string on success, else a message
 // fit to show the user.

@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QStyle>
 
 #include "platform/windows/program.h"
 #include "platform/system/runtime_library.h"
@@ -14,8 +17,19 @@ Form::Form(Program& program) : program_(program) {}
 
 Form::~Form() = default;
 
+QRect placedWithin(QRect frame, const QRect& area) {
+  if (frame.right() > area.right()) frame.moveRight(area.right());
+  if (frame.bottom() > area.bottom()) frame.moveBottom(area.bottom());
+  if (frame.left() < area.left()) frame.moveLeft(area.left());
+  if (frame.top() < area.top()) frame.moveTop(area.top());
+  return frame;
+}
+
 void Form::Show() {
-  if (!isVisible()) placeBesideActiveWindow();
+  if (!isVisible()) {
+    placeBesideActiveWindow();
+    keepOnScreen();
+  }
   show();
   raise();
   activateWindow();
@@ -32,7 +46,30 @@ void Form::placeBesideActiveWindow() {
   move(frame.topLeft());
 }
 
-void Form::ShowModal() { program_.runtime().interaction().showModal(*this); }
+// Whether centred over a small or moved window or restored from where it was last closed, a
+// window opens wholly on the screen, its title bar within reach. The X window system adds its
+// frame only once the window is shown; until then the title bar's height stands in for it.
+void Form::keepOnScreen() {
+  if (!isWindow() || (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) return;
+  const QRect inside = geometry();
+  const QRect outside = frameGeometry();
+  QMargins frame(inside.left() - outside.left(), inside.top() - outside.top(),
+                 outside.right() - inside.right(), outside.bottom() - inside.bottom());
+  if (frame.isNull() && QGuiApplication::platformName() == QLatin1String("xcb")) {
+    frame.setTop(style()->pixelMetric(QStyle::PM_TitleBarHeight));
+  }
+  const QRect outer = geometry().marginsAdded(frame);
+  const QScreen* screen = QGuiApplication::screenAt(outer.center());
+  if (screen == nullptr) screen = this->screen();
+  if (screen == nullptr) return;
+  const QRect placed = placedWithin(outer, screen->availableGeometry());
+  if (placed != outer) setGeometry(inside.translated(placed.topLeft() - outer.topLeft()));
+}
+
+void Form::ShowModal() {
+  if (!isVisible()) keepOnScreen();
+  program_.runtime().interaction().showModal(*this);
+}
 
 void Form::Hide() { hide(); }
 
@@ -110,7 +147,18 @@ void Form::addMenuEntries(std::initializer_list<MenuEntry> entries) {
   }
 }
 
+void Form::exitThroughCloseBox(std::function<bool()> holdsWork, std::function<void()> exit) {
+  holdsWork_ = std::move(holdsWork);
+  exitByCloseBox_ = std::move(exit);
+}
+
 void Form::closeEvent(QCloseEvent* event) {
+  // Work the user may lose goes through the window's own Exit, which unloads it on Yes.
+  if (holdsWork_ && exitByCloseBox_ && holdsWork_()) {
+    event->ignore();
+    dispatch(exitByCloseBox_);
+    return;
+  }
   // Closing the window unloads it, as the close box did; a cancelled unload keeps it open.
   if (program_.forms().unload(*this)) {
     event->accept();

@@ -3,6 +3,7 @@
 #include <QKeySequence>
 #include <QMainWindow>
 #include <QMenu>
+#include <QRect>
 #include <functional>
 
 namespace platform {
@@ -19,6 +20,10 @@ template <class Widget>
 Widget* named(Widget* widget, const char* name) {
   return named(widget, QString::fromLatin1(name));
 }
+
+// `frame` moved as little as needed to lie on `area`; a frame larger than the area keeps its
+// top-left corner, where the title bar is, on it.
+QRect placedWithin(QRect frame, const QRect& area);
 
 // Window states as the programs number them.
 enum WindowStateValue { vbNormal = 0, vbMinimized = 1, vbMaximized = 2 };
@@ -74,6 +79,10 @@ class Form : public QMainWindow {
   // Adds the rows to their menus, names each item and connects its handler.
   void addMenuEntries(std::initializer_list<MenuEntry> entries);
 
+  // While `holdsWork` answers true, the close box runs `exit` (the window's own Exit, which asks
+  // first and unloads on Yes) instead of unloading the window at once.
+  void exitThroughCloseBox(std::function<bool()> holdsWork, std::function<void()> exit);
+
   // Connects a signal to a handler that runs through the program's dispatch.
   template <class Sender, class Signal>
   void on(Sender* sender, Signal signal, std::function<void()> handler) {
@@ -85,6 +94,8 @@ class Form : public QMainWindow {
 
  private:
   void placeBesideActiveWindow();
+  // Moves a window about to be shown onto the available area of its screen.
+  void keepOnScreen();
   // A dimension remembers the twips it was given, so that a value set and read back is the same
   // number although the screen keeps whole pixels; once the window moves, pixels count.
   struct Dimension {
@@ -95,6 +106,8 @@ class Form : public QMainWindow {
   };
   Dimension left_, top_, width_, height_;
   Program& program_;
+  std::function<bool()> holdsWork_;
+  std::function<void()> exitByCloseBox_;
 };
 
 }  // namespace platform

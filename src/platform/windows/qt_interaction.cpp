@@ -8,85 +8,28 @@
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMenu>
-#include <QMessageBox>
+#include <QLabel>
 #include <QPageSetupDialog>
 #include <QPointer>
 #include <QPrintDialog>
 
 #include "platform/system/errors.h"
 #include "platform/printing/qt_printer.h"
+#include "platform/windows/message_dialog.h"
 
 namespace platform {
 namespace {
 
-// Texts may break lines with a lone CR, which Qt's labels do not show as a break.
-QString displayText(QString text) {
-  text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-  text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-  return text;
-}
-
-QMessageBox::StandardButtons buttonsFor(int style) {
-  switch (style & 0xF) {
-    case vbOKCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-    case vbAbortRetryIgnore: return QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
-    case vbYesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-    case vbYesNo: return QMessageBox::Yes | QMessageBox::No;
-    case vbRetryCancel: return QMessageBox::Retry | QMessageBox::Cancel;
-    default: return QMessageBox::Ok;
-  }
-}
-
-QMessageBox::Icon iconFor(int style) {
-  switch (style & 0x70) {
-    case vbCritical: return QMessageBox::Critical;
-    case vbQuestion: return QMessageBox::Question;
-    case vbExclamation: return QMessageBox::Warning;
-    case vbInformation: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
-  }
-}
-
-int resultFor(int button, int style) {
-  switch (button) {
-    case QMessageBox::Ok: return vbOK;
-    case QMessageBox::Cancel: return vbCancel;
-    case QMessageBox::Abort: return vbAbort;
-    case QMessageBox::Retry: return vbRetry;
-    case QMessageBox::Ignore: return vbIgnore;
-    case QMessageBox::Yes: return vbYes;
-    case QMessageBox::No: return vbNo;
-    default:
-      // Closed with Escape or the close box: what Cancel (or the only button) would answer.
-      switch (style & 0xF) {
-        case vbYesNo: return vbNo;
-        case vbOKOnly: return vbOK;
-        default: return vbCancel;
-      }
-  }
-}
-
 QWidget* activeParent() { return QApplication::activeWindow(); }
 
-void prepare(QFileDialog& dialog, const DialogRequest& request) {
-  dialog.setWindowTitle(request.DialogTitle);
-  const QStringList filters = nameFilters(request.Filter);
-  if (!filters.isEmpty()) {
-    dialog.setNameFilters(filters);
-    const int index = qBound(1, request.FilterIndex, static_cast<int>(filters.size()));
-    dialog.selectNameFilter(filters.at(index - 1));
-  }
-  QFileInfo preset(request.FileName);
-  // With no folder given, the dialog opens where the user keeps files, not wherever the
-  // program happened to be started from.
-  if (!request.InitDir.isEmpty() && QFileInfo(request.InitDir).isDir()) {
-    dialog.setDirectory(request.InitDir);
-  } else if (request.FileName.contains(QLatin1Char('/')) && preset.absoluteDir().exists()) {
-    dialog.setDirectory(preset.absolutePath());
-  } else {
-    dialog.setDirectory(QDir::homePath());
-  }
-  if (!request.FileName.isEmpty()) dialog.selectFile(preset.fileName());
+// The question before a save replaces a file, asked in the platform's own message box so that the
+// name shows as typed.
+bool confirmReplace(const QString& path, QFileDialog& dialog) {
+  MessageDialog question(QFileInfo(path).fileName() +
+                             QStringLiteral(" already exists.\r\nDo you want to replace it?"),
+                         vbYesNo | vbExclamation, dialog.windowTitle(), &dialog);
+  question.exec();
+  return question.answer() == vbYes;
 }
 
 bool runFileDialog(DialogRequest& request, QFileDialog::AcceptMode mode) {
@@ -94,13 +37,17 @@ bool runFileDialog(DialogRequest& request, QFileDialog::AcceptMode mode) {
   dialog.setAcceptMode(mode);
   dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                      : QFileDialog::AnyFile);
-  // The programs ask about replacing a file themselves where they want to.
-  if (mode == QFileDialog::AcceptSave && !(request.Flags & cdlOFNOverwritePrompt)) {
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-  }
-  prepare(dialog, request);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
-  request.FileName = QDir::toNativeSeparators(dialog.selectedFiles().first());
+  // The programs ask about replacing a file themselves where they do not set the flag.
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  const bool askBeforeReplacing =
+      mode == QFileDialog::AcceptSave && (request.Flags & cdlOFNOverwritePrompt);
+  prepareFileDialog(dialog, request);
+  QString chosen;
+  do {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+    chosen = dialog.selectedFiles().first();
+  } while (askBeforeReplacing && QFileInfo::exists(chosen) && !confirmReplace(chosen, dialog));
+  request.FileName = QDir::toNativeSeparators(chosen);
   request.FileTitle = QFileInfo(request.FileName).fileName();
   const int filterIndex = nameFilters(request.Filter).indexOf(dialog.selectedNameFilter());
   if (filterIndex >= 0) request.FilterIndex = filterIndex + 1;
@@ -122,6 +69,51 @@ QStringList nameFilters(const QString& filter) {
     filters.append(QStringLiteral("%1 (%2)").arg(description, patterns.simplified()));
   }
   return filters;
+}
+
+QString defaultSuffix(const QString& nameFilter) {
+  const int open = nameFilter.lastIndexOf(QLatin1Char('('));
+  const int close = nameFilter.lastIndexOf(QLatin1Char(')'));
+  if (open < 0 || close < open) return QString();
+  const QStringList patterns =
+      nameFilter.mid(open + 1, close - open - 1).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+  if (patterns.size() != 1 || !patterns.first().startsWith(QLatin1String("*."))) return QString();
+  const QString extension = patterns.first().mid(2);
+  const bool plain = !extension.isEmpty() && !extension.contains(QLatin1Char('*')) &&
+                     !extension.contains(QLatin1Char('?')) && !extension.contains(QLatin1Char('['));
+  return plain ? extension : QString();
+}
+
+void prepareFileDialog(QFileDialog& dialog, const DialogRequest& request) {
+  dialog.setWindowTitle(request.DialogTitle);
+  // A name typed without an extension takes the one the chosen filter lists, so that the
+  // program's Open dialogs, which list only that extension, show the file again.
+  if (dialog.acceptMode() == QFileDialog::AcceptSave) {
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog](const QString& filter) {
+                       dialog.setDefaultSuffix(defaultSuffix(filter));
+                     });
+  }
+  const QStringList filters = nameFilters(request.Filter);
+  if (!filters.isEmpty()) {
+    dialog.setNameFilters(filters);
+    const int index = qBound(1, request.FilterIndex, static_cast<int>(filters.size()));
+    dialog.selectNameFilter(filters.at(index - 1));
+    if (dialog.acceptMode() == QFileDialog::AcceptSave) {
+      dialog.setDefaultSuffix(defaultSuffix(filters.at(index - 1)));
+    }
+  }
+  const QFileInfo preset(request.FileName);
+  // A file name that holds its folder opens there, whatever folder the dialog had before; else
+  // the given folder; else where the user keeps files, not wherever the program was started.
+  if (request.FileName.contains(QLatin1Char('/')) && preset.absoluteDir().exists()) {
+    dialog.setDirectory(preset.absolutePath());
+  } else if (!request.InitDir.isEmpty() && QFileInfo(request.InitDir).isDir()) {
+    dialog.setDirectory(request.InitDir);
+  } else {
+    dialog.setDirectory(QDir::homePath());
+  }
+  if (!request.FileName.isEmpty()) dialog.selectFile(preset.fileName());
 }
 
 QAbstractPrintDialog::PrintDialogOptions printDialogOptions(long flags) {
@@ -152,17 +144,27 @@ long flagsWithRange(long flags, QAbstractPrintDialog::PrintRange range) {
   return flags;
 }
 
+void preparePrompt(QInputDialog& dialog, const QString& prompt, const QString& title,
+                   const QString& defaultText) {
+  dialog.setWindowTitle(title);
+  dialog.setInputMode(QInputDialog::TextInput);
+  dialog.setLabelText(displayText(prompt));
+  dialog.setTextValue(defaultText);
+  // The prompt may name a file or a student; it is shown as typed, never as markup.
+  for (QLabel* label : dialog.findChildren<QLabel*>()) label->setTextFormat(Qt::PlainText);
+}
+
 int QtInteraction::messageBox(const QString& text, int style, const QString& title) {
-  QMessageBox box(iconFor(style), title, displayText(text), buttonsFor(style), activeParent());
-  return resultFor(box.exec(), style);
+  MessageDialog box(text, style, title, activeParent());
+  box.exec();
+  return box.answer();
 }
 
 QString QtInteraction::inputBox(const QString& prompt, const QString& title,
                                 const QString& defaultText) {
-  bool ok = false;
-  const QString answer = QInputDialog::getText(activeParent(), title, displayText(prompt),
-                                               QLineEdit::Normal, defaultText, &ok);
-  return ok ? answer : QString();
+  QInputDialog dialog(activeParent());
+  preparePrompt(dialog, prompt, title, defaultText);
+  return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
 bool QtInteraction::openDialog(DialogRequest& request) {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QAbstractPrintDialog>
+#include <QFileDialog>
+#include <QInputDialog>
 
 #include "platform/windows/interaction.h"
 
@@ -21,6 +23,17 @@ class QtInteraction : public Interaction {
   void showModal(QWidget& window) override;
   void popupMenu(QMenu& menu, const QPoint& position) override;
 };
+
+// Sets up an open or save dialog (its accept mode already set) from the common dialog's
+// properties: title, filters, start folder, file name and, for saving, the extension added to a
+// name typed without one.
+void prepareFileDialog(QFileDialog& dialog, const DialogRequest& request);
+// "ql" for "Quillora File (*.ql)"; "" when the filter lists several patterns or a wildcard one.
+QString defaultSuffix(const QString& nameFilter);
+
+// The input box's dialog: title, prompt as plain text, the default answer.
+void preparePrompt(QInputDialog& dialog, const QString& prompt, const QString& title,
+                   const QString& defaultText);
 
 // "Text files|*.txt;*.text|All|*.*" as Qt's name filters ("Text files (*.txt *.text)", ...).
 QStringList nameFilters(const QString& filter);
