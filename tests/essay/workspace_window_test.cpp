@@ -131,10 +131,6 @@ TEST_F(WorkspaceTest, ExitAsksAndOnlyYesUnloads) {
   EXPECT_EQ(36, asked[0].style);
 }
 
-}  // namespace
-
-namespace {
-
 TEST_F(WorkspaceTest, TheCloseBoxAsksBeforeWritingIsLost) {
   workspace().Show();
   workspace().close();  // nothing written yet: closes at once
