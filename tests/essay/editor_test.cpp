@@ -672,10 +672,6 @@ INSTANTIATE_TEST_SUITE_P(
                    "run Voxlet and open this file from there."}),
     [](const ::testing::TestParamInfo<ExportCase>& info) { return std::string(info.param.what); });
 
-}  // namespace
-
-namespace {
-
 TEST_F(EditorTest, TheCloseBoxAsksExitsQuestionWhileTheEditorHoldsText) {
   editor().Show();
   box()->setText("draft");

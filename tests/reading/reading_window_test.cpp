@@ -405,10 +405,6 @@ TEST_F(ReadingWindowTest, AMissingCharacterWarnsOnceAndTheWindowGoesOn) {
   EXPECT_EQ("Hello there.", characters->log->balloonText());
 }
 
-}  // namespace
-
-namespace {
-
 TEST_F(ReadingWindowTest, TheCloseBoxAsksExitsQuestionWhileTheWindowHoldsText) {
   window().Show();
   box()->setText("A story to read.");

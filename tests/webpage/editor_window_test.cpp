@@ -319,10 +319,6 @@ TEST_F(EditorWindowTest, TheLinkDialogSetsTheAuthorAndAudioFiles) {
   EXPECT_EQ("/rec/me.wav", webloom.links.audioFile);
 }
 
-}  // namespace
-
-namespace {
-
 // The close box asks Exit's question while the window holds text, and Yes ends as Exit does.
 TEST_F(EditorWindowTest, TheCloseBoxAsksExitsQuestionWhileTheWindowHoldsText) {
   editor().Show();
