@@ -135,6 +135,24 @@ TEST_F(ReadingWindowTest, FindAndNextIgnoreCaseAndStartOverWhenDone) {
   EXPECT_EQ(8, window().foundAt());
 }
 
+TEST_F(ReadingWindowTest, EnterInTheSearchBoxRunsFindInsteadOfBreakingTheLine) {
+  box()->setText("The owl and the cat.\r\nThe owl again.");
+  QTest::keyClicks(window().searchBox, "owl");
+  QTest::keyClick(window().searchBox, Qt::Key_Return);
+  EXPECT_EQ("owl", window().searchBox->Text());
+  EXPECT_EQ(4, window().foundAt());
+  EXPECT_EQ("owl", box()->SelText());
+  EXPECT_TRUE(messages().empty());
+
+  // The keypad's Enter too; a word that is not there gets the usual message.
+  window().searchBox->setText("bat");
+  interaction->answerMessage(platform::vbOK);
+  QTest::keyClick(window().searchBox, Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_EQ("bat", window().searchBox->Text());
+  EXPECT_EQ(-1, window().foundAt());
+  EXPECT_EQ("Voxlet! has finished searching the document.", lastMessage());
+}
+
 TEST_F(ReadingWindowTest, FindReachesPastTheOld16BitLimit) {
   box()->setText(QString(40000, 'x') + " owl " + QString(10, 'x') + " owl");
   window().searchBox->setText("owl");
