@@ -209,6 +209,7 @@ void ReadingWindow::placeCharacter(int screenHeightPixels) {
       y = place.y;
     }
   }
+  character_->serve(*this, voxlet_.runtime().screen().availableGeometry());
   character_->MoveTo(x, y);
   character_->Show();
   character_->Play(QStringLiteral("Greet"));

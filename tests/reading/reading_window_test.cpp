@@ -1,10 +1,13 @@
 #include "reading/reading_window.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include <QTextCursor>
+#include <QTextEdit>
 
 #include "platform/files/locations.h"
 #include "platform/system/runtime_library.h"
@@ -17,6 +20,7 @@ namespace {
 using platform::RichTextBox;
 using platform::rtl::Color;
 using reading::ReadingWindow;
+using testing::IsEmpty;
 using testing_support::PromptKind;
 
 const QString kWordList = QStringLiteral(
@@ -88,6 +92,54 @@ TEST_F(ReadingWindowTest, TheScreenHeightPlacesTheOwlAndSizesTheWindow) {
     EXPECT_EQ(c.resized, reading.Width() == 12100 && reading.Height() == 8745) << c.height;
     EXPECT_EQ(c.height, voxlet.ScreenHeightPixels);
     reading.Unload();
+  }
+}
+
+TEST_F(ReadingWindowTest, TheOwlStandsClearOfEveryControlOnTheClassroomScreens) {
+  characters->drawn = std::make_unique<testing_support::DrawnOwls>();
+  for (const QSize size : {QSize(1024, 600), QSize(1440, 900), QSize(1920, 1080)}) {
+    screen->width = size.width();
+    screen->height = size.height();
+    auto& reading = window();
+    processEvents();
+    const QRect owl = characters->drawn->last()->window().geometry();
+    EXPECT_THAT(testing_support::controlsUnder(owl, reading), IsEmpty()) << size.height();
+    EXPECT_TRUE(QRect(QPoint(0, 0), size).contains(owl)) << size.height();
+    reading.Unload();
+  }
+  // Where the usual place covers nothing, the owl stands there.
+  screen->width = 1280;
+  screen->height = 1024;
+  window();
+  processEvents();
+  EXPECT_EQ(QPoint(770, 600), characters->drawn->last()->window().pos());
+}
+
+TEST_F(ReadingWindowTest, ALongParagraphsBalloonStaysOnTheScreenWithTheSpokenWordInSight) {
+  characters->drawn = std::make_unique<testing_support::DrawnOwls>();
+  testing_support::ScriptedSpeech& speech = *characters->drawn->speech;
+  screen->width = 1024;
+  screen->height = 600;
+  QStringList words;
+  for (int word = 1; word <= 300; ++word) words.append(QString("word%1").arg(word));
+  const QString paragraph = words.join(' ');
+  box()->setText(paragraph);
+  window().readButton->click();
+  for (int pass = 0; pass < 100 && !speech.said.contains(paragraph); ++pass) processEvents();
+  ASSERT_TRUE(speech.said.contains(paragraph));
+  const platform::BalloonWindow& balloon = characters->drawn->last()->balloon();
+  ASSERT_TRUE(balloon.isVisible());
+  EXPECT_TRUE(QRect(0, 0, 1024, 600).contains(balloon.geometry()));
+
+  for (const QString& word : QStringList{"word150", "word300"}) {
+    const int position = static_cast<int>(paragraph.indexOf(word));
+    speech.reachWord(position, static_cast<int>(word.size()));
+    EXPECT_EQ(word, balloon.spokenWord());
+    QTextCursor spoken(balloon.textView->document());
+    spoken.setPosition(position);
+    EXPECT_TRUE(balloon.textView->viewport()->rect().contains(balloon.textView->cursorRect(spoken)))
+        << word.toStdString();
+    EXPECT_TRUE(QRect(0, 0, 1024, 600).contains(balloon.geometry()));
   }
 }
 

@@ -1,10 +1,12 @@
 #include "platform/character/balloon_window.h"
 
-#include <QGuiApplication>
-#include <QLabel>
 #include <QPainter>
-#include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTextCursor>
+#include <QTextEdit>
 #include <QVBoxLayout>
+#include <QtMath>
 
 #include "platform/character/character_window.h"
 
@@ -17,51 +19,113 @@ constexpr int kMaxTextWidth = 260;
 constexpr int kCornerRadius = 12;
 constexpr int kTail = 14;  // how far the tail reaches out of the balloon
 constexpr int kPadding = 10;
+constexpr int kSidePadding = kPadding + 2;
+constexpr int kTextPixels = 15;
 const QColor kPaper(0xff, 0xfb, 0xe6);
 const QColor kInk(0x5c, 0x3a, 0x1c);
+const QColor kTextColour(0x22, 0x22, 0x22);
+const QColor kSpokenColour(0xb0, 0x30, 0x00);
+
+// Line breaks show as blanks, so that every character keeps its place in the text.
+QString onOneLine(QString text) {
+  for (QChar& character : text) {
+    if (character == u'\r' || character == u'\n') character = u' ';
+  }
+  return text;
+}
 }  // namespace
 
-BalloonWindow::BalloonWindow() : QWidget(nullptr, kFloating), textLabel(new QLabel(this)) {
+BalloonWindow::BalloonWindow() : QWidget(nullptr, kFloating), textView(new QTextEdit(this)) {
   setObjectName("balloonWindow");
   setAttribute(Qt::WA_ShowWithoutActivating);
   setFocusPolicy(Qt::NoFocus);
-  textLabel->setObjectName("textLabel");
-  textLabel->setWordWrap(true);
-  textLabel->setTextFormat(Qt::RichText);
-  textLabel->setMaximumWidth(kMaxTextWidth);
-  textLabel->setStyleSheet("color: #222222; font-size: 15px;");
+  textView->setObjectName("textView");
+  textView->setReadOnly(true);
+  textView->setTextInteractionFlags(Qt::NoTextInteraction);
+  textView->setFocusPolicy(Qt::NoFocus);
+  textView->setFrameShape(QFrame::NoFrame);
+  textView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  textView->document()->setDocumentMargin(0);
+  QPalette colours = textView->palette();
+  colours.setColor(QPalette::Base, Qt::transparent);
+  colours.setColor(QPalette::Text, kTextColour);
+  textView->setPalette(colours);
+  QFont font = textView->font();
+  font.setPixelSize(kTextPixels);
+  textView->setFont(font);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(textLabel);
+  layout->setSizeConstraint(QLayout::SetFixedSize);  // the balloon is as large as its text
+  layout->addWidget(textView);
   pointTailAt(true, 0);
 }
 
 void BalloonWindow::setText(const QString& text, int wordStart, int wordLength) {
   text_ = text;
-  wordStart_ = wordStart;
-  wordLength_ = wordLength;
-  if (wordStart < 0 || wordStart >= text.size()) {
-    textLabel->setText(text.toHtmlEscaped());
-  } else {
-    textLabel->setText(text.left(wordStart).toHtmlEscaped() +
-                       "<b><span style=\"color:#b03000\">" +
-                       text.mid(wordStart, wordLength).toHtmlEscaped() + "</span></b>" +
-                       text.mid(wordStart + wordLength).toHtmlEscaped());
+  const bool marked = wordStart >= 0 && wordStart < text.size();
+  wordStart_ = marked ? wordStart : -1;
+  wordLength_ = marked ? wordLength : 0;
+  const QString shown = onOneLine(text);
+  textView->clear();
+  QTextCursor cursor(textView->document());
+  QTextCharFormat plain;
+  plain.setForeground(kTextColour);
+  QTextCharFormat spoken = plain;
+  spoken.setForeground(kSpokenColour);
+  spoken.setFontWeight(QFont::Bold);
+  cursor.insertText(shown.left(marked ? wordStart_ : shown.size()), plain);
+  if (marked) {
+    cursor.insertText(shown.mid(wordStart_, wordLength_), spoken);
+    cursor.insertText(shown.mid(wordStart_ + wordLength_), plain);
   }
   setAccessibleName(text);
-  textLabel->setAccessibleName(text);
-  adjustSize();
+  textView->setAccessibleName(text);
+  sizeText(textSize(kMaxTextWidth), QWIDGETSIZE_MAX);
 }
 
-void BalloonWindow::placeBeside(const QRect& character) {
-  const QScreen* screen = QGuiApplication::screenAt(character.center());
-  if (!screen) screen = QGuiApplication::primaryScreen();
-  const QRect room = screen ? screen->availableGeometry() : QRect(character.topLeft(), size());
-  int x = character.center().x() - width() / 2;
-  x = std::clamp(x, room.left(), std::max(room.left(), room.right() - width() + 1));
-  const int above = character.top() - height();
-  const bool down = above >= room.top();
-  move(x, down ? above : character.bottom() + 1);
+// The text's size when it may be `widest` pixels wide: a short text takes only the width it needs.
+QSize BalloonWindow::textSize(int widest) {
+  QTextDocument* document = textView->document();
+  document->setTextWidth(widest);
+  const int width = std::min(widest, qCeil(document->idealWidth()) + 1);
+  document->setTextWidth(width);
+  return {width, qCeil(document->size().height())};
+}
+
+// The text gets its whole height up to `tallest`, and scrolls beyond it.
+void BalloonWindow::sizeText(const QSize& wanted, int tallest) {
+  const bool scrolls = wanted.height() > tallest;
+  textView->setVerticalScrollBarPolicy(scrolls ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+  const int bar = scrolls ? textView->style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0;
+  textView->setFixedSize(wanted.width() + bar, std::min(wanted.height(), tallest));
+  layout()->activate();
+}
+
+void BalloonWindow::placeBeside(const QRect& character, const QRect& area) {
+  const int aroundText = 2 * kPadding + kTail;
+  const int bar = textView->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  const QSize wanted = textSize(std::clamp(area.width() - 2 * kSidePadding - bar, 1, kMaxTextWidth));
+  const int roomAbove = character.top() - area.top();
+  const int roomBelow = area.bottom() - character.bottom();
+  const bool down = wanted.height() + aroundText <= roomAbove || roomAbove >= roomBelow;
+  pointTailAt(down, tailX_);
+  const int oneLine = textView->fontMetrics().lineSpacing();
+  sizeText(wanted, std::max(oneLine, (down ? roomAbove : roomBelow) - aroundText));
+  const int x = std::clamp(character.center().x() - width() / 2, area.left(),
+                           std::max(area.left(), area.right() - width() + 1));
+  const int y = std::clamp(down ? character.top() - height() : character.bottom() + 1, area.top(),
+                           std::max(area.top(), area.bottom() - height() + 1));
+  move(x, y);
   pointTailAt(down, character.center().x() - x);
+  if (isVisible()) showSpokenWord();
+}
+
+// The line of the word being spoken is kept in the middle of the text, where the text allows.
+void BalloonWindow::showSpokenWord() {
+  QTextCursor cursor(textView->document());
+  cursor.setPosition(wordStart_ < 0 ? 0 : wordStart_);
+  QScrollBar* bar = textView->verticalScrollBar();
+  bar->setValue(bar->value() + textView->cursorRect(cursor).center().y() -
+                textView->viewport()->height() / 2);
 }
 
 // The tail sits on the side facing the character, as near its middle as the corners allow.
@@ -69,7 +133,7 @@ void BalloonWindow::pointTailAt(bool down, int x) {
   tailDown_ = down;
   tailX_ = std::clamp(x, kCornerRadius + kTail, std::max(kCornerRadius + kTail,
                                                          width() - kCornerRadius - kTail));
-  layout()->setContentsMargins(kPadding + 2, kPadding + (down ? 0 : kTail), kPadding + 2,
+  layout()->setContentsMargins(kSidePadding, kPadding + (down ? 0 : kTail), kSidePadding,
                                kPadding + (down ? kTail : 0));
   if (CharacterWindow::canShapeWindows())
     setMask(QRegion(outline().toFillPolygon().toPolygon()));
@@ -101,6 +165,11 @@ void BalloonWindow::paintEvent(QPaintEvent*) {
 void BalloonWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   pointTailAt(tailDown_, tailX_);
+}
+
+void BalloonWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  showSpokenWord();
 }
 
 }  // namespace platform
