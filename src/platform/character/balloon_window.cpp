@@ -108,8 +108,10 @@ void BalloonWindow::placeBeside(const QRect& character, const QRect& area) {
   const int roomBelow = area.bottom() - character.bottom();
   const bool down = wanted.height() + aroundText <= roomAbove || roomAbove >= roomBelow;
   pointTailAt(down, tailX_);
+  // Whole lines only, so that no line shows cut in half.
   const int oneLine = textView->fontMetrics().lineSpacing();
-  sizeText(wanted, std::max(oneLine, (down ? roomAbove : roomBelow) - aroundText));
+  const int lines = std::max(1, ((down ? roomAbove : roomBelow) - aroundText) / oneLine);
+  sizeText(wanted, lines * oneLine);
   const int x = std::clamp(character.center().x() - width() / 2, area.left(),
                            std::max(area.left(), area.right() - width() + 1));
   const int y = std::clamp(down ? character.top() - height() : character.bottom() + 1, area.top(),
