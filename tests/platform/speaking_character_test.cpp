@@ -192,23 +192,31 @@ TEST_F(SpeakingCharacterTest, StandsWhereMovedWithItsBalloonAboveOrBelow) {
 // The owl steps clear of the controls of the window it serves, also when that window moves, and
 // stays where the student drags it.
 TEST_F(SpeakingCharacterTest, StandsClearOfTheServedWindowsControlsAndWhereTheStudentPutsIt) {
-  QWidget served(nullptr, Qt::FramelessWindowHint);
-  served.setGeometry(100, 100, 400, 300);
-  auto* next = new QPushButton("Next", &served);
+  // The served window sits in a frame inside the program's main window, as a child window does.
+  QWidget main(nullptr, Qt::FramelessWindowHint);
+  main.setGeometry(0, 0, 1000, 600);
+  auto* frame = new QWidget(&main);
+  frame->setGeometry(100, 100, 400, 300);
+  auto* served = new QWidget(frame);
+  served->setGeometry(0, 0, 400, 300);
+  auto* next = new QPushButton("Next", served);
   next->setGeometry(300, 250, 90, 40);  // on the screen: 400..489 across, 350..389 down
-  served.show();
-  character.serve(served, QRect(0, 0, 1024, 600));
+  main.show();
+  character.serve(*served, QRect(0, 0, 1024, 600));
   character.Show();
   character.MoveTo(200, 200);  // free
   EXPECT_EQ(QPoint(200, 200), character.window().pos());
   character.MoveTo(380, 300);  // over Next: the nearest free place is below it
   EXPECT_EQ(QPoint(380, 390), character.window().pos());
 
-  served.move(100, 30);  // Next comes up to 280..319: the owl's wanted place is free again
+  frame->move(100, 30);  // the child window moves up; Next now ends at 319
   runFrames(5);
   EXPECT_EQ(QPoint(380, 320), character.window().pos());
+  main.move(0, 100);  // the main window moves down; Next now spans 380..419 down
+  runFrames(5);
+  EXPECT_EQ(QPoint(380, 220), character.window().pos());
 
-  // The student drags the owl over Next; it stays there, also when the window moves.
+  // The student drags the owl; it stays where put, even when the window brings Next under it.
   QWidget* owl = nullptr;
   for (QWidget* window : QApplication::topLevelWidgets()) {
     if (window == &character.window()) owl = window;
@@ -224,10 +232,10 @@ TEST_F(SpeakingCharacterTest, StandsClearOfTheServedWindowsControlsAndWhereTheSt
   mouse(QEvent::MouseButtonPress, grip, Qt::LeftButton, Qt::LeftButton);
   mouse(QEvent::MouseMove, dropped, Qt::NoButton, Qt::LeftButton);
   mouse(QEvent::MouseButtonRelease, dropped, Qt::LeftButton, Qt::NoButton);
-  EXPECT_EQ(QPoint(350, 280), character.window().pos());
-  served.move(120, 40);
+  EXPECT_EQ(QPoint(350, 180), character.window().pos());
+  main.move(0, 0);
   runFrames(5);
-  EXPECT_EQ(QPoint(350, 280), character.window().pos());
+  EXPECT_EQ(QPoint(350, 180), character.window().pos());
 }
 
 TEST_F(SpeakingCharacterTest, ALongTextsBalloonStaysInTheScreenAreaAndScrollsWithTheWord) {

@@ -70,9 +70,9 @@ void QtSpeakingCharacter::MoveTo(int x, int y) {
 void QtSpeakingCharacter::serve(QWidget& window, const QRect& screenArea) {
   served_ = &window;
   screenArea_ = screenArea;
-  // A window inside another moves with that one.
-  window.installEventFilter(this);
-  if (window.window() != &window) window.window()->installEventFilter(this);
+  // A window inside another moves with each that holds it.
+  for (QWidget* holder = &window; holder; holder = holder->parentWidget())
+    holder->installEventFilter(this);
   standClearSoon_.start();
 }
 
