@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QGroupBox>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextEdit>
@@ -40,7 +42,7 @@ TEST(ClearPlaceTest, KeepsAFreePlaceAndOtherwiseTakesTheNearestFreeOne) {
 }
 
 TEST(ClearPlaceTest, ControlsAreWhatTheUserClicksNotThePanelsHoldingThem) {
-  QWidget window;
+  QWidget window(nullptr, Qt::FramelessWindowHint);
   window.setGeometry(200, 100, 300, 300);
   auto* column = new QVBoxLayout(&window);
   auto* shown = new QPushButton("Next", &window);
@@ -66,6 +68,22 @@ TEST(ClearPlaceTest, ControlsAreWhatTheUserClicksNotThePanelsHoldingThem) {
   EXPECT_TRUE(controls.contains(onScreen(option)));
   EXPECT_TRUE(controls.contains(onScreen(text)));
   EXPECT_FALSE(controls.contains(onScreen(frame)));
+}
+
+TEST(ClearPlaceTest, AChildWindowsTitleBarCountsWithItsControls) {
+  QMdiArea main;
+  main.setGeometry(0, 0, 800, 600);
+  auto* spelling = new QWidget;
+  auto* next = new QPushButton("Next", spelling);
+  next->setGeometry(10, 10, 80, 30);
+  QMdiSubWindow* child = main.addSubWindow(spelling);
+  child->setGeometry(50, 50, 300, 200);
+  main.show();
+  const QPoint titleMiddle = child->mapToGlobal(QPoint(150, 2));
+  const QList<QRect> controls = controlRects(*spelling);
+  EXPECT_EQ(2, controls.size());
+  EXPECT_TRUE(std::any_of(controls.begin(), controls.end(),
+                          [&](const QRect& control) { return control.contains(titleMiddle); }));
 }
 
 }  // namespace

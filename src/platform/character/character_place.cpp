@@ -3,6 +3,7 @@
 #include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
 #include <QComboBox>
+#include <QMdiSubWindow>
 #include <QWidget>
 #include <algorithm>
 #include <limits>
@@ -54,11 +55,26 @@ qint64 coveredArea(const QRect& figure, const QList<QRect>& controls) {
   return covered;
 }
 
+// The title bar over the window, with its buttons: the desktop's for a window of its own, the
+// one its frame draws for a child window inside a main window.
+QRect titleBar(const QWidget& window) {
+  QRect frame;
+  if (window.isWindow()) {
+    frame = window.frameGeometry();
+  } else if (const auto* child = qobject_cast<const QMdiSubWindow*>(window.parentWidget())) {
+    frame = QRect(child->mapToGlobal(QPoint(0, 0)), child->size());
+  }
+  const int inside = window.mapToGlobal(QPoint(0, 0)).y();
+  if (frame.isEmpty() || inside <= frame.top()) return {};
+  return QRect(frame.left(), frame.top(), frame.width(), inside - frame.top());
+}
+
 }  // namespace
 
 QList<QRect> controlRects(const QWidget& window) {
   QList<QRect> controls;
   if (!window.isVisible()) return controls;
+  if (const QRect title = titleBar(window); !title.isEmpty()) controls.append(title);
   for (const QWidget* child : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
     if (!child->isWindow() && child->isVisible()) addControls(*child, controls);
   }

@@ -10,8 +10,8 @@ class QWidget;
 namespace platform {
 
 // The places of the controls of `window` a figure standing over it would hide and whose clicks
-// it would take, in screen pixels: every visible control, a text box or list as a whole. None
-// while the window is hidden.
+// it would take, in screen pixels: its title bar and every visible control, a text box or list as
+// a whole. None while the window is hidden.
 QList<QRect> controlRects(const QWidget& window);
 
 // Where a figure of `size` that should stand at `wanted` (its top left corner) stands: there,
