@@ -238,6 +238,28 @@ TEST_F(SpeakingCharacterTest, StandsClearOfTheServedWindowsControlsAndWhereTheSt
   EXPECT_EQ(QPoint(350, 180), character.window().pos());
 }
 
+TEST_F(SpeakingCharacterTest, TheBalloonMakesWayForTheServedWindowsControls) {
+  QWidget served(nullptr, Qt::FramelessWindowHint);
+  served.setGeometry(0, 0, 1000, 300);
+  auto* next = new QPushButton("Next", &served);
+  next->setGeometry(300, 250, 400, 40);  // wide, just above the owl
+  served.show();
+  character.serve(served, QRect(0, 0, 1024, 768));
+  character.MoveTo(420, 300);
+  character.Show();
+  character.Speak("Press Start!");
+  ASSERT_TRUE(runUntil([&] { return balloonShown(); }));
+  const QRect owl = character.window().geometry();
+  const auto nextOnScreen = [&] { return QRect(next->mapToGlobal(QPoint(0, 0)), next->size()); };
+  EXPECT_GT(character.balloon().geometry().top(), owl.bottom());  // below, clear of Next
+  EXPECT_FALSE(character.balloon().geometry().intersects(nextOnScreen()));
+
+  next->setGeometry(540, 250, 30, 40);  // narrow, above the owl's right side
+  character.MoveTo(420, 300);
+  EXPECT_LT(character.balloon().geometry().bottom(), owl.top());  // above, slid to the left
+  EXPECT_FALSE(character.balloon().geometry().intersects(nextOnScreen()));
+}
+
 TEST_F(SpeakingCharacterTest, ALongTextsBalloonStaysInTheScreenAreaAndScrollsWithTheWord) {
   QWidget served;
   character.serve(served, QRect(0, 0, 800, 500));

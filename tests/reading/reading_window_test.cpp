@@ -104,6 +104,11 @@ TEST_F(ReadingWindowTest, TheOwlStandsClearOfEveryControlOnTheClassroomScreens) 
     processEvents();
     const QRect owl = characters->drawn->last()->window().geometry();
     EXPECT_THAT(testing_support::controlsUnder(owl, reading), IsEmpty()) << size.height();
+    const platform::BalloonWindow& greeting = characters->drawn->last()->balloon();
+    for (int frame = 0; frame < 500 && !greeting.isVisible(); ++frame) processEvents();
+    ASSERT_TRUE(greeting.isVisible()) << size.height();
+    EXPECT_THAT(testing_support::controlsUnder(greeting.geometry(), reading), IsEmpty())
+        << size.height();
     EXPECT_TRUE(QRect(QPoint(0, 0), size).contains(owl)) << size.height();
     reading.Unload();
   }

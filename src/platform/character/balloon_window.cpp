@@ -7,7 +7,9 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 #include <QtMath>
+#include <tuple>
 
+#include "platform/character/character_place.h"
 #include "platform/character/character_window.h"
 
 namespace platform {
@@ -100,25 +102,56 @@ void BalloonWindow::sizeText(const QSize& wanted, int tallest) {
   layout()->activate();
 }
 
-void BalloonWindow::placeBeside(const QRect& character, const QRect& area) {
-  const int aroundText = 2 * kPadding + kTail;
+// One way the balloon can stand beside the character.
+struct BalloonWindow::Place {
+  bool above;        // with its tail pointing down at the character
+  bool roomy;        // room for a few lines at least, or the whole text
+  int textHeight;
+  bool cut;          // the text scrolls
+  QRect rect;
+  qint64 covered;    // of the controls
+  auto rank() const { return std::tuple(!roomy, covered, cut, -textHeight, !above); }
+};
+
+void BalloonWindow::placeBeside(const QRect& character, const QRect& area,
+                                const QList<QRect>& controls) {
   const int bar = textView->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-  const QSize wanted = textSize(std::clamp(area.width() - 2 * kSidePadding - bar, 1, kMaxTextWidth));
-  const int roomAbove = character.top() - area.top();
-  const int roomBelow = area.bottom() - character.bottom();
-  const bool down = wanted.height() + aroundText <= roomAbove || roomAbove >= roomBelow;
-  pointTailAt(down, tailX_);
-  // Whole lines only, so that no line shows cut in half.
-  const int oneLine = textView->fontMetrics().lineSpacing();
-  const int lines = std::max(1, ((down ? roomAbove : roomBelow) - aroundText) / oneLine);
-  sizeText(wanted, lines * oneLine);
-  const int x = std::clamp(character.center().x() - width() / 2, area.left(),
-                           std::max(area.left(), area.right() - width() + 1));
-  const int y = std::clamp(down ? character.top() - height() : character.bottom() + 1, area.top(),
-                           std::max(area.top(), area.bottom() - height() + 1));
-  move(x, y);
-  pointTailAt(down, character.center().x() - x);
+  const QSize text = textSize(std::clamp(area.width() - 2 * kSidePadding - bar, 1, kMaxTextWidth));
+  const Place above = placeOn(true, character, area, text, controls);
+  const Place below = placeOn(false, character, area, text, controls);
+  const Place& chosen = above.rank() <= below.rank() ? above : below;
+  pointTailAt(chosen.above, tailX_);
+  sizeText(text, chosen.textHeight);
+  move(chosen.rect.topLeft());
+  pointTailAt(chosen.above, character.center().x() - chosen.rect.left());
   if (isVisible()) showSpokenWord();
+}
+
+// Whole lines only, so that no line shows cut in half; sideways only as far as the tail still
+// reaches the character.
+BalloonWindow::Place BalloonWindow::placeOn(bool above, const QRect& character, const QRect& area,
+                                            const QSize& text,
+                                            const QList<QRect>& controls) const {
+  constexpr int kAroundText = 2 * kPadding + kTail;
+  constexpr int kFewLines = 3;
+  const int oneLine = textView->fontMetrics().lineSpacing();
+  const int room = above ? character.top() - area.top() : area.bottom() - character.bottom();
+  const int textHeight = std::min(text.height(), std::max(1, (room - kAroundText) / oneLine) * oneLine);
+  const bool cut = textHeight < text.height();
+  const int bar = cut ? textView->style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0;
+  const QSize size(text.width() + bar + 2 * kSidePadding, textHeight + kAroundText);
+  const int y = std::clamp(above ? character.top() - size.height() : character.bottom() + 1,
+                           area.top(), std::max(area.top(), area.bottom() - size.height() + 1));
+  const int reach = kCornerRadius + kTail;
+  const int middle = character.center().x();
+  const int leftmost = std::max(area.left(), middle - size.width() + reach);
+  const int rightmost =
+      std::max(leftmost, std::min(middle - reach, area.right() - size.width() + 1));
+  const QRect slide(leftmost, y, rightmost - leftmost + size.width(), size.height());
+  const QPoint at = clearPlace(QPoint(middle - size.width() / 2, y), size, controls, slide);
+  const QRect rect(at, size);
+  const bool roomy = room >= kAroundText + std::min(text.height(), kFewLines * oneLine);
+  return {above, roomy, textHeight, cut, rect, coveredArea(rect, controls)};
 }
 
 // The line of the word being spoken is kept in the middle of the text, where the text allows.

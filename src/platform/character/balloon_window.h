@@ -23,9 +23,10 @@ class BalloonWindow : public QWidget {
   // The word marked as being spoken, or "".
   QString spokenWord() const { return text_.mid(wordStart_, wordStart_ < 0 ? 0 : wordLength_); }
 
-  // Places the balloon above the character, or below it where there is more room below, wholly
-  // inside `area` (screen pixels), and scrolls the word being spoken into sight.
-  void placeBeside(const QRect& character, const QRect& area);
+  // Places the balloon wholly inside `area` (screen pixels), above the character or below it,
+  // where it covers least of `controls` and shows most of its text, and scrolls the word being
+  // spoken into sight.
+  void placeBeside(const QRect& character, const QRect& area, const QList<QRect>& controls = {});
 
   QTextEdit* textView;
 
@@ -35,6 +36,9 @@ class BalloonWindow : public QWidget {
   void showEvent(QShowEvent* event) override;
 
  private:
+  struct Place;
+  Place placeOn(bool above, const QRect& character, const QRect& area, const QSize& text,
+                const QList<QRect>& controls) const;
   QSize textSize(int widest);
   void sizeText(const QSize& wanted, int tallest);
   void showSpokenWord();

@@ -46,15 +46,6 @@ QList<int> edges(int wanted, int extent, int areaStart, int areaEnd,
   return tried;
 }
 
-qint64 coveredArea(const QRect& figure, const QList<QRect>& controls) {
-  qint64 covered = 0;
-  for (const QRect& control : controls) {
-    const QRect common = figure.intersected(control);
-    if (!common.isEmpty()) covered += qint64(common.width()) * common.height();
-  }
-  return covered;
-}
-
 // The title bar over the window, with its buttons: the desktop's for a window of its own, the
 // one its frame draws for a child window inside a main window.
 QRect titleBar(const QWidget& window) {
@@ -70,6 +61,15 @@ QRect titleBar(const QWidget& window) {
 }
 
 }  // namespace
+
+qint64 coveredArea(const QRect& figure, const QList<QRect>& controls) {
+  qint64 covered = 0;
+  for (const QRect& control : controls) {
+    const QRect common = figure.intersected(control);
+    if (!common.isEmpty()) covered += qint64(common.width()) * common.height();
+  }
+  return covered;
+}
 
 QList<QRect> controlRects(const QWidget& window) {
   QList<QRect> controls;

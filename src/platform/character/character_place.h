@@ -14,6 +14,9 @@ namespace platform {
 // a whole. None while the window is hidden.
 QList<QRect> controlRects(const QWidget& window);
 
+// How much of `controls` (in square pixels) the screen rectangle `figure` covers.
+qint64 coveredArea(const QRect& figure, const QList<QRect>& controls);
+
 // Where a figure of `size` that should stand at `wanted` (its top left corner) stands: there,
 // when that covers none of `controls` and lies inside `area`; otherwise at the nearest place
 // inside `area` that covers none; where every place covers some, at the one covering least.

@@ -99,7 +99,8 @@ void QtSpeakingCharacter::standClear() {
 }
 
 void QtSpeakingCharacter::placeBalloon() {
-  balloon_->placeBeside(window_->frameGeometry(), screenArea());
+  balloon_->placeBeside(window_->frameGeometry(), screenArea(),
+                        served_ ? controlRects(*served_) : QList<QRect>());
 }
 
 // The area the window gave; without one, the room on the screen the owl stands on.
