@@ -136,7 +136,8 @@ BalloonWindow::Place BalloonWindow::placeOn(bool above, const QRect& character, 
   constexpr int kFewLines = 3;
   const int oneLine = textView->fontMetrics().lineSpacing();
   const int room = above ? character.top() - area.top() : area.bottom() - character.bottom();
-  const int textHeight = std::min(text.height(), std::max(1, (room - kAroundText) / oneLine) * oneLine);
+  const int lines = std::max(1, (room - kAroundText) / oneLine);
+  const int textHeight = std::min(text.height(), lines * oneLine);
   const bool cut = textHeight < text.height();
   const int bar = cut ? textView->style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0;
   const QSize size(text.width() + bar + 2 * kSidePadding, textHeight + kAroundText);

@@ -92,9 +92,8 @@ bool QtSpeakingCharacter::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void QtSpeakingCharacter::standClear() {
-  const QPoint place =
-      served_ ? clearPlace(wanted_, window_->size(), controlRects(*served_), screenArea()) : wanted_;
-  window_->move(place);
+  window_->move(served_ ? clearPlace(wanted_, window_->size(), controlRects(*served_), screenArea())
+                        : wanted_);
   if (balloon_->isVisible()) placeBalloon();
 }
 
