@@ -20,6 +20,8 @@ const QString kSilentCharacter = QStringLiteral(
     "Merlin cannot be heard on this computer: no speech voice or sound device was found.\r\n"
     "He will show what he says in his balloon instead.");
 
+constexpr int kEnterKey = 13;
+
 constexpr std::uint32_t kWhite = 0xFFFFFF;
 constexpr std::uint32_t kGrey = 0xE0E0E0;
 constexpr std::uint32_t kBlack = 0;
@@ -156,6 +158,12 @@ void ReadingWindow::connectHandlers() {
   on(blackOption, &QRadioButton::clicked, [this] { onBlack(); });
   QObject::connect(toolBar, &platform::ToolBar::ButtonClick, this,
                    [this](const QString& key) { dispatch([this, key] { onToolButton(key); }); });
+  // Enter in the search box is a search, never a line break inside the term.
+  QObject::connect(searchBox, &platform::RichTextBox::KeyPress, this, [this](int& keyAscii) {
+    if (keyAscii != kEnterKey) return;
+    keyAscii = 0;
+    dispatch([this] { onFind(); });
+  });
   QObject::connect(textBox, &platform::RichTextBox::MouseUp, this,
                    [this](int, int, double, double) { dispatch([this] { SpeakSelection(); }); });
 }
@@ -202,6 +210,7 @@ void ReadingWindow::placeCharacter(int screenHeightPixels) {
       y = place.y;
     }
   }
+  character_->serve(*this, voxlet_.runtime().screen().availableGeometry());
   character_->MoveTo(x, y);
   character_->Show();
   character_->Play(QStringLiteral("Greet"));

@@ -141,7 +141,9 @@ void SpellingWindow::placeCharacter() {
       main.setWidth(kOtherMainWidth);
     }
   }
-  if (character_) character_->MoveTo(x, y);
+  if (!character_) return;
+  character_->serve(*this, lexorama_.runtime().screen().availableGeometry());
+  character_->MoveTo(x, y);
 }
 
 void SpellingWindow::play(const QString& animation) {

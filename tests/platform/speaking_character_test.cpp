@@ -1,10 +1,15 @@
 #include <QApplication>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTextCursor>
+#include <QTextEdit>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "platform/character/owl_figure.h"
 #include "platform/character/qt_speaking_character.h"
 #include "support/fixture.h"
+#include "support/scripted_speech.h"
 
 namespace {
 
@@ -12,28 +17,7 @@ using platform::QtSpeakingCharacter;
 using platform::SpeakingCharacter;
 using testing::ElementsAre;
 using testing::IsEmpty;
-
-// A voice the test speaks for: it records what it was told and sends the words and the end
-// when the test says so.
-class ScriptedSpeech : public platform::Speech {
- public:
-  bool canSpeak = true;
-  QStringList said;
-  int stops = 0;
-
-  bool available() const override { return canSpeak; }
-  int say(const QString& text) override {
-    said.append(text);
-    return ++last_;
-  }
-  void stop() override { ++stops; }
-
-  void reachWord(int position, int length) { emit wordReached(last_, position, length); }
-  void finish() { emit finished(last_); }
-
- private:
-  int last_ = 0;
-};
+using testing_support::ScriptedSpeech;
 
 class SpeakingCharacterTest : public ::testing::Test {
  protected:
@@ -203,6 +187,104 @@ TEST_F(SpeakingCharacterTest, StandsWhereMovedWithItsBalloonAboveOrBelow) {
   character.MoveTo(0, 0);  // no room above at the top of the screen
   EXPECT_GT(character.balloon().geometry().top(), character.window().geometry().bottom());
   EXPECT_GE(character.balloon().geometry().left(), 0);
+}
+
+// The owl steps clear of the controls of the window it serves, also when that window moves, and
+// stays where the student drags it.
+TEST_F(SpeakingCharacterTest, StandsClearOfTheServedWindowsControlsAndWhereTheStudentPutsIt) {
+  // The served window sits in a frame inside the program's main window, as a child window does.
+  QWidget main(nullptr, Qt::FramelessWindowHint);
+  main.setGeometry(0, 0, 1000, 600);
+  auto* frame = new QWidget(&main);
+  frame->setGeometry(100, 100, 400, 300);
+  auto* served = new QWidget(frame);
+  served->setGeometry(0, 0, 400, 300);
+  auto* next = new QPushButton("Next", served);
+  next->setGeometry(300, 250, 90, 40);  // on the screen: 400..489 across, 350..389 down
+  main.show();
+  character.serve(*served, QRect(0, 0, 1024, 600));
+  character.Show();
+  character.MoveTo(200, 200);  // free
+  EXPECT_EQ(QPoint(200, 200), character.window().pos());
+  character.MoveTo(380, 300);  // over Next: the nearest free place is below it
+  EXPECT_EQ(QPoint(380, 390), character.window().pos());
+
+  frame->move(100, 30);  // the child window moves up; Next now ends at 319
+  runFrames(5);
+  EXPECT_EQ(QPoint(380, 320), character.window().pos());
+  main.move(0, 100);  // the main window moves down; Next now spans 380..419 down
+  runFrames(5);
+  EXPECT_EQ(QPoint(380, 220), character.window().pos());
+
+  // The student drags the owl; it stays where put, even when the window brings Next under it.
+  QWidget* owl = nullptr;
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (window == &character.window()) owl = window;
+  }
+  ASSERT_NE(nullptr, owl);
+  const QPoint grip = owl->pos() + QPoint(80, 80);
+  const QPoint dropped = grip + QPoint(-30, -40);
+  const auto mouse = [&](QEvent::Type type, QPoint at, Qt::MouseButton button,
+                         Qt::MouseButtons held) {
+    QMouseEvent event(type, owl->mapFromGlobal(at), at, button, held, Qt::NoModifier);
+    QApplication::sendEvent(owl, &event);
+  };
+  mouse(QEvent::MouseButtonPress, grip, Qt::LeftButton, Qt::LeftButton);
+  mouse(QEvent::MouseMove, dropped, Qt::NoButton, Qt::LeftButton);
+  mouse(QEvent::MouseButtonRelease, dropped, Qt::LeftButton, Qt::NoButton);
+  EXPECT_EQ(QPoint(350, 180), character.window().pos());
+  main.move(0, 0);
+  runFrames(5);
+  EXPECT_EQ(QPoint(350, 180), character.window().pos());
+}
+
+TEST_F(SpeakingCharacterTest, TheBalloonMakesWayForTheServedWindowsControls) {
+  QWidget served(nullptr, Qt::FramelessWindowHint);
+  served.setGeometry(0, 0, 1000, 300);
+  auto* next = new QPushButton("Next", &served);
+  next->setGeometry(300, 250, 400, 40);  // wide, just above the owl
+  served.show();
+  character.serve(served, QRect(0, 0, 1024, 768));
+  character.MoveTo(420, 300);
+  character.Show();
+  character.Speak("Press Start!");
+  ASSERT_TRUE(runUntil([&] { return balloonShown(); }));
+  const QRect owl = character.window().geometry();
+  const auto nextOnScreen = [&] { return QRect(next->mapToGlobal(QPoint(0, 0)), next->size()); };
+  EXPECT_GT(character.balloon().geometry().top(), owl.bottom());  // below, clear of Next
+  EXPECT_FALSE(character.balloon().geometry().intersects(nextOnScreen()));
+
+  next->setGeometry(540, 250, 30, 40);  // narrow, above the owl's right side
+  character.MoveTo(420, 300);
+  EXPECT_LT(character.balloon().geometry().bottom(), owl.top());  // above, slid to the left
+  EXPECT_FALSE(character.balloon().geometry().intersects(nextOnScreen()));
+}
+
+TEST_F(SpeakingCharacterTest, ALongTextsBalloonStaysInTheScreenAreaAndScrollsWithTheWord) {
+  QWidget served;
+  character.serve(served, QRect(0, 0, 800, 500));
+  character.MoveTo(300, 150);
+  character.Show();
+  QStringList words;
+  for (int word = 1; word <= 200; ++word) words.append(QString("word%1").arg(word));
+  const QString text = words.join(' ');
+  character.Speak(text);
+  ASSERT_TRUE(runUntil([&] { return balloonShown(); }));
+  const platform::BalloonWindow& balloon = character.balloon();
+  const auto inSight = [&](const QString& word) {
+    QTextCursor at(balloon.textView->document());
+    at.setPosition(static_cast<int>(text.indexOf(word)));
+    return balloon.textView->viewport()->rect().contains(balloon.textView->cursorRect(at));
+  };
+  // More room below the owl than above it: the balloon hangs below, and its text scrolls.
+  EXPECT_GT(balloon.geometry().top(), character.window().geometry().bottom());
+  EXPECT_TRUE(QRect(0, 0, 800, 500).contains(balloon.geometry()));
+  EXPECT_TRUE(inSight("word1 "));
+  EXPECT_FALSE(inSight("word200"));
+  speech->reachWord(static_cast<int>(text.indexOf("word200")), 7);
+  EXPECT_TRUE(inSight("word200"));
+  EXPECT_FALSE(inSight("word1 "));
+  EXPECT_TRUE(QRect(0, 0, 800, 500).contains(balloon.geometry()));
 }
 
 TEST_F(SpeakingCharacterTest, KnowsOnlyItsOwnCharacter) {

@@ -1,10 +1,13 @@
 #include "reading/reading_window.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include <QTextCursor>
+#include <QTextEdit>
 
 #include "platform/files/locations.h"
 #include "platform/system/runtime_library.h"
@@ -17,6 +20,7 @@ namespace {
 using platform::RichTextBox;
 using platform::rtl::Color;
 using reading::ReadingWindow;
+using testing::IsEmpty;
 using testing_support::PromptKind;
 
 const QString kWordList = QStringLiteral(
@@ -91,6 +95,59 @@ TEST_F(ReadingWindowTest, TheScreenHeightPlacesTheOwlAndSizesTheWindow) {
   }
 }
 
+TEST_F(ReadingWindowTest, TheOwlStandsClearOfEveryControlOnTheClassroomScreens) {
+  characters->drawn = std::make_unique<testing_support::DrawnOwls>();
+  for (const QSize size : {QSize(1024, 600), QSize(1440, 900), QSize(1920, 1080)}) {
+    screen->width = size.width();
+    screen->height = size.height();
+    auto& reading = window();
+    processEvents();
+    const QRect owl = characters->drawn->last()->window().geometry();
+    EXPECT_THAT(testing_support::controlsUnder(owl, reading), IsEmpty()) << size.height();
+    const platform::BalloonWindow& greeting = characters->drawn->last()->balloon();
+    for (int frame = 0; frame < 500 && !greeting.isVisible(); ++frame) processEvents();
+    ASSERT_TRUE(greeting.isVisible()) << size.height();
+    EXPECT_THAT(testing_support::controlsUnder(greeting.geometry(), reading), IsEmpty())
+        << size.height();
+    EXPECT_TRUE(QRect(QPoint(0, 0), size).contains(owl)) << size.height();
+    reading.Unload();
+  }
+  // Where the usual place covers nothing, the owl stands there.
+  screen->width = 1280;
+  screen->height = 1024;
+  window();
+  processEvents();
+  EXPECT_EQ(QPoint(770, 600), characters->drawn->last()->window().pos());
+}
+
+TEST_F(ReadingWindowTest, ALongParagraphsBalloonStaysOnTheScreenWithTheSpokenWordInSight) {
+  characters->drawn = std::make_unique<testing_support::DrawnOwls>();
+  testing_support::ScriptedSpeech& speech = *characters->drawn->speech;
+  screen->width = 1024;
+  screen->height = 600;
+  QStringList words;
+  for (int word = 1; word <= 300; ++word) words.append(QString("word%1").arg(word));
+  const QString paragraph = words.join(' ');
+  box()->setText(paragraph);
+  window().readButton->click();
+  for (int pass = 0; pass < 100 && !speech.said.contains(paragraph); ++pass) processEvents();
+  ASSERT_TRUE(speech.said.contains(paragraph));
+  const platform::BalloonWindow& balloon = characters->drawn->last()->balloon();
+  ASSERT_TRUE(balloon.isVisible());
+  EXPECT_TRUE(QRect(0, 0, 1024, 600).contains(balloon.geometry()));
+
+  for (const QString& word : QStringList{"word150", "word300"}) {
+    const int position = static_cast<int>(paragraph.indexOf(word));
+    speech.reachWord(position, static_cast<int>(word.size()));
+    EXPECT_EQ(word, balloon.spokenWord());
+    QTextCursor spoken(balloon.textView->document());
+    spoken.setPosition(position);
+    EXPECT_TRUE(balloon.textView->viewport()->rect().contains(balloon.textView->cursorRect(spoken)))
+        << word.toStdString();
+    EXPECT_TRUE(QRect(0, 0, 1024, 600).contains(balloon.geometry()));
+  }
+}
+
 TEST_F(ReadingWindowTest, ThePlaceIsRememberedAndTheHelpWindowGoesWithTheWindow) {
   window().Move(1500, 1200, 12500, 9000);
   tool("Help");
@@ -133,6 +190,24 @@ TEST_F(ReadingWindowTest, FindAndNextIgnoreCaseAndStartOverWhenDone) {
   EXPECT_EQ(2u, messages().size());
   window().nextButton->click();
   EXPECT_EQ(8, window().foundAt());
+}
+
+TEST_F(ReadingWindowTest, EnterInTheSearchBoxRunsFindInsteadOfBreakingTheLine) {
+  box()->setText("The owl and the cat.\r\nThe owl again.");
+  QTest::keyClicks(window().searchBox, "owl");
+  QTest::keyClick(window().searchBox, Qt::Key_Return);
+  EXPECT_EQ("owl", window().searchBox->Text());
+  EXPECT_EQ(4, window().foundAt());
+  EXPECT_EQ("owl", box()->SelText());
+  EXPECT_TRUE(messages().empty());
+
+  // The keypad's Enter too; a word that is not there gets the usual message.
+  window().searchBox->setText("bat");
+  interaction->answerMessage(platform::vbOK);
+  QTest::keyClick(window().searchBox, Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_EQ("bat", window().searchBox->Text());
+  EXPECT_EQ(-1, window().foundAt());
+  EXPECT_EQ("Voxlet! has finished searching the document.", lastMessage());
 }
 
 TEST_F(ReadingWindowTest, FindReachesPastTheOld16BitLimit) {

@@ -69,6 +69,7 @@ int RecordingCharacter::complete() {
 
 std::unique_ptr<platform::SpeakingCharacter> RecordingCharacters::create() {
   ++created;
+  if (drawn) return drawn->create();
   return std::make_unique<RecordingCharacter>(log);
 }
 

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "platform/character/speaking_character.h"
+#include "support/drawn_owls.h"
 
 namespace testing_support {
 
@@ -38,6 +39,8 @@ class RecordingCharacter : public platform::SpeakingCharacter {
   void Show() override;
   void Hide() override;
   void MoveTo(int x, int y) override;
+  // Where the owl stands beside its window is the drawn owl's business (DrawnOwls).
+  void serve(QWidget&, const QRect&) override {}
   int Play(const QString& animation) override;
   int Speak(const QString& text) override;
   void Stop() override;
@@ -56,6 +59,8 @@ class RecordingCharacters : public platform::CharacterFactory {
  public:
   std::shared_ptr<CharacterLog> log = std::make_shared<CharacterLog>();
   int created = 0;
+  // When set, the windows get drawn owls from here instead, and nothing is recorded.
+  std::unique_ptr<DrawnOwls> drawn;
   std::unique_ptr<platform::SpeakingCharacter> create() override;
 };
 

@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "activity_fixture.h"
@@ -54,6 +55,21 @@ TEST_F(SpellingTest, TheOwlGreetsAndWaitsForStart) {
   EXPECT_TRUE(window().practiceButton->isChecked());
   EXPECT_EQ("You must complete the practice test first.",
             interaction->prompts(PromptKind::MessageBox).back().text);
+}
+
+TEST_F(SpellingTest, TheOwlStandsClearOfTheSpellingControlsOnTheClassroomScreens) {
+  characters->drawn = std::make_unique<testing_support::DrawnOwls>();
+  for (const QSize size : {QSize(1024, 600), QSize(1440, 900), QSize(1920, 1080)}) {
+    screen->width = size.width();
+    screen->height = size.height();
+    start(writeWordList("Week 3.txt", 5), 8);
+    processEvents();
+    SpellingWindow& spelling = window();
+    const QRect owl = characters->drawn->last()->window().geometry();
+    EXPECT_THAT(testing_support::controlsUnder(owl, spelling), testing::IsEmpty()) << size.height();
+    EXPECT_TRUE(QRect(QPoint(0, 0), size).contains(owl)) << size.height();
+    spelling.Unload();
+  }
 }
 
 TEST_F(SpellingTest, PracticeThenTestReachTheScoreFile) {

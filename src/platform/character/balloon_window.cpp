@@ -1,11 +1,15 @@
 #include "platform/character/balloon_window.h"
 
-#include <QGuiApplication>
-#include <QLabel>
 #include <QPainter>
-#include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTextCursor>
+#include <QTextEdit>
 #include <QVBoxLayout>
+#include <QtMath>
+#include <tuple>
 
+#include "platform/character/character_place.h"
 #include "platform/character/character_window.h"
 
 namespace platform {
@@ -17,51 +21,147 @@ constexpr int kMaxTextWidth = 260;
 constexpr int kCornerRadius = 12;
 constexpr int kTail = 14;  // how far the tail reaches out of the balloon
 constexpr int kPadding = 10;
+constexpr int kSidePadding = kPadding + 2;
+constexpr int kTextPixels = 15;
 const QColor kPaper(0xff, 0xfb, 0xe6);
 const QColor kInk(0x5c, 0x3a, 0x1c);
+const QColor kTextColour(0x22, 0x22, 0x22);
+const QColor kSpokenColour(0xb0, 0x30, 0x00);
+
+// Line breaks show as blanks, so that every character keeps its place in the text.
+QString onOneLine(QString text) {
+  for (QChar& character : text) {
+    if (character == u'\r' || character == u'\n') character = u' ';
+  }
+  return text;
+}
 }  // namespace
 
-BalloonWindow::BalloonWindow() : QWidget(nullptr, kFloating), textLabel(new QLabel(this)) {
+BalloonWindow::BalloonWindow() : QWidget(nullptr, kFloating), textView(new QTextEdit(this)) {
   setObjectName("balloonWindow");
   setAttribute(Qt::WA_ShowWithoutActivating);
   setFocusPolicy(Qt::NoFocus);
-  textLabel->setObjectName("textLabel");
-  textLabel->setWordWrap(true);
-  textLabel->setTextFormat(Qt::RichText);
-  textLabel->setMaximumWidth(kMaxTextWidth);
-  textLabel->setStyleSheet("color: #222222; font-size: 15px;");
+  textView->setObjectName("textView");
+  textView->setReadOnly(true);
+  textView->setTextInteractionFlags(Qt::NoTextInteraction);
+  textView->setFocusPolicy(Qt::NoFocus);
+  textView->setFrameShape(QFrame::NoFrame);
+  textView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  textView->document()->setDocumentMargin(0);
+  QPalette colours = textView->palette();
+  colours.setColor(QPalette::Base, Qt::transparent);
+  colours.setColor(QPalette::Text, kTextColour);
+  textView->setPalette(colours);
+  QFont font = textView->font();
+  font.setPixelSize(kTextPixels);
+  textView->setFont(font);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(textLabel);
+  layout->setSizeConstraint(QLayout::SetFixedSize);  // the balloon is as large as its text
+  layout->addWidget(textView);
   pointTailAt(true, 0);
 }
 
 void BalloonWindow::setText(const QString& text, int wordStart, int wordLength) {
   text_ = text;
-  wordStart_ = wordStart;
-  wordLength_ = wordLength;
-  if (wordStart < 0 || wordStart >= text.size()) {
-    textLabel->setText(text.toHtmlEscaped());
-  } else {
-    textLabel->setText(text.left(wordStart).toHtmlEscaped() +
-                       "<b><span style=\"color:#b03000\">" +
-                       text.mid(wordStart, wordLength).toHtmlEscaped() + "</span></b>" +
-                       text.mid(wordStart + wordLength).toHtmlEscaped());
+  const bool marked = wordStart >= 0 && wordStart < text.size();
+  wordStart_ = marked ? wordStart : -1;
+  wordLength_ = marked ? wordLength : 0;
+  const QString shown = onOneLine(text);
+  textView->clear();
+  QTextCursor cursor(textView->document());
+  QTextCharFormat plain;
+  plain.setForeground(kTextColour);
+  QTextCharFormat spoken = plain;
+  spoken.setForeground(kSpokenColour);
+  spoken.setFontWeight(QFont::Bold);
+  cursor.insertText(shown.left(marked ? wordStart_ : shown.size()), plain);
+  if (marked) {
+    cursor.insertText(shown.mid(wordStart_, wordLength_), spoken);
+    cursor.insertText(shown.mid(wordStart_ + wordLength_), plain);
   }
   setAccessibleName(text);
-  textLabel->setAccessibleName(text);
-  adjustSize();
+  textView->setAccessibleName(text);
+  sizeText(textSize(kMaxTextWidth), QWIDGETSIZE_MAX);
 }
 
-void BalloonWindow::placeBeside(const QRect& character) {
-  const QScreen* screen = QGuiApplication::screenAt(character.center());
-  if (!screen) screen = QGuiApplication::primaryScreen();
-  const QRect room = screen ? screen->availableGeometry() : QRect(character.topLeft(), size());
-  int x = character.center().x() - width() / 2;
-  x = std::clamp(x, room.left(), std::max(room.left(), room.right() - width() + 1));
-  const int above = character.top() - height();
-  const bool down = above >= room.top();
-  move(x, down ? above : character.bottom() + 1);
-  pointTailAt(down, character.center().x() - x);
+// The text's size when it may be `widest` pixels wide: a short text takes only the width it needs.
+QSize BalloonWindow::textSize(int widest) {
+  QTextDocument* document = textView->document();
+  document->setTextWidth(widest);
+  const int width = std::min(widest, qCeil(document->idealWidth()) + 1);
+  document->setTextWidth(width);
+  return {width, qCeil(document->size().height())};
+}
+
+// The text gets its whole height up to `tallest`, and scrolls beyond it.
+void BalloonWindow::sizeText(const QSize& wanted, int tallest) {
+  const bool scrolls = wanted.height() > tallest;
+  textView->setVerticalScrollBarPolicy(scrolls ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+  const int bar = scrolls ? textView->style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0;
+  textView->setFixedSize(wanted.width() + bar, std::min(wanted.height(), tallest));
+  layout()->activate();
+}
+
+// One way the balloon can stand beside the character.
+struct BalloonWindow::Place {
+  bool above;        // with its tail pointing down at the character
+  bool roomy;        // room for a few lines at least, or the whole text
+  int textHeight;
+  bool cut;          // the text scrolls
+  QRect rect;
+  qint64 covered;    // of the controls
+  auto rank() const { return std::tuple(!roomy, covered, cut, -textHeight, !above); }
+};
+
+void BalloonWindow::placeBeside(const QRect& character, const QRect& area,
+                                const QList<QRect>& controls) {
+  const int bar = textView->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  const QSize text = textSize(std::clamp(area.width() - 2 * kSidePadding - bar, 1, kMaxTextWidth));
+  const Place above = placeOn(true, character, area, text, controls);
+  const Place below = placeOn(false, character, area, text, controls);
+  const Place& chosen = above.rank() <= below.rank() ? above : below;
+  pointTailAt(chosen.above, tailX_);
+  sizeText(text, chosen.textHeight);
+  move(chosen.rect.topLeft());
+  pointTailAt(chosen.above, character.center().x() - chosen.rect.left());
+  if (isVisible()) showSpokenWord();
+}
+
+// Whole lines only, so that no line shows cut in half; sideways only as far as the tail still
+// reaches the character.
+BalloonWindow::Place BalloonWindow::placeOn(bool above, const QRect& character, const QRect& area,
+                                            const QSize& text,
+                                            const QList<QRect>& controls) const {
+  constexpr int kAroundText = 2 * kPadding + kTail;
+  constexpr int kFewLines = 3;
+  const int oneLine = textView->fontMetrics().lineSpacing();
+  const int room = above ? character.top() - area.top() : area.bottom() - character.bottom();
+  const int lines = std::max(1, (room - kAroundText) / oneLine);
+  const int textHeight = std::min(text.height(), lines * oneLine);
+  const bool cut = textHeight < text.height();
+  const int bar = cut ? textView->style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0;
+  const QSize size(text.width() + bar + 2 * kSidePadding, textHeight + kAroundText);
+  const int y = std::clamp(above ? character.top() - size.height() : character.bottom() + 1,
+                           area.top(), std::max(area.top(), area.bottom() - size.height() + 1));
+  const int reach = kCornerRadius + kTail;
+  const int middle = character.center().x();
+  const int leftmost = std::max(area.left(), middle - size.width() + reach);
+  const int rightmost =
+      std::max(leftmost, std::min(middle - reach, area.right() - size.width() + 1));
+  const QRect slide(leftmost, y, rightmost - leftmost + size.width(), size.height());
+  const QPoint at = clearPlace(QPoint(middle - size.width() / 2, y), size, controls, slide);
+  const QRect rect(at, size);
+  const bool roomy = room >= kAroundText + std::min(text.height(), kFewLines * oneLine);
+  return {above, roomy, textHeight, cut, rect, coveredArea(rect, controls)};
+}
+
+// The line of the word being spoken is kept in the middle of the text, where the text allows.
+void BalloonWindow::showSpokenWord() {
+  QTextCursor cursor(textView->document());
+  cursor.setPosition(wordStart_ < 0 ? 0 : wordStart_);
+  QScrollBar* bar = textView->verticalScrollBar();
+  bar->setValue(bar->value() + textView->cursorRect(cursor).center().y() -
+                textView->viewport()->height() / 2);
 }
 
 // The tail sits on the side facing the character, as near its middle as the corners allow.
@@ -69,7 +169,7 @@ void BalloonWindow::pointTailAt(bool down, int x) {
   tailDown_ = down;
   tailX_ = std::clamp(x, kCornerRadius + kTail, std::max(kCornerRadius + kTail,
                                                          width() - kCornerRadius - kTail));
-  layout()->setContentsMargins(kPadding + 2, kPadding + (down ? 0 : kTail), kPadding + 2,
+  layout()->setContentsMargins(kSidePadding, kPadding + (down ? 0 : kTail), kSidePadding,
                                kPadding + (down ? kTail : 0));
   if (CharacterWindow::canShapeWindows())
     setMask(QRegion(outline().toFillPolygon().toPolygon()));
@@ -101,6 +201,11 @@ void BalloonWindow::paintEvent(QPaintEvent*) {
 void BalloonWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   pointTailAt(tailDown_, tailX_);
+}
+
+void BalloonWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  showSpokenWord();
 }
 
 }  // namespace platform

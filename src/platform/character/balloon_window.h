@@ -4,12 +4,13 @@
 #include <QString>
 #include <QWidget>
 
-class QLabel;
+class QTextEdit;
 
 namespace platform {
 
 // The speech balloon: a small frameless window beside the character showing what it says, the
-// word being spoken marked, its tail pointing at the character.
+// word being spoken marked, its tail pointing at the character. A text too long for the room on
+// the screen scrolls, keeping the word being spoken in sight.
 class BalloonWindow : public QWidget {
   Q_OBJECT
 
@@ -22,18 +23,28 @@ class BalloonWindow : public QWidget {
   // The word marked as being spoken, or "".
   QString spokenWord() const { return text_.mid(wordStart_, wordStart_ < 0 ? 0 : wordLength_); }
 
-  // Places the balloon above the character (below it where the screen has no room above).
-  void placeBeside(const QRect& character);
+  // Places the balloon wholly inside `area` (screen pixels), above the character or below it,
+  // where it covers least of `controls` and shows most of its text, and scrolls the word being
+  // spoken into sight.
+  void placeBeside(const QRect& character, const QRect& area, const QList<QRect>& controls = {});
+
+  QTextEdit* textView;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
+  struct Place;
+  Place placeOn(bool above, const QRect& character, const QRect& area, const QSize& text,
+                const QList<QRect>& controls) const;
+  QSize textSize(int widest);
+  void sizeText(const QSize& wanted, int tallest);
+  void showSpokenWord();
   QPainterPath outline() const;
   void pointTailAt(bool down, int x);
 
-  QLabel* textLabel;
   QString text_;
   int wordStart_ = -1;
   int wordLength_ = 0;

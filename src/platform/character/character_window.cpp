@@ -2,6 +2,7 @@
 
 #include <QBitmap>
 #include <QGuiApplication>
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace platform {
@@ -29,6 +30,7 @@ CharacterWindow::CharacterWindow() : QWidget(nullptr, kFloating) {
   setFocusPolicy(Qt::NoFocus);
   setAccessibleName("Owl");
   setFixedSize(owlSize());
+  setCursor(Qt::OpenHandCursor);
   setPose(OwlPose{});
 }
 
@@ -41,6 +43,24 @@ void CharacterWindow::setPose(const OwlPose& pose) {
 void CharacterWindow::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   paintOwl(painter, pose_);
+}
+
+void CharacterWindow::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
+  heldAt_ = event->globalPosition().toPoint() - pos();
+  setCursor(Qt::ClosedHandCursor);
+}
+
+void CharacterWindow::mouseMoveEvent(QMouseEvent* event) {
+  if (!heldAt_) return QWidget::mouseMoveEvent(event);
+  move(event->globalPosition().toPoint() - *heldAt_);
+  emit dragged();
+}
+
+void CharacterWindow::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton || !heldAt_) return QWidget::mouseReleaseEvent(event);
+  heldAt_.reset();
+  setCursor(Qt::OpenHandCursor);
 }
 
 }  // namespace platform

@@ -1,5 +1,10 @@
 #include "platform/character/qt_speaking_character.h"
 
+#include <QEvent>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "platform/character/character_place.h"
 #include "platform/character/espeak_speech.h"
 
 namespace platform {
@@ -24,6 +29,14 @@ QtSpeakingCharacter::QtSpeakingCharacter(std::shared_ptr<Speech> speech, int fra
   startSoon_.setSingleShot(true);
   startSoon_.setInterval(0);
   connect(&startSoon_, &QTimer::timeout, this, &QtSpeakingCharacter::onFrame);
+  // The window settles its controls' places before the owl steps clear of them.
+  standClearSoon_.setSingleShot(true);
+  standClearSoon_.setInterval(0);
+  connect(&standClearSoon_, &QTimer::timeout, this, &QtSpeakingCharacter::standClear);
+  connect(window_.get(), &CharacterWindow::dragged, this, [this] {
+    placedByStudent_ = true;
+    if (balloon_->isVisible()) placeBalloon();
+  });
   connect(speech_.get(), &Speech::wordReached, this, &QtSpeakingCharacter::onWordReached);
   connect(speech_.get(), &Speech::finished, this, &QtSpeakingCharacter::onSpeechFinished);
   connect(speech_.get(), &Speech::becameUnavailable, this,
@@ -49,8 +62,52 @@ void QtSpeakingCharacter::Hide() {
 }
 
 void QtSpeakingCharacter::MoveTo(int x, int y) {
-  window_->move(x, y);
-  if (balloon_->isVisible()) balloon_->placeBeside(window_->frameGeometry());
+  wanted_ = QPoint(x, y);
+  placedByStudent_ = false;
+  standClear();
+}
+
+void QtSpeakingCharacter::serve(QWidget& window, const QRect& screenArea) {
+  served_ = &window;
+  screenArea_ = screenArea;
+  // A window inside another moves with each that holds it.
+  for (QWidget* holder = &window; holder; holder = holder->parentWidget())
+    holder->installEventFilter(this);
+  standClearSoon_.start();
+}
+
+bool QtSpeakingCharacter::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::Show:
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::WindowStateChange:
+    case QEvent::LayoutRequest:
+      if (!placedByStudent_) standClearSoon_.start();
+      break;
+    default:
+      break;
+  }
+  return SpeakingCharacter::eventFilter(watched, event);
+}
+
+void QtSpeakingCharacter::standClear() {
+  window_->move(served_ ? clearPlace(wanted_, window_->size(), controlRects(*served_), screenArea())
+                        : wanted_);
+  if (balloon_->isVisible()) placeBalloon();
+}
+
+void QtSpeakingCharacter::placeBalloon() {
+  balloon_->placeBeside(window_->frameGeometry(), screenArea(),
+                        served_ ? controlRects(*served_) : QList<QRect>());
+}
+
+// The area the window gave; without one, the room on the screen the owl stands on.
+QRect QtSpeakingCharacter::screenArea() const {
+  if (screenArea_.isValid()) return screenArea_;
+  const QScreen* screen = QGuiApplication::screenAt(window_->frameGeometry().center());
+  if (!screen) screen = QGuiApplication::primaryScreen();
+  return screen ? screen->availableGeometry() : window_->frameGeometry();
 }
 
 int QtSpeakingCharacter::Play(const QString& animation) {
@@ -170,7 +227,7 @@ void QtSpeakingCharacter::showBalloon(int wordStart, int wordLength) {
     return;
   }
   balloon_->setText(current_->argument, wordStart, wordLength);
-  balloon_->placeBeside(window_->frameGeometry());
+  placeBalloon();
   balloon_->show();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QTimer>
 #include <deque>
 #include <memory>
@@ -29,6 +30,7 @@ class QtSpeakingCharacter : public SpeakingCharacter {
   void Show() override;
   void Hide() override;
   void MoveTo(int x, int y) override;
+  void serve(QWidget& window, const QRect& screenArea) override;
   int Play(const QString& animation) override;
   int Speak(const QString& text) override;
   void Stop() override;
@@ -38,6 +40,9 @@ class QtSpeakingCharacter : public SpeakingCharacter {
 
   const CharacterWindow& window() const { return *window_; }
   const BalloonWindow& balloon() const { return *balloon_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   struct Request {
@@ -56,6 +61,9 @@ class QtSpeakingCharacter : public SpeakingCharacter {
   void onSpeechFinished(int utterance);
   void showBalloon(int wordStart, int wordLength);
   void hideNow();
+  void standClear();
+  void placeBalloon();
+  QRect screenArea() const;
   bool speaking() const { return current_ && current_->kind == Request::Kind::Speak; }
 
   std::shared_ptr<Speech> speech_;
@@ -73,6 +81,13 @@ class QtSpeakingCharacter : public SpeakingCharacter {
   int balloonFramesLeft_ = 0;  // how long the balloon stays after speaking
   int balloonStyle_ = kTextBalloon;
   int lastRequest_ = 0;
+  // Where the window asked the owl to stand, the window it serves and the screen's room; once the
+  // student drags the owl, it stays where it was put until the window moves it again.
+  QPoint wanted_;
+  QPointer<QWidget> served_;
+  QRect screenArea_;
+  bool placedByStudent_ = false;
+  QTimer standClearSoon_;
 };
 
 // Owls that speak through the audio device, all sharing the process's one voice.

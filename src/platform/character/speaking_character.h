@@ -1,15 +1,19 @@
 #pragma once
 
 #include <QObject>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <memory>
+
+class QWidget;
 
 namespace platform {
 
 // An animated figure in a window of its own that talks to the user: it plays named animations
 // and speaks texts, showing them in a speech balloon. Play and Speak are queued and run one
-// after another while the caller goes on; each reports its completion by request number.
+// after another while the caller goes on; each reports its completion by request number. The
+// user can drag the figure aside.
 class SpeakingCharacter : public QObject {
   Q_OBJECT
 
@@ -32,8 +36,12 @@ class SpeakingCharacter : public QObject {
   virtual void Show() = 0;
   // Hides it once the requests already queued have run.
   virtual void Hide() = 0;
-  // Puts the character's top left corner at a screen position in pixels.
+  // Puts the character's top left corner at a screen position in pixels: there, or as near as it
+  // can stand without covering a control of the window it serves.
   virtual void MoveTo(int x, int y) = 0;
+  // The window the character talks for, whose controls it keeps clear of as that window moves
+  // and changes size, and the screen area (in pixels) it and its balloon stay inside.
+  virtual void serve(QWidget& window, const QRect& screenArea) = 0;
 
   // Queue an animation or a text to speak; each returns the request's number (from 1 up).
   virtual int Play(const QString& animation) = 0;

@@ -14,10 +14,14 @@
 namespace platform {
 namespace {
 
+const QScreen* primaryScreen() {
+  return qobject_cast<QGuiApplication*>(QCoreApplication::instance())
+             ? QGuiApplication::primaryScreen()
+             : nullptr;
+}
+
 QSize primaryScreenSize() {
-  const QScreen* screen = qobject_cast<QGuiApplication*>(QCoreApplication::instance())
-                              ? QGuiApplication::primaryScreen()
-                              : nullptr;
+  const QScreen* screen = primaryScreen();
   return screen ? screen->size() : QSize(1024, 768);
 }
 
@@ -41,6 +45,10 @@ bool isWebAddress(const QString& path) {
 
 int QtScreen::widthPixels() const { return primaryScreenSize().width(); }
 int QtScreen::heightPixels() const { return primaryScreenSize().height(); }
+QRect QtScreen::availableGeometry() const {
+  const QScreen* screen = primaryScreen();
+  return screen ? screen->availableGeometry() : Screen::availableGeometry();
+}
 
 QDateTime SystemClock::now() const { return QDateTime::currentDateTime(); }
 

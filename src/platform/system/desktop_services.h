@@ -12,6 +12,7 @@ class QtScreen : public Screen {
  public:
   int widthPixels() const override;
   int heightPixels() const override;
+  QRect availableGeometry() const override;
 };
 
 class SystemClock : public Clock {

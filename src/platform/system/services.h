@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -17,6 +18,8 @@ class Screen {
   int twipsPerPixelY() const { return 15; }
   int widthTwips() const { return widthPixels() * twipsPerPixelX(); }
   int heightTwips() const { return heightPixels() * twipsPerPixelY(); }
+  // The part of the screen windows may use (without the desktop's panels), in pixels.
+  virtual QRect availableGeometry() const { return {0, 0, widthPixels(), heightPixels()}; }
 };
 
 class Clock {
