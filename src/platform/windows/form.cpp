@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QStyle>
 
 #include "platform/windows/program.h"
@@ -59,10 +58,7 @@ void Form::keepOnScreen() {
     frame.setTop(style()->pixelMetric(QStyle::PM_TitleBarHeight));
   }
   const QRect outer = geometry().marginsAdded(frame);
-  const QScreen* screen = QGuiApplication::screenAt(outer.center());
-  if (screen == nullptr) screen = this->screen();
-  if (screen == nullptr) return;
-  const QRect placed = placedWithin(outer, screen->availableGeometry());
+  const QRect placed = placedWithin(outer, program_.runtime().screen().availableGeometry());
   if (placed != outer) setGeometry(inside.translated(placed.topLeft() - outer.topLeft()));
 }
 
