@@ -2,11 +2,13 @@
 
 #include "essay/start_window.h"
 #include "essay/quillora.h"
+#include "platform/system/first_window.h"
 #include "shared/program_start.h"
 
 int main(int argc, char** argv) {
   shared::PreferX11();
   QApplication app(argc, argv);
+  platform::ExitAtFirstWindowWhenAsked();
   QApplication::setApplicationName(QStringLiteral("Quillora"));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/quillora.png")));
   auto runtime = platform::Runtime::desktop();

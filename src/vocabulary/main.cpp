@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "platform/system/first_window.h"
 #include "shared/program_start.h"
 #include "vocabulary/lexorama.h"
 #include "vocabulary/main_window.h"
@@ -7,6 +8,7 @@
 int main(int argc, char** argv) {
   shared::PreferX11();
   QApplication app(argc, argv);
+  platform::ExitAtFirstWindowWhenAsked();
   QApplication::setApplicationName(QStringLiteral("Lexorama"));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/lexorama.png")));
   auto runtime = platform::Runtime::desktop();

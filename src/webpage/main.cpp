@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "platform/system/first_window.h"
 #include "shared/program_start.h"
 #include "webpage/editor_window.h"
 #include "webpage/webloom.h"
@@ -7,6 +8,7 @@
 int main(int argc, char** argv) {
   shared::PreferX11();
   QApplication app(argc, argv);
+  platform::ExitAtFirstWindowWhenAsked();
   QApplication::setApplicationName(QStringLiteral("Webloom"));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/webloom.png")));
   auto runtime = platform::Runtime::desktop();
