@@ -129,8 +129,9 @@ EspeakSpeech::EspeakSpeech(Output output, QString modulePath, QObject* parent)
   silenceWatch_.setInterval(kSilenceLimitMs);
   connect(&silenceWatch_, &QTimer::timeout, this, &EspeakSpeech::giveUp);
   if (output == Output::Device) {
-    // Whether it can be heard is known without the library, which waits for the first words.
-    available_ = audioDevicePresent();
+    // The device and the library are tried when the first words are said, after the window
+    // that asked for them is on the screen.
+    available_ = true;
     return;
   }
   if (!claim()) return;
@@ -139,7 +140,8 @@ EspeakSpeech::EspeakSpeech(Output output, QString modulePath, QObject* parent)
 }
 
 bool EspeakSpeech::claim() {
-  if (!claimed_) claimed_ = claimLibrary(this, output_, modulePath_);
+  if (!claimed_ && (output_ == Output::Memory || audioDevicePresent()))
+    claimed_ = claimLibrary(this, output_, modulePath_);
   return claimed_;
 }
 
@@ -166,7 +168,8 @@ int EspeakSpeech::say(const QString& text) {
     return utterance;
   }
   if (!claim()) {
-    // The library could not be started after all: this text is only shown, and so is the rest.
+    // No sound device, or the library could not be started: this text and the rest are only
+    // shown.
     available_ = false;
     finishLater(utterance);
     QMetaObject::invokeMethod(this, &Speech::becameUnavailable, Qt::QueuedConnection);

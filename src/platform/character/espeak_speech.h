@@ -19,10 +19,11 @@ namespace platform {
 QString speechModulePath();
 
 // Speech with the espeak-ng library in a US English voice, loaded from the speech module at
-// `modulePath` (memory output: at once; device output: when it first speaks). The library is one
-// per process: the first object to start it fixes its output and module, and an object asking
-// for the other output is unavailable. When the module cannot be loaded nothing is heard; a
-// device that was thought available then says so once (becameUnavailable).
+// `modulePath`. Memory output starts the library at once. Device output counts as available until
+// its first words, when it looks for a sound device and starts the library; if either fails, it
+// says so once (becameUnavailable) and nothing is heard. The library is one per process: the
+// first object to start it fixes its output and module, and an object asking for the other output
+// is unavailable.
 class EspeakSpeech : public Speech {
   Q_OBJECT
 
