@@ -4,6 +4,7 @@
 #include "reading/reading_window.h"
 #include "reading/voxlet.h"
 #include "platform/system/first_window.h"
+#include "platform/windows/picture.h"
 #include "shared/program_start.h"
 
 int main(int argc, char** argv) {
@@ -11,7 +12,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   platform::ExitAtFirstWindowWhenAsked();
   QApplication::setApplicationName(QStringLiteral("Voxlet!"));
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/voxlet.png")));
+  QApplication::setWindowIcon(platform::SuitePicture(QStringLiteral(":/pictures/voxlet.png")));
   auto runtime = platform::Runtime::desktop();
   reading::Voxlet voxlet(*runtime);
   auto& window = voxlet.forms().get<reading::ReadingWindow>();
