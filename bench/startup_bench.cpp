@@ -92,11 +92,9 @@ void BM_FirstWindow(benchmark::State& state, const Program& program) {
 int main(int argc, char** argv) {
   for (const Program& program : kPrograms) {
     const std::string name = std::string("BM_FirstWindow/") + program.name;
-    benchmark::RegisterBenchmark(name.c_str(),
-                                 [&program](benchmark::State& state) { BM_FirstWindow(state, program); })
-        ->Iterations(1)
-        ->UseManualTime()
-        ->Unit(benchmark::kMillisecond);
+    auto* firstWindow = benchmark::RegisterBenchmark(
+        name.c_str(), [&program](benchmark::State& state) { BM_FirstWindow(state, program); });
+    firstWindow->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
   }
   return bench_support::runBenchmarks(argc, argv, [](const bench_support::Times&) {
     for (const auto& [label, found] : medians) {

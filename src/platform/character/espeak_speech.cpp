@@ -183,7 +183,7 @@ int EspeakSpeech::say(const QString& text) {
   }
   const espeak_ERROR result =
       calls().synth(wide.c_str(), (wide.size() + 1) * sizeof(wchar_t), 0, POS_CHARACTER, 0,
-                   espeakCHARS_WCHAR, nullptr, tagOf(utterance));
+                    espeakCHARS_WCHAR, nullptr, tagOf(utterance));
   if (result != EE_OK)
     finishLater(utterance);
   else if (!silenceWatch_.isActive())
@@ -224,8 +224,8 @@ void EspeakSpeech::speakInMemory() {
       jobs_.pop_front();
       cancelling_ = false;
     }
-    calls().synth(job.text.c_str(), (job.text.size() + 1) * sizeof(wchar_t), 0, POS_CHARACTER, 0,
-                 espeakCHARS_WCHAR, nullptr, tagOf(job.utterance));
+    calls().synth(job.text.c_str(), (job.text.size() + 1) * sizeof(wchar_t), 0, POS_CHARACTER,
+                  0, espeakCHARS_WCHAR, nullptr, tagOf(job.utterance));
     finishLater(job.utterance);
   }
 }

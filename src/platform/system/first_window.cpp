@@ -38,7 +38,8 @@ class FirstWindowWatch : public QObject {
 
 void ExitAtFirstWindowWhenAsked() {
   if (qEnvironmentVariableIsEmpty("SCRIBARY_EXIT_AT_FIRST_WINDOW")) return;
-  QCoreApplication::instance()->installEventFilter(new FirstWindowWatch(QCoreApplication::instance()));
+  QCoreApplication* application = QCoreApplication::instance();
+  application->installEventFilter(new FirstWindowWatch(application));
 }
 
 }  // namespace platform
