@@ -22,7 +22,9 @@ const QString kParagraph =
 // Owls that speak into memory and note the last utterance whose first samples arrived.
 class MemoryOwls : public platform::CharacterFactory {
  public:
-  MemoryOwls() : speech_(std::make_shared<platform::EspeakSpeech>(platform::EspeakSpeech::Output::Memory)) {
+  MemoryOwls()
+      : speech_(std::make_shared<platform::EspeakSpeech>(platform::EspeakSpeech::Output::Memory,
+                                                         SCRIBARY_SPEECH_MODULE)) {
     speech_->setAudioSink([this](int utterance, const short*, int) {
       int last = heard_.load();
       while (utterance > last && !heard_.compare_exchange_weak(last, utterance)) {

@@ -45,7 +45,8 @@ class FirstAudio {
 };
 
 std::shared_ptr<EspeakSpeech> memorySpeech(FirstAudio& firstAudio) {
-  auto speech = std::make_shared<EspeakSpeech>(EspeakSpeech::Output::Memory);
+  auto speech =
+      std::make_shared<EspeakSpeech>(EspeakSpeech::Output::Memory, SCRIBARY_SPEECH_MODULE);
   speech->setAudioSink(
       [&firstAudio](int utterance, const short*, int) { firstAudio.heard(utterance); });
   return speech;

@@ -11,6 +11,7 @@
 #include "essay/assignment_builder_window.h"
 #include "essay/workspace_window.h"
 #include "platform/files/locations.h"
+#include "platform/windows/picture.h"
 #include "shared/os_version.h"
 #include "shared/small_routines.h"
 #include "shared/tile_background.h"
@@ -33,7 +34,7 @@ QPushButton* pictureButton(QWidget* parent, const QString& name, const QString& 
                            const QString& text, const QString& tip) {
   auto* button = new QPushButton(parent);
   button->setObjectName(name);
-  button->setIcon(QIcon(picture));
+  button->setIcon(platform::SuitePicture(picture));
   button->setIconSize(QSize(48, 48));
   button->setFixedSize(64, 64);
   button->setToolTip(tip);
@@ -56,7 +57,7 @@ void StartWindow::createControls() {
   background_ = new shared::TiledArea(this);
   tilePicture = new QLabel(this);
   tilePicture->setObjectName(QStringLiteral("tilePicture"));
-  tilePicture->setPixmap(QPixmap(QStringLiteral(":/pictures/tile.png")));
+  tilePicture->setPixmap(platform::SuitePicture(QStringLiteral(":/pictures/tile.png")));
   background_->setTile(tilePicture->pixmap());
   background_->setMouseTracking(true);
   background_->installEventFilter(this);

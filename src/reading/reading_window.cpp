@@ -194,7 +194,6 @@ void ReadingWindow::load() {
   // The owl greets, and may warn that it cannot be heard, over a window already on the screen.
   Show();
   placeCharacter(height);
-  definitions_ = DefinitionList::fromFile(DefinitionListPath());
 }
 
 void ReadingWindow::placeCharacter(int screenHeightPixels) {

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <memory>
+#include <optional>
 
 #include "platform/character/speaking_character.h"
 #include "platform/text/richtextbox.h"
@@ -89,10 +90,11 @@ class ReadingWindow : public platform::Form {
   void SpeakSelection();
   void ShowDefinition();
   void ShowPicture();
+  const DefinitionList& definitions();
 
   Voxlet& voxlet_;
   std::unique_ptr<platform::SpeakingCharacter> character_;
-  DefinitionList definitions_;
+  std::optional<DefinitionList> definitions_;  // read when a word is first looked up
   QString selectedWord_;
   bool SpeechOn = true;
   int FoundAt = 0;

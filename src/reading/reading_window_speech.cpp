@@ -47,10 +47,16 @@ void ReadingWindow::SpeakSelection() {
 void ReadingWindow::ShowDefinition() {
   character_->Show();
   definitionBox->show();
-  const auto definition = definitions_.lookUp(selectedWord_);
+  const auto definition = definitions().lookUp(selectedWord_);
   if (!definition) return;
   definitionBox->setText(*definition);
   if (*definition != DefinitionList::kNotAvailable) ShowPicture();
+}
+
+// The list is long, and a program starting has no need of it.
+const DefinitionList& ReadingWindow::definitions() {
+  if (!definitions_) definitions_ = DefinitionList::fromFile(DefinitionListPath());
+  return *definitions_;
 }
 
 void ReadingWindow::ShowPicture() {

@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include "platform/files/locations.h"
+#include "platform/windows/picture.h"
 #include "platform/system/runtime_library.h"
 #include "shared/about_box.h"
 #include "shared/clipboard_handover.h"
@@ -54,7 +55,7 @@ bool EditorWindow::holdsWriting() const {
 
 void EditorWindow::createControls() {
   auto* background = new shared::TiledArea(this);
-  background->setTile(QPixmap(QStringLiteral(":/pictures/tile.png")));
+  background->setTile(platform::SuitePicture(QStringLiteral(":/pictures/tile.png")));
   setCentralWidget(background);
 
   titleBarLabel =

@@ -1,5 +1,7 @@
 #include <QApplication>
 
+#include "platform/system/first_window.h"
+#include "platform/windows/picture.h"
 #include "shared/program_start.h"
 #include "webpage/editor_window.h"
 #include "webpage/webloom.h"
@@ -7,8 +9,9 @@
 int main(int argc, char** argv) {
   shared::PreferX11();
   QApplication app(argc, argv);
+  platform::ExitAtFirstWindowWhenAsked();
   QApplication::setApplicationName(QStringLiteral("Webloom"));
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/webloom.png")));
+  QApplication::setWindowIcon(platform::SuitePicture(QStringLiteral(":/pictures/webloom.png")));
   auto runtime = platform::Runtime::desktop();
   webpage::Webloom webloom(*runtime);
   auto& window = webloom.forms().get<webpage::EditorWindow>();

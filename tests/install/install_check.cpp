@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "essay/assignment_file.h"
+#include "platform/character/espeak_speech.h"
 #include "platform/files/locations.h"
 #include "platform/files/textfile.h"
 #include "platform/richtext/rtf.h"
@@ -66,6 +67,13 @@ TEST(InstalledSuite, GivesANewUserTheReadingAidsWordsHelpAndPictures) {
   platform::rtf::read(help.readAll(), document);
   EXPECT_TRUE(document.toPlainText().startsWith("Voxlet! Help"));
   EXPECT_GE(QDir(aid.filePath("Pictures")).entryList({"*.gif", "*.jpg"}, QDir::Files).size(), 12);
+}
+
+// The programs that speak load the speech library from the module beside them.
+TEST(InstalledSuite, SpeaksThroughTheSpeechModuleBesideThePrograms) {
+  platform::EspeakSpeech speech(platform::EspeakSpeech::Output::Memory,
+                                platform::speechModulePath());
+  EXPECT_TRUE(speech.available());
 }
 
 }  // namespace

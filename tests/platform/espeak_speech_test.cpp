@@ -39,7 +39,7 @@ class EspeakSpeechTest : public ::testing::Test {
     return false;
   }
 
-  EspeakSpeech speech{EspeakSpeech::Output::Memory};
+  EspeakSpeech speech{EspeakSpeech::Output::Memory, SCRIBARY_SPEECH_MODULE};
   std::atomic<long> samples{0};
   QHash<int, QString> texts;
   QStringList words;

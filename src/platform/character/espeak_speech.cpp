@@ -1,10 +1,11 @@
 #include "platform/character/espeak_speech.h"
 
-#include <espeak-ng/espeak_ng.h>
-#include <espeak-ng/speak_lib.h>
+#include "platform/character/espeak_calls.h"
+#include "platform/files/locations.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLibrary>
 #include <algorithm>
 #include <cstdint>
 
@@ -22,6 +23,7 @@ struct Engine {
   bool ready = false;
   EspeakSpeech::Output output{};
   int sampleRate = 0;
+  const EspeakCalls* calls = nullptr;
 };
 
 // Never destroyed: the library's threads may outlive every static at exit.
@@ -36,28 +38,44 @@ int onLibraryCallback(short* samples, int count, espeak_EVENT* events) {
   return library.holder ? library.holder->onSynthesized(samples, count, events) : 1;
 }
 
-bool startLibrary(Engine& library, EspeakSpeech::Output output) {
+// The speech module's functions; none when it cannot be loaded, which is said once, here, for
+// whoever looks after the computer (the programs tell the student in their own words).
+const EspeakCalls* loadModule(const QString& modulePath) {
+  QLibrary module(modulePath);
+  const auto entry = reinterpret_cast<EspeakCallsEntry>(module.resolve(kEspeakCallsEntry));
+  if (!entry) {
+    qWarning("Speech is off: the speech module could not be loaded (%s).",
+             qUtf8Printable(module.errorString()));
+    return nullptr;
+  }
+  return entry();  // the module stays loaded for the rest of the program
+}
+
+bool startLibrary(Engine& library, EspeakSpeech::Output output, const QString& modulePath) {
   library.started = true;
   library.output = output;
-  espeak_ng_InitializePath(nullptr);
+  library.calls = loadModule(modulePath);
+  if (!library.calls) return false;
+  const EspeakCalls& calls = *library.calls;
+  calls.initializePath(nullptr);
   espeak_ng_ERROR_CONTEXT context = nullptr;
-  if (espeak_ng_Initialize(&context) != ENS_OK) {
-    espeak_ng_ClearErrorContext(&context);
+  if (calls.initialize(&context) != ENS_OK) {
+    calls.clearErrorContext(&context);
     return false;
   }
   const auto mode = output == EspeakSpeech::Output::Device ? ENOUTPUT_MODE_SPEAK_AUDIO
                                                             : ENOUTPUT_MODE_SYNCHRONOUS;
-  if (espeak_ng_InitializeOutput(mode, 0, nullptr) != ENS_OK) return false;
-  espeak_SetSynthCallback(onLibraryCallback);
-  if (espeak_ng_SetVoiceByName("en-us") != ENS_OK) return false;
-  library.sampleRate = espeak_ng_GetSampleRate();
+  if (calls.initializeOutput(mode, 0, nullptr) != ENS_OK) return false;
+  calls.setSynthCallback(onLibraryCallback);
+  if (calls.setVoiceByName("en-us") != ENS_OK) return false;
+  library.sampleRate = calls.getSampleRate();
   return true;
 }
 
-bool claimLibrary(EspeakSpeech* speech, EspeakSpeech::Output output) {
+bool claimLibrary(EspeakSpeech* speech, EspeakSpeech::Output output, const QString& modulePath) {
   Engine& library = engine();
   std::lock_guard lock(library.mutex);
-  if (!library.started) library.ready = startLibrary(library, output);
+  if (!library.started) library.ready = startLibrary(library, output, modulePath);
   if (!library.ready || library.output != output || library.holder) return false;
   library.holder = speech;
   return true;
@@ -88,6 +106,9 @@ int utf16Index(const QString& text, int codePoint) {
   return index;
 }
 
+// Only once the library is running.
+const EspeakCalls& calls() { return *engine().calls; }
+
 int utteranceOf(const espeak_EVENT& event) {
   return static_cast<int>(reinterpret_cast<std::intptr_t>(event.user_data));
 }
@@ -98,14 +119,30 @@ void* tagOf(int utterance) {
 
 }  // namespace
 
-EspeakSpeech::EspeakSpeech(Output output, QObject* parent) : Speech(parent), output_(output) {
+QString speechModulePath() {
+  return locations::programFolder() + QStringLiteral("/" SCRIBARY_SPEECH_MODULE_FILE);
+}
+
+EspeakSpeech::EspeakSpeech(Output output, QString modulePath, QObject* parent)
+    : Speech(parent), output_(output), modulePath_(std::move(modulePath)) {
   silenceWatch_.setSingleShot(true);
   silenceWatch_.setInterval(kSilenceLimitMs);
   connect(&silenceWatch_, &QTimer::timeout, this, &EspeakSpeech::giveUp);
-  if (output == Output::Device && !audioDevicePresent()) return;
-  if (!claimLibrary(this, output)) return;
+  if (output == Output::Device) {
+    // The device and the library are tried when the first words are said, after the window
+    // that asked for them is on the screen.
+    available_ = true;
+    return;
+  }
+  if (!claim()) return;
   available_ = true;
-  if (output == Output::Memory) speaker_ = std::thread([this] { speakInMemory(); });
+  speaker_ = std::thread([this] { speakInMemory(); });
+}
+
+bool EspeakSpeech::claim() {
+  if (!claimed_ && (output_ == Output::Memory || audioDevicePresent()))
+    claimed_ = claimLibrary(this, output_, modulePath_);
+  return claimed_;
 }
 
 EspeakSpeech::~EspeakSpeech() {
@@ -118,7 +155,7 @@ EspeakSpeech::~EspeakSpeech() {
     jobsReady_.notify_one();
     speaker_.join();
   }
-  if (output_ == Output::Device && available_) espeak_Cancel();
+  if (output_ == Output::Device && claimed_) calls().cancel();
   releaseLibrary(this);
 }
 
@@ -130,6 +167,14 @@ int EspeakSpeech::say(const QString& text) {
     finishLater(utterance);
     return utterance;
   }
+  if (!claim()) {
+    // No sound device, or the library could not be started: this text and the rest are only
+    // shown.
+    available_ = false;
+    finishLater(utterance);
+    QMetaObject::invokeMethod(this, &Speech::becameUnavailable, Qt::QueuedConnection);
+    return utterance;
+  }
   pending_.insert(utterance, text);
   std::wstring wide = text.toStdWString();
   if (output_ == Output::Memory) {
@@ -137,8 +182,8 @@ int EspeakSpeech::say(const QString& text) {
     return utterance;
   }
   const espeak_ERROR result =
-      espeak_Synth(wide.c_str(), (wide.size() + 1) * sizeof(wchar_t), 0, POS_CHARACTER, 0,
-                   espeakCHARS_WCHAR, nullptr, tagOf(utterance));
+      calls().synth(wide.c_str(), (wide.size() + 1) * sizeof(wchar_t), 0, POS_CHARACTER, 0,
+                    espeakCHARS_WCHAR, nullptr, tagOf(utterance));
   if (result != EE_OK)
     finishLater(utterance);
   else if (!silenceWatch_.isActive())
@@ -150,9 +195,9 @@ void EspeakSpeech::stop() {
   silencedUpTo_ = lastUtterance_;
   pending_.clear();
   silenceWatch_.stop();
-  if (!available_) return;
+  if (!available_ || !claimed_) return;
   if (output_ == Output::Device) {
-    espeak_Cancel();
+    calls().cancel();
     return;
   }
   std::lock_guard lock(jobsMutex_);
@@ -179,8 +224,8 @@ void EspeakSpeech::speakInMemory() {
       jobs_.pop_front();
       cancelling_ = false;
     }
-    espeak_Synth(job.text.c_str(), (job.text.size() + 1) * sizeof(wchar_t), 0, POS_CHARACTER, 0,
-                 espeakCHARS_WCHAR, nullptr, tagOf(job.utterance));
+    calls().synth(job.text.c_str(), (job.text.size() + 1) * sizeof(wchar_t), 0, POS_CHARACTER,
+                  0, espeakCHARS_WCHAR, nullptr, tagOf(job.utterance));
     finishLater(job.utterance);
   }
 }
@@ -234,7 +279,7 @@ void EspeakSpeech::deliverFinished(int utterance) {
 // The device took the text but played nothing: finish what is pending and speak no more.
 void EspeakSpeech::giveUp() {
   if (pending_.isEmpty() || !available_) return;
-  espeak_Cancel();
+  calls().cancel();
   available_ = false;
   QList<int> unfinished = pending_.keys();
   std::sort(unfinished.begin(), unfinished.end());

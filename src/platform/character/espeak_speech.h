@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QString>
 #include <QTimer>
 #include <atomic>
 #include <condition_variable>
@@ -14,8 +15,15 @@
 
 namespace platform {
 
-// Speech with the espeak-ng library in a US English voice. The library is one per process: the
-// first object fixes its output, and an object asking for the other output is unavailable.
+// Where the programs find the speech module: beside them, in the build tree as when installed.
+QString speechModulePath();
+
+// Speech with the espeak-ng library in a US English voice, loaded from the speech module at
+// `modulePath`. Memory output starts the library at once. Device output counts as available until
+// its first words, when it looks for a sound device and starts the library; if either fails, it
+// says so once (becameUnavailable) and nothing is heard. The library is one per process: the
+// first object to start it fixes its output and module, and an object asking for the other output
+// is unavailable.
 class EspeakSpeech : public Speech {
   Q_OBJECT
 
@@ -28,7 +36,7 @@ class EspeakSpeech : public Speech {
   // thread, with the number of the utterance they belong to.
   using AudioSink = std::function<void(int utterance, const short* samples, int count)>;
 
-  explicit EspeakSpeech(Output output, QObject* parent = nullptr);
+  EspeakSpeech(Output output, QString modulePath, QObject* parent = nullptr);
   ~EspeakSpeech() override;
 
   bool available() const override { return available_; }
@@ -48,6 +56,7 @@ class EspeakSpeech : public Speech {
     std::wstring text;
   };
 
+  bool claim();
   void speakInMemory();
   void queueJob(Job job);
   void deliverWord(int utterance, int codePoint, int codePoints);
@@ -56,7 +65,9 @@ class EspeakSpeech : public Speech {
   void giveUp();
 
   const Output output_;
+  const QString modulePath_;
   bool available_ = false;
+  bool claimed_ = false;  // this object holds the running library
   AudioSink sink_;
 
   // Owned by the object's thread.

@@ -237,7 +237,8 @@ void QtSpeakingCharacter::hideNow() {
 }
 
 std::unique_ptr<SpeakingCharacter> QtCharacterFactory::create() {
-  if (!speech_) speech_ = std::make_shared<EspeakSpeech>(EspeakSpeech::Output::Device);
+  if (!speech_)
+    speech_ = std::make_shared<EspeakSpeech>(EspeakSpeech::Output::Device, speechModulePath());
   return std::make_unique<QtSpeakingCharacter>(speech_);
 }
 

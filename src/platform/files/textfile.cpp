@@ -78,20 +78,19 @@ std::optional<QString> readAll(const QString& path) {
 std::optional<QStringList> readLines(const QString& path) {
   const auto text = readAll(path);
   if (!text) return std::nullopt;
+  // Each line is copied whole: long lists (Voxlet!'s definitions) are read while a program starts.
+  const QStringView all(*text);
   QStringList lines;
-  QString line;
-  for (qsizetype i = 0; i < text->size(); ++i) {
-    const QChar c = text->at(i);
-    if (c == '\r' || c == '\n') {
-      lines.append(line);
-      line.clear();
-      if (c == '\r' && i + 1 < text->size() && text->at(i + 1) == '\n') ++i;
-    } else {
-      line.append(c);
-    }
+  qsizetype start = 0;
+  for (qsizetype i = 0; i < all.size(); ++i) {
+    const QChar c = all[i];
+    if (c != '\r' && c != '\n') continue;
+    lines.append(all.sliced(start, i - start).toString());
+    if (c == '\r' && i + 1 < all.size() && all[i + 1] == '\n') ++i;
+    start = i + 1;
   }
   // A last line without an end is still a line; an end at the very end starts none.
-  if (!line.isEmpty()) lines.append(line);
+  if (start < all.size()) lines.append(all.sliced(start).toString());
   return lines;
 }
 

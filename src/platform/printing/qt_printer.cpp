@@ -20,35 +20,42 @@ QRectF inTwips(const QRectF& inches) {
 }  // namespace
 
 // High resolution, so that documents are laid out with the metrics they print with.
-QtPrinter::QtPrinter() : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
+QtPrinter::QtPrinter() = default;
 
 QtPrinter::QtPrinter(const QString& pdfPath) : QtPrinter() {
-  printer_->setOutputFormat(QPrinter::PdfFormat);
-  printer_->setOutputFileName(pdfPath);
+  printer().setOutputFormat(QPrinter::PdfFormat);
+  printer().setOutputFileName(pdfPath);
 }
 
 QtPrinter::~QtPrinter() { endPendingDocument(); }
 
+// Made on first use: it loads the system's printing support, which a program starting has no
+// need of.
+QPrinter& QtPrinter::printer() const {
+  if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  return *printer_;
+}
+
 PageGeometry QtPrinter::geometry() const {
   PageGeometry page;
-  page.dpiX = printer_->resolution();
-  page.dpiY = printer_->resolution();
-  page.paper = inTwips(printer_->paperRect(QPrinter::Inch)).size();
+  page.dpiX = printer().resolution();
+  page.dpiY = printer().resolution();
+  page.paper = inTwips(printer().paperRect(QPrinter::Inch)).size();
   // Qt's painter starts at the printable area, so the device origin stays at 0, 0.
-  page.printable = inTwips(printer_->pageRect(QPrinter::Inch));
+  page.printable = inTwips(printer().pageRect(QPrinter::Inch));
   return page;
 }
 
 void QtPrinter::startDocument(QPainter& painter) {
-  if (!painter.begin(printer_.get())) printerError();
+  if (!painter.begin(&printer())) printerError();
 }
 
 void QtPrinter::startNextPage(QPainter&) {
-  if (!printer_->newPage()) printerError();
+  if (!printer().newPage()) printerError();
 }
 
 void QtPrinter::finishDocument(QPainter& painter) {
-  const bool failed = printer_->printerState() == QPrinter::Error;
+  const bool failed = printer().printerState() == QPrinter::Error;
   painter.end();
   if (failed) printerError();
 }
@@ -56,20 +63,20 @@ void QtPrinter::finishDocument(QPainter& painter) {
 void QtPrinter::abortDocument(QPainter& painter) {
   // Qt's print engines on Linux cannot withdraw a job once it is started; a PDF file, at least,
   // is not left behind half written.
-  printer_->abort();
+  printer().abort();
   painter.end();
-  if (printer_->outputFormat() == QPrinter::PdfFormat && !printer_->outputFileName().isEmpty()) {
-    QFile::remove(printer_->outputFileName());
+  if (printer().outputFormat() == QPrinter::PdfFormat && !printer().outputFileName().isEmpty()) {
+    QFile::remove(printer().outputFileName());
   }
 }
 
 void QtPrinter::applyOrientation(int orientation) {
-  printer_->setPageOrientation(orientation == vbPRORLandscape ? QPageLayout::Landscape
+  printer().setPageOrientation(orientation == vbPRORLandscape ? QPageLayout::Landscape
                                                               : QPageLayout::Portrait);
 }
 
 int QtPrinter::deviceOrientation() const {
-  return printer_->pageLayout().orientation() == QPageLayout::Landscape ? vbPRORLandscape
+  return printer().pageLayout().orientation() == QPageLayout::Landscape ? vbPRORLandscape
                                                                         : vbPRORPortrait;
 }
 

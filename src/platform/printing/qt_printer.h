@@ -17,9 +17,9 @@ class QtPrinter : public Printer {
   ~QtPrinter() override;
 
   // For the print dialog, which chooses the printer and its settings.
-  QPrinter& qprinter() const { return *printer_; }
+  QPrinter& qprinter() const { return printer(); }
 
-  QPaintDevice& device() const override { return *printer_; }
+  QPaintDevice& device() const override { return printer(); }
   PageGeometry geometry() const override;
 
  protected:
@@ -31,7 +31,9 @@ class QtPrinter : public Printer {
   int deviceOrientation() const override;
 
  private:
-  std::unique_ptr<QPrinter> printer_;
+  QPrinter& printer() const;
+
+  mutable std::unique_ptr<QPrinter> printer_;
 };
 
 }  // namespace platform
