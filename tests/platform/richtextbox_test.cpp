@@ -537,26 +537,140 @@ TEST(RichTextBoxEvents, KeyCodesAndShiftStates) {
   EXPECT_EQ(box.Text(), "");
 }
 
-TEST(RichTextBoxEvents, ClipboardAndUndoKeysDoNothingOnTheirOwn) {
+// A box outside any program's window works with the system's clipboard.
+QString clipboardText() { return QGuiApplication::clipboard()->text(); }
+void setClipboardText(const QString& text) { QGuiApplication::clipboard()->setText(text); }
+
+void selectRange(RichTextBox& box, int start, int length) {
+  box.setSelStart(start);
+  box.setSelLength(length);
+}
+
+TEST(RichTextBoxClipboard, TheClipboardKeysCutCopyAndPaste) {
   RichTextBox box;
   box.setText("some text");
-  QGuiApplication::clipboard()->setText("pasted");
+  const struct {
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    int start;
+    int length;
+    QString text;
+    QString clipboard;
+  } steps[] = {
+      {Qt::Key_C, Qt::ControlModifier, 0, 4, "some text", "some"},
+      {Qt::Key_Insert, Qt::ControlModifier, 5, 4, "some text", "text"},
+      {Qt::Key_V, Qt::ControlModifier, 0, 0, "textsome text", "text"},
+      {Qt::Key_X, Qt::ControlModifier, 0, 4, "some text", "text"},
+      {Qt::Key_Delete, Qt::ShiftModifier, 4, 5, "some", " text"},
+      {Qt::Key_Insert, Qt::ShiftModifier, 0, 4, " text", " text"},
+  };
+  setClipboardText("old");
+  for (const auto& step : steps) {
+    selectRange(box, step.start, step.length);
+    sendKey(box, step.key, step.modifiers);
+    EXPECT_EQ(box.Text(), step.text) << step.key;
+    EXPECT_EQ(clipboardText(), step.clipboard) << step.key;
+  }
+  EXPECT_EQ(box.SelStart(), 5);  // the caret ends behind what was pasted
+}
+
+TEST(RichTextBoxClipboard, CopyAndPasteKeepTheFormatting) {
+  RichTextBox box;
+  box.setTextRTF("{\\rtf1 {\\b Bold} plain}");
+  selectRange(box, 0, 4);
+  sendKey(box, Qt::Key_C, Qt::ControlModifier);
+  RichTextBox other;
+  sendKey(other, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(other.Text(), "Bold");
+  selectRange(other, 0, 4);
+  EXPECT_EQ(other.SelBold(), Tri::True);
+}
+
+TEST(RichTextBoxClipboard, NothingSelectedCopiesNothingAndAnEmptyClipboardPastesNothing) {
+  RichTextBox box;
+  box.setText("keep");
+  setClipboardText("kept");
+  sendKey(box, Qt::Key_C, Qt::ControlModifier);
+  sendKey(box, Qt::Key_X, Qt::ControlModifier);
+  EXPECT_EQ(clipboardText(), "kept");
+  QGuiApplication::clipboard()->clear();
+  selectRange(box, 0, 2);
+  sendKey(box, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(box.Text(), "keep");
+}
+
+TEST(RichTextBoxClipboard, AHandlerThatSwallowsTheKeyStopsTheBoxsCommand) {
+  RichTextBox box;
+  box.setText("some text");
+  setClipboardText("pasted");
   std::vector<int> codes;
-  QObject::connect(&box, &RichTextBox::KeyDown, [&](int& code, int) { codes.push_back(code); });
-  box.setSelStart(0);
-  box.setSelLength(4);
+  QObject::connect(&box, &RichTextBox::KeyDown, [&](int& code, int) {
+    codes.push_back(code);
+    code = 0;
+  });
+  selectRange(box, 0, 4);
   sendKey(box, Qt::Key_V, Qt::ControlModifier, "\x16");
   sendKey(box, Qt::Key_X, Qt::ControlModifier, "\x18");
+  sendKey(box, Qt::Key_C, Qt::ControlModifier, "\x03");
   sendKey(box, Qt::Key_Insert, Qt::ShiftModifier);
+  sendKey(box, Qt::Key_Insert, Qt::ControlModifier);
   sendKey(box, Qt::Key_Delete, Qt::ShiftModifier);
   sendKey(box, Qt::Key_Z, Qt::ControlModifier, "\x1a");
   EXPECT_EQ(box.Text(), "some text");
-  EXPECT_EQ(QGuiApplication::clipboard()->text(), "pasted");
-  EXPECT_EQ(codes, (std::vector<int>{86, 88, 45, 46, 90}));
-  // Typing still works, and Ctrl+Z has nothing to undo it with.
+  EXPECT_EQ(clipboardText(), "pasted");
+  EXPECT_EQ(codes, (std::vector<int>{86, 88, 67, 45, 45, 46, 90}));
+}
+
+TEST(RichTextBoxClipboard, CtrlZUndoesEditsButNotANewText) {
+  RichTextBox box;
+  box.setText("abc");
+  sendKey(box, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(box.Text(), "abc");  // a new text leaves nothing to undo
   sendKey(box, Qt::Key_Q, {}, "q");
-  sendKey(box, Qt::Key_Z, Qt::ControlModifier, "\x1a");
-  EXPECT_EQ(box.Text(), "q text");
+  sendKey(box, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(box.Text(), "abc");
+  // A paste over a selection goes back in one step.
+  setClipboardText("xyz");
+  selectRange(box, 1, 1);
+  sendKey(box, Qt::Key_V, Qt::ControlModifier);
+  ASSERT_EQ(box.Text(), "axyzc");
+  sendKey(box, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(box.Text(), "abc");
+  box.setTextRTF("{\\rtf1 new}");
+  sendKey(box, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(box.Text(), "new");
+}
+
+TEST(RichTextBoxClipboard, ALockedBoxCopiesButNeitherCutsPastesNorUndoes) {
+  RichTextBox box;
+  box.setText("locked");
+  box.setSelStart(6);
+  box.setSelText("!");
+  box.setLocked(true);
+  setClipboardText("pasted");
+  sendKey(box, Qt::Key_V, Qt::ControlModifier);
+  sendKey(box, Qt::Key_Insert, Qt::ShiftModifier);
+  sendKey(box, Qt::Key_Z, Qt::ControlModifier);
+  selectRange(box, 0, 6);
+  sendKey(box, Qt::Key_X, Qt::ControlModifier);
+  sendKey(box, Qt::Key_Delete, Qt::ShiftModifier);
+  EXPECT_EQ(box.Text(), "locked!");
+  EXPECT_EQ(clipboardText(), "pasted");
+  sendKey(box, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(clipboardText(), "locked");
+}
+
+TEST(RichTextBoxClipboard, OtherBindingsOfTheEditingCommandsDoNothing) {
+  RichTextBox box;
+  box.setText("some text");
+  setClipboardText("pasted");
+  selectRange(box, 0, 4);
+  sendKey(box, Qt::Key_Backspace, Qt::AltModifier);
+  sendKey(box, Qt::Key_Y, Qt::ControlModifier, "\x19");
+  sendKey(box, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier, "\x1a");
+  sendKey(box, Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier, "\x16");
+  EXPECT_EQ(box.Text(), "some text");
+  EXPECT_EQ(clipboardText(), "pasted");
 }
 
 TEST(RichTextBoxEvents, NoMenuAndNoDrops) {
