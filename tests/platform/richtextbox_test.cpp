@@ -5,8 +5,11 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTextCursor>
+#include <QTextTable>
 #include <gtest/gtest.h>
 
 #include "platform/system/errors.h"
@@ -47,6 +50,24 @@ QString writeBytes(const QString& name, const QByteArray& bytes) {
 QByteArray readBytes(const QString& path) {
   QFile file(path);
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A picture and a 2 x 2 table "c0 c1 / c10 c11" at the caret, as read from a word processor's
+// file; the caret ends behind them.
+void insertPictureAndTable(RichTextBox& box) {
+  QTextCursor cursor = box.textCursor();
+  QImage picture(8, 8, QImage::Format_RGB32);
+  picture.fill(Qt::green);
+  cursor.insertImage(picture);
+  QTextTable* table = cursor.insertTable(2, 2);
+  for (int r = 0; r < 2; ++r) {
+    for (int c = 0; c < 2; ++c) {
+      table->cellAt(r, c).firstCursorPosition().insertText("c" + QString::number(r * 10 + c));
+    }
+  }
+  cursor = table->lastCursorPosition();
+  cursor.movePosition(QTextCursor::NextBlock);
+  box.setTextCursor(cursor);
 }
 
 // "ab" CR LF "cd" CR LF CR LF "ef": 12 Windows characters.
@@ -174,6 +195,59 @@ TEST(RichTextBoxPositions, LongTextsHaveNoSixteenBitLimit) {
   EXPECT_EQ(box.SelText(), "needle");
   EXPECT_EQ(box.Find("needle"), text.size() - 6);
   EXPECT_EQ(box.SelStart(), text.size() - 6);
+  // The same with a picture and a table near the start and past 65536.
+  for (const int at : {20, 66000}) {
+    box.setSelStart(at);
+    insertPictureAndTable(box);
+  }
+  const QString withTables = box.Text();
+  const int needle = int(withTables.indexOf("needle"));
+  ASSERT_GT(needle, 70000);
+  EXPECT_EQ(box.Find("needle"), needle);
+  EXPECT_EQ(box.SelStart(), needle);
+  EXPECT_EQ(box.SelText(), "needle");
+  const int cell = int(withTables.lastIndexOf("c11"));
+  ASSERT_GT(cell, 65536);
+  EXPECT_EQ(box.Find("c11", 100), cell);
+  box.setSelStart(cell - 4);
+  box.setSelLength(3);
+  EXPECT_EQ(box.SelText(), "c10");
+}
+
+TEST(RichTextBoxPositions, APictureAndACellEndAreOneCharacterEach) {
+  RichTextBox box;
+  box.setText("ab");
+  box.setSelStart(1);
+  insertPictureAndTable(box);
+  box.setSelText("after b");
+  const QString picture(QChar::ObjectReplacementCharacter);
+  const QString text = "a" + picture + "\r\nc0\tc1\r\nc10\tc11\r\nafter bb";
+  ASSERT_EQ(box.Text(), text);
+  const struct {
+    int start;
+    int length;
+    QString selText;
+  } cases[] = {
+      {1, 1, picture}, {0, 2, "a" + picture}, {4, 2, "c0"},
+      {7, 2, "c1"},    {20, 5, "after"},      {24, 4, "r bb"},
+  };
+  for (const auto& c : cases) {
+    box.setSelStart(c.start);
+    box.setSelLength(c.length);
+    EXPECT_EQ(box.SelStart(), c.start) << c.start;
+    EXPECT_EQ(box.SelLength(), c.length) << c.start;
+    EXPECT_EQ(box.SelText(), c.selText) << c.start;
+    EXPECT_EQ(text.mid(c.start, c.length), c.selText) << c.start;
+  }
+  const struct {
+    QString what;
+    int start;
+    int found;
+  } finds[] = {{"c1", 0, 7}, {"c1", 8, 11}, {"c11", 0, 15}, {"b", 0, 26}, {"bb", 0, 26}};
+  for (const auto& f : finds) {
+    EXPECT_EQ(box.Find(f.what, f.start), f.found) << f.what.toStdString();
+    EXPECT_EQ(box.SelText(), f.what);
+  }
 }
 
 TEST(RichTextBoxFind, OptionsStartAndEnd) {

@@ -284,7 +284,7 @@ void RichTextBox::setSelection(int start, int length) {
 }
 
 QString RichTextBox::SelText() const {
-  return textpos::toWindowsText(textCursor().selectedText());
+  return textpos::selectedWindowsText(textCursor());
 }
 
 void RichTextBox::setSelText(const QString& text) {
