@@ -502,6 +502,37 @@ TEST(RichTextBoxFiles, LoadFileOfMissingFileFailsAndKeepsTheBox) {
   EXPECT_EQ(box.Text(), "keep me");
 }
 
+TEST(RichTextBoxFiles, LoadFileRefusesATextTooLargeToShowAndKeepsTheBox) {
+  QByteArray lines;
+  while (lines.size() <= 8'000'000) lines += "a short line of text\r\n";
+  const QByteArray unbroken(20'001, 'x');
+  const struct {
+    const char* name;
+    QByteArray bytes;
+  } refused[] = {
+      {"long.txt", lines},
+      {"unbroken.txt", "before " + unbroken + " after"},
+      {"unbroken.rtf", "{\\rtf1\\ansi {\\b " + unbroken + "}\\par}"},
+  };
+  RichTextBox box;
+  box.setText("kept");
+  for (const auto& file : refused) {
+    try {
+      box.LoadFile(writeBytes(file.name, file.bytes));
+      ADD_FAILURE() << file.name << " was opened";
+    } catch (const RuntimeError& error) {
+      EXPECT_EQ(error.number(), 7) << file.name;
+      EXPECT_TRUE(error.description().contains(file.name)) << file.name;
+    }
+    EXPECT_EQ(box.Text(), "kept") << file.name;
+  }
+  // Just within the limits.
+  box.LoadFile(writeBytes("words.txt", QByteArray(19'999, 'x') + " and more"));
+  EXPECT_EQ(box.Text().size(), 20'008);
+  box.LoadFile(writeBytes("words.rtf", "{\\rtf1 " + lines.left(200'000) + "}"), rtfRTF);
+  EXPECT_TRUE(box.Text().startsWith("a short line of text"));
+}
+
 TEST(RichTextBoxFiles, SaveFileReplacesTheFileWhole) {
   RichTextBox box;
   box.setText(QString::fromUtf8("line \u00e9\r\nbold"));

@@ -100,8 +100,10 @@ class RichTextBox : public QTextEdit {
 
   // Loads a file as rich text (rtfRTF; a file that is not rich text is loaded as plain text)
   // or as plain text (rtfText), decoded as UTF-8 when valid and as Windows-1252 otherwise.
-  // Throws RuntimeError naming the path when the file cannot be read; the box is then as it
-  // was.
+  // Throws RuntimeError naming the path when the file cannot be read, or when its text is too
+  // large for the box to show without keeping the user waiting (more than 8 million
+  // characters, or more than 20,000 characters with no place to break the line); the box is
+  // then as it was.
   void LoadFile(const QString& path, int type = rtfRTF);
   // Writes the box as rich text or as plain text (UTF-8, CR LF), replacing the file
   // atomically. Throws RuntimeError with the reason when the file cannot be written.
