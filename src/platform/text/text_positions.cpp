@@ -44,7 +44,9 @@ void collectCellEnds(const QTextFrame& frame, std::vector<int>& ends) {
 // last of its row, which breaks the line as a paragraph does. Ascending; empty without tables.
 std::vector<int> shortBreaks(const QTextDocument& doc) {
   std::vector<int> ends;
-  collectCellEnds(*doc.rootFrame(), ends);
+  const QTextFrame& root = *doc.rootFrame();
+  if (root.childFrames().isEmpty()) return ends;  // the common case, kept cheap
+  collectCellEnds(root, ends);
   std::sort(ends.begin(), ends.end());
   return ends;
 }
@@ -71,12 +73,17 @@ struct Located {
   int windowsStart() const { return start + number - shorts; }
 };
 
+// A block whose number is known already, which saves a walk of the tree.
+Located locate(const Model& model, const QTextBlock& block, int number) {
+  return {block, number, block.position(), model.shortBefore(block.position())};
+}
+
 Located locate(const Model& model, const QTextBlock& block) {
-  return {block, block.blockNumber(), block.position(), model.shortBefore(block.position())};
+  return locate(model, block, block.blockNumber());
 }
 
 Located byNumber(const Model& model, int number) {
-  return locate(model, model.doc.findBlockByNumber(number));
+  return locate(model, model.doc.findBlockByNumber(number), number);
 }
 
 // From a block starting at or before Windows position w, steps forward to the last block that
@@ -122,7 +129,7 @@ Located blockAtWindows(const Model& model, int w) {
   const int topNumber = top.blockNumber();
   Located low = locate(model, doc.findBlock(std::clamp(w - topNumber - 1, 0, last)));
   if (topNumber - low.number <= kWalkLimit) return walkForward(model, low, topNumber, w);
-  const Located high = locate(model, top);
+  const Located high = locate(model, top, topNumber);
   if (high.windowsStart() <= w) return high;
   return searchBetween(model, low, high, w);
 }
