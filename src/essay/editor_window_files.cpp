@@ -55,8 +55,8 @@ void EditorWindow::OpenDocument() {
   const QString name = fileDialog.FileName;
   if (name.isEmpty()) return;
   store_.FirstOpen = false;
-  if (!shared::LoadDocument(*documentBox, name)) {
-    quillora_.MsgBox(QStringLiteral("Can't open file: ") + name);
+  if (const QString failure = shared::LoadDocument(*documentBox, name); !failure.isEmpty()) {
+    quillora_.MsgBox(failure);
     return;
   }
   setCaption(kCaption + QStringLiteral("   ") + name);

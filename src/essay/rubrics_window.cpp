@@ -22,7 +22,8 @@ ExampleFileLoad LoadExampleFile(platform::RichTextBox& box, const QString& fileN
   namespace locations = platform::locations;
   const QString path = locations::resolve(locations::examplesFolder(), fileName);
   if (!QFileInfo::exists(path)) return ExampleFileLoad::Missing;
-  return shared::LoadDocument(box, path) ? ExampleFileLoad::Loaded : ExampleFileLoad::Unreadable;
+  return shared::LoadDocument(box, path).isEmpty() ? ExampleFileLoad::Loaded
+                                                   : ExampleFileLoad::Unreadable;
 }
 
 void ReportUnreadableExamples(Quillora& program, const QStringList& fileNames) {

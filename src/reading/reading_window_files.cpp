@@ -39,8 +39,8 @@ void ReadingWindow::onOpen() {
   if (!fileDialog.TryShowOpen()) return;
   const QString name = fileDialog.FileName;
   if (name.isEmpty()) return;
-  if (!shared::LoadDocument(*textBox, name)) {
-    voxlet_.MsgBox(QStringLiteral("Can't open file: ") + name, platform::vbExclamation);
+  if (const QString failure = shared::LoadDocument(*textBox, name); !failure.isEmpty()) {
+    voxlet_.MsgBox(failure, platform::vbExclamation);
     return;
   }
   reapplyBlack();

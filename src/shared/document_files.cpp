@@ -7,6 +7,9 @@
 namespace shared {
 namespace {
 
+// The error the box raises for a text too large for it.
+constexpr int kErrorOutOfMemory = 7;
+
 // Only the start of a file is looked at: text that holds a NUL there is binary data.
 bool looksBinary(const QString& path) {
   QFile file(path);
@@ -17,14 +20,19 @@ bool looksBinary(const QString& path) {
 
 }  // namespace
 
-bool LoadDocument(platform::RichTextBox& box, const QString& path, int type) {
-  if (looksBinary(path)) return false;
+QString LoadDocument(platform::RichTextBox& box, const QString& path, int type) {
+  const QString cantOpen = QStringLiteral("Can't open file: ") + path;
+  if (looksBinary(path)) return cantOpen;
   try {
     box.LoadFile(path, type);
-  } catch (const platform::RuntimeError&) {
-    return false;
+  } catch (const platform::RuntimeError& error) {
+    if (error.number() != kErrorOutOfMemory) return cantOpen;
+    return cantOpen + QStringLiteral(
+                          "\r\n\r\nThe file is too large to work with here. This program "
+                          "opens texts of up to 8 million characters, with no more than 20,000 "
+                          "characters in a row without a space.");
   }
-  return true;
+  return QString();
 }
 
 QString BlankDocumentRefusal(const QString& title) {

@@ -7,9 +7,12 @@
 // What every program's document box does with files alike.
 namespace shared {
 
-// Loads a file into the box as its LoadFile does (`type` rtfRTF or rtfText). False, with the box
-// as it was, when the file cannot be read or is binary data rather than text.
-bool LoadDocument(platform::RichTextBox& box, const QString& path, int type = platform::rtfRTF);
+// Loads a file into the box as its LoadFile does (`type` rtfRTF or rtfText) and returns "". When
+// the file cannot be read, is binary data rather than text or is too large for the box, the box
+// stays as it was and the message for the user comes back: "Can't open file: " and the path,
+// and why when the file is too large.
+QString LoadDocument(platform::RichTextBox& box, const QString& path,
+                     int type = platform::rtfRTF);
 
 // The refusal to save an empty document, naming the program or window that refuses.
 QString BlankDocumentRefusal(const QString& title);

@@ -1,6 +1,5 @@
 #include "shared/rich_edit.h"
 
-#include "platform/system/clipboard.h"
 #include "platform/text/richtextbox.h"
 
 namespace shared {
@@ -16,19 +15,15 @@ constexpr int kKeyV = 86;
 }  // namespace
 
 void CopySelection(platform::RichTextBox& box, platform::Clipboard& clipboard) {
-  clipboard.Clear();
-  clipboard.SetRichText(box.SelRTF(), box.SelText());
+  box.Copy(clipboard);
 }
 
 void CutSelection(platform::RichTextBox& box, platform::Clipboard& clipboard) {
-  CopySelection(box, clipboard);
-  box.setSelText(QString());
+  box.Cut(clipboard);
 }
 
 void PasteInto(platform::RichTextBox& box, const platform::Clipboard& clipboard) {
-  const QString rich = clipboard.GetRichText();
-  // Text that is not rich text goes in as the plain text it is.
-  box.setSelRTF(rich.isEmpty() ? clipboard.GetText() : rich);
+  box.Paste(clipboard);
 }
 
 void ToggleBold(platform::RichTextBox& box) { box.setSelBold(box.SelBold() == Tri::False); }

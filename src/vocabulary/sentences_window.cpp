@@ -215,8 +215,8 @@ void SentencesWindow::onOpenClicked() {
                                             "assignment."));
   currentItem_ = 1;
   showItem();
-  if (!shared::LoadDocument(*transcriptBox, path)) {
-    lexorama_.MsgBox(QStringLiteral("Can't open file: ") + path);
+  if (const QString failure = shared::LoadDocument(*transcriptBox, path); !failure.isEmpty()) {
+    lexorama_.MsgBox(failure);
   }
 }
 

@@ -24,8 +24,8 @@ void EditorWindow::onOpen() {
   fileDialog.ShowOpen();
   const QString name = fileDialog.FileName;
   if (name.isEmpty()) return;
-  if (!shared::LoadDocument(*textBox, name)) {
-    webloom_.MsgBox(QStringLiteral("Can't open file: ") + name);
+  if (const QString failure = shared::LoadDocument(*textBox, name); !failure.isEmpty()) {
+    webloom_.MsgBox(failure);
     return;
   }
   setCaption(kCaption + kCaptionGap + name);

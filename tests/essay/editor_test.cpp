@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QFile>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -553,6 +554,24 @@ TEST_F(EditorTest, CopyAndCutPutRichTextWithPlainTextBesideIt) {
   EXPECT_TRUE(clipboard->richText.startsWith("{\\rtf"));
   undo();
   EXPECT_EQ("Bold plain", box()->Text());
+}
+
+// With the window active, as on a desktop, the menu items' shortcuts are live.
+TEST_F(EditorTest, MenuShortcutsAndTheBoxsKeysRunEachCommandOnce) {
+  QApplication::setActiveWindow(&editor());
+  box()->setFocus();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&editor()));
+  type("ab");
+  select(1, 0);
+  clipboard->SetText("paste ");
+  key(Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ("apaste b", box()->Text());
+  // The box keeps its own paste key for Shift+Insert, through the same clipboard.
+  key(Qt::Key_Insert, Qt::ShiftModifier);
+  EXPECT_EQ("apaste paste b", box()->Text());
+  // Alt+Backspace is the Undo item's own shortcut: one snapshot back.
+  key(Qt::Key_Backspace, Qt::AltModifier);
+  EXPECT_EQ("apaste b", box()->Text());
 }
 
 TEST_F(EditorTest, CtrlShiftXDoesNotCut) {

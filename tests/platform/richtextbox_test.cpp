@@ -5,8 +5,11 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTextCursor>
+#include <QTextTable>
 #include <gtest/gtest.h>
 
 #include "platform/system/errors.h"
@@ -47,6 +50,24 @@ QString writeBytes(const QString& name, const QByteArray& bytes) {
 QByteArray readBytes(const QString& path) {
   QFile file(path);
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A picture and a 2 x 2 table "c0 c1 / c10 c11" at the caret, as read from a word processor's
+// file; the caret ends behind them.
+void insertPictureAndTable(RichTextBox& box) {
+  QTextCursor cursor = box.textCursor();
+  QImage picture(8, 8, QImage::Format_RGB32);
+  picture.fill(Qt::green);
+  cursor.insertImage(picture);
+  QTextTable* table = cursor.insertTable(2, 2);
+  for (int r = 0; r < 2; ++r) {
+    for (int c = 0; c < 2; ++c) {
+      table->cellAt(r, c).firstCursorPosition().insertText("c" + QString::number(r * 10 + c));
+    }
+  }
+  cursor = table->lastCursorPosition();
+  cursor.movePosition(QTextCursor::NextBlock);
+  box.setTextCursor(cursor);
 }
 
 // "ab" CR LF "cd" CR LF CR LF "ef": 12 Windows characters.
@@ -174,6 +195,59 @@ TEST(RichTextBoxPositions, LongTextsHaveNoSixteenBitLimit) {
   EXPECT_EQ(box.SelText(), "needle");
   EXPECT_EQ(box.Find("needle"), text.size() - 6);
   EXPECT_EQ(box.SelStart(), text.size() - 6);
+  // The same with a picture and a table near the start and past 65536.
+  for (const int at : {20, 66000}) {
+    box.setSelStart(at);
+    insertPictureAndTable(box);
+  }
+  const QString withTables = box.Text();
+  const int needle = int(withTables.indexOf("needle"));
+  ASSERT_GT(needle, 70000);
+  EXPECT_EQ(box.Find("needle"), needle);
+  EXPECT_EQ(box.SelStart(), needle);
+  EXPECT_EQ(box.SelText(), "needle");
+  const int cell = int(withTables.lastIndexOf("c11"));
+  ASSERT_GT(cell, 65536);
+  EXPECT_EQ(box.Find("c11", 100), cell);
+  box.setSelStart(cell - 4);
+  box.setSelLength(3);
+  EXPECT_EQ(box.SelText(), "c10");
+}
+
+TEST(RichTextBoxPositions, APictureAndACellEndAreOneCharacterEach) {
+  RichTextBox box;
+  box.setText("ab");
+  box.setSelStart(1);
+  insertPictureAndTable(box);
+  box.setSelText("after b");
+  const QString picture(QChar::ObjectReplacementCharacter);
+  const QString text = "a" + picture + "\r\nc0\tc1\r\nc10\tc11\r\nafter bb";
+  ASSERT_EQ(box.Text(), text);
+  const struct {
+    int start;
+    int length;
+    QString selText;
+  } cases[] = {
+      {1, 1, picture}, {0, 2, "a" + picture}, {4, 2, "c0"},
+      {7, 2, "c1"},    {20, 5, "after"},      {24, 4, "r bb"},
+  };
+  for (const auto& c : cases) {
+    box.setSelStart(c.start);
+    box.setSelLength(c.length);
+    EXPECT_EQ(box.SelStart(), c.start) << c.start;
+    EXPECT_EQ(box.SelLength(), c.length) << c.start;
+    EXPECT_EQ(box.SelText(), c.selText) << c.start;
+    EXPECT_EQ(text.mid(c.start, c.length), c.selText) << c.start;
+  }
+  const struct {
+    QString what;
+    int start;
+    int found;
+  } finds[] = {{"c1", 0, 7}, {"c1", 8, 11}, {"c11", 0, 15}, {"b", 0, 26}, {"bb", 0, 26}};
+  for (const auto& f : finds) {
+    EXPECT_EQ(box.Find(f.what, f.start), f.found) << f.what.toStdString();
+    EXPECT_EQ(box.SelText(), f.what);
+  }
 }
 
 TEST(RichTextBoxFind, OptionsStartAndEnd) {
@@ -428,6 +502,37 @@ TEST(RichTextBoxFiles, LoadFileOfMissingFileFailsAndKeepsTheBox) {
   EXPECT_EQ(box.Text(), "keep me");
 }
 
+TEST(RichTextBoxFiles, LoadFileRefusesATextTooLargeToShowAndKeepsTheBox) {
+  QByteArray lines;
+  while (lines.size() <= 8'000'000) lines += "a short line of text\r\n";
+  const QByteArray unbroken(20'001, 'x');
+  const struct {
+    const char* name;
+    QByteArray bytes;
+  } refused[] = {
+      {"long.txt", lines},
+      {"unbroken.txt", "before " + unbroken + " after"},
+      {"unbroken.rtf", "{\\rtf1\\ansi {\\b " + unbroken + "}\\par}"},
+  };
+  RichTextBox box;
+  box.setText("kept");
+  for (const auto& file : refused) {
+    try {
+      box.LoadFile(writeBytes(file.name, file.bytes));
+      ADD_FAILURE() << file.name << " was opened";
+    } catch (const RuntimeError& error) {
+      EXPECT_EQ(error.number(), 7) << file.name;
+      EXPECT_TRUE(error.description().contains(file.name)) << file.name;
+    }
+    EXPECT_EQ(box.Text(), "kept") << file.name;
+  }
+  // Just within the limits.
+  box.LoadFile(writeBytes("words.txt", QByteArray(19'999, 'x') + " and more"));
+  EXPECT_EQ(box.Text().size(), 20'008);
+  box.LoadFile(writeBytes("words.rtf", "{\\rtf1 " + lines.left(200'000) + "}"), rtfRTF);
+  EXPECT_TRUE(box.Text().startsWith("a short line of text"));
+}
+
 TEST(RichTextBoxFiles, SaveFileReplacesTheFileWhole) {
   RichTextBox box;
   box.setText(QString::fromUtf8("line \u00e9\r\nbold"));
@@ -537,26 +642,140 @@ TEST(RichTextBoxEvents, KeyCodesAndShiftStates) {
   EXPECT_EQ(box.Text(), "");
 }
 
-TEST(RichTextBoxEvents, ClipboardAndUndoKeysDoNothingOnTheirOwn) {
+// A box outside any program's window works with the system's clipboard.
+QString clipboardText() { return QGuiApplication::clipboard()->text(); }
+void setClipboardText(const QString& text) { QGuiApplication::clipboard()->setText(text); }
+
+void selectRange(RichTextBox& box, int start, int length) {
+  box.setSelStart(start);
+  box.setSelLength(length);
+}
+
+TEST(RichTextBoxClipboard, TheClipboardKeysCutCopyAndPaste) {
   RichTextBox box;
   box.setText("some text");
-  QGuiApplication::clipboard()->setText("pasted");
+  const struct {
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    int start;
+    int length;
+    QString text;
+    QString clipboard;
+  } steps[] = {
+      {Qt::Key_C, Qt::ControlModifier, 0, 4, "some text", "some"},
+      {Qt::Key_Insert, Qt::ControlModifier, 5, 4, "some text", "text"},
+      {Qt::Key_V, Qt::ControlModifier, 0, 0, "textsome text", "text"},
+      {Qt::Key_X, Qt::ControlModifier, 0, 4, "some text", "text"},
+      {Qt::Key_Delete, Qt::ShiftModifier, 4, 5, "some", " text"},
+      {Qt::Key_Insert, Qt::ShiftModifier, 0, 4, " text", " text"},
+  };
+  setClipboardText("old");
+  for (const auto& step : steps) {
+    selectRange(box, step.start, step.length);
+    sendKey(box, step.key, step.modifiers);
+    EXPECT_EQ(box.Text(), step.text) << step.key;
+    EXPECT_EQ(clipboardText(), step.clipboard) << step.key;
+  }
+  EXPECT_EQ(box.SelStart(), 5);  // the caret ends behind what was pasted
+}
+
+TEST(RichTextBoxClipboard, CopyAndPasteKeepTheFormatting) {
+  RichTextBox box;
+  box.setTextRTF("{\\rtf1 {\\b Bold} plain}");
+  selectRange(box, 0, 4);
+  sendKey(box, Qt::Key_C, Qt::ControlModifier);
+  RichTextBox other;
+  sendKey(other, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(other.Text(), "Bold");
+  selectRange(other, 0, 4);
+  EXPECT_EQ(other.SelBold(), Tri::True);
+}
+
+TEST(RichTextBoxClipboard, NothingSelectedCopiesNothingAndAnEmptyClipboardPastesNothing) {
+  RichTextBox box;
+  box.setText("keep");
+  setClipboardText("kept");
+  sendKey(box, Qt::Key_C, Qt::ControlModifier);
+  sendKey(box, Qt::Key_X, Qt::ControlModifier);
+  EXPECT_EQ(clipboardText(), "kept");
+  QGuiApplication::clipboard()->clear();
+  selectRange(box, 0, 2);
+  sendKey(box, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(box.Text(), "keep");
+}
+
+TEST(RichTextBoxClipboard, AHandlerThatSwallowsTheKeyStopsTheBoxsCommand) {
+  RichTextBox box;
+  box.setText("some text");
+  setClipboardText("pasted");
   std::vector<int> codes;
-  QObject::connect(&box, &RichTextBox::KeyDown, [&](int& code, int) { codes.push_back(code); });
-  box.setSelStart(0);
-  box.setSelLength(4);
+  QObject::connect(&box, &RichTextBox::KeyDown, [&](int& code, int) {
+    codes.push_back(code);
+    code = 0;
+  });
+  selectRange(box, 0, 4);
   sendKey(box, Qt::Key_V, Qt::ControlModifier, "\x16");
   sendKey(box, Qt::Key_X, Qt::ControlModifier, "\x18");
+  sendKey(box, Qt::Key_C, Qt::ControlModifier, "\x03");
   sendKey(box, Qt::Key_Insert, Qt::ShiftModifier);
+  sendKey(box, Qt::Key_Insert, Qt::ControlModifier);
   sendKey(box, Qt::Key_Delete, Qt::ShiftModifier);
   sendKey(box, Qt::Key_Z, Qt::ControlModifier, "\x1a");
   EXPECT_EQ(box.Text(), "some text");
-  EXPECT_EQ(QGuiApplication::clipboard()->text(), "pasted");
-  EXPECT_EQ(codes, (std::vector<int>{86, 88, 45, 46, 90}));
-  // Typing still works, and Ctrl+Z has nothing to undo it with.
+  EXPECT_EQ(clipboardText(), "pasted");
+  EXPECT_EQ(codes, (std::vector<int>{86, 88, 67, 45, 45, 46, 90}));
+}
+
+TEST(RichTextBoxClipboard, CtrlZUndoesEditsButNotANewText) {
+  RichTextBox box;
+  box.setText("abc");
+  sendKey(box, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(box.Text(), "abc");  // a new text leaves nothing to undo
   sendKey(box, Qt::Key_Q, {}, "q");
-  sendKey(box, Qt::Key_Z, Qt::ControlModifier, "\x1a");
-  EXPECT_EQ(box.Text(), "q text");
+  sendKey(box, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(box.Text(), "abc");
+  // A paste over a selection goes back in one step.
+  setClipboardText("xyz");
+  selectRange(box, 1, 1);
+  sendKey(box, Qt::Key_V, Qt::ControlModifier);
+  ASSERT_EQ(box.Text(), "axyzc");
+  sendKey(box, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(box.Text(), "abc");
+  box.setTextRTF("{\\rtf1 new}");
+  sendKey(box, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(box.Text(), "new");
+}
+
+TEST(RichTextBoxClipboard, ALockedBoxCopiesButNeitherCutsPastesNorUndoes) {
+  RichTextBox box;
+  box.setText("locked");
+  box.setSelStart(6);
+  box.setSelText("!");
+  box.setLocked(true);
+  setClipboardText("pasted");
+  sendKey(box, Qt::Key_V, Qt::ControlModifier);
+  sendKey(box, Qt::Key_Insert, Qt::ShiftModifier);
+  sendKey(box, Qt::Key_Z, Qt::ControlModifier);
+  selectRange(box, 0, 6);
+  sendKey(box, Qt::Key_X, Qt::ControlModifier);
+  sendKey(box, Qt::Key_Delete, Qt::ShiftModifier);
+  EXPECT_EQ(box.Text(), "locked!");
+  EXPECT_EQ(clipboardText(), "pasted");
+  sendKey(box, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(clipboardText(), "locked");
+}
+
+TEST(RichTextBoxClipboard, OtherBindingsOfTheEditingCommandsDoNothing) {
+  RichTextBox box;
+  box.setText("some text");
+  setClipboardText("pasted");
+  selectRange(box, 0, 4);
+  sendKey(box, Qt::Key_Backspace, Qt::AltModifier);
+  sendKey(box, Qt::Key_Y, Qt::ControlModifier, "\x19");
+  sendKey(box, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier, "\x1a");
+  sendKey(box, Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier, "\x16");
+  EXPECT_EQ(box.Text(), "some text");
+  EXPECT_EQ(clipboardText(), "pasted");
 }
 
 TEST(RichTextBoxEvents, NoMenuAndNoDrops) {

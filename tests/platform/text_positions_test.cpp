@@ -1,8 +1,10 @@
 #include "platform/text/text_positions.h"
 
+#include <QImage>
 #include <QRandomGenerator>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextTable>
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -122,6 +124,97 @@ TEST(TextPositions, LineEndsConvertBothWays) {
   // A line break inside a paragraph stays one character wide.
   EXPECT_EQ(toWindowsText(QString("a") + QChar::LineSeparator + "b"), "a\vb");
   EXPECT_EQ(fromWindowsText("a\vb"), QString("a") + QChar::LineSeparator + "b");
+}
+
+// --- Pictures and tables --------------------------------------------------------------------
+
+QImage picture() {
+  QImage image(4, 4, QImage::Format_RGB32);
+  image.fill(Qt::blue);
+  return image;
+}
+
+// A table of rows x columns at the cursor, each cell holding `text` and its row and column.
+QTextTable* insertTable(QTextCursor& cursor, int rows, int columns, const QString& text) {
+  QTextTable* table = cursor.insertTable(rows, columns);
+  for (int r = 0; r < rows; ++r) {
+    for (int c = 0; c < columns; ++c) {
+      table->cellAt(r, c).firstCursorPosition().insertText(text + QString::number(r * 10 + c));
+    }
+  }
+  cursor = table->lastCursorPosition();
+  cursor.movePosition(QTextCursor::NextBlock);
+  return table;
+}
+
+// The positions agree with the text, each of whose characters stands for one character of the
+// document but CR LF, which stands for one break.
+void expectConsistent(const QTextDocument& doc) {
+  const QString text = windowsText(doc);
+  ASSERT_EQ(windowsLength(doc), text.size());
+  const std::vector<int> expected = countedToQt(text);
+  ASSERT_EQ(expected.back(), doc.characterCount() - 1);
+  for (int w = 0; w <= text.size(); ++w) {
+    ASSERT_EQ(toQt(doc, w), expected[std::size_t(w)]) << "at " << w;
+    const bool betweenCrAndLf = w > 0 && text.mid(w - 1, 2) == "\r\n";
+    if (!betweenCrAndLf) {
+      ASSERT_EQ(toWindows(doc, expected[std::size_t(w)]), w) << "at " << w;
+    }
+  }
+}
+
+TEST(TextPositions, APictureAndEachCellEndCountAsOneCharacter) {
+  QTextDocument doc;
+  QTextCursor cursor(&doc);
+  cursor.insertText("ab");
+  insertTable(cursor, 2, 3, "c");
+  cursor.insertText("after");
+  cursor.insertImage(picture());
+  cursor.insertText("z");
+  // A row's cells end in tabs but the last, which ends the row as CR LF does.
+  const QString expected = QStringLiteral("ab\r\nc0\tc1\tc2\r\nc10\tc11\tc12\r\nafter") +
+                           QChar::ObjectReplacementCharacter + "z";
+  EXPECT_EQ(windowsText(doc), expected);
+  EXPECT_EQ(toWindows(doc, doc.characterCount() - 1), expected.size());
+  expectConsistent(doc);
+}
+
+TEST(TextPositions, MergedAndNestedCellsCountOnce) {
+  QTextDocument doc;
+  QTextCursor cursor(&doc);
+  cursor.insertText("top");
+  QTextTable* outer = insertTable(cursor, 2, 3, "o");
+  outer->mergeCells(0, 0, 1, 2);
+  QTextCursor inner = outer->cellAt(1, 1).lastCursorPosition();
+  insertTable(inner, 2, 2, "i");
+  cursor.insertText("end");
+  const QString text = windowsText(doc);
+  EXPECT_EQ(text.count(u'\t'), 1 + 2 + 2);  // merged row: one tab; others: two; inner: one each
+  EXPECT_FALSE(text.contains(QChar(0xfdd0)) || text.contains(QChar(0xfdd1)));
+  expectConsistent(doc);
+}
+
+// Long documents take the searching ways through the mapping.
+TEST(TextPositions, LongTextsWithTablesAndPicturesAgree) {
+  QRandomGenerator random(20261209);
+  QTextDocument doc;
+  QTextCursor cursor(&doc);
+  for (int piece = 0; piece < 300; ++piece) {
+    switch (random.bounded(5)) {
+      case 0:
+        insertTable(cursor, 1 + int(random.bounded(3)), 1 + int(random.bounded(4)), "t");
+        break;
+      case 1:
+        cursor.insertImage(picture());
+        break;
+      case 2:
+        cursor.insertBlock();
+        break;
+      default:
+        cursor.insertText(QString(int(random.bounded(60)), u'w'));
+    }
+  }
+  expectConsistent(doc);
 }
 
 }  // namespace

@@ -220,6 +220,24 @@ TEST_F(ReadingWindowTest, FindReachesPastTheOld16BitLimit) {
   EXPECT_EQ("owl", box()->SelText());
 }
 
+TEST_F(ReadingWindowTest, TheTextBoxTakesAPastedTextAndGivesACopy) {
+  box()->setText("Read ");
+  box()->setSelStart(5);
+  clipboard->SetText("this story.\r\nThe end.");
+  QTest::keyClick(box(), Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ("Read this story.\r\nThe end.", box()->Text());
+  select(0, 5);
+  clipboard->SetText("Now read ");
+  QTest::keyClick(box(), Qt::Key_Insert, Qt::ShiftModifier);
+  EXPECT_EQ("Now read this story.\r\nThe end.", box()->Text());
+  select(9, 10);
+  QTest::keyClick(box(), Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ("this story", clipboard->text);
+  EXPECT_TRUE(clipboard->richText.startsWith("{\\rtf"));
+  QTest::keyClick(box(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ("Read this story.\r\nThe end.", box()->Text());
+}
+
 TEST_F(ReadingWindowTest, TheSchemesColourAllThreeBoxes) {
   box()->setText("Some text.");
   window().searchBox->setText("text");

@@ -270,6 +270,17 @@ TEST_F(EditorWindowTest, OpenLoadsAFileAndRefusesABinaryOne) {
   EXPECT_EQ("Can't open file: " + binary, lastMessage());
   EXPECT_EQ("Once upon a time.", box()->Text());
   EXPECT_EQ("Webloom   " + text, editor().Caption());
+
+  // A text too large to work with is refused before anything changes, and the message says why.
+  QByteArray lines;
+  while (lines.size() <= 8'000'000) lines += "line after line of a very long story\r\n";
+  const QString huge = writeFile("huge.txt", lines);
+  interaction->answerOpen(huge).answerMessage(platform::vbOK);
+  editor().openButton->click();
+  EXPECT_TRUE(lastMessage().startsWith("Can't open file: " + huge + "\r\n\r\n"));
+  EXPECT_TRUE(lastMessage().contains("too large")) << lastMessage().toStdString();
+  EXPECT_EQ("Once upon a time.", box()->Text());
+  EXPECT_EQ("Webloom   " + text, editor().Caption());
 }
 
 TEST_F(EditorWindowTest, AboutAndHelpOpenTheAboutBoxAndTheSamplePage) {

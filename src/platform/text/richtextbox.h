@@ -7,6 +7,8 @@
 
 namespace platform {
 
+class Clipboard;
+
 // Options of RichTextBox::Find, added together.
 constexpr int rtfWholeWord = 2;
 constexpr int rtfMatchCase = 4;
@@ -19,9 +21,11 @@ constexpr int rtfText = 1;
 // A rich-text box with the Windows text model: line breaks in Text and SelText are CR LF, and
 // every position (SelStart, SelLength, Find) counts a line break as two characters.
 //
-// The editor's own clipboard keys, undo, context menu and drag-and-drop are switched off: the
-// programs decide what Ctrl+X/C/V do (KeyDown) and show their own menus (MouseUp). Typing,
-// caret keys, selecting with keyboard and mouse, Backspace, Delete, Return and Tab work.
+// The clipboard keys (Ctrl+X, Ctrl+C, Ctrl+V, Shift+Delete, Ctrl+Insert, Shift+Insert) and Ctrl+Z
+// come to KeyDown first, even when a menu item has the same shortcut; a handler that sets the
+// code to 0 runs its own command instead. Otherwise the box cuts, copies, pastes and undoes
+// through the clipboard of the program that shows it; a locked box only copies. The editor's
+// context menu and drag-and-drop are switched off: the programs show their own menus (MouseUp).
 class RichTextBox : public QTextEdit {
   Q_OBJECT
 
@@ -96,12 +100,21 @@ class RichTextBox : public QTextEdit {
 
   // Loads a file as rich text (rtfRTF; a file that is not rich text is loaded as plain text)
   // or as plain text (rtfText), decoded as UTF-8 when valid and as Windows-1252 otherwise.
-  // Throws RuntimeError naming the path when the file cannot be read; the box is then as it
-  // was.
+  // Throws RuntimeError naming the path when the file cannot be read, or when its text is too
+  // large for the box to show without keeping the user waiting (more than 8 million
+  // characters, or more than 20,000 characters with no place to break the line); the box is
+  // then as it was.
   void LoadFile(const QString& path, int type = rtfRTF);
   // Writes the box as rich text or as plain text (UTF-8, CR LF), replacing the file
   // atomically. Throws RuntimeError with the reason when the file cannot be written.
   void SaveFile(const QString& path, int type = rtfRTF) const;
+
+  // The clipboard commands: the selection goes on the clipboard as rich text with its plain
+  // text beside it (after clearing it, even when nothing is selected); a paste takes the
+  // clipboard's rich text when it holds some, else its text.
+  void Copy(Clipboard& clipboard) const;
+  void Cut(Clipboard& clipboard);
+  void Paste(const Clipboard& clipboard);
 
  signals:
   void Change();
@@ -136,6 +149,12 @@ class RichTextBox : public QTextEdit {
   void contentsChangedByEditor();
   void cursorMovedByEditor();
   void raiseSelChangeIfMoved();
+
+  void runOwnCommand(const QKeyEvent& event);
+  Clipboard& programClipboard() const;
+  // Replaces the whole text; there is nothing to undo afterwards.
+  template <class Replace>
+  void replaceWhole(Replace&& replace);
 
   void setSelection(int start, int length);
   void replaceAllWithPlainText(const QString& windowsText);

@@ -3,7 +3,10 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
 #include <algorithm>
+#include <vector>
 
 namespace platform::textpos {
 namespace {
@@ -11,37 +14,107 @@ namespace {
 constexpr QChar kCarriageReturn = u'\r';
 constexpr QChar kLineFeed = u'\n';
 constexpr QChar kVerticalTab = u'\v';
+constexpr QChar kTab = u'\t';
+// The marks a document holds where a table (frame) starts and ends, and between its cells.
+constexpr QChar kFrameStart = u'\xfdd0';
+constexpr QChar kFrameEnd = u'\xfdd1';
 
 int lastQtPosition(const QTextDocument& doc) { return doc.characterCount() - 1; }
 
 // Blocks this close are walked one by one rather than looked up in the document's tree.
 constexpr int kWalkLimit = 8;
 
+void collectCellEnds(const QTextFrame& frame, std::vector<int>& ends) {
+  for (const QTextFrame* child : frame.childFrames()) {
+    if (const auto* table = qobject_cast<const QTextTable*>(child)) {
+      for (int row = 0; row < table->rows(); ++row) {
+        for (int column = 0; column < table->columns(); ++column) {
+          const QTextTableCell cell = table->cellAt(row, column);
+          // A merged cell is counted once, where it starts; a row's last cell ends the row.
+          if (cell.row() != row || cell.column() != column) continue;
+          if (column + cell.columnSpan() < table->columns()) ends.push_back(cell.lastPosition());
+        }
+      }
+    }
+    collectCellEnds(*child, ends);
+  }
+}
+
+// The document positions of the cell ends that count as one character: every cell's end but the
+// last of its row, which breaks the line as a paragraph does. Ascending; empty without tables.
+std::vector<int> shortBreaks(const QTextDocument& doc) {
+  std::vector<int> ends;
+  const QTextFrame& root = *doc.rootFrame();
+  if (root.childFrames().isEmpty()) return ends;  // the common case, kept cheap
+  collectCellEnds(root, ends);
+  std::sort(ends.begin(), ends.end());
+  return ends;
+}
+
+// The document with its short breaks: a break counts two Windows characters unless it is short.
+struct Model {
+  const QTextDocument& doc;
+  std::vector<int> shortEnds = shortBreaks(doc);
+
+  // Short breaks before document position q.
+  int shortBefore(int q) const {
+    return int(std::lower_bound(shortEnds.begin(), shortEnds.end(), q) - shortEnds.begin());
+  }
+};
+
 // A block with its number and start, which QTextBlock finds only by walking the document's
-// tree; block b starts at Windows position start + b, each break before it counting twice.
+// tree; block b starts at Windows position start + b - (short breaks before it), each other
+// break before it counting twice.
 struct Located {
   QTextBlock block;
   int number;
   int start;
-  int windowsStart() const { return start + number; }
+  int shorts;
+  int windowsStart() const { return start + number - shorts; }
 };
 
-Located locate(const QTextBlock& block) { return {block, block.blockNumber(), block.position()}; }
+// A block whose number is known already, which saves a walk of the tree.
+Located locate(const Model& model, const QTextBlock& block, int number) {
+  return {block, number, block.position(), model.shortBefore(block.position())};
+}
 
-Located byNumber(const QTextDocument& doc, int number) {
-  const QTextBlock block = doc.findBlockByNumber(number);
-  return {block, number, block.position()};
+Located locate(const Model& model, const QTextBlock& block) {
+  return locate(model, block, block.blockNumber());
+}
+
+Located byNumber(const Model& model, int number) {
+  return locate(model, model.doc.findBlockByNumber(number), number);
 }
 
 // From a block starting at or before Windows position w, steps forward to the last block that
 // does so, going no further than block number `last`.
-Located walkForward(Located at, int last, int w) {
+Located walkForward(const Model& model, Located at, int last, int w) {
   while (at.number < last) {
-    const Located next{at.block.next(), at.number + 1, at.start + at.block.length()};
+    const int start = at.start + at.block.length();
+    const Located next{at.block.next(), at.number + 1, start, model.shortBefore(start)};
     if (next.windowsStart() > w) break;
     at = next;
   }
   return at;
+}
+
+// Between a block starting at or before w (low) and one starting after it (high).
+Located searchBetween(const Model& model, Located low, Located high, int w) {
+  for (;;) {
+    const int span = high.number - low.number;
+    if (span <= kWalkLimit) return walkForward(model, low, high.number - 1, w);
+    const double share =
+        double(w - low.windowsStart()) / double(high.windowsStart() - low.windowsStart());
+    const int guess = std::clamp(low.number + int(share * span), low.number + 1, high.number - 1);
+    const Located at = byNumber(model, guess);
+    if (at.windowsStart() > w) {
+      high = at;
+      continue;
+    }
+    const int walkEnd = std::min(high.number - 1, guess + kWalkLimit);
+    low = walkForward(model, at, walkEnd, w);
+    if (low.number < walkEnd || walkEnd == high.number - 1) return low;
+  }
 }
 
 // The last block that starts at or before the Windows position w >= 0. The block holding
@@ -49,48 +122,33 @@ Located walkForward(Located at, int last, int w) {
 // prose the two are a few blocks apart and the blocks between are walked. Otherwise an
 // interpolation search between them finds it, in one or two look-ups when the breaks are spread
 // evenly, as in a text of short lines or of nothing but empty lines.
-Located blockAtWindows(const QTextDocument& doc, int w) {
+Located blockAtWindows(const Model& model, int w) {
+  const QTextDocument& doc = model.doc;
   const int last = lastQtPosition(doc);
   const QTextBlock top = doc.findBlock(std::min(w, last));
   const int topNumber = top.blockNumber();
-  Located low = locate(doc.findBlock(std::clamp(w - topNumber - 1, 0, last)));
-  if (topNumber - low.number <= kWalkLimit) return walkForward(low, topNumber, w);
-  Located high{top, topNumber, top.position()};
+  Located low = locate(model, doc.findBlock(std::clamp(w - topNumber - 1, 0, last)));
+  if (topNumber - low.number <= kWalkLimit) return walkForward(model, low, topNumber, w);
+  const Located high = locate(model, top, topNumber);
   if (high.windowsStart() <= w) return high;
-  // From here low starts at or before w and high after it.
-  for (;;) {
-    const int span = high.number - low.number;
-    if (span <= kWalkLimit) return walkForward(low, high.number - 1, w);
-    const double share =
-        double(w - low.windowsStart()) / double(high.windowsStart() - low.windowsStart());
-    const int guess = std::clamp(low.number + int(share * span), low.number + 1, high.number - 1);
-    const Located at = byNumber(doc, guess);
-    if (at.windowsStart() > w) {
-      high = at;
-      continue;
-    }
-    const int walkEnd = std::min(high.number - 1, guess + kWalkLimit);
-    low = walkForward(at, walkEnd, w);
-    if (low.number < walkEnd || walkEnd == high.number - 1) return low;
-  }
+  return searchBetween(model, low, high, w);
 }
-
 }  // namespace
 
 int toWindows(const QTextDocument& doc, int qtPosition) {
   const int q = std::clamp(qtPosition, 0, lastQtPosition(doc));
-  return q + doc.findBlock(q).blockNumber();
+  return q + doc.findBlock(q).blockNumber() - Model{doc}.shortBefore(q);
 }
 
 int toQt(const QTextDocument& doc, int windowsPosition) {
   if (windowsPosition <= 0) return 0;
-  const Located at = blockAtWindows(doc, windowsPosition);
+  const Located at = blockAtWindows(Model{doc}, windowsPosition);
   const int offset = std::min(windowsPosition - at.windowsStart(), at.block.length() - 1);
   return std::min(at.start + offset, lastQtPosition(doc));
 }
 
 int windowsLength(const QTextDocument& doc) {
-  return lastQtPosition(doc) + doc.blockCount() - 1;
+  return lastQtPosition(doc) + doc.blockCount() - 1 - int(shortBreaks(doc).size());
 }
 
 Selection selectionOf(const QTextCursor& cursor) {
@@ -123,6 +181,28 @@ QString fromWindowsText(QString text) {
   return text;
 }
 
-QString windowsText(const QTextDocument& doc) { return toWindowsText(doc.toRawText()); }
+namespace {
+
+// Document text from position `from` on as Windows shows it: a short break becomes a tab, the
+// frame marks that end other cells and the paragraph before a table become paragraph breaks.
+QString windowsTextFrom(const QTextDocument& doc, QString text, int from) {
+  for (const int end : shortBreaks(doc)) {
+    if (end >= from && end - from < text.size()) text[end - from] = kTab;
+  }
+  text.replace(QChar::ParagraphSeparator, kLineFeed);
+  text.replace(kFrameStart, kLineFeed);
+  text.replace(kFrameEnd, kLineFeed);
+  return toWindowsText(text);
+}
+
+}  // namespace
+
+QString windowsText(const QTextDocument& doc) {
+  return windowsTextFrom(doc, doc.toRawText(), 0);
+}
+
+QString selectedWindowsText(const QTextCursor& cursor) {
+  return windowsTextFrom(*cursor.document(), cursor.selectedText(), cursor.selectionStart());
+}
 
 }  // namespace platform::textpos

@@ -6,8 +6,10 @@ class QTextCursor;
 class QTextDocument;
 
 // The Windows text model over a QTextDocument. Windows counts a paragraph break as two
-// characters (CR LF); a QTextDocument counts it as one. Every mapping here costs a few
-// O(log n) block look-ups, never a scan of the text.
+// characters (CR LF); a QTextDocument counts it as one. A picture is one character in both. In
+// a table each cell's end is one character (a tab) except the last of a row, which ends the row
+// as a paragraph break does. Every mapping here costs a few O(log n) block look-ups, never a
+// scan of the text, and a look at each table cell.
 namespace platform::textpos {
 
 // The Windows position of a document position (clamped to the document).
@@ -42,5 +44,7 @@ QString fromWindowsText(QString text);
 
 // The document's whole text in Windows form.
 QString windowsText(const QTextDocument& doc);
+// The selected text of a cursor in Windows form.
+QString selectedWindowsText(const QTextCursor& cursor);
 
 }  // namespace platform::textpos
