@@ -57,6 +57,14 @@ TEST_F(FileDialogTest, AFileNameHoldingItsFolderOpensThereWhateverTheFolderGiven
   QFileDialog gone;
   prepare(gone, QFileDialog::AcceptOpen, request);
   EXPECT_EQ(QDir::homePath(), gone.directory().absolutePath());
+
+  // Given neither, the folder where the last file was chosen.
+  request.FileName.clear();
+  QFileDialog again;
+  again.setOption(QFileDialog::DontUseNativeDialog);
+  again.setAcceptMode(QFileDialog::AcceptSave);
+  prepareFileDialog(again, request, root.filePath("Samples"));
+  EXPECT_EQ(root.filePath("Samples"), again.directory().absolutePath());
 }
 
 TEST_F(FileDialogTest, ASaveFilterWithOneExtensionAddsItToANameTypedWithout) {

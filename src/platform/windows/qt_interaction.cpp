@@ -32,7 +32,7 @@ bool confirmReplace(const QString& path, QFileDialog& dialog) {
   return question.answer() == vbYes;
 }
 
-bool runFileDialog(DialogRequest& request, QFileDialog::AcceptMode mode) {
+bool runFileDialog(DialogRequest& request, QFileDialog::AcceptMode mode, QString& lastFolder) {
   QFileDialog dialog(activeParent());
   dialog.setAcceptMode(mode);
   dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
@@ -41,7 +41,7 @@ bool runFileDialog(DialogRequest& request, QFileDialog::AcceptMode mode) {
   dialog.setOption(QFileDialog::DontConfirmOverwrite);
   const bool askBeforeReplacing =
       mode == QFileDialog::AcceptSave && (request.Flags & cdlOFNOverwritePrompt);
-  prepareFileDialog(dialog, request);
+  prepareFileDialog(dialog, request, lastFolder);
   QString chosen;
   do {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
@@ -49,6 +49,7 @@ bool runFileDialog(DialogRequest& request, QFileDialog::AcceptMode mode) {
   } while (askBeforeReplacing && QFileInfo::exists(chosen) && !confirmReplace(chosen, dialog));
   request.FileName = QDir::toNativeSeparators(chosen);
   request.FileTitle = QFileInfo(request.FileName).fileName();
+  lastFolder = QFileInfo(chosen).absolutePath();
   const int filterIndex = nameFilters(request.Filter).indexOf(dialog.selectedNameFilter());
   if (filterIndex >= 0) request.FilterIndex = filterIndex + 1;
   return true;
@@ -84,7 +85,8 @@ QString defaultSuffix(const QString& nameFilter) {
   return plain ? extension : QString();
 }
 
-void prepareFileDialog(QFileDialog& dialog, const DialogRequest& request) {
+void prepareFileDialog(QFileDialog& dialog, const DialogRequest& request,
+                       const QString& lastFolder) {
   dialog.setWindowTitle(request.DialogTitle);
   // A name typed without an extension takes the one the chosen filter lists, so that the
   // program's Open dialogs, which list only that extension, show the file again.
@@ -105,11 +107,14 @@ void prepareFileDialog(QFileDialog& dialog, const DialogRequest& request) {
   }
   const QFileInfo preset(request.FileName);
   // A file name that holds its folder opens there, whatever folder the dialog had before; else
-  // the given folder; else where the user keeps files, not wherever the program was started.
+  // the given folder; else the folder last chosen in a file dialog, as the desktop's dialogs
+  // remember it; else where the user keeps files, not wherever the program was started.
   if (request.FileName.contains(QLatin1Char('/')) && preset.absoluteDir().exists()) {
     dialog.setDirectory(preset.absolutePath());
   } else if (!request.InitDir.isEmpty() && QFileInfo(request.InitDir).isDir()) {
     dialog.setDirectory(request.InitDir);
+  } else if (!lastFolder.isEmpty() && QFileInfo(lastFolder).isDir()) {
+    dialog.setDirectory(lastFolder);
   } else {
     dialog.setDirectory(QDir::homePath());
   }
@@ -168,11 +173,11 @@ QString QtInteraction::inputBox(const QString& prompt, const QString& title,
 }
 
 bool QtInteraction::openDialog(DialogRequest& request) {
-  return runFileDialog(request, QFileDialog::AcceptOpen);
+  return runFileDialog(request, QFileDialog::AcceptOpen, lastFolder_);
 }
 
 bool QtInteraction::saveDialog(DialogRequest& request) {
-  return runFileDialog(request, QFileDialog::AcceptSave);
+  return runFileDialog(request, QFileDialog::AcceptSave, lastFolder_);
 }
 
 bool QtInteraction::fontDialog(DialogRequest& request) {

@@ -22,12 +22,16 @@ class QtInteraction : public Interaction {
   QString chooseFolder(const QString& title, const QString& startFolder) override;
   void showModal(QWidget& window) override;
   void popupMenu(QMenu& menu, const QPoint& position) override;
+
+ private:
+  QString lastFolder_;  // of the last file chosen in an open or save dialog
 };
 
 // Sets up an open or save dialog (its accept mode already set) from the common dialog's
 // properties: title, filters, start folder, file name and, for saving, the extension added to a
-// name typed without one.
-void prepareFileDialog(QFileDialog& dialog, const DialogRequest& request);
+// name typed without one. `lastFolder` is where the last file was chosen.
+void prepareFileDialog(QFileDialog& dialog, const DialogRequest& request,
+                       const QString& lastFolder = QString());
 // "ql" for "Quillora File (*.ql)"; "" when the filter lists several patterns or a wildcard one.
 QString defaultSuffix(const QString& nameFilter);
 
