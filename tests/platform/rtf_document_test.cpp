@@ -480,6 +480,23 @@ TEST(RtfCodePagesLeftOver, AnsiFontsMacCharsetsAndBullets) {
     EXPECT_EQ(doc.toPlainText(), QString::fromUtf8(c.text)) << c.rtf;
   }
 
+  // Bytes after \\hich and \\dbch are in the font those words were given.
+  const struct {
+    const char* body;
+    const char* text;
+  } classes[] = {
+      {R"(\loch\f0\hich\af0\dbch\af1 A\dbch \'82\'a0\hich \'e9\loch B)", "AあéB"},
+      {R"(\hich\af1\dbch\af1\loch\f0 caf\hich\f0 \'e9)", "café"},
+      {R"(\loch\f0\dbch\af1\loch {\dbch\'82\'a0}\'e9\plain\dbch\'e9)", "あéé"},
+  };
+  for (const auto& c : classes) {
+    QTextDocument doc;
+    rtf::read(QByteArray(R"({\rtf1\ansi\ansicpg1252{\fonttbl{\f0\fcharset0 Arial;}{\f1\fcharset128 Mincho;}})") +
+                  c.body + "}",
+              doc);
+    EXPECT_EQ(doc.toPlainText(), QString::fromUtf8(c.text)) << c.body;
+  }
+
   // A bullet in the default symbol font, with no marker text to go by.
   const auto bullets = readRtf(
       R"({\rtf1\ansi{\fonttbl{\f0 Arial;}}{\*\pn\pnlvlblt\pnindent0{\pntxtb\'B7}}\fi-360\li720 Item\par})");

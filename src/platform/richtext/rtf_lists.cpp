@@ -43,6 +43,14 @@ QTextListFormat::Style styleOfMarker(const QString& marker) {
   return QTextListFormat::ListDisc;
 }
 
+// The file's indents place the paragraph; the list adds none of its own.
+QTextListFormat listFormat(const QTextCursor& cursor, QTextListFormat::Style style) {
+  QTextListFormat format;
+  format.setStyle(style);
+  format.setIndent(cursor.blockFormat().leftMargin() > 0 ? 0 : 1);
+  return format;
+}
+
 }  // namespace
 
 void ListBuilder::defineLevel(int listId, int level, int numbering) {
@@ -70,21 +78,35 @@ QTextListFormat::Style ListBuilder::styleOf(const ListParagraph& p, const QStrin
   return styleOfMarker(marker);
 }
 
+// An old-style item continues the list before it; one that gives its number continues the list
+// that ends just before that number, and one numbered 1 with a \pn of its own starts a list.
+QTextList* ListBuilder::oldStyleList(const ListParagraph& p, QTextListFormat::Style style) const {
+  if (p.ownGroup && p.start > 1) {
+    for (auto it = oldStyleLists_.rbegin(); it != oldStyleLists_.rend(); ++it) {
+      if ((*it)->format().style() == style && (*it)->count() == p.start - 1) return *it;
+    }
+    return nullptr;
+  }
+  if (p.ownGroup && p.start == 1) return nullptr;
+  return oldStyle_ != nullptr && oldStyle_->format().style() == style ? oldStyle_ : nullptr;
+}
+
 void ListBuilder::attach(QTextCursor& cursor, const ListParagraph& p, const QString& marker) {
   const QTextListFormat::Style style = styleOf(p, marker);
   if (style == QTextListFormat::ListStyleUndefined) return interrupt();
-  // The file's indents place the paragraph; the list adds none of its own.
-  QTextListFormat format;
-  format.setStyle(style);
-  format.setIndent(cursor.blockFormat().leftMargin() > 0 ? 0 : 1);
-
-  const int key = p.override > 0 ? p.override * 16 + std::clamp(p.level, 0, kLevels - 1) : 0;
-  QTextList*& list = p.override > 0 ? lists_[key] : oldStyle_;
-  if (list != nullptr && list->format().style() == style && list->format().indent() == format.indent()) {
-    list->add(cursor.block());
+  if (p.override <= 0) {
+    oldStyle_ = oldStyleList(p, style);
+    if (oldStyle_ != nullptr) {
+      oldStyle_->add(cursor.block());
+    } else {
+      oldStyle_ = cursor.createList(listFormat(cursor, style));
+      oldStyleLists_.push_back(oldStyle_);
+    }
     return;
   }
-  list = cursor.createList(format);
+  QTextList*& list = lists_[p.override * 16 + std::clamp(p.level, 0, kLevels - 1)];
+  if (list != nullptr && list->format().style() == style) list->add(cursor.block());
+  else list = cursor.createList(listFormat(cursor, style));
 }
 
 }  // namespace platform::rtf

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QTextListFormat>
 #include <array>
+#include <vector>
 
 class QTextCursor;
 class QTextList;
@@ -17,6 +18,8 @@ struct ListParagraph {
   int level = 0;     // \ilvl
   QTextListFormat::Style numbering = QTextListFormat::ListStyleUndefined;  // from \pn
   bool numbered = false;  // \pn marks the paragraph as a list item
+  bool ownGroup = false;  // the paragraph has a \pn group of its own, not one from before
+  int start = 0;          // \pnstart: the number of the paragraph's item; 0 when not given
   bool operator==(const ListParagraph&) const = default;
 };
 
@@ -37,12 +40,14 @@ class ListBuilder {
 
  private:
   QTextListFormat::Style styleOf(const ListParagraph& paragraph, const QString& marker) const;
+  QTextList* oldStyleList(const ListParagraph& paragraph, QTextListFormat::Style style) const;
 
   static constexpr int kLevels = 9;
   QHash<int, std::array<int, kLevels>> levels_;  // list id -> \levelnfc of each level
   QHash<int, int> overrides_;                    // \ls -> list id
   QHash<int, QTextList*> lists_;                 // \ls and level -> the document's list
-  QTextList* oldStyle_ = nullptr;
+  QTextList* oldStyle_ = nullptr;             // the list the paragraph before belongs to
+  std::vector<QTextList*> oldStyleLists_;
 };
 
 }  // namespace platform::rtf

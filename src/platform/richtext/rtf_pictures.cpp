@@ -16,7 +16,8 @@ namespace platform::rtf {
 namespace {
 
 constexpr int kTwipsPerPixel = 15;
-constexpr int kMaxPixels = 4000;  // a picture wider or taller than this is shown at this size
+constexpr int kMaxTwips = 31680;  // 22 inches: a bigger picture is shown at this size
+constexpr int kMaxPixels = kMaxTwips / kTwipsPerPixel;
 constexpr int kHexPerLine = 128;
 
 // What the format of a picture read from RTF remembers, so that it is written back as it came.

@@ -34,7 +34,6 @@ constexpr qsizetype kMaxFontNameLength = 256;
 constexpr int kMaxTwips = 31680;  // 22 inches
 constexpr int kTwipsPerPixel = 15;
 constexpr std::size_t kFormatCacheSize = 16;
-constexpr int kMaxTableDepth = 8;
 constexpr std::size_t kMaxTabStops = 32;
 constexpr qsizetype kMaxMarkerLength = 32;
 constexpr int kSingleLine = 240;  // \sl of single spacing with \slmult1
@@ -49,8 +48,9 @@ enum class Action {
   BorderStyle, BorderNone, BorderWidth, BorderColour, CellShading, Cell, NestedCell, Row,
   NestedRow, Picture, PictureKind, PictureWidth, PictureHeight, PictureGoalWidth,
   PictureGoalHeight, PictureScaleX, PictureScaleY, ShapePicture, NonShapePicture, ListMarker,
-  OldList, OldListNumbering, OldListContinues, ListOverride, ListLevel, ListTable,
-  ListOverrideTable, ListDefinition, ListLevelDefinition, LevelNumbering, ListId,
+  OldList, OldListNumbering, OldListContinues, OldListStart, ListOverride, ListLevel, ListTable,
+  ListOverrideTable, ListDefinition, ListLevelDefinition, LevelNumbering, ListId, ByteClass,
+  AssociatedFont, NestedRowProperties,
 };
 
 struct Word {
@@ -135,12 +135,16 @@ const std::unordered_map<std::string_view, Word>& words() {
         {"pnucltr", {Action::OldListNumbering, QTextListFormat::ListUpperAlpha}},
         {"pnlcrm", {Action::OldListNumbering, QTextListFormat::ListLowerRoman}},
         {"pnucrm", {Action::OldListNumbering, QTextListFormat::ListUpperRoman}},
-        {"pnlvlcont", {Action::OldListContinues}},
+        {"pnlvlcont", {Action::OldListContinues}}, {"pnstart", {Action::OldListStart}},
         {"ls", {Action::ListOverride}}, {"ilvl", {Action::ListLevel}},
         {"listtable", {Action::ListTable}}, {"listoverridetable", {Action::ListOverrideTable}},
         {"list", {Action::ListDefinition}}, {"listlevel", {Action::ListLevelDefinition}},
         {"levelnfc", {Action::LevelNumbering}}, {"levelnfcn", {Action::LevelNumbering}},
         {"listid", {Action::ListId}},
+        {"loch", {Action::ByteClass, 0}}, {"hich", {Action::ByteClass, 1}},
+        {"dbch", {Action::ByteClass, 2}}, {"rtlch", {Action::ByteClass, 0}},
+        {"ltrch", {Action::ByteClass, 0}}, {"af", {Action::AssociatedFont}},
+        {"nesttableprops", {Action::NestedRowProperties}},
     };
     for (std::string_view kind : {"pngblip", "jpegblip", "emfblip", "wmetafile", "macpict",
                                   "pmmetafile", "dibitmap", "wbitmap"})
@@ -209,9 +213,20 @@ enum class Destination {
   Text, FontTable, ColourTable, Skip, Picture, ListMarker, OldList, ListTable, ListOverrideTable,
 };
 
+// Which font encoded bytes are read in: after \hich the high-ANSI font, after \dbch the
+// double-byte font (each set by \af or \f after the word), else the character font.
+enum class ByteClass { Low, High, Double };
+
+struct ByteFonts {
+  ByteClass current = ByteClass::Low;
+  int high = -1;  // -1: the character font
+  int doubleByte = -1;
+};
+
 struct GroupState {
   CharState chars;
   ParagraphState paragraph;
+  ByteFonts byteFonts;
   Destination destination = Destination::Text;
   int unicodeSkip = 1;
 };
@@ -307,6 +322,8 @@ class Reader {
     if (closing == Destination::OldList && !oldListContinues_) {
       state_.paragraph.list.numbered = true;
       state_.paragraph.list.numbering = oldListNumbering_;
+      state_.paragraph.list.start = oldListStart_;
+      state_.paragraph.list.ownGroup = true;
     }
   }
 
@@ -324,7 +341,7 @@ class Reader {
 
   static bool isStarredDestination(Action a) {
     return a == Action::ShapePicture || a == Action::OldList || a == Action::ListTable ||
-           a == Action::ListOverrideTable;
+           a == Action::ListOverrideTable || a == Action::NestedRowProperties;
   }
 
   void apply(Word word, const Token& t) {
@@ -340,7 +357,12 @@ class Reader {
       case Action::FontSize: c.halfPoints = t.hasParam ? std::clamp(t.param, 2, 3276) : 24; break;
       case Action::Colour: c.colour = t.param; break;
       case Action::Highlight: c.highlight = t.param; break;
-      case Action::Plain: c = CharState(); break;
+      case Action::Plain:
+        c = CharState();
+        state_.byteFonts = ByteFonts();
+        break;
+      case Action::ByteClass: state_.byteFonts.current = ByteClass(word.arg); break;
+      case Action::AssociatedFont: byteFont(std::max(t.param, 0)); break;
       case Action::ParagraphDefaults:
       case Action::Align:
       case Action::LeftIndent:
@@ -382,19 +404,26 @@ class Reader {
     }
   }
 
+  // Rows are defined for the depth of the paragraph they come in: a nested table's rows in
+  // the paragraphs of its cells.
+  RowDefinition& definedRow() {
+    return rows_[std::size_t(std::clamp(state_.paragraph.tableDepth, 1, kMaxTableDepth))];
+  }
+
   // Row and cell definitions, and the ends of cells and rows.
   bool tableWord(Word word, const Token& t) {
     switch (word.action) {
       case Action::RowDefaults:
-        row_ = RowDefinition();
+        definedRow() = RowDefinition();
         cellBeingDefined_ = CellDefinition();
         border_ = nullptr;
         break;
-      case Action::RowGap: row_.gap = twips(t); break;
-      case Action::RowLeft: row_.left = twips(t); break;
+      case Action::RowGap: definedRow().gap = twips(t); break;
+      case Action::RowLeft: definedRow().left = twips(t); break;
       case Action::CellRight:
-        cellBeingDefined_.right = twips(t);
-        if (row_.cells.size() < kMaxTableEntries) row_.cells.push_back(cellBeingDefined_);
+        cellBeingDefined_.right = std::clamp(t.param, -kMaxTwips, kMaxRowTwips);
+        if (definedRow().cells.size() < kMaxTableEntries)
+          definedRow().cells.push_back(cellBeingDefined_);
         cellBeingDefined_ = CellDefinition();
         border_ = nullptr;
         break;
@@ -461,11 +490,13 @@ class Reader {
         state_.destination = Destination::OldList;
         oldListNumbering_ = QTextListFormat::ListDecimal;
         oldListContinues_ = false;
+        oldListStart_ = 0;
         break;
       case Action::OldListNumbering:
         oldListNumbering_ = QTextListFormat::Style(word.arg);
         break;
       case Action::OldListContinues: oldListContinues_ = true; break;
+      case Action::OldListStart: oldListStart_ = std::clamp(t.param, 0, 1 << 20); break;
       case Action::ListOverride:
         if (state_.destination == Destination::ListOverrideTable)
           lists_.defineOverride(t.param, listId_);
@@ -563,7 +594,7 @@ class Reader {
       for (const QChar c : decoded) character(c.unicode());
       return;
     }
-    CodePage& page = currentCodePage();
+    CodePage& page = byteCodePage();
     if (page.isLeadByte(b)) {
       leadByte_ = b;
       leadPage_ = &page;
@@ -576,6 +607,16 @@ class Reader {
   void plainByte(unsigned char b) {
     if (leadByte_ != 0) return encodedByte(b);
     character(b);
+  }
+
+  CodePage& byteCodePage() {
+    const ByteFonts& fonts = state_.byteFonts;
+    const int font = fonts.current == ByteClass::High     ? fonts.high
+                     : fonts.current == ByteClass::Double ? fonts.doubleByte
+                                                          : -1;
+    if (font < 0 || state_.destination != Destination::Text) return currentCodePage();
+    const auto entry = fonts_.constFind(font);
+    return codePage(entry != fonts_.constEnd() ? codePageOf(*entry) : documentCodePage_);
   }
 
   CodePage& currentCodePage() {
@@ -720,7 +761,11 @@ class Reader {
   void placeParagraph(int depth) {
     if (!tables_.needsPlacing(depth)) return;
     flushRun();
-    if (tables_.place(depth, row_)) paragraphPending_ = false;
+    const int before = tables_.depth();
+    if (tables_.place(depth, rows_)) paragraphPending_ = false;
+    // A table inside a cell defines its rows after their cells; the next one starts afresh.
+    for (int ended = std::max(tables_.depth() + 1, 2); ended <= before; ++ended)
+      rows_[std::size_t(ended)] = RowDefinition();
   }
 
   void startText() {
@@ -760,6 +805,7 @@ class Reader {
     if (p.list.numbered || p.list.override > 0) lists_.attach(cursor_, p.list, marker_);
     else lists_.interrupt();
     marker_.clear();
+    state_.paragraph.list.ownGroup = false;  // a paragraph after this one takes its \pn over
     lastParagraph_ = p;
   }
 
@@ -776,8 +822,8 @@ class Reader {
     if (tables_.depth() == 0) return paragraphBreak();
     if (tables_.depth() < depth) return;
     flushRun();
-    if (tables_.depth() > depth) tables_.place(depth, row_);
-    tables_.endRow(depth == 1 ? row_ : RowDefinition());
+    if (tables_.depth() > depth) tables_.place(depth, rows_);
+    tables_.endRow(rows_[std::size_t(depth)]);
   }
 
   void finish() {
@@ -786,9 +832,16 @@ class Reader {
       cursor_.setBlockFormat(blockFormat(lastParagraph_));
   }
 
+  void byteFont(int index) {
+    ByteFonts& fonts = state_.byteFonts;
+    if (fonts.current == ByteClass::High) fonts.high = index;
+    if (fonts.current == ByteClass::Double) fonts.doubleByte = index;
+  }
+
   void font(int index) {
     if (state_.destination != Destination::FontTable) {
       state_.chars.font = index;
+      byteFont(index);
       return;
     }
     if (!fontBeingRead_.name.isEmpty()) commitFont();
@@ -905,7 +958,7 @@ class Reader {
 
   QTextCursor cursor_;
   TableBuilder tables_;
-  RowDefinition row_;
+  RowDefinitions rows_;
   CellDefinition cellBeingDefined_;
   CellBorder* border_ = nullptr;  // the cell border the border words describe
   Picture picture_;
@@ -915,6 +968,7 @@ class Reader {
   QString marker_;
   QTextListFormat::Style oldListNumbering_ = QTextListFormat::ListDecimal;
   bool oldListContinues_ = false;
+  int oldListStart_ = 0;
   int listId_ = 0;
   int levelsDefined_ = 0;
   std::array<int, 9> levelNumbering_{};

@@ -8,7 +8,6 @@ namespace platform::rtf {
 namespace {
 
 constexpr double kTwipsPerPixel = 15.0;
-constexpr int kMaxColumns = 64;  // Word's own limit
 
 void applyBorder(QTextTableCellFormat& f, int side, const CellBorder& b) {
   const double width = b.twips / kTwipsPerPixel;
@@ -46,8 +45,8 @@ void setColumnWidths(QTextTable& table, const RowDefinition& definition) {
   QList<QTextLength> widths;
   int left = definition.left;
   for (const CellDefinition& cell : definition.cells) {
-    widths.append(QTextLength(QTextLength::FixedLength,
-                              std::max(cell.right - left, 0) / kTwipsPerPixel));
+    const int width = std::clamp(cell.right - left, 0, kMaxColumnTwips);
+    widths.append(QTextLength(QTextLength::FixedLength, width / kTwipsPerPixel));
     left = std::max(left, cell.right);
   }
   widths.resize(table.columns(), QTextLength());
@@ -57,7 +56,8 @@ void setColumnWidths(QTextTable& table, const RowDefinition& definition) {
 
 }  // namespace
 
-bool TableBuilder::place(int depth, const RowDefinition& definition) {
+bool TableBuilder::place(int depth, const RowDefinitions& definitions) {
+  depth = std::clamp(depth, 0, kMaxTableDepth);
   bool fresh = false;
   while (int(open_.size()) > depth) {
     close();
@@ -71,7 +71,7 @@ bool TableBuilder::place(int depth, const RowDefinition& definition) {
     fresh = true;
   }
   while (int(open_.size()) < depth) {
-    open(definition);
+    open(definitions[open_.size() + 1]);
     fresh = true;
   }
   return fresh;

@@ -21,11 +21,19 @@ struct CellDefinition {
   QColor shading;                     // invalid: none
 };
 
+inline constexpr int kMaxTableDepth = 8;
+inline constexpr int kMaxColumns = 64;            // Word's own limit
+inline constexpr int kMaxColumnTwips = 31680;     // 22 inches
+inline constexpr int kMaxRowTwips = kMaxColumns * kMaxColumnTwips;
+
 struct RowDefinition {
   std::vector<CellDefinition> cells;
   int gap = 108;  // \trgaph: half the space between cells, in twips
   int left = 0;   // \trleft: where the first cell starts, in twips
 };
+
+// The row being defined at each depth of nesting: a table in a cell has rows of its own.
+using RowDefinitions = std::array<RowDefinition, kMaxTableDepth + 1>;
 
 // Builds the document's tables at a reader's cursor. Depth 0 is outside any table; a paragraph
 // at depth 2 is in a table inside a cell of another.
@@ -36,7 +44,7 @@ class TableBuilder {
   // Moves the cursor where a paragraph at `depth` goes: into a new table (after the text
   // before it), a new row, or out of tables that ended. Returns true when the cursor moved to a
   // fresh empty block.
-  bool place(int depth, const RowDefinition& definition);
+  bool place(int depth, const RowDefinitions& definitions);
 
   // The end of the cell the cursor is in: the cursor moves to the next cell of the row.
   void endCell();

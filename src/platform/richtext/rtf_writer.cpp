@@ -10,7 +10,9 @@
 #include <QTextTable>
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "platform/files/cp1252.h"
@@ -174,15 +176,13 @@ class Writer {
   }
 
  private:
-  // Paragraphs and tables in document order. Inside a table's cell, a table is written as
-  // its cells' paragraphs.
+  // Paragraphs and tables in document order; `depth` is how deep in tables the paragraphs are.
   void frame(const QTextFrame& f, int depth) {
     for (auto it = f.begin(); !it.atEnd(); ++it) {
       if (const QTextBlock block = it.currentBlock(); block.isValid()) {
         if (!isOnlyRoomBeforeATable(block)) paragraph(block, depth, false);
-      } else if (const auto* table = qobject_cast<const QTextTable*>(it.currentFrame());
-                 table != nullptr && depth == 0) {
-        tableRows(*table);
+      } else if (const auto* table = qobject_cast<const QTextTable*>(it.currentFrame())) {
+        tableRows(*table, depth + 1);
       } else if (it.currentFrame() != nullptr) {
         frame(*it.currentFrame(), depth);
       }
@@ -195,17 +195,30 @@ class Writer {
            qobject_cast<QTextTable*>(block.document()->frameAt(1)) != nullptr;
   }
 
-  void tableRows(const QTextTable& table) {
+  // A table's rows are defined before their cells; a table inside a cell defines each row
+  // after its cells, in a group older readers skip.
+  void tableRows(const QTextTable& table, int depth) {
     const std::vector<int> edges = cellEdges(table);
     for (int r = 0; r < table.rows(); ++r) {
-      rowDefinition(table, r, edges);
+      if (depth == 1) rowDefinition(table, r, edges);
       for (int c = 0; c < table.columns(); ++c) {
         const QTextTableCell cell = table.cellAt(r, c);
         if (cell.column() != c) continue;  // covered by a cell spanning columns
-        if (cell.row() == r) cellContents(cell);
-        else cellEnd(false);
+        if (cell.row() == r) cellContents(cell, depth);
+        else emptyCell(depth);
       }
-      body_.word("row");
+      if (depth == 1) {
+        body_.word("row");
+      } else {
+        body_.raw("{\\*");
+        body_.word("nesttableprops");
+        rowDefinition(table, r, edges);
+        body_.word("nestrow");
+        body_.raw("}{");
+        body_.word("nonesttables");
+        body_.word("par");
+        body_.raw("}");
+      }
       body_.raw("\r\n");
     }
   }
@@ -241,25 +254,37 @@ class Writer {
       body_.word("clcbpat", colourIndex(f.background().color()));
   }
 
-  void cellContents(const QTextTableCell& cell) {
-    std::vector<QTextBlock> blocks;
-    for (QTextBlock b = cell.firstCursorPosition().block();
-         b.isValid() && b.position() <= cell.lastPosition(); b = b.next())
-      blocks.push_back(b);
-    if (blocks.empty()) return cellEnd(false);
-    for (std::size_t i = 0; i + 1 < blocks.size(); ++i) paragraph(blocks[i], 1, false);
-    paragraph(blocks.back(), 1, true);
+  // The cell's paragraphs and tables; its last paragraph ends the cell.
+  void cellContents(const QTextTableCell& cell, int depth) {
+    for (auto it = cell.begin(); !it.atEnd(); ++it) {
+      auto next = it;
+      ++next;
+      if (const QTextBlock block = it.currentBlock(); block.isValid()) {
+        paragraph(block, depth, next.atEnd());
+      } else if (const auto* table = qobject_cast<const QTextTable*>(it.currentFrame())) {
+        tableRows(*table, depth + 1);
+      } else if (it.currentFrame() != nullptr) {
+        frame(*it.currentFrame(), depth);
+      }
+    }
   }
 
-  void cellEnd(bool afterParagraph) {
-    if (!afterParagraph) body_.word("pard");
-    if (!afterParagraph) body_.word("intbl");
-    body_.word("cell");
+  void emptyCell(int depth) {
+    body_.word("pard");
+    tableDepth(depth);
+    cellEnd(depth);
   }
+
+  void tableDepth(int depth) {
+    if (depth > 0) body_.word("intbl");
+    if (depth > 1) body_.word("itap", depth);
+  }
+
+  void cellEnd(int depth) { body_.word(depth > 1 ? "nestcell" : "cell"); }
 
   void paragraph(const QTextBlock& block, int depth, bool endsCell) {
     body_.word("pard");
-    if (depth > 0) body_.word("intbl");
+    tableDepth(depth);
     paragraphFormat(block);
     bool empty = true;
     for (auto it = block.begin(); !it.atEnd(); ++it) {
@@ -268,7 +293,7 @@ class Writer {
       empty = false;
     }
     if (empty) runFormat(block.charFormat());
-    if (endsCell) return cellEnd(true);
+    if (endsCell) return cellEnd(depth);
     body_.word("par");
     body_.raw("\r\n");
   }
@@ -380,7 +405,7 @@ class Writer {
     body_.word("pn");
     body_.word("pnlvlbody");
     body_.word(numberingWord(style));
-    body_.word("pnstart", 1);
+    body_.word("pnstart", list.itemNumber(block) + 1);
     body_.word("pnindent", 0);
     body_.raw("{");
     body_.word("pntxta");
@@ -448,7 +473,8 @@ class Writer {
   }
 
   int fontIndex(const QString& family, QFont::StyleHint hint, int charset = 0) {
-    const auto [found, added] = fontIndexes_.try_emplace(family, int(fonts_.size()));
+    // The list markers' symbol font is an entry of its own, apart from any text's font.
+    const auto [found, added] = fontIndexes_.try_emplace({family, charset}, int(fonts_.size()));
     if (added) {
       fonts_.append(family);
       hints_.append(hint);
@@ -497,7 +523,7 @@ class Writer {
   QStringList fonts_;
   QList<QFont::StyleHint> hints_;
   QList<int> charsets_;
-  std::unordered_map<QString, int> fontIndexes_;
+  std::map<std::pair<QString, int>, int> fontIndexes_;
   QList<QRgb> colours_;
   std::unordered_map<QRgb, int> colourIndexes_;
 };
