@@ -36,6 +36,7 @@ constexpr int kTwipsPerPixel = 15;
 constexpr std::size_t kFormatCacheSize = 16;
 constexpr std::size_t kMaxTabStops = 32;
 constexpr qsizetype kMaxMarkerLength = 32;
+constexpr int kMaxListOverride = 1 << 20;
 constexpr int kSingleLine = 240;  // \sl of single spacing with \slmult1
 
 enum class Action {
@@ -501,7 +502,7 @@ class Reader {
         if (state_.destination == Destination::ListOverrideTable)
           lists_.defineOverride(t.param, listId_);
         else
-          list.override = std::max(t.param, 0);
+          list.override = std::clamp(t.param, 0, kMaxListOverride);
         break;
       case Action::ListLevel: list.level = std::clamp(t.param, 0, 8); break;
       case Action::ListTable: state_.destination = Destination::ListTable; break;

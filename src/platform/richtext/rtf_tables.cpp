@@ -40,8 +40,11 @@ QTextTableFormat tableFormat(const RowDefinition& definition) {
   return f;
 }
 
-void setColumnWidths(QTextTable& table, const RowDefinition& definition) {
+// The first row sets the table's spacing and, where it gives them, its column widths.
+void applyFirstRow(QTextTable& table, const RowDefinition& definition) {
   QTextTableFormat f = table.format();
+  f.setCellPadding(tableFormat(definition).cellPadding());
+  if (definition.cells.empty()) return table.setFormat(f);
   QList<QTextLength> widths;
   int left = definition.left;
   for (const CellDefinition& cell : definition.cells) {
@@ -104,7 +107,7 @@ void TableBuilder::endRow(const RowDefinition& definition) {
     if (definition.cells[c].shading.isValid()) f.setBackground(definition.cells[c].shading);
     cell.setFormat(f);
   }
-  if (t.row == 0 && !definition.cells.empty()) setColumnWidths(*t.table, definition);
+  if (t.row == 0) applyFirstRow(*t.table, definition);
   t.rowEnded = true;
   t.cellEnded = false;
 }
