@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "platform/richtext/rtf.h"
+#include "platform/text/richtextbox.h"
 
 namespace {
 
@@ -327,6 +328,33 @@ TEST(RtfPictures, DamagedPicturesGiveADocument) {
     const auto doc = readRtf(QByteArray("{\\rtf1 a") + body + "}");
     EXPECT_TRUE(doc->toRawText().startsWith("a")) << body;
     rtf::write(*doc);
+  }
+}
+
+// ---- Positions in the box ----
+
+// A picture counts as one character, far beyond 16-bit positions too.
+TEST(RtfInTheBox, APictureCountsAsOneCharacter) {
+  const QByteArray picture = "{\\pict\\pngblip\\picw8\\pich4 " + pngBytes(8, 4).toHex() + "}";
+  for (const int filler : {0, 70000}) {
+    SCOPED_TRACE(filler);
+    platform::RichTextBox box;
+    box.setTextRTF(QString::fromLatin1("{\\rtf1 " + QByteArray(filler, 'x') + "Look " + picture +
+                                       " here\\par after}"));
+    const int look = box.Find("Look");
+    EXPECT_EQ(look, filler);
+    EXPECT_EQ(box.Find("here"), look + 7);
+    const int after = box.Find("after");
+    EXPECT_EQ(after, look + 13);
+    EXPECT_EQ(box.Text().size(), after + 5);
+
+    box.setSelStart(look + 5);
+    box.setSelLength(1);
+    EXPECT_EQ(box.SelStart(), look + 5);
+    EXPECT_EQ(box.SelLength(), 1);
+    EXPECT_EQ(box.SelText(), QString(QChar::ObjectReplacementCharacter));
+    box.setSelStart(after);
+    EXPECT_EQ(box.SelStart(), after);
   }
 }
 
