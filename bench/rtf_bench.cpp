@@ -143,6 +143,28 @@ void BM_RtfReadPicturesAndTables(benchmark::State& state) {
 }
 BENCHMARK(BM_RtfReadPicturesAndTables)->Unit(benchmark::kMillisecond);
 
+// A class's marks over a year: one table of 5000 rows of three cells.
+const QByteArray& longTable() {
+  static const QByteArray rtf = [] {
+    QByteArray d = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}\r\n";
+    for (int r = 0; r < 5000; ++r) {
+      d += "\\trowd\\cellx3000\\cellx6000\\cellx9000\\pard\\intbl Pupil " + QByteArray::number(r) +
+           "\\cell " + QByteArray::number(r % 20) + "\\cell done\\cell\\row\r\n";
+    }
+    return d + "\\pard\\par}\r\n";
+  }();
+  return rtf;
+}
+
+void BM_RtfReadLongTable(benchmark::State& state) {
+  for (auto _ : state) {
+    QTextDocument doc;
+    platform::rtf::read(longTable(), doc);
+    benchmark::DoNotOptimize(doc.characterCount());
+  }
+}
+BENCHMARK(BM_RtfReadLongTable)->Unit(benchmark::kMillisecond);
+
 void BM_RtfWrite(benchmark::State& state) {
   QTextDocument doc;
   platform::rtf::read(documents().rtf, doc);
@@ -161,5 +183,7 @@ int main(int argc, char** argv) {
                               "BM_SetHtml", 0.40);
     bench_support::printTime(times, "rtf::read of 50 pictures and 20 tables",
                              "BM_RtfReadPicturesAndTables", 0.025);
+    bench_support::printTime(times, "rtf::read of a table of 5000 rows", "BM_RtfReadLongTable",
+                             0.250);
   });
 }

@@ -168,6 +168,24 @@ TEST(RtfTables, WrittenAsRowsThatReadBackTheSame) {
   EXPECT_EQ(rtf::write(*back), out);
 }
 
+TEST(RtfTables, ALongTableKeepsExactlyItsRows) {
+  for (const int rows : {1, 17, 40, 300}) {
+    QByteArray rtf = "{\\rtf1 ";
+    for (int r = 0; r < rows; ++r)
+      rtf += "\\trowd\\cellx1000\\cellx2000\\pard\\intbl a" + QByteArray::number(r) +
+             "\\cell b\\cell\\row\r\n";
+    const auto open = readRtf(rtf + "}");  // the file ends inside the table
+    const auto closed = readRtf(rtf + "\\pard after\\par}");
+    for (const auto* doc : {open.get(), closed.get()}) {
+      const auto tables = tablesIn(*doc->rootFrame());
+      ASSERT_EQ(tables.size(), 1u) << rows;
+      EXPECT_EQ(tables[0]->rows(), rows);
+      EXPECT_EQ(cellText(*tables[0], rows - 1, 0), "a" + QString::number(rows - 1));
+    }
+    EXPECT_EQ(paragraphsOutsideTables(*closed).last(), "after");
+  }
+}
+
 TEST(RtfTables, ATableMadeInTheBoxIsWrittenWithEqualColumns) {
   QTextDocument doc;
   QTextCursor cursor(&doc);

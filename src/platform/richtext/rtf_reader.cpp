@@ -829,6 +829,7 @@ class Reader {
 
   void finish() {
     flushRun();
+    tables_.finish();
     if (!paragraphPending_ && !tables_.needsPlacing(lastParagraph_.tableDepth))
       cursor_.setBlockFormat(blockFormat(lastParagraph_));
   }

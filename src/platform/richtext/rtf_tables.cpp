@@ -8,6 +8,7 @@ namespace platform::rtf {
 namespace {
 
 constexpr double kTwipsPerPixel = 15.0;
+constexpr int kRowBatchDivisor = 16;
 
 void applyBorder(QTextTableCellFormat& f, int side, const CellBorder& b) {
   const double width = b.twips / kTwipsPerPixel;
@@ -119,14 +120,25 @@ void TableBuilder::open(const RowDefinition& definition) {
 }
 
 void TableBuilder::close() {
+  trim(open_.back());
   const QTextTable* table = open_.back().table;
   open_.pop_back();
   cursor_.setPosition(table->lastPosition() + 1);
 }
 
+void TableBuilder::finish() {
+  for (const OpenTable& t : open_) trim(t);
+}
+
+void TableBuilder::trim(const OpenTable& t) {
+  if (t.table->rows() > t.row + 1) t.table->removeRows(t.row + 1, t.table->rows() - t.row - 1);
+}
+
+// Every change of the table's shape makes the document look at all its cells again, so rows
+// are added in batches that grow with the table; the ones left over are removed at its end.
 void TableBuilder::startRow() {
   OpenTable& t = open_.back();
-  t.table->appendRows(1);
+  if (t.row + 1 >= t.table->rows()) t.table->appendRows(1 + t.table->rows() / kRowBatchDivisor);
   ++t.row;
   t.column = 0;
   t.rowEnded = false;

@@ -55,6 +55,9 @@ class TableBuilder {
 
   int depth() const { return int(open_.size()); }
 
+  // Tables still open at the end of the input lose the rows made ready for rows that never came.
+  void finish();
+
   // True when a paragraph at `depth` cannot go where the cursor stands.
   bool needsPlacing(int depth) const {
     return int(open_.size()) != depth ||
@@ -72,6 +75,7 @@ class TableBuilder {
 
   void open(const RowDefinition& definition);
   void close();
+  static void trim(const OpenTable& t);
   void startRow();
   void nextCell();
 
