@@ -415,6 +415,8 @@ TEST(RtfLists, OldStyleParagraphsBecomeListsWithoutTheirMarkerAsText) {
   EXPECT_EQ(blockWith(*doc, "Second").textList()->itemText(blockWith(*doc, "Second")), "2.");
   EXPECT_EQ(blockWith(*doc, "Done").textList(), nullptr);
   EXPECT_DOUBLE_EQ(blockWith(*doc, "Apples").blockFormat().leftMargin(), 48.0);
+  // The marker is drawn in the size of the paragraph's text, the first paragraph's too.
+  EXPECT_DOUBLE_EQ(blockWith(*doc, "Apples").charFormat().fontPointSize(), 11.0);
 }
 
 TEST(RtfLists, ListTableParagraphsTakeTheirLevelsNumbering) {

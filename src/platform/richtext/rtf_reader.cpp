@@ -763,7 +763,10 @@ class Reader {
     if (!tables_.needsPlacing(depth)) return;
     flushRun();
     const int before = tables_.depth();
-    if (tables_.place(depth, rows_)) paragraphPending_ = false;
+    if (tables_.place(depth, rows_)) {
+      paragraphPending_ = false;
+      blockCharsPending_ = true;
+    }
     // A table inside a cell defines its rows after their cells; the next one starts afresh.
     for (int ended = std::max(tables_.depth() + 1, 2); ended <= before; ++ended)
       rows_[std::size_t(ended)] = RowDefinition();
@@ -772,10 +775,7 @@ class Reader {
   void startText() {
     placeParagraph(state_.paragraph.tableDepth);
     pictureFromShape_ = false;
-    if (paragraphPending_) {
-      cursor_.insertBlock(QTextBlockFormat(), charFormat(state_.chars));
-      paragraphPending_ = false;
-    }
+    startBlock();
     if (!(state_.chars == runChars_)) {
       flushRun();
       runChars_ = state_.chars;
@@ -798,10 +798,19 @@ class Reader {
     paragraphPending_ = true;
   }
 
+  // A block takes the character format of its start, which sizes its list marker and, when
+  // it is empty, its height. The blocks the document or its tables made have none yet.
+  void startBlock() {
+    if (std::exchange(paragraphPending_, false)) {
+      cursor_.insertBlock(QTextBlockFormat(), charFormat(state_.chars));
+    } else if (std::exchange(blockCharsPending_, false)) {
+      cursor_.setBlockCharFormat(charFormat(state_.chars));
+    }
+  }
+
   void endParagraph(const ParagraphState& p) {
     flushRun();
-    if (std::exchange(paragraphPending_, false))
-      cursor_.insertBlock(QTextBlockFormat(), charFormat(state_.chars));
+    startBlock();
     cursor_.setBlockFormat(blockFormat(p));
     if (p.list.numbered || p.list.override > 0) lists_.attach(cursor_, p.list, marker_);
     else lists_.interrupt();
@@ -985,6 +994,7 @@ class Reader {
   CharState runChars_;
   std::vector<std::pair<CharState, QTextCharFormat>> formats_;
   bool paragraphPending_ = false;
+  bool blockCharsPending_ = true;  // the cursor's block has no character format of its own
   ParagraphState lastParagraph_;
 
   QHash<int, FontEntry> fonts_;
