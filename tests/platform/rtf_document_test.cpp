@@ -151,8 +151,9 @@ TEST(RtfTables, WrittenAsRowsThatReadBackTheSame) {
   EXPECT_TRUE(out.contains("\\trowd")) << out.constData();
   EXPECT_TRUE(out.contains("\\intbl")) << out.constData();
   EXPECT_TRUE(out.contains("\\clcbpat")) << out.constData();
-  EXPECT_TRUE(out.contains("\\cellx2000")) << out.constData();
-  EXPECT_TRUE(out.contains("\\cellx5000")) << out.constData();
+  EXPECT_TRUE(out.contains("\\trleft-55")) << out.constData();
+  EXPECT_TRUE(out.contains("\\cellx1945")) << out.constData();
+  EXPECT_TRUE(out.contains("\\cellx4945")) << out.constData();
 
   const auto back = readRtf(out);
   const auto tables = tablesIn(*back->rootFrame());

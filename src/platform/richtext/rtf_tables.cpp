@@ -1,5 +1,7 @@
 #include "platform/richtext/rtf_tables.h"
 
+#include "platform/richtext/rtf_formats.h"
+
 #include <QTextCursor>
 #include <QTextTable>
 #include <algorithm>
@@ -45,6 +47,7 @@ QTextTableFormat tableFormat(const RowDefinition& definition) {
 void applyFirstRow(QTextTable& table, const RowDefinition& definition) {
   QTextTableFormat f = table.format();
   f.setCellPadding(tableFormat(definition).cellPadding());
+  if (definition.left != 0) f.setProperty(kTableLeftProperty, definition.left);
   if (definition.cells.empty()) return table.setFormat(f);
   QList<QTextLength> widths;
   int left = definition.left;

@@ -24,7 +24,7 @@ struct CellDefinition {
 inline constexpr int kMaxTableDepth = 8;
 inline constexpr int kMaxColumns = 64;            // Word's own limit
 inline constexpr int kMaxColumnTwips = 31680;     // 22 inches
-inline constexpr int kMaxRowTwips = kMaxColumns * kMaxColumnTwips;
+inline constexpr int kMaxRowTwips = (kMaxColumns + 1) * kMaxColumnTwips;  // \trleft and the cells
 
 struct RowDefinition {
   std::vector<CellDefinition> cells;

@@ -145,7 +145,7 @@ int twipsOf(double pixels) {
 std::vector<int> cellEdges(const QTextTable& table) {
   const QList<QTextLength> widths = table.format().columnWidthConstraints();
   std::vector<int> edges;
-  int right = 0;
+  int right = std::clamp(table.format().intProperty(kTableLeftProperty), -kMaxTwips, kMaxTwips);
   for (int c = 0; c < table.columns(); ++c) {
     const QTextLength width = widths.value(c);
     int twips = kDefaultTableWidth / std::max(table.columns(), 1);
@@ -226,6 +226,8 @@ class Writer {
   void rowDefinition(const QTextTable& table, int r, const std::vector<int>& edges) {
     body_.word("trowd");
     body_.word("trgaph", std::clamp(twipsOf(table.format().cellPadding()), 0, 1440));
+    if (const int left = table.format().intProperty(kTableLeftProperty); left != 0)
+      body_.word("trleft", std::clamp(left, -kMaxTwips, kMaxTwips));
     for (int c = 0; c < table.columns(); ++c) {
       const QTextTableCell cell = table.cellAt(r, c);
       if (cell.column() != c) continue;
