@@ -115,8 +115,11 @@ TEST(RtfCodePages, FontCodePageHoldsWhileTheFontIsInForce) {
   for (const auto& c : cases)
     EXPECT_EQ(textOf(fonts + c.body + "}"), QString::fromUtf8(c.text)) << c.body;
 
-  // Fonts of the ANSI and default character sets follow the document's code page.
+  // Fonts of the ANSI character set are Windows-1252 whatever the document says; fonts of the
+  // default character set follow the document's code page.
   EXPECT_EQ(textOf(R"({\rtf1\ansi\ansicpg1251\deff0{\fonttbl{\f0\fcharset0 Arial;}}\f0 \'e9})"),
+            QString::fromUtf8("é"));
+  EXPECT_EQ(textOf(R"({\rtf1\ansi\ansicpg1251\deff0{\fonttbl{\f0\fcharset1 Arial;}}\f0 \'e9})"),
             QString::fromUtf8("й"));
   EXPECT_EQ(textOf(R"({\rtf1\pc \'82\'b2})"), QString::fromUtf8("é▓"));
   EXPECT_EQ(textOf(R"({\rtf1\pca \'82\'b8})"), QString::fromUtf8("é©"));
@@ -153,7 +156,7 @@ TEST(RtfCodePages, SymbolFontTextReadsAsTheCharactersItShows) {
 \pard\f0 Done\par
 }
 )",
-       "•\tApples\n•\tPears\nDone", "Symbol"},
+       "Apples\nPears\nDone", "Calibri"},
       {"bullet list as word processors write it",
        R"({\rtf1\adeflang1025\ansi\ansicpg1252\uc1\adeff0\deff0{\fonttbl{\f0\fbidi \froman\fcharset0\fprq2{\*\panose 02020603050405020304}Times New Roman;}{\f3\fbidi \froman\fcharset2\fprq2{\*\panose 05050102010706020507}Symbol;}}
 {\*\listtable{\list\listtemplateid1{\listlevel\levelnfc23\leveljc0\levelfollow0\levelstartat1{\leveltext\leveltemplateid67698689\'01\u-3913 ?;}{\levelnumbers;}\f3\fi-360\li720}{\listname ;}\listid1}}
@@ -161,7 +164,7 @@ TEST(RtfCodePages, SymbolFontTextReadsAsTheCharactersItShows) {
 {\listtext\pard\plain\ltrpar \rtlch\fcs1 \af0 \ltrch\fcs0 \f3\fs24\loch\af3\hich\af3\dbch\af0 \loch\f3 \'b7\tab}\pard\plain \ltrpar\fi-360\li720\ls1\f0\fs24 Apples\par
 {\listtext\pard\plain\ltrpar \f3\fs24 \'b7\tab}Pears\par }
 )",
-       "•\tApples\n•\tPears", "Symbol"},
+       "Apples\nPears", "Times New Roman"},
       {"Greek letters, relations and arrows",
        R"({\rtf1\ansi\deff0{\fonttbl{\f0\fnil\fcharset2 Symbol;}}\f0 a\'b3b \'ae p D W})",
        "α≥β → π Δ Ω", "Symbol"},

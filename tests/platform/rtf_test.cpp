@@ -131,7 +131,7 @@ TEST(RtfRead, WordProcessorStyle) {
   const auto doc = readRtf(kWordProcessor);
   EXPECT_EQ(rawText(*doc),
             QString::fromUtf8("My Essay\nThe quick fox jumps \u2013 see this page.\n"
-                              "Caf\u00e9 na\u00efve"));
+                              "Caf\u00e9 na\u00efve\ufffc"));
   const QTextCharFormat title = formatOf(*doc, "My Essay");
   EXPECT_TRUE(bold(title));
   EXPECT_EQ(family(title), "Liberation Sans");
@@ -203,7 +203,7 @@ TEST(RtfRead, SkipsWhatIsNotTextAndKeepsTheTextAround) {
     const char* text;
   } cases[] = {
       {R"({\field{\*\fldinst HYPERLINK "http://x/"}{\fldrslt link}})", "link"},
-      {R"(before{\pict\wmetafile8\picw10 0102ff7b7d}after)", "beforeafter"},
+      {R"(before{\pict\wmetafile8\picw10 0102ff7b7d}after)", "before\ufffc" "after"},
       {R"(x{\*\unknown hidden{nested} more}y)", "xy"},
       {R"(x\unknownword y\unknownsymbol z)", "xyz"},
       {R"({\header head}{\footer foot}{\info{\title T}{\author A}}body)", "body"},

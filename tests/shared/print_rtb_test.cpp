@@ -1,6 +1,7 @@
 #include "shared/print_rtb.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -311,6 +312,60 @@ TEST_P(PrintRTBResolutionTest, IndentsTabStopsAndSpacingPrintAtTheirSizeInInches
 }
 
 INSTANTIATE_TEST_SUITE_P(Resolutions, PrintRTBResolutionTest, ::testing::Values(300.0, 1200.0));
+
+// Where the page has ink of one strong colour: red, green or blue.
+QRect boundsOf(const QImage& page, int (*channel)(QRgb)) {
+  QRect bounds;
+  for (int y = 0; y < page.height(); ++y) {
+    const auto* row = reinterpret_cast<const QRgb*>(page.constScanLine(y));
+    for (int x = 0; x < page.width(); ++x) {
+      const QRgb p = row[x];
+      const bool strong = channel(p) > 200 && qRed(p) + qGreen(p) + qBlue(p) - channel(p) < 120;
+      if (strong) bounds |= QRect(x, y, 1, 1);
+    }
+  }
+  return bounds;
+}
+
+QByteArray bluePicture() {
+  QImage image(4, 2, QImage::Format_RGB32);
+  image.fill(QColor(0, 0, 255));
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "PNG");
+  return bytes.toHex();
+}
+
+// A table of a one-inch and a two-inch column with red borders and a green cell, and under it
+// a blue picture an inch wide and half an inch high.
+TEST_F(PrintRTBTest, TablesAndPicturesPrintAtTheirSizeInInches) {
+  const double dpi = 300;
+  const QByteArray rtf =
+      "{\\rtf1\\ansi{\\colortbl;\\red255\\green0\\blue0;\\red0\\green255\\blue0;}\n"
+      "\\trowd\\trgaph0\\clbrdrt\\brdrs\\brdrw30\\brdrcf1\\clbrdrl\\brdrs\\brdrw30\\brdrcf1"
+      "\\clbrdrb\\brdrs\\brdrw30\\brdrcf1\\cellx1440\\clbrdrt\\brdrs\\brdrw30\\brdrcf1"
+      "\\clbrdrb\\brdrs\\brdrw30\\brdrcf1\\clbrdrr\\brdrs\\brdrw30\\brdrcf1\\clcbpat2\\cellx4320\n"
+      "\\pard\\intbl \\cell\\pard\\intbl \\cell\\row\n"
+      "\\pard{\\pict\\pngblip\\picw4\\pich2\\picwgoal1440\\pichgoal720 " + bluePicture() + "}\\par}";
+  box.setTextRTF(QString::fromLatin1(rtf));
+  RecordingPrinter sheet(dpi);
+  PrintRTB(box, 1440, 1440, 1440, 1440, sheet);
+  ASSERT_EQ(sheet.pages.size(), 1u);
+  const QImage& page = sheet.pages[0];
+  const double slack = dpi / 48;
+
+  const QRect table = boundsOf(page, qRed);
+  EXPECT_NEAR(table.width(), 3 * dpi, slack) << "the two columns";
+  EXPECT_NEAR(table.left(), dpi, slack) << "at the left margin";
+  const QRect shaded = boundsOf(page, qGreen);
+  EXPECT_NEAR(shaded.width(), 2 * dpi, slack) << "the green cell";
+
+  const QRect picture = boundsOf(page, qBlue);
+  EXPECT_NEAR(picture.width(), dpi, slack);
+  EXPECT_NEAR(picture.height(), dpi / 2, slack);
+  EXPECT_GT(picture.top(), table.bottom());
+}
 
 TEST_F(PrintRTBTest, MarginsThatLeaveNoRoomPrintOneBlankPage) {
   box.setText(capitalLines(5));

@@ -49,6 +49,10 @@ QByteArray codecName(int number) {
   switch (number) {
     case 437: case 850: return "IBM" + QByteArray::number(number);
     case kMacRoman: return "macintosh";
+    case 10006: return "x-mac-greek";
+    case 10007: return "x-mac-cyrillic";
+    case 10029: return "x-mac-centraleurroman";
+    case 10081: return "x-mac-turkish";
     case 874: case 932: case 936: case 949: case 950: case 1250: case 1251: case 1253:
     case 1254: case 1255: case 1256: case 1257: case 1258:
       return "windows-" + QByteArray::number(number);
@@ -56,12 +60,36 @@ QByteArray codecName(int number) {
   }
 }
 
+// The Mac's East Asian and Thai code pages differ from Windows' only in a few symbols.
+int windowsCounterpart(int number) {
+  switch (number) {
+    case 10001: return 932;
+    case 10002: return 950;
+    case 10003: return 949;
+    case 10008: return 936;
+    case 10021: return 874;
+    default: return number;
+  }
+}
+
 }  // namespace
 
 int codePageOfCharset(int charset) {
   switch (charset) {
+    case 0: return kWindows1252;
     case 2: return kSymbolCodePage;
     case 77: return kMacRoman;
+    case 78: return 10001;
+    case 79: return 10003;
+    case 80: return 10008;
+    case 81: return 10002;
+    case 83: return 10005;
+    case 84: return 10004;
+    case 85: return 10006;
+    case 86: return 10081;
+    case 87: return 10021;
+    case 88: return 10029;
+    case 89: return 10007;
     case 128: return 932;
     case 129: return 949;
     case 134: return 936;
@@ -80,6 +108,7 @@ int codePageOfCharset(int charset) {
 }
 
 int knownCodePage(int number) {
+  number = windowsCounterpart(number);
   return number == kSymbolCodePage || !codecName(number).isEmpty() ? number : kWindows1252;
 }
 

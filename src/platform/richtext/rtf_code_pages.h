@@ -11,7 +11,8 @@ inline constexpr int kWindows1252 = 1252;
 inline constexpr int kSymbolCodePage = 42;  // Windows' number for symbol fonts
 inline constexpr int kMacRoman = 10000;
 
-// The code page a font's \fcharset stands for; 0 when the font follows the document's.
+// The code page a font's \fcharset stands for; 0 when the font follows the document's. The
+// ANSI character set (0) is Windows-1252 whatever code page the document names.
 int codePageOfCharset(int charset);
 
 // The code page itself when this reader knows it, else Windows-1252.

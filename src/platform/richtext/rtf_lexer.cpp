@@ -51,7 +51,7 @@ Token Lexer::controlWord() {
   t.word = std::string_view(start, std::size_t(pos_ - start));
   t.param = parameter(t.hasParam);
   if (pos_ != end_ && *pos_ == ' ') ++pos_;
-  if (t.word == "bin" && t.hasParam) skipBinary(t.param);
+  if (t.word == "bin" && t.hasParam) t.binary = skipBinary(t.param);
   return t;
 }
 
@@ -71,8 +71,11 @@ int Lexer::parameter(bool& present) {
   return static_cast<int>(std::clamp<std::int64_t>(value, INT_MIN, INT_MAX));
 }
 
-void Lexer::skipBinary(int length) {
-  if (length > 0) pos_ += std::min<std::ptrdiff_t>(length, end_ - pos_);
+std::string_view Lexer::skipBinary(int length) {
+  if (length <= 0) return {};
+  const char* start = pos_;
+  pos_ += std::min<std::ptrdiff_t>(length, end_ - pos_);
+  return std::string_view(start, std::size_t(pos_ - start));
 }
 
 Token Lexer::controlSymbol() {

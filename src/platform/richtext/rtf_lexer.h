@@ -14,14 +14,15 @@ struct Token {
   bool hasParam = false;
   char symbol = 0;
   unsigned char byte = 0;
+  std::string_view binary;  // the data following \binN
 };
 
 class Lexer {
  public:
   explicit Lexer(std::string_view input) : pos_(input.data()), end_(input.data() + input.size()) {}
 
-  // The next token; Kind::End once the input is used up. The binary data of \binN is
-  // skipped here, so that no reader can mistake it for text or braces.
+  // The next token; Kind::End once the input is used up. The binary data of \binN comes with
+  // its control word, so that no reader can mistake it for text or braces.
   Token next();
 
  private:
@@ -29,7 +30,7 @@ class Lexer {
   Token controlSymbol();
   Token text();
   int parameter(bool& present);
-  void skipBinary(int length);
+  std::string_view skipBinary(int length);
 
   // Plain pointers keep the per-byte loops fast in unoptimised builds too.
   const char* pos_;

@@ -6,7 +6,9 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextOption>
 #include <algorithm>
+#include <array>
 #include <map>
 #include <string_view>
 #include <unordered_map>
@@ -16,7 +18,11 @@
 #include "platform/files/cp1252.h"
 #include "platform/richtext/rtf.h"
 #include "platform/richtext/rtf_code_pages.h"
+#include "platform/richtext/rtf_formats.h"
 #include "platform/richtext/rtf_lexer.h"
+#include "platform/richtext/rtf_lists.h"
+#include "platform/richtext/rtf_pictures.h"
+#include "platform/richtext/rtf_tables.h"
 
 namespace platform::rtf {
 namespace {
@@ -28,12 +34,24 @@ constexpr qsizetype kMaxFontNameLength = 256;
 constexpr int kMaxTwips = 31680;  // 22 inches
 constexpr int kTwipsPerPixel = 15;
 constexpr std::size_t kFormatCacheSize = 16;
+constexpr std::size_t kMaxTabStops = 32;
+constexpr qsizetype kMaxMarkerLength = 32;
+constexpr int kMaxListOverride = 1 << 20;
+constexpr int kSingleLine = 240;  // \sl of single spacing with \slmult1
 
 enum class Action {
   Bold, Italic, Hidden, Underline, UnderlineOff, Strike, Font, FontSize, Colour, Highlight, Plain,
   ParagraphDefaults, Align, LeftIndent, RightIndent, FirstIndent, Paragraph, Character,
   UnicodeCharacter, UnicodeSkip, DefaultFont, FontTable, ColourTable, SkipDestination,
   FontFamily, Red, Green, Blue, DocumentCodePage, Charset, FontCodePage,
+  SpaceBefore, SpaceAfter, LineSpacing, LineMultiple, TabKind, TabLeader, TabStop, Keep,
+  PageBreakBefore, InTable, TableDepth, RowDefaults, RowGap, RowLeft, CellRight, CellBorder, OtherBorder,
+  BorderStyle, BorderNone, BorderWidth, BorderColour, CellShading, Cell, NestedCell, Row,
+  NestedRow, Picture, PictureKind, PictureWidth, PictureHeight, PictureGoalWidth,
+  PictureGoalHeight, PictureScaleX, PictureScaleY, ShapePicture, NonShapePicture, ListMarker,
+  OldList, OldListNumbering, OldListContinues, OldListStart, ListOverride, ListLevel, ListTable,
+  ListOverrideTable, ListDefinition, ListLevelDefinition, LevelNumbering, ListId, ByteClass,
+  AssociatedFont, NestedRowProperties,
 };
 
 struct Word {
@@ -55,10 +73,10 @@ const std::unordered_map<std::string_view, Word>& words() {
         {"qr", {Action::Align, Qt::AlignRight}}, {"qj", {Action::Align, Qt::AlignJustify}},
         {"li", {Action::LeftIndent}}, {"ri", {Action::RightIndent}},
         {"fi", {Action::FirstIndent}},
-        {"par", {Action::Paragraph}}, {"row", {Action::Paragraph}},
-        {"nestrow", {Action::Paragraph}},
+        {"par", {Action::Paragraph}}, {"row", {Action::Row}},
+        {"nestrow", {Action::NestedRow}},
         {"line", {Action::Character, 0x2028}}, {"tab", {Action::Character, '\t'}},
-        {"cell", {Action::Character, '\t'}}, {"nestcell", {Action::Character, '\t'}},
+        {"cell", {Action::Cell}}, {"nestcell", {Action::NestedCell}},
         {"emdash", {Action::Character, 0x2014}}, {"endash", {Action::Character, 0x2013}},
         {"lquote", {Action::Character, 0x2018}}, {"rquote", {Action::Character, 0x2019}},
         {"ldblquote", {Action::Character, 0x201C}},
@@ -80,19 +98,75 @@ const std::unordered_map<std::string_view, Word>& words() {
         {"pc", {Action::DocumentCodePage, 437}}, {"pca", {Action::DocumentCodePage, 850}},
         {"ansicpg", {Action::DocumentCodePage}}, {"fcharset", {Action::Charset}},
         {"cpg", {Action::FontCodePage}},
+        {"sb", {Action::SpaceBefore}}, {"sa", {Action::SpaceAfter}},
+        {"sl", {Action::LineSpacing}}, {"slmult", {Action::LineMultiple}},
+        {"tqr", {Action::TabKind, QTextOption::RightTab}},
+        {"tqc", {Action::TabKind, QTextOption::CenterTab}},
+        {"tqdec", {Action::TabKind, QTextOption::DelimiterTab}},
+        {"tldot", {Action::TabLeader, 1}}, {"tlhyph", {Action::TabLeader, 2}},
+        {"tlul", {Action::TabLeader, 3}}, {"tlth", {Action::TabLeader, 4}},
+        {"tleq", {Action::TabLeader, 5}}, {"tlmdot", {Action::TabLeader, 6}},
+        {"tx", {Action::TabStop}}, {"tb", {Action::TabStop}},
+        {"keep", {Action::Keep}}, {"pagebb", {Action::PageBreakBefore}},
+        {"intbl", {Action::InTable}}, {"itap", {Action::TableDepth}},
+        {"trowd", {Action::RowDefaults}}, {"trgaph", {Action::RowGap}},
+        {"trleft", {Action::RowLeft}},
+        {"cellx", {Action::CellRight}},
+        {"clbrdrt", {Action::CellBorder, 0}}, {"clbrdrl", {Action::CellBorder, 1}},
+        {"clbrdrb", {Action::CellBorder, 2}}, {"clbrdrr", {Action::CellBorder, 3}},
+        {"brdrt", {Action::OtherBorder}}, {"brdrl", {Action::OtherBorder}},
+        {"brdrb", {Action::OtherBorder}}, {"brdrr", {Action::OtherBorder}},
+        {"box", {Action::OtherBorder}}, {"brsp", {Action::OtherBorder}},
+        {"trbrdrt", {Action::OtherBorder}}, {"trbrdrl", {Action::OtherBorder}},
+        {"trbrdrb", {Action::OtherBorder}}, {"trbrdrr", {Action::OtherBorder}},
+        {"trbrdrh", {Action::OtherBorder}}, {"trbrdrv", {Action::OtherBorder}},
+        {"brdrnone", {Action::BorderNone}}, {"brdrnil", {Action::BorderNone}},
+        {"brdrw", {Action::BorderWidth}}, {"brdrcf", {Action::BorderColour}},
+        {"clcbpat", {Action::CellShading}},
+        {"pict", {Action::Picture}},
+        {"picw", {Action::PictureWidth}}, {"pich", {Action::PictureHeight}},
+        {"picwgoal", {Action::PictureGoalWidth}}, {"pichgoal", {Action::PictureGoalHeight}},
+        {"picscalex", {Action::PictureScaleX}}, {"picscaley", {Action::PictureScaleY}},
+        {"shppict", {Action::ShapePicture}}, {"nonshppict", {Action::NonShapePicture}},
+        {"pntext", {Action::ListMarker}}, {"listtext", {Action::ListMarker}},
+        {"pn", {Action::OldList}},
+        {"pnlvlblt", {Action::OldListNumbering, QTextListFormat::ListDisc}},
+        {"pndec", {Action::OldListNumbering, QTextListFormat::ListDecimal}},
+        {"pnlcltr", {Action::OldListNumbering, QTextListFormat::ListLowerAlpha}},
+        {"pnucltr", {Action::OldListNumbering, QTextListFormat::ListUpperAlpha}},
+        {"pnlcrm", {Action::OldListNumbering, QTextListFormat::ListLowerRoman}},
+        {"pnucrm", {Action::OldListNumbering, QTextListFormat::ListUpperRoman}},
+        {"pnlvlcont", {Action::OldListContinues}}, {"pnstart", {Action::OldListStart}},
+        {"ls", {Action::ListOverride}}, {"ilvl", {Action::ListLevel}},
+        {"listtable", {Action::ListTable}}, {"listoverridetable", {Action::ListOverrideTable}},
+        {"list", {Action::ListDefinition}}, {"listlevel", {Action::ListLevelDefinition}},
+        {"levelnfc", {Action::LevelNumbering}}, {"levelnfcn", {Action::LevelNumbering}},
+        {"listid", {Action::ListId}},
+        {"loch", {Action::ByteClass, 0}}, {"hich", {Action::ByteClass, 1}},
+        {"dbch", {Action::ByteClass, 2}}, {"rtlch", {Action::ByteClass, 0}},
+        {"ltrch", {Action::ByteClass, 0}}, {"af", {Action::AssociatedFont}},
+        {"nesttableprops", {Action::NestedRowProperties}},
     };
+    for (std::string_view kind : {"pngblip", "jpegblip", "emfblip", "wmetafile", "macpict",
+                                  "pmmetafile", "dibitmap", "wbitmap"})
+      t.emplace(kind, Word{Action::PictureKind});
+    for (std::string_view style : {"brdrs", "brdrth", "brdrsh", "brdrdb", "brdrdot", "brdrdash",
+                                   "brdrhair", "brdrinset", "brdroutset", "brdrtriple",
+                                   "brdrdashsm", "brdrdashd", "brdrdashdd", "brdrwavy",
+                                   "brdrengrave", "brdremboss", "brdrframe"})
+      t.emplace(style, Word{Action::BorderStyle});
     for (std::string_view ul : {"ul", "uld", "uldash", "uldashd", "uldashdd", "uldb", "ulhwave",
                                 "ulldash", "ulth", "ulthd", "ulthdash", "ulthdashd",
                                 "ulthdashdd", "ulthldash", "ululdbwave", "ulw", "ulwave"})
       t.emplace(ul, Word{Action::Underline});
     // Destinations whose contents are not text of the document.
     for (std::string_view skip :
-         {"pict", "shppict", "nonshppict", "shp", "object", "fldinst", "stylesheet", "info",
+         {"shp", "object", "fldinst", "stylesheet", "info",
           "header", "headerl", "headerr", "headerf", "footer", "footerl", "footerr", "footerf",
-          "footnote", "annotation", "xe", "tc", "txe", "rxe", "pn", "pnseclvl", "listtable",
-          "listoverridetable", "revtbl", "rsidtbl", "filetbl", "template", "ftnsep", "ftnsepc",
+          "footnote", "annotation", "xe", "tc", "txe", "rxe", "pnseclvl", "revtbl", "rsidtbl", "filetbl", "template", "ftnsep", "ftnsepc",
           "ftncn", "aftnsep", "aftnsepc", "aftncn", "do", "docvar", "userprops", "themedata",
-          "colorschememapping", "latentstyles", "datastore", "xmlnstbl", "generator"})
+          "colorschememapping", "latentstyles", "datastore", "xmlnstbl", "generator",
+          "nonesttables"})
       t.emplace(skip, Word{Action::SkipDestination});
     return t;
   }();
@@ -112,18 +186,48 @@ struct CharState {
   bool operator==(const CharState&) const = default;
 };
 
+struct TabStop {
+  int twips = 0;
+  QTextOption::TabType kind = QTextOption::LeftTab;
+  int leader = 0;  // none, dots, hyphens, underline, thick line, equal signs, middle dots
+};
+
 struct ParagraphState {
   Qt::Alignment alignment = Qt::AlignLeft;
   int leftTwips = 0;
   int rightTwips = 0;
   int firstLineTwips = 0;
+  int spaceBeforeTwips = 0;
+  int spaceAfterTwips = 0;
+  int lineSpacing = 0;  // \sl: 0 single, else twips (negative: exactly) or with \slmult 240ths
+  bool lineMultiple = false;
+  bool keep = false;
+  bool pageBreakBefore = false;
+  int tableDepth = 0;
+  ListParagraph list;
+  std::size_t tabCount = 0;
+  std::array<TabStop, kMaxTabStops> tabs;
+  TabStop nextTab;  // what \tqr, \tldot and the like said about the \tx to come
 };
 
-enum class Destination { Text, FontTable, ColourTable, Skip };
+enum class Destination {
+  Text, FontTable, ColourTable, Skip, Picture, ListMarker, OldList, ListTable, ListOverrideTable,
+};
+
+// Which font encoded bytes are read in: after \hich the high-ANSI font, after \dbch the
+// double-byte font (each set by \af or \f after the word), else the character font.
+enum class ByteClass { Low, High, Double };
+
+struct ByteFonts {
+  ByteClass current = ByteClass::Low;
+  int high = -1;  // -1: the character font
+  int doubleByte = -1;
+};
 
 struct GroupState {
   CharState chars;
   ParagraphState paragraph;
+  ByteFonts byteFonts;
   Destination destination = Destination::Text;
   int unicodeSkip = 1;
 };
@@ -149,7 +253,7 @@ int twips(const Token& t) { return std::clamp(t.param, -kMaxTwips, kMaxTwips); }
 
 class Reader {
  public:
-  explicit Reader(QTextDocument& doc) : cursor_(&doc) {}
+  explicit Reader(QTextDocument& doc) : cursor_(&doc), tables_(cursor_) {}
 
   void run(std::string_view rtf) {
     cursor_.beginEditBlock();
@@ -161,12 +265,15 @@ class Reader {
 
  private:
   void handle(const Token& t) {
+    const bool starred = std::exchange(starred_, false);
     switch (t.kind) {
       case Token::Kind::GroupStart: return openGroup();
       case Token::Kind::GroupEnd: return closeGroup();
       case Token::Kind::Text: return text(t.word);
       case Token::Kind::ControlWord:
-        if (!swallowedAsFallback()) controlWord(t);
+        if (state_.destination == Destination::Picture && !t.binary.empty())
+          picture_.data.append(t.binary.data(), qsizetype(t.binary.size()));
+        if (!swallowedAsFallback()) controlWord(t, starred);
         return;
       case Token::Kind::ControlSymbol:
         if (!swallowedAsFallback()) controlSymbol(t.symbol);
@@ -208,15 +315,34 @@ class Reader {
     // An entry may lack its ";" before the "}" that closes it.
     if (state_.destination == Destination::FontTable && !fontBeingRead_.name.isEmpty())
       commitFont();
+    const Destination closing = state_.destination;
     state_ = stack_.back();
     stack_.pop_back();
+    if (closing == state_.destination) return;
+    if (closing == Destination::Picture) endPicture();
+    if (closing == Destination::OldList && !oldListContinues_) {
+      state_.paragraph.list.numbered = true;
+      state_.paragraph.list.numbering = oldListNumbering_;
+      state_.paragraph.list.start = oldListStart_;
+      state_.paragraph.list.ownGroup = true;
+    }
   }
 
-  void controlWord(const Token& t) {
+  // Destinations behind \* that this reader understands are read; the others are skipped.
+  void controlWord(const Token& t, bool starred) {
     leadByte_ = 0;
-    if (state_.destination == Destination::Skip) return;
     const auto found = words().find(t.word);
+    if (state_.destination == Destination::Skip) {
+      if (!starred || found == words().end() || !isStarredDestination(found->second.action))
+        return;
+      state_.destination = beforeStar_;
+    }
     if (found != words().end()) apply(found->second, t);
+  }
+
+  static bool isStarredDestination(Action a) {
+    return a == Action::ShapePicture || a == Action::OldList || a == Action::ListTable ||
+           a == Action::ListOverrideTable || a == Action::NestedRowProperties;
   }
 
   void apply(Word word, const Token& t) {
@@ -232,7 +358,12 @@ class Reader {
       case Action::FontSize: c.halfPoints = t.hasParam ? std::clamp(t.param, 2, 3276) : 24; break;
       case Action::Colour: c.colour = t.param; break;
       case Action::Highlight: c.highlight = t.param; break;
-      case Action::Plain: c = CharState(); break;
+      case Action::Plain:
+        c = CharState();
+        state_.byteFonts = ByteFonts();
+        break;
+      case Action::ByteClass: state_.byteFonts.current = ByteClass(word.arg); break;
+      case Action::AssociatedFont: byteFont(std::max(t.param, 0)); break;
       case Action::ParagraphDefaults:
       case Action::Align:
       case Action::LeftIndent:
@@ -267,7 +398,134 @@ class Reader {
       case Action::FontCodePage:
         if (state_.destination == Destination::FontTable) fontBeingRead_.codePage = t.param;
         break;
+      default:
+        if (!tableWord(word, t) && !pictureWord(word, t) && !listWord(word, t))
+          paragraphProperty(word, t);
+        break;
     }
+  }
+
+  // Rows are defined for the depth of the paragraph they come in: a nested table's rows in
+  // the paragraphs of its cells.
+  RowDefinition& definedRow() {
+    return rows_[std::size_t(std::clamp(state_.paragraph.tableDepth, 1, kMaxTableDepth))];
+  }
+
+  // Row and cell definitions, and the ends of cells and rows.
+  bool tableWord(Word word, const Token& t) {
+    switch (word.action) {
+      case Action::RowDefaults:
+        definedRow() = RowDefinition();
+        cellBeingDefined_ = CellDefinition();
+        border_ = nullptr;
+        break;
+      case Action::RowGap: definedRow().gap = twips(t); break;
+      case Action::RowLeft: definedRow().left = twips(t); break;
+      case Action::CellRight:
+        cellBeingDefined_.right = std::clamp(t.param, -kMaxTwips, kMaxRowTwips);
+        if (definedRow().cells.size() < kMaxTableEntries)
+          definedRow().cells.push_back(cellBeingDefined_);
+        cellBeingDefined_ = CellDefinition();
+        border_ = nullptr;
+        break;
+      case Action::CellBorder: border_ = &cellBeingDefined_.borders[std::size_t(word.arg)]; break;
+      case Action::OtherBorder: border_ = nullptr; break;
+      case Action::BorderStyle:
+        if (border_ != nullptr && border_->twips == 0) border_->twips = 10;
+        break;
+      case Action::BorderNone:
+        if (border_ != nullptr) border_->twips = 0;
+        break;
+      case Action::BorderWidth:
+        if (border_ != nullptr) border_->twips = std::clamp(t.param, 1, 255);
+        break;
+      case Action::BorderColour:
+        if (border_ != nullptr) border_->colour = colour(t.param);
+        break;
+      case Action::CellShading: cellBeingDefined_.shading = colour(t.param); break;
+      case Action::Cell: cellEnd(1); break;
+      case Action::NestedCell: cellEnd(std::max(state_.paragraph.tableDepth, 2)); break;
+      case Action::Row: rowEnd(1); break;
+      case Action::NestedRow: rowEnd(std::max(state_.paragraph.tableDepth, 2)); break;
+      default: return false;
+    }
+    return true;
+  }
+
+  bool pictureWord(Word word, const Token& t) {
+    switch (word.action) {
+      case Action::Picture:
+        if (state_.destination != Destination::Text) break;
+        state_.destination = Destination::Picture;
+        picture_ = Picture();
+        pictureNibble_ = -1;
+        break;
+      case Action::PictureKind:
+        picture_.kind = QByteArray(t.word.data(), qsizetype(t.word.size()));
+        if (t.hasParam) picture_.kind += QByteArray::number(t.param);
+        break;
+      case Action::PictureWidth: picture_.width = std::clamp(t.param, 0, 1 << 20); break;
+      case Action::PictureHeight: picture_.height = std::clamp(t.param, 0, 1 << 20); break;
+      case Action::PictureGoalWidth: picture_.goalWidth = twips(t); break;
+      case Action::PictureGoalHeight: picture_.goalHeight = twips(t); break;
+      case Action::PictureScaleX: picture_.scaleX = std::clamp(t.param, 1, 1000); break;
+      case Action::PictureScaleY: picture_.scaleY = std::clamp(t.param, 1, 1000); break;
+      case Action::ShapePicture: pictureFromShape_ = false; break;
+      // A picture offered twice is shown once: the second offer is for older readers.
+      case Action::NonShapePicture:
+        if (std::exchange(pictureFromShape_, false)) state_.destination = Destination::Skip;
+        break;
+      default: return false;
+    }
+    return true;
+  }
+
+  bool listWord(Word word, const Token& t) {
+    ListParagraph& list = state_.paragraph.list;
+    switch (word.action) {
+      case Action::ListMarker:
+        if (state_.destination == Destination::Text) state_.destination = Destination::ListMarker;
+        marker_.clear();
+        break;
+      case Action::OldList:
+        state_.destination = Destination::OldList;
+        oldListNumbering_ = QTextListFormat::ListDecimal;
+        oldListContinues_ = false;
+        oldListStart_ = 0;
+        break;
+      case Action::OldListNumbering:
+        oldListNumbering_ = QTextListFormat::Style(word.arg);
+        break;
+      case Action::OldListContinues: oldListContinues_ = true; break;
+      case Action::OldListStart: oldListStart_ = std::clamp(t.param, 0, 1 << 20); break;
+      case Action::ListOverride:
+        if (state_.destination == Destination::ListOverrideTable)
+          lists_.defineOverride(t.param, listId_);
+        else
+          list.override = std::clamp(t.param, 0, kMaxListOverride);
+        break;
+      case Action::ListLevel: list.level = std::clamp(t.param, 0, 8); break;
+      case Action::ListTable: state_.destination = Destination::ListTable; break;
+      case Action::ListOverrideTable: state_.destination = Destination::ListOverrideTable; break;
+      case Action::ListDefinition:
+        levelsDefined_ = 0;
+        levelNumbering_.fill(0);
+        break;
+      case Action::ListLevelDefinition: ++levelsDefined_; break;
+      case Action::LevelNumbering:
+        if (levelsDefined_ > 0 && levelsDefined_ <= int(levelNumbering_.size()))
+          levelNumbering_[std::size_t(levelsDefined_ - 1)] = t.param;
+        break;
+      case Action::ListId:
+        listId_ = t.param;
+        if (state_.destination == Destination::ListTable) {
+          for (int level = 0; level < std::min(levelsDefined_, 9); ++level)
+            lists_.defineLevel(listId_, level, levelNumbering_[std::size_t(level)]);
+        }
+        break;
+      default: return false;
+    }
+    return true;
   }
 
   void paragraphProperty(Word word, const Token& t) {
@@ -278,6 +536,21 @@ class Reader {
       case Action::LeftIndent: p.leftTwips = twips(t); break;
       case Action::RightIndent: p.rightTwips = twips(t); break;
       case Action::FirstIndent: p.firstLineTwips = twips(t); break;
+      case Action::SpaceBefore: p.spaceBeforeTwips = std::max(twips(t), 0); break;
+      case Action::SpaceAfter: p.spaceAfterTwips = std::max(twips(t), 0); break;
+      case Action::LineSpacing: p.lineSpacing = twips(t); break;
+      case Action::LineMultiple: p.lineMultiple = isOn(t); break;
+      case Action::TabKind: p.nextTab.kind = QTextOption::TabType(word.arg); break;
+      case Action::TabLeader: p.nextTab.leader = word.arg; break;
+      case Action::TabStop:
+        p.nextTab.twips = std::max(twips(t), 0);
+        if (p.tabCount < kMaxTabStops) p.tabs[p.tabCount++] = p.nextTab;
+        p.nextTab = TabStop();
+        break;
+      case Action::Keep: p.keep = isOn(t); break;
+      case Action::PageBreakBefore: p.pageBreakBefore = isOn(t); break;
+      case Action::InTable: p.tableDepth = std::max(p.tableDepth, 1); break;
+      case Action::TableDepth: p.tableDepth = std::clamp(t.param, 0, kMaxTableDepth); break;
       default: return;
     }
     lastParagraph_ = p;
@@ -291,7 +564,10 @@ class Reader {
       case '~': return character(0x00A0);
       case '-': return character(0x00AD);
       case '_': return character(0x2011);
-      case '*': state_.destination = Destination::Skip; return;
+      case '*':
+        beforeStar_ = std::exchange(state_.destination, Destination::Skip);
+        starred_ = true;
+        return;
       case '\n': case '\r': return character('\n');
       default: return;
     }
@@ -319,7 +595,7 @@ class Reader {
       for (const QChar c : decoded) character(c.unicode());
       return;
     }
-    CodePage& page = currentCodePage();
+    CodePage& page = byteCodePage();
     if (page.isLeadByte(b)) {
       leadByte_ = b;
       leadPage_ = &page;
@@ -332,6 +608,16 @@ class Reader {
   void plainByte(unsigned char b) {
     if (leadByte_ != 0) return encodedByte(b);
     character(b);
+  }
+
+  CodePage& byteCodePage() {
+    const ByteFonts& fonts = state_.byteFonts;
+    const int font = fonts.current == ByteClass::High     ? fonts.high
+                     : fonts.current == ByteClass::Double ? fonts.doubleByte
+                                                          : -1;
+    if (font < 0 || state_.destination != Destination::Text) return currentCodePage();
+    const auto entry = fonts_.constFind(font);
+    return codePage(entry != fonts_.constEnd() ? codePageOf(*entry) : documentCodePage_);
   }
 
   CodePage& currentCodePage() {
@@ -363,7 +649,10 @@ class Reader {
       case Destination::ColourTable:
         if (c == ';') commitColour();
         return;
-      case Destination::Skip: return;
+      case Destination::ListMarker:
+        if (marker_.size() < kMaxMarkerLength && c != '\t') marker_.append(QChar(c));
+        return;
+      default: return;
     }
   }
 
@@ -383,19 +672,52 @@ class Reader {
       if (*p != '\r' && *p != '\n') --fallbackLeft_;
     }
     switch (state_.destination) {
-      case Destination::Skip: return;
       case Destination::Text:
         if (!state_.chars.hidden) documentText(p, end);
         return;
       case Destination::FontTable:
       case Destination::ColourTable:
+      case Destination::ListMarker:
         for (; p != end; ++p) {
           const auto b = static_cast<unsigned char>(*p);
           if (b >= 0x80) encodedByte(b);
           else if (b >= 0x20) plainByte(b);
         }
         return;
+      case Destination::Picture: return pictureData(p, end);
+      default: return;
     }
+  }
+
+  // Hexadecimal digits two by two; line ends and anything else between them do not count.
+  void pictureData(const char* p, const char* end) {
+    for (; p != end; ++p) {
+      const int digit = hexDigit(*p);
+      if (digit < 0) continue;
+      if (pictureNibble_ < 0) {
+        pictureNibble_ = digit;
+      } else {
+        picture_.data.append(char(pictureNibble_ * 16 + digit));
+        pictureNibble_ = -1;
+      }
+    }
+  }
+
+  static int hexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+  }
+
+  void endPicture() {
+    if (picture_.kind.isEmpty() || picture_.data.isEmpty()) return;
+    placeParagraph(state_.paragraph.tableDepth);
+    startText();
+    flushRun();
+    insertPicture(cursor_, picture_, charFormat(state_.chars));
+    pictureFromShape_ = true;
+    picture_ = Picture();
   }
 
   void documentText(const char* p, const char* end) {
@@ -436,11 +758,24 @@ class Reader {
     }
   }
 
-  void startText() {
-    if (paragraphPending_) {
-      cursor_.insertBlock(QTextBlockFormat(), charFormat(state_.chars));
+  // Tables open and close, and rows and cells begin, as the paragraphs in them come.
+  void placeParagraph(int depth) {
+    if (!tables_.needsPlacing(depth)) return;
+    flushRun();
+    const int before = tables_.depth();
+    if (tables_.place(depth, rows_)) {
       paragraphPending_ = false;
+      blockCharsPending_ = true;
     }
+    // A table inside a cell defines its rows after their cells; the next one starts afresh.
+    for (int ended = std::max(tables_.depth() + 1, 2); ended <= before; ++ended)
+      rows_[std::size_t(ended)] = RowDefinition();
+  }
+
+  void startText() {
+    placeParagraph(state_.paragraph.tableDepth);
+    pictureFromShape_ = false;
+    startBlock();
     if (!(state_.chars == runChars_)) {
       flushRun();
       runChars_ = state_.chars;
@@ -458,21 +793,66 @@ class Reader {
   // paragraph adds no empty paragraph.
   void paragraphBreak() {
     if (state_.destination != Destination::Text) return;
-    flushRun();
-    if (paragraphPending_) cursor_.insertBlock(QTextBlockFormat(), charFormat(state_.chars));
-    cursor_.setBlockFormat(blockFormat(state_.paragraph));
-    lastParagraph_ = state_.paragraph;
+    placeParagraph(state_.paragraph.tableDepth);
+    endParagraph(state_.paragraph);
     paragraphPending_ = true;
+  }
+
+  // A block takes the character format of its start, which sizes its list marker and, when
+  // it is empty, its height. The blocks the document or its tables made have none yet.
+  void startBlock() {
+    if (std::exchange(paragraphPending_, false)) {
+      cursor_.insertBlock(QTextBlockFormat(), charFormat(state_.chars));
+    } else if (std::exchange(blockCharsPending_, false)) {
+      cursor_.setBlockCharFormat(charFormat(state_.chars));
+    }
+  }
+
+  void endParagraph(const ParagraphState& p) {
+    flushRun();
+    startBlock();
+    cursor_.setBlockFormat(blockFormat(p));
+    if (p.list.numbered || p.list.override > 0) lists_.attach(cursor_, p.list, marker_);
+    else lists_.interrupt();
+    marker_.clear();
+    state_.paragraph.list.ownGroup = false;  // a paragraph after this one takes its \pn over
+    lastParagraph_ = p;
+  }
+
+  // \cell ends a cell even where no paragraph said it was in a table.
+  void cellEnd(int depth) {
+    if (state_.destination != Destination::Text) return;
+    placeParagraph(depth);
+    endParagraph(state_.paragraph);
+    tables_.endCell();
+  }
+
+  void rowEnd(int depth) {
+    if (state_.destination != Destination::Text) return;
+    if (tables_.depth() == 0) return paragraphBreak();
+    if (tables_.depth() < depth) return;
+    flushRun();
+    if (tables_.depth() > depth) tables_.place(depth, rows_);
+    tables_.endRow(rows_[std::size_t(depth)]);
   }
 
   void finish() {
     flushRun();
-    if (!paragraphPending_) cursor_.setBlockFormat(blockFormat(lastParagraph_));
+    tables_.finish();
+    if (!paragraphPending_ && !tables_.needsPlacing(lastParagraph_.tableDepth))
+      cursor_.setBlockFormat(blockFormat(lastParagraph_));
+  }
+
+  void byteFont(int index) {
+    ByteFonts& fonts = state_.byteFonts;
+    if (fonts.current == ByteClass::High) fonts.high = index;
+    if (fonts.current == ByteClass::Double) fonts.doubleByte = index;
   }
 
   void font(int index) {
     if (state_.destination != Destination::FontTable) {
       state_.chars.font = index;
+      byteFont(index);
       return;
     }
     if (!fontBeingRead_.name.isEmpty()) commitFont();
@@ -545,11 +925,66 @@ class Reader {
     f.setAlignment(p.alignment);
     f.setLeftMargin(double(p.leftTwips) / kTwipsPerPixel);
     f.setRightMargin(double(p.rightTwips) / kTwipsPerPixel);
-    f.setTextIndent(double(p.firstLineTwips) / kTwipsPerPixel);
+    // A list's marker hangs in the space a negative first-line indent leaves.
+    const bool hanging = (p.list.numbered || p.list.override > 0) && p.firstLineTwips < 0;
+    f.setTextIndent(hanging ? 0.0 : double(p.firstLineTwips) / kTwipsPerPixel);
+    if (p.spaceBeforeTwips > 0) f.setTopMargin(double(p.spaceBeforeTwips) / kTwipsPerPixel);
+    if (p.spaceAfterTwips > 0) f.setBottomMargin(double(p.spaceAfterTwips) / kTwipsPerPixel);
+    lineSpacing(f, p);
+    if (p.tabCount > 0) tabPositions(f, p);
+    if (p.keep) f.setNonBreakableLines(true);
+    if (p.pageBreakBefore) f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
     return f;
   }
 
+  // \slmult1 counts in 240ths of a line; else a positive \sl is the least height and a
+  // negative one the exact height, in twips.
+  static void lineSpacing(QTextBlockFormat& f, const ParagraphState& p) {
+    if (p.lineSpacing == 0) return;
+    if (p.lineMultiple) {
+      if (p.lineSpacing != kSingleLine && p.lineSpacing > 0)
+        f.setLineHeight(p.lineSpacing * 100.0 / kSingleLine, QTextBlockFormat::ProportionalHeight);
+    } else if (p.lineSpacing > 0) {
+      f.setLineHeight(double(p.lineSpacing) / kTwipsPerPixel, QTextBlockFormat::MinimumHeight);
+    } else {
+      f.setLineHeight(double(-p.lineSpacing) / kTwipsPerPixel, QTextBlockFormat::FixedHeight);
+    }
+  }
+
+  // The document draws no leaders; they are kept so that they are written back.
+  static void tabPositions(QTextBlockFormat& f, const ParagraphState& p) {
+    QList<QTextOption::Tab> tabs;
+    QList<QVariant> leaders;
+    bool led = false;
+    for (std::size_t i = 0; i < p.tabCount; ++i) {
+      const TabStop& tab = p.tabs[i];
+      const QChar delimiter = tab.kind == QTextOption::DelimiterTab ? QChar('.') : QChar();
+      tabs.append(QTextOption::Tab(double(tab.twips) / kTwipsPerPixel, tab.kind, delimiter));
+      leaders.append(tab.leader);
+      led = led || tab.leader != 0;
+    }
+    f.setTabPositions(tabs);
+    if (led) f.setProperty(kTabLeadersProperty, leaders);
+  }
+
   QTextCursor cursor_;
+  TableBuilder tables_;
+  RowDefinitions rows_;
+  CellDefinition cellBeingDefined_;
+  CellBorder* border_ = nullptr;  // the cell border the border words describe
+  Picture picture_;
+  int pictureNibble_ = -1;
+  bool pictureFromShape_ = false;
+  ListBuilder lists_;
+  QString marker_;
+  QTextListFormat::Style oldListNumbering_ = QTextListFormat::ListDecimal;
+  bool oldListContinues_ = false;
+  int oldListStart_ = 0;
+  int listId_ = 0;
+  int levelsDefined_ = 0;
+  std::array<int, 9> levelNumbering_{};
+  bool starred_ = false;
+  Destination beforeStar_ = Destination::Text;
   GroupState state_;
   std::vector<GroupState> stack_;
   int flattenedDepth_ = 0;
@@ -559,6 +994,7 @@ class Reader {
   CharState runChars_;
   std::vector<std::pair<CharState, QTextCharFormat>> formats_;
   bool paragraphPending_ = false;
+  bool blockCharsPending_ = true;  // the cursor's block has no character format of its own
   ParagraphState lastParagraph_;
 
   QHash<int, FontEntry> fonts_;

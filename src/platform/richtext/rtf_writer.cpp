@@ -5,17 +5,29 @@
 #include <QTextBlock>
 #include <QTextCharFormat>
 #include <QTextDocument>
+#include <QTextFrame>
+#include <QTextList>
+#include <QTextTable>
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "platform/files/cp1252.h"
 #include "platform/richtext/rtf.h"
+#include "platform/richtext/rtf_formats.h"
+#include "platform/richtext/rtf_pictures.h"
 
 namespace platform::rtf {
 namespace {
 
 constexpr int kTwipsPerPixel = 15;
+constexpr int kMaxTwips = 31680;
+constexpr int kListHang = 360;          // the room a list's marker takes, in twips
+constexpr int kDefaultTableWidth = 9000;  // twips, for tables whose columns have no fixed width
+constexpr int kSymbolCharset = 2;
 
 // 7-bit RTF: control words with their delimiters, and text escaped as the syntax requires.
 class Output {
@@ -41,6 +53,12 @@ class Output {
   }
 
   const QByteArray& bytes() const { return bytes_; }
+
+  // A group written elsewhere, such as a picture's.
+  void group(const QByteArray& bytes) {
+    bytes_ += bytes;
+    needsDelimiter_ = false;
+  }
 
  private:
   void character(QChar c) {
@@ -117,6 +135,29 @@ const char* familyWord(QFont::StyleHint hint) {
   }
 }
 
+int twipsOf(double pixels) {
+  if (!std::isfinite(pixels)) return 0;
+  return int(std::lround(std::clamp(pixels * kTwipsPerPixel, double(-kMaxTwips), double(kMaxTwips))));
+}
+
+// Where a table's cells end, in twips from its left edge: the fixed widths it was given, or an
+// equal share of a page's width.
+std::vector<int> cellEdges(const QTextTable& table) {
+  const QList<QTextLength> widths = table.format().columnWidthConstraints();
+  std::vector<int> edges;
+  int right = std::clamp(table.format().intProperty(kTableLeftProperty), -kMaxTwips, kMaxTwips);
+  for (int c = 0; c < table.columns(); ++c) {
+    const QTextLength width = widths.value(c);
+    int twips = kDefaultTableWidth / std::max(table.columns(), 1);
+    if (width.type() == QTextLength::FixedLength) twips = std::max(twipsOf(width.rawValue()), 1);
+    else if (width.type() == QTextLength::PercentageLength)
+      twips = int(std::lround(kDefaultTableWidth * std::clamp(width.rawValue(), 1.0, 100.0) / 100));
+    right += twips;
+    edges.push_back(right);
+  }
+  return edges;
+}
+
 class Writer {
  public:
   explicit Writer(const QTextDocument& doc)
@@ -125,7 +166,7 @@ class Writer {
   }
 
   QByteArray result() {
-    for (QTextBlock block = doc_.begin(); block.isValid(); block = block.next()) paragraph(block);
+    frame(*doc_.rootFrame(), 0);
     Output head;
     head.raw("{\\rtf1\\ansi\\ansicpg1252\\deff0");
     fontTable(head);
@@ -135,34 +176,256 @@ class Writer {
   }
 
  private:
-  void paragraph(const QTextBlock& block) {
+  // Paragraphs and tables in document order; `depth` is how deep in tables the paragraphs are.
+  void frame(const QTextFrame& f, int depth) {
+    for (auto it = f.begin(); !it.atEnd(); ++it) {
+      if (const QTextBlock block = it.currentBlock(); block.isValid()) {
+        if (!isOnlyRoomBeforeATable(block)) paragraph(block, depth, false);
+      } else if (const auto* table = qobject_cast<const QTextTable*>(it.currentFrame())) {
+        tableRows(*table, depth + 1);
+      } else if (it.currentFrame() != nullptr) {
+        frame(*it.currentFrame(), depth);
+      }
+    }
+  }
+
+  // The document always has a paragraph before a table that starts it; the file needs none.
+  static bool isOnlyRoomBeforeATable(const QTextBlock& block) {
+    return block.position() == 0 && block.length() == 1 &&
+           qobject_cast<QTextTable*>(block.document()->frameAt(1)) != nullptr;
+  }
+
+  // A table's rows are defined before their cells; a table inside a cell defines each row
+  // after its cells, in a group older readers skip.
+  void tableRows(const QTextTable& table, int depth) {
+    const std::vector<int> edges = cellEdges(table);
+    for (int r = 0; r < table.rows(); ++r) {
+      if (depth == 1) rowDefinition(table, r, edges);
+      for (int c = 0; c < table.columns(); ++c) {
+        const QTextTableCell cell = table.cellAt(r, c);
+        if (cell.column() != c) continue;  // covered by a cell spanning columns
+        if (cell.row() == r) cellContents(cell, depth);
+        else emptyCell(depth);
+      }
+      if (depth == 1) {
+        body_.word("row");
+      } else {
+        body_.raw("{\\*");
+        body_.word("nesttableprops");
+        rowDefinition(table, r, edges);
+        body_.word("nestrow");
+        body_.raw("}{");
+        body_.word("nonesttables");
+        body_.word("par");
+        body_.raw("}");
+      }
+      body_.raw("\r\n");
+    }
+  }
+
+  void rowDefinition(const QTextTable& table, int r, const std::vector<int>& edges) {
+    body_.word("trowd");
+    body_.word("trgaph", std::clamp(twipsOf(table.format().cellPadding()), 0, 1440));
+    if (const int left = table.format().intProperty(kTableLeftProperty); left != 0)
+      body_.word("trleft", std::clamp(left, -kMaxTwips, kMaxTwips));
+    for (int c = 0; c < table.columns(); ++c) {
+      const QTextTableCell cell = table.cellAt(r, c);
+      if (cell.column() != c) continue;
+      if (cell.rowSpan() > 1) body_.word(cell.row() == r ? "clvmgf" : "clvmrg");
+      cellFormat(cell.format().toTableCellFormat());
+      body_.word("cellx", edges[std::size_t(std::min(c + cell.columnSpan(), table.columns()) - 1)]);
+    }
+  }
+
+  void cellFormat(const QTextTableCellFormat& f) {
+    const double widths[] = {f.topBorder(), f.leftBorder(), f.bottomBorder(), f.rightBorder()};
+    const QTextFrameFormat::BorderStyle styles[] = {f.topBorderStyle(), f.leftBorderStyle(),
+                                                    f.bottomBorderStyle(), f.rightBorderStyle()};
+    const QBrush brushes[] = {f.topBorderBrush(), f.leftBorderBrush(), f.bottomBorderBrush(),
+                              f.rightBorderBrush()};
+    static const char* const kSides[] = {"clbrdrt", "clbrdrl", "clbrdrb", "clbrdrr"};
+    for (int side = 0; side < 4; ++side) {
+      if (!(widths[side] > 0) || styles[side] == QTextFrameFormat::BorderStyle_None) continue;
+      body_.word(kSides[side]);
+      body_.word("brdrs");
+      body_.word("brdrw", std::clamp(twipsOf(widths[side]), 1, 255));
+      if (brushes[side].style() != Qt::NoBrush)
+        body_.word("brdrcf", colourIndex(brushes[side].color()));
+    }
+    if (f.background().style() != Qt::NoBrush)
+      body_.word("clcbpat", colourIndex(f.background().color()));
+  }
+
+  // The cell's paragraphs and tables; its last paragraph ends the cell.
+  void cellContents(const QTextTableCell& cell, int depth) {
+    for (auto it = cell.begin(); !it.atEnd(); ++it) {
+      auto next = it;
+      ++next;
+      if (const QTextBlock block = it.currentBlock(); block.isValid()) {
+        paragraph(block, depth, next.atEnd());
+      } else if (const auto* table = qobject_cast<const QTextTable*>(it.currentFrame())) {
+        tableRows(*table, depth + 1);
+      } else if (it.currentFrame() != nullptr) {
+        frame(*it.currentFrame(), depth);
+      }
+    }
+  }
+
+  void emptyCell(int depth) {
     body_.word("pard");
-    paragraphFormat(block.blockFormat());
+    tableDepth(depth);
+    cellEnd(depth);
+  }
+
+  void tableDepth(int depth) {
+    if (depth > 0) body_.word("intbl");
+    if (depth > 1) body_.word("itap", depth);
+  }
+
+  void cellEnd(int depth) { body_.word(depth > 1 ? "nestcell" : "cell"); }
+
+  void paragraph(const QTextBlock& block, int depth, bool endsCell) {
+    body_.word("pard");
+    tableDepth(depth);
+    paragraphFormat(block);
     bool empty = true;
     for (auto it = block.begin(); !it.atEnd(); ++it) {
       runFormat(it.fragment().charFormat());
-      body_.text(it.fragment().text());
+      fragment(it.fragment());
       empty = false;
     }
     if (empty) runFormat(block.charFormat());
+    if (endsCell) return cellEnd(depth);
     body_.word("par");
     body_.raw("\r\n");
   }
 
-  void paragraphFormat(const QTextBlockFormat& f) {
+  // Pictures are written as their own groups; everything else is text.
+  void fragment(const QTextFragment& f) {
+    const QTextCharFormat format = f.charFormat();
+    if (!format.isImageFormat()) return body_.text(f.text());
+    const QByteArray picture = pictureGroup(doc_, format.toImageFormat());
+    for (qsizetype i = 0; i < f.text().size(); ++i) body_.group(picture);
+  }
+
+  void paragraphFormat(const QTextBlock& block) {
+    const QTextBlockFormat f = block.blockFormat();
     const Qt::Alignment a = f.alignment();
     if (a & Qt::AlignHCenter) body_.word("qc");
     else if (a & Qt::AlignRight) body_.word("qr");
     else if (a & Qt::AlignJustify) body_.word("qj");
+    if (const QTextList* list = block.textList()) return listParagraph(block, *list, f);
     indent("li", f.leftMargin());
     indent("ri", f.rightMargin());
     indent("fi", f.textIndent());
+    spacing(f);
+  }
+
+  void spacing(const QTextBlockFormat& f) {
+    indent("sb", std::max(f.topMargin(), 0.0));
+    indent("sa", std::max(f.bottomMargin(), 0.0));
+    lineHeight(f);
+    tabStops(f);
+    if (f.nonBreakableLines()) body_.word("keep");
+    if (f.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore) body_.word("pagebb");
+  }
+
+  void lineHeight(const QTextBlockFormat& f) {
+    const double height = f.lineHeight();
+    if (!std::isfinite(height) || !(height > 0)) return;
+    switch (f.lineHeightType()) {
+      case QTextBlockFormat::ProportionalHeight:
+        if (std::lround(height) == 100) return;
+        body_.word("sl", int(std::lround(std::min(height, 1000.0) * 240 / 100)));
+        body_.word("slmult", 1);
+        return;
+      case QTextBlockFormat::FixedHeight:
+        body_.word("sl", -twipsOf(height));
+        body_.word("slmult", 0);
+        return;
+      case QTextBlockFormat::MinimumHeight:
+        body_.word("sl", twipsOf(height));
+        body_.word("slmult", 0);
+        return;
+      default: return;
+    }
+  }
+
+  void tabStops(const QTextBlockFormat& f) {
+    static const char* const kLeaders[] = {nullptr, "tldot", "tlhyph", "tlul", "tlth", "tleq",
+                                           "tlmdot"};
+    const QList<QVariant> leaders = f.property(kTabLeadersProperty).toList();
+    const QList<QTextOption::Tab> tabs = f.tabPositions();
+    for (qsizetype i = 0; i < tabs.size(); ++i) {
+      const int leader = leaders.value(i).toInt();
+      if (leader > 0 && leader < 7) body_.word(kLeaders[leader]);
+      if (tabs[i].type == QTextOption::RightTab) body_.word("tqr");
+      else if (tabs[i].type == QTextOption::CenterTab) body_.word("tqc");
+      else if (tabs[i].type == QTextOption::DelimiterTab) body_.word("tqdec");
+      body_.word("tx", std::max(twipsOf(tabs[i].position), 0));
+    }
+  }
+
+  // As simple editors write lists: old readers show the \pntext marker, newer ones number
+  // from \pn. The marker hangs in front of the text.
+  void listParagraph(const QTextBlock& block, const QTextList& list, const QTextBlockFormat& f) {
+    const QTextListFormat format = list.format();
+    const int left = std::max(twipsOf(f.leftMargin() + format.indent() * doc_.indentWidth()),
+                              kListHang);
+    body_.word("fi", -kListHang);
+    body_.word("li", left);
+    indent("ri", f.rightMargin());
+    spacing(f);
+    listMarker(block, list, format.style());
+  }
+
+  void listMarker(const QTextBlock& block, const QTextList& list, QTextListFormat::Style style) {
+    const bool bullet = style == QTextListFormat::ListDisc || style == QTextListFormat::ListCircle ||
+                        style == QTextListFormat::ListSquare;
+    if (bullet) {
+      const int symbol = fontIndex(QStringLiteral("Symbol"), QFont::AnyStyle, kSymbolCharset);
+      body_.raw("{");
+      body_.word("pntext");
+      body_.word("f", symbol);
+      body_.raw("\\'b7");
+      body_.word("tab");
+      body_.raw("}{\\*");
+      body_.word("pn");
+      body_.word("pnlvlblt");
+      body_.word("pnf", symbol);
+      body_.word("pnindent", 0);
+      body_.raw("{");
+      body_.word("pntxtb");
+      body_.raw("\\'b7}}");
+      return;
+    }
+    body_.raw("{");
+    body_.word("pntext");
+    body_.text(list.itemText(block));
+    body_.word("tab");
+    body_.raw("}{\\*");
+    body_.word("pn");
+    body_.word("pnlvlbody");
+    body_.word(numberingWord(style));
+    body_.word("pnstart", list.itemNumber(block) + 1);
+    body_.word("pnindent", 0);
+    body_.raw("{");
+    body_.word("pntxta");
+    body_.raw(".}}");
+  }
+
+  static const char* numberingWord(QTextListFormat::Style style) {
+    switch (style) {
+      case QTextListFormat::ListLowerAlpha: return "pnlcltr";
+      case QTextListFormat::ListUpperAlpha: return "pnucltr";
+      case QTextListFormat::ListLowerRoman: return "pnlcrm";
+      case QTextListFormat::ListUpperRoman: return "pnucrm";
+      default: return "pndec";
+    }
   }
 
   void indent(const char* name, double pixels) {
-    if (!std::isfinite(pixels)) return;
-    const long twips = std::lround(std::clamp(pixels * kTwipsPerPixel, -31680.0, 31680.0));
-    if (twips != 0) body_.word(name, int(twips));
+    if (const int twips = twipsOf(pixels); twips != 0) body_.word(name, twips);
   }
 
   // Writes only what changed since the previous run; \pard keeps character formatting.
@@ -211,11 +474,13 @@ class Writer {
     return std::isfinite(points) && points > 0 ? points : defaultPointSize_;
   }
 
-  int fontIndex(const QString& family, QFont::StyleHint hint) {
-    const auto [found, added] = fontIndexes_.try_emplace(family, int(fonts_.size()));
+  int fontIndex(const QString& family, QFont::StyleHint hint, int charset = 0) {
+    // The list markers' symbol font is an entry of its own, apart from any text's font.
+    const auto [found, added] = fontIndexes_.try_emplace({family, charset}, int(fonts_.size()));
     if (added) {
       fonts_.append(family);
       hints_.append(hint);
+      charsets_.append(charset);
     }
     return found->second;
   }
@@ -234,7 +499,7 @@ class Writer {
       out.raw("{");
       out.word("f", int(i));
       out.word(familyWord(hints_[i]));
-      out.word("fcharset", 0);
+      out.word("fcharset", charsets_[i]);
       out.text(QString(fonts_[i]).remove(QChar(';')));
       out.raw(";}");
     }
@@ -259,7 +524,8 @@ class Writer {
   RunProperties written_;
   QStringList fonts_;
   QList<QFont::StyleHint> hints_;
-  std::unordered_map<QString, int> fontIndexes_;
+  QList<int> charsets_;
+  std::map<std::pair<QString, int>, int> fontIndexes_;
   QList<QRgb> colours_;
   std::unordered_map<QRgb, int> colourIndexes_;
 };
