@@ -9,7 +9,9 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTextCursor>
+#include <QTextImageFormat>
 #include <QTextTable>
+#include <QUrl>
 #include <gtest/gtest.h>
 
 #include "platform/system/errors.h"
@@ -451,6 +453,30 @@ TEST(RichTextBoxRtf, SelRtfCarriesFormattedTextIntoAnotherBox) {
   target.setSelStart(0);
   target.setSelLength(1);
   EXPECT_EQ(target.SelBold(), Tri::False);
+}
+
+// A picture copied out of one box and pasted into another still shows: its image travels with it.
+TEST(RichTextBoxRtf, SelRtfCarriesPicturesIntoAnotherBox) {
+  RichTextBox source;
+  source.setText("[]");
+  source.setSelStart(1);
+  insertPictureAndTable(source);
+  source.setSelStart(0);
+  source.setSelLength(3);
+  const QString rtf = source.SelRTF();
+  EXPECT_TRUE(rtf.contains("\\pngblip")) << rtf.toStdString();
+
+  RichTextBox target;
+  target.setSelRTF(rtf);
+  QTextCursor picture(target.document());
+  picture.movePosition(QTextCursor::NextCharacter, QTextCursor::MoveAnchor, 2);
+  ASSERT_TRUE(picture.charFormat().isImageFormat());
+  const QUrl name(picture.charFormat().toImageFormat().name());
+  const QImage shown =
+      target.document()->resource(QTextDocument::ImageResource, name).value<QImage>();
+  ASSERT_FALSE(shown.isNull());
+  EXPECT_EQ(QColor(Qt::green).rgb(), shown.pixel(4, 4));
+  EXPECT_TRUE(target.TextRTF().contains("\\pngblip"));
 }
 
 TEST(RichTextBoxRtf, RichTextWithCharactersBeyondTheCodePageSurvivesAString) {

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextImageFormat>
@@ -133,6 +134,19 @@ QByteArray pictureGroup(const QTextDocument& doc, const QTextImageFormat& image)
   p.goalHeight = image.hasProperty(QTextFormat::ImageHeight) ? twipsOf(image.height())
                                                                : p.height * kTwipsPerPixel;
   return groupFor(p);
+}
+
+void copyPictureImages(const QTextDocument& from, QTextDocument& to) {
+  for (QTextBlock block = to.begin(); block.isValid(); block = block.next()) {
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+      const QTextCharFormat format = it.fragment().charFormat();
+      if (!format.isImageFormat()) continue;
+      const QUrl name(format.toImageFormat().name());
+      if (to.resource(QTextDocument::ImageResource, name).isValid()) continue;
+      const QVariant image = from.resource(QTextDocument::ImageResource, name);
+      if (image.isValid()) to.addResource(QTextDocument::ImageResource, name, image);
+    }
+  }
 }
 
 }  // namespace platform::rtf

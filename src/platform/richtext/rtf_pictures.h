@@ -29,4 +29,8 @@ void insertPicture(QTextCursor& cursor, const Picture& picture, const QTextCharF
 // from the document's resources as PNG. Empty when the document has no such image.
 QByteArray pictureGroup(const QTextDocument& doc, const QTextImageFormat& image);
 
+// Gives `to` the images of `from` that its pictures show, which a fragment copied from one
+// document to the other leaves behind.
+void copyPictureImages(const QTextDocument& from, QTextDocument& to);
+
 }  // namespace platform::rtf

@@ -16,6 +16,7 @@
 #include "platform/system/clipboard.h"
 #include "platform/system/errors.h"
 #include "platform/richtext/rtf.h"
+#include "platform/richtext/rtf_pictures.h"
 #include "platform/text/text_events.h"
 #include "platform/text/text_positions.h"
 #include "platform/files/textfile.h"
@@ -328,6 +329,7 @@ QString RichTextBox::SelRTF() const {
   QTextDocument part;
   part.setDefaultFont(document()->defaultFont());
   QTextCursor(&part).insertFragment(textCursor().selection());
+  rtf::copyPictureImages(*document(), part);
   return QString::fromLatin1(rtf::write(part));
 }
 
@@ -341,6 +343,7 @@ void RichTextBox::setSelRTF(const QString& rtf) {
     cursor.beginEditBlock();
     cursor.removeSelectedText();
     cursor.insertFragment(QTextDocumentFragment(&part));
+    rtf::copyPictureImages(part, *document());
     cursor.endEditBlock();
     setTextCursor(cursor);
   });
