@@ -28,6 +28,8 @@ QString escaped(const QString& text, bool paragraphs, bool inAttribute) {
       out += QStringLiteral("&quot;");
     } else if (c == U'\r' && paragraphs) {
       out += kParagraph;
+    } else if (c == U'\uFFFC') {
+      // Where a picture stands in the text: the page carries only the words.
     } else if (c < 0x80) {
       out += QChar(static_cast<char16_t>(c));
     } else {

@@ -134,6 +134,12 @@ TEST(PageBuilderTest, TextIsEscapedAndNonAsciiBecomesCharacterReferences) {
   for (const QChar c : html) EXPECT_LT(c.unicode(), 0x80);
 }
 
+TEST(PageBuilderTest, APictureInTheTextLeavesNoMarkOnThePage) {
+  const QString html = build("Owls\uFFFC hunt.");
+  EXPECT_TRUE(html.contains("Owls hunt.</P>")) << html.toStdString();
+  EXPECT_FALSE(html.contains("&#65532;"));
+}
+
 TEST(PageBuilderTest, LinksFarIntoALongTextWork) {
   LinkTable links;
   links.add("end", "/f/end.txt");
