@@ -15,17 +15,14 @@
 #include <vector>
 
 #include "platform/richtext/rtf.h"
+#include "support/rtf_documents.h"
 #include "platform/text/richtextbox.h"
 
 namespace {
 
 namespace rtf = platform::rtf;
 
-std::unique_ptr<QTextDocument> readRtf(const QByteArray& bytes) {
-  auto doc = std::make_unique<QTextDocument>();
-  rtf::read(bytes, *doc);
-  return doc;
-}
+using testing_support::readRtf;
 
 std::unique_ptr<QTextDocument> roundTrip(const QTextDocument& doc) {
   return readRtf(rtf::write(doc));

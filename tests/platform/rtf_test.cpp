@@ -10,16 +10,13 @@
 #include <memory>
 
 #include "platform/richtext/rtf.h"
+#include "support/rtf_documents.h"
 
 namespace {
 
 namespace rtf = platform::rtf;
 
-std::unique_ptr<QTextDocument> readRtf(const QByteArray& bytes) {
-  auto doc = std::make_unique<QTextDocument>();
-  rtf::read(bytes, *doc);
-  return doc;
-}
+using testing_support::readRtf;
 
 // The document's characters as they are (toPlainText would turn no-break spaces into
 // spaces), with "\n" between paragraphs; an index into it is a document position.
