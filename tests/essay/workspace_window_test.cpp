@@ -16,6 +16,14 @@ class WorkspaceTest : public testing_support::RuntimeTest {
   QString stored(const char* key) {
     return runtime->userSettings().get("Quillora", "Settings", key, "none");
   }
+  // Exit's question, asked twice and answered No, then Yes.
+  void expectExitAskedTwice() {
+    const auto asked = interaction->prompts(PromptKind::MessageBox);
+    ASSERT_EQ(2u, asked.size());
+    EXPECT_EQ("Exit Quillora?", asked[0].text);
+    EXPECT_EQ("Quillora", asked[0].title);
+    EXPECT_EQ(36, asked[0].style);
+  }
 
   essay::Quillora quillora{*runtime};
 };
@@ -124,11 +132,7 @@ TEST_F(WorkspaceTest, ExitAsksAndOnlyYesUnloads) {
   workspace().toolBar->click("Exit");
   EXPECT_FALSE(quillora.forms().isLoaded<WorkspaceWindow>());
 
-  const auto asked = interaction->prompts(PromptKind::MessageBox);
-  ASSERT_EQ(2u, asked.size());
-  EXPECT_EQ("Exit Quillora?", asked[0].text);
-  EXPECT_EQ("Quillora", asked[0].title);
-  EXPECT_EQ(36, asked[0].style);
+  expectExitAskedTwice();
 }
 
 TEST_F(WorkspaceTest, TheCloseBoxAsksBeforeWritingIsLost) {
@@ -146,11 +150,7 @@ TEST_F(WorkspaceTest, TheCloseBoxAsksBeforeWritingIsLost) {
   workspace().close();
   EXPECT_FALSE(quillora.forms().isLoaded<WorkspaceWindow>());
 
-  const auto asked = interaction->prompts(PromptKind::MessageBox);
-  ASSERT_EQ(2u, asked.size());
-  EXPECT_EQ("Exit Quillora?", asked[0].text);
-  EXPECT_EQ("Quillora", asked[0].title);
-  EXPECT_EQ(36, asked[0].style);
+  expectExitAskedTwice();
 }
 
 }  // namespace
