@@ -191,16 +191,16 @@ void ReadingWindow::load() {
   if (const auto handedOver = shared::TakeHandOver(voxlet_.runtime().clipboard())) {
     textBox->setText(*handedOver);
   }
-  // The owl greets, and may warn that it cannot be heard, over a window already on the screen.
-  Show();
-  placeCharacter(height);
-}
-
-void ReadingWindow::placeCharacter(int screenHeightPixels) {
   character_ = voxlet_.runtime().createCharacter();
   QObject::connect(character_.get(), &platform::SpeakingCharacter::speechUnavailable, this,
                    [this] { dispatch([this] { warnSilentCharacter(); }); });
   const bool loaded = character_->load(QString::fromLatin1(platform::SpeakingCharacter::kOwl));
+  Show();
+  // The owl comes, greets, and may warn that it cannot be heard, once the window is on the screen.
+  afterFirstDrawn([this, height, loaded] { placeCharacter(height, loaded); });
+}
+
+void ReadingWindow::placeCharacter(int screenHeightPixels, bool loaded) {
   int x = kCharacterX;
   int y = kCharacterY;
   for (const CharacterPlace& place : kCharacterPlaces) {

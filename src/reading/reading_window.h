@@ -63,7 +63,7 @@ class ReadingWindow : public platform::Form {
   void createToolBar();
   void layOut();
   void connectHandlers();
-  void placeCharacter(int screenHeightPixels);
+  void placeCharacter(int screenHeightPixels, bool loaded);
   void warnSilentCharacter();
 
   void onToolButton(const QString& key);

@@ -1,9 +1,14 @@
 #pragma once
 
+#include <QString>
+
 namespace shared {
 
-// The programs place their windows and read the clipboard while loading, which Wayland does not
-// allow; use X11 (also through XWayland) whenever a display offers it and nothing else was asked.
-void PreferX11();
+// Settles what every program of the suite starts with; called before the application object.
+void PrepareStart();
+
+// Names the program and gives it its window picture (one of the suite's own, ":/pictures/...")
+// and the suite's style; called once the application object exists.
+void SetUpApplication(const QString& name, const QString& picture);
 
 }  // namespace shared

@@ -5,7 +5,6 @@
 #include <QStyle>
 
 #include "platform/system/errors.h"
-#include "platform/windows/picture.h"
 #include "shared/print_rtb.h"
 #include "shared/window_rules.h"
 #include "vocabulary/help_texts.h"
@@ -78,11 +77,10 @@ void MainWindow::createToolBar() {
                      QStringLiteral("Open Assignment File"));
   toolBar->addSeparatorButton();
   toolBar->addButton(QStringLiteral("Help"), QStringLiteral("Help"), QStringLiteral("Help"));
-  // The buttons show their captions only: the pictures are read when something draws them.
-  toolBar->setButtonPicture(QStringLiteral("Open"), platform::StandardPictureWhenDrawn(
-                                                        *style(), QStyle::SP_DialogOpenButton));
-  toolBar->setButtonPicture(QStringLiteral("Help"), platform::StandardPictureWhenDrawn(
-                                                        *style(), QStyle::SP_DialogHelpButton));
+  toolBar->setButtonPicture(QStringLiteral("Open"),
+                            style()->standardIcon(QStyle::SP_DialogOpenButton));
+  toolBar->setButtonPicture(QStringLiteral("Help"),
+                            style()->standardIcon(QStyle::SP_DialogHelpButton));
   addToolBar(toolBar);
   QObject::connect(toolBar, &platform::ToolBar::ButtonClick, this, [this](const QString& key) {
     dispatch([this, key] { onToolButton(key); });
@@ -100,7 +98,7 @@ void MainWindow::load() {
       *this, shared::ReadWindowPlacement(runtime.userSettings(), lexorama_.title(), runtime.screen()),
       false);
   Show();
-  lexorama_.forms().get<PracticeSetupWindow>().Show();
+  afterFirstDrawn([this] { lexorama_.forms().get<PracticeSetupWindow>().Show(); });
 }
 
 void MainWindow::unload(int& /*cancel*/) {

@@ -39,6 +39,7 @@ class Window : public platform::Form {
     button = new QPushButton(this);
     on(button, &QPushButton::clicked, [this] { if (onClick) onClick(); });
   }
+  using Form::afterFirstDrawn;
   QPushButton* button;
   std::function<void()> onClick;
   std::function<void()> onUnload;
@@ -118,6 +119,43 @@ TEST_F(FormsTest, AnErrorEscapingAHandlerIsShownAndTheProgramGoesOn) {
   EXPECT_EQ(platform::vbCritical, boxes[0].style);
   EXPECT_TRUE(boxes[1].text.contains("disk on fire"));
   EXPECT_TRUE(program.forms().isLoaded<Window<1>>());
+}
+
+TEST_F(FormsTest, WorkForAfterTheFirstDrawingWaitsForItAndRunsOnce) {
+  auto& window = program.forms().get<Window<1>>();
+  QStringList ran;
+  window.Show();
+  window.afterFirstDrawn([&] { ran << "first"; });
+  processEvents();
+  window.afterFirstDrawn([&] { ran << "second"; });
+  EXPECT_TRUE(ran.isEmpty());
+
+  letWindowsDraw();
+  EXPECT_EQ(QStringList({"first", "second"}), ran);
+  // Once drawn, the window does not wait again, but the work still waits for the event loop.
+  window.afterFirstDrawn([&] { ran << "later"; });
+  EXPECT_EQ(2, ran.size());
+  letWindowsDraw();
+  EXPECT_EQ(QStringList({"first", "second", "later"}), ran);
+}
+
+TEST_F(FormsTest, WorkForAfterTheFirstDrawingGoesWithItsWindowAndReportsItsErrors) {
+  auto& gone = program.forms().get<Window<1>>();
+  bool ran = false;
+  gone.Show();
+  gone.afterFirstDrawn([&] { ran = true; });
+  EXPECT_TRUE(gone.Unload());
+  letWindowsDraw();
+  EXPECT_FALSE(ran);
+
+  auto& window = program.forms().get<Window<2>>();
+  interaction->answerMessage(platform::vbOK);
+  window.Show();
+  window.afterFirstDrawn([] { throw std::runtime_error("disk on fire"); });
+  letWindowsDraw();
+  const auto boxes = interaction->prompts(PromptKind::MessageBox);
+  ASSERT_EQ(1u, boxes.size());
+  EXPECT_TRUE(boxes[0].text.contains("disk on fire"));
 }
 
 TEST_F(FormsTest, ClosingTheWindowUnloadsIt) {

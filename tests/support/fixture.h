@@ -27,6 +27,9 @@ class RuntimeTest : public ::testing::Test {
 
   // Lets deferred deletions and queued events run, as returning to the event loop would.
   static void processEvents();
+  // Lets shown windows be drawn, and what waits for a window's first drawing run, as the event
+  // loop would.
+  static void letWindowsDraw();
   // Writes `bytes` to a file below the test root and returns its path.
   static QString writeFile(const QString& relativePath, const QByteArray& bytes);
   static QByteArray readFile(const QString& path);

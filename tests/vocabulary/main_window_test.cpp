@@ -16,7 +16,12 @@ using vocabulary_testing::PromptKind;
 
 class MainWindowTest : public LexoramaTest {
  protected:
-  MainWindow& main() { return lexorama.forms().get<MainWindow>(); }
+  // The main window as the user meets it: drawn, with the setup window that follows it.
+  MainWindow& main() {
+    MainWindow& window = lexorama.forms().get<MainWindow>();
+    letWindowsDraw();
+    return window;
+  }
   void installPasswordCheck(const QByteArray& value = "395\r\n") {
     QFile file(PasswordCheckFilePath());
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -36,6 +41,9 @@ class MainWindowTest : public LexoramaTest {
 TEST_F(MainWindowTest, StartsWithTheSetupWindowInsideItAndThePasswordDialogReady) {
   lexorama.runtime().userSettings().save("Lexorama", "Settings", "MainLeft", "1500");
   lexorama.runtime().userSettings().save("Lexorama", "Settings", "MainTop", "900");
+  // The main window is drawn before the setup window is made, so that it shows at once.
+  lexorama.forms().get<MainWindow>();
+  EXPECT_FALSE(lexorama.forms().isLoaded<PracticeSetupWindow>());
   MainWindow& window = main();
   EXPECT_EQ("Lexorama", window.Caption());
   EXPECT_EQ(12075, window.Width());

@@ -3,12 +3,42 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QStyle>
+#include <QWindow>
 
 #include "platform/windows/program.h"
 #include "platform/system/runtime_library.h"
 
 namespace platform {
+namespace {
+
+// Hands its work to the event loop once its window's first expose has been handled, by which
+// time the window system shows what the expose drew. It goes with its window.
+class FirstDrawWatch : public QObject {
+ public:
+  FirstDrawWatch(QWindow& window, std::function<void()> then)
+      : QObject(&window), then_(std::move(then)) {
+    window.installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
+      watched->removeEventFilter(this);
+      QMetaObject::invokeMethod(this, [this] {
+        deleteLater();
+        then_();
+      }, Qt::QueuedConnection);
+    }
+    return false;
+  }
+
+ private:
+  std::function<void()> then_;
+};
+
+}  // namespace
 
 using rtl::kTwipsPerPixel;
 
@@ -129,6 +159,21 @@ void Form::setWindowStateValue(int state) {
 }
 
 void Form::dispatch(const std::function<void()>& handler) { program_.dispatch(handler); }
+
+void Form::afterFirstDrawn(std::function<void()> handler) {
+  QPointer<Form> self(this);
+  auto run = [self, handler = std::move(handler)] {
+    if (self && self->isVisible()) self->dispatch(handler);
+  };
+  QWidget* top = window();
+  if (!top->windowHandle()) top->winId();
+  QWindow* drawn = top->windowHandle();
+  if (drawn->isExposed()) {
+    QMetaObject::invokeMethod(this, run, Qt::QueuedConnection);
+  } else {
+    new FirstDrawWatch(*drawn, std::move(run));
+  }
+}
 
 void Form::addMenuEntries(std::initializer_list<MenuEntry> entries) {
   for (const MenuEntry& entry : entries) {

@@ -90,6 +90,11 @@ class Form : public QMainWindow {
   }
   void dispatch(const std::function<void()>& handler);
 
+  // Runs `handler` through dispatch once the window is on the screen: after the expose that first
+  // draws it, or soon when it has been drawn already; not when the window is hidden or unloaded
+  // by then. What a start shows beside or over its first window need not hold that window back.
+  void afterFirstDrawn(std::function<void()> handler);
+
   void closeEvent(QCloseEvent* event) override;
 
  private:

@@ -1,5 +1,7 @@
 #include "platform/windows/toolbar.h"
 
+#include <QPainter>
+
 #include "platform/system/errors.h"
 
 namespace platform {
@@ -8,6 +10,16 @@ ToolBar::ToolBar(QWidget* parent) : QToolBar(parent) {
   setMovable(false);
   setFloatable(false);
   setToolButtonStyle(Qt::ToolButtonTextOnly);
+}
+
+// Flat in the window's colour with a line beneath, as the programs' toolbars look. Both are filled
+// rectangles: the style's gradient and lines make the paint engine wake worker threads for every
+// line across a wide window, which the first window would wait for.
+void ToolBar::paintEvent(QPaintEvent* /*event*/) {
+  QPainter painter(this);
+  const QRect area = rect();
+  painter.fillRect(area, palette().window().color());
+  painter.fillRect(QRect(area.left(), area.bottom(), area.width(), 1), palette().mid().color());
 }
 
 QAction* ToolBar::addButton(const QString& key, const QString& text, const QString& tip) {

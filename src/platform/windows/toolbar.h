@@ -46,6 +46,9 @@ class ToolBar : public QToolBar {
  signals:
   void ButtonClick(const QString& key);
 
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
  private:
   struct Item {
     QString key;
