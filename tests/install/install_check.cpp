@@ -7,6 +7,7 @@
 
 #include "essay/assignment_file.h"
 #include "platform/character/espeak_speech.h"
+#include "platform/printing/qt_printer.h"
 #include "platform/files/locations.h"
 #include "platform/files/textfile.h"
 #include "platform/richtext/rtf.h"
@@ -74,6 +75,20 @@ TEST(InstalledSuite, SpeaksThroughTheSpeechModuleBesideThePrograms) {
   platform::EspeakSpeech speech(platform::EspeakSpeech::Output::Memory,
                                 platform::speechModulePath());
   EXPECT_TRUE(speech.available());
+}
+
+// Every program prints through Qt's print support in the module beside them.
+TEST(InstalledSuite, PrintsThroughThePrintingModuleBesideThePrograms) {
+  QTemporaryDir folder;
+  const QString pdf = folder.filePath(QStringLiteral("page.pdf"));
+  {
+    platform::QtPrinter printer(pdf, platform::printingModulePath());
+    printer.Print(QStringLiteral("Scribary"));
+    printer.EndDoc();
+  }
+  QFile printed(pdf);
+  ASSERT_TRUE(printed.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(printed.readAll().startsWith("%PDF"));
 }
 
 }  // namespace

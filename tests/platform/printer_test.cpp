@@ -277,10 +277,10 @@ int pdfPages(const QByteArray& pdf) {
 TEST(QtPrinterTest, PrintsToAPdfFile) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("out.pdf"));
-  platform::QtPrinter printer(path);
+  platform::QtPrinter printer(path, SCRIBARY_PRINTING_MODULE);
   EXPECT_GT(printer.Width(), printer.ScaleWidth());
   EXPECT_GE(printer.Width(), printer.PhysicalOffsetX() + printer.ScaleWidth() - 1);
-  EXPECT_DOUBLE_EQ(printer.TwipsPerPixelX(), 1440.0 / printer.qprinter().resolution());
+  EXPECT_DOUBLE_EQ(printer.TwipsPerPixelX(), 1440.0 / printer.device().logicalDpiX());
   printer.Print(QStringLiteral("first page"));
   printer.Line(0, 0, 1440, 1440, LineShape::Box);
   printer.NewPage();
@@ -296,7 +296,7 @@ TEST(QtPrinterTest, PrintsToAPdfFile) {
 TEST(QtPrinterTest, KillDocLeavesNoFile) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("killed.pdf"));
-  platform::QtPrinter printer(path);
+  platform::QtPrinter printer(path, SCRIBARY_PRINTING_MODULE);
   printer.Print(QStringLiteral("never mind"));
   printer.KillDoc();
   EXPECT_FALSE(QFile::exists(path));
@@ -304,14 +304,24 @@ TEST(QtPrinterTest, KillDocLeavesNoFile) {
 
 TEST(QtPrinterTest, AFileThatCannotBeWrittenIsAPrinterError) {
   QTemporaryDir dir;
-  platform::QtPrinter printer(dir.filePath(QStringLiteral("missing/folder/out.pdf")));
+  platform::QtPrinter printer(dir.filePath(QStringLiteral("missing/folder/out.pdf")),
+                              SCRIBARY_PRINTING_MODULE);
   EXPECT_EQ(errorNumber([&] { printer.Print(QStringLiteral("x")); }), platform::kPrinterError);
   EXPECT_FALSE(printer.printing());
 }
 
+TEST(QtPrinterTest, WithoutItsPrintingModuleAPrinterSaysPrinterError) {
+  QTemporaryDir dir;
+  platform::QtPrinter printer(dir.filePath(QStringLiteral("out.pdf")),
+                              QStringLiteral("/nonexistent/libscribary_printing.so"));
+  EXPECT_EQ(errorNumber([&] { printer.Print(QStringLiteral("x")); }), platform::kPrinterError);
+  EXPECT_EQ(errorNumber([&] { (void)printer.ScaleWidth(); }), platform::kPrinterError);
+  EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("out.pdf"))));
+}
+
 TEST(QtPrinterTest, LandscapeSwapsThePaper) {
   QTemporaryDir dir;
-  platform::QtPrinter printer(dir.filePath(QStringLiteral("out.pdf")));
+  platform::QtPrinter printer(dir.filePath(QStringLiteral("out.pdf")), SCRIBARY_PRINTING_MODULE);
   const double width = printer.Width();
   printer.setOrientation(platform::vbPRORLandscape);
   EXPECT_EQ(printer.Orientation(), platform::vbPRORLandscape);
@@ -323,36 +333,36 @@ struct PrintFlagsCase {
   long flags;
   bool selectionOffered;
   bool pagesOffered;
-  QAbstractPrintDialog::PrintRange initial;
+  platform::PrintChoice::Range initial;
 };
 
 class PrintDialogFlagsTest : public ::testing::TestWithParam<PrintFlagsCase> {};
 
+using Range = platform::PrintChoice::Range;
+
 TEST_P(PrintDialogFlagsTest, OffersWhatTheFlagsAllow) {
   const PrintFlagsCase c = GetParam();
-  const auto options = platform::printDialogOptions(c.flags);
-  EXPECT_EQ(options.testFlag(QAbstractPrintDialog::PrintSelection), c.selectionOffered);
-  EXPECT_EQ(options.testFlag(QAbstractPrintDialog::PrintPageRange), c.pagesOffered);
-  EXPECT_TRUE(options.testFlag(QAbstractPrintDialog::PrintToFile)) << "the PDF printer stays";
-  EXPECT_EQ(platform::initialPrintRange(c.flags), c.initial);
+  const platform::PrintChoice choice = platform::printChoice(c.flags);
+  EXPECT_EQ(choice.selectionOffered, c.selectionOffered);
+  EXPECT_EQ(choice.pageNumbersOffered, c.pagesOffered);
+  EXPECT_EQ(choice.range, c.initial);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Flags, PrintDialogFlagsTest,
-    ::testing::Values(
-        PrintFlagsCase{0, true, true, QAbstractPrintDialog::AllPages},
-        PrintFlagsCase{0x100108, true, false, QAbstractPrintDialog::AllPages},
-        PrintFlagsCase{0x100108 + 1, true, false, QAbstractPrintDialog::Selection},
-        PrintFlagsCase{0x100108 + 4, false, false, QAbstractPrintDialog::AllPages},
-        PrintFlagsCase{0x100108 + 4 + 1, false, false, QAbstractPrintDialog::AllPages},
-        PrintFlagsCase{platform::cdlPDPageNums, true, true, QAbstractPrintDialog::PageRange},
-        PrintFlagsCase{platform::cdlPDPageNums | platform::cdlPDNoPageNums, true, false,
-                       QAbstractPrintDialog::AllPages}));
+    ::testing::Values(PrintFlagsCase{0, true, true, Range::AllPages},
+                      PrintFlagsCase{0x100108, true, false, Range::AllPages},
+                      PrintFlagsCase{0x100108 + 1, true, false, Range::Selection},
+                      PrintFlagsCase{0x100108 + 4, false, false, Range::AllPages},
+                      PrintFlagsCase{0x100108 + 4 + 1, false, false, Range::AllPages},
+                      PrintFlagsCase{platform::cdlPDPageNums, true, true, Range::PageNumbers},
+                      PrintFlagsCase{platform::cdlPDPageNums | platform::cdlPDNoPageNums, true,
+                                     false, Range::AllPages}));
 
 TEST(PrintDialogFlagsTest, TheChosenRangeReplacesTheRangeFlags) {
-  EXPECT_EQ(platform::flagsWithRange(0x100109, QAbstractPrintDialog::AllPages), 0x100108);
-  EXPECT_EQ(platform::flagsWithRange(0x100108, QAbstractPrintDialog::Selection), 0x100109);
-  EXPECT_EQ(platform::flagsWithRange(0x100109, QAbstractPrintDialog::PageRange), 0x10010A);
+  EXPECT_EQ(platform::flagsWithRange(0x100109, Range::AllPages), 0x100108);
+  EXPECT_EQ(platform::flagsWithRange(0x100108, Range::Selection), 0x100109);
+  EXPECT_EQ(platform::flagsWithRange(0x100109, Range::PageNumbers), 0x10010A);
 }
 
 class ShowPrinterTest : public testing_support::RuntimeTest {};
@@ -381,7 +391,7 @@ TEST_F(ShowPrinterTest, AcceptedDialogReportsTheRangeInFlags) {
   dialog.CancelError = true;
   dialog.Flags = 0x100108 + platform::cdlPDSelection;
   interaction->answerPrint([](platform::DialogRequest& request) {
-    request.Flags = platform::flagsWithRange(request.Flags, QAbstractPrintDialog::AllPages);
+    request.Flags = platform::flagsWithRange(request.Flags, Range::AllPages);
   });
   dialog.ShowPrinter();
   EXPECT_EQ(dialog.Flags, 0x100108);

@@ -425,7 +425,8 @@ TEST_F(PrintRTBTest, APrinterFailingHalfWayAbandonsTheDocument) {
 
 TEST_F(PrintRTBTest, APrinterErrorReachesTheCaller) {
   QTemporaryDir dir;
-  platform::QtPrinter broken(dir.filePath(QStringLiteral("no/such/folder/out.pdf")));
+  platform::QtPrinter broken(dir.filePath(QStringLiteral("no/such/folder/out.pdf")),
+                             SCRIBARY_PRINTING_MODULE);
   box.setText(QStringLiteral("text"));
   try {
     PrintRTB(box, 720, 720, 720, 720, broken);

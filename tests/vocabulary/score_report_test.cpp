@@ -247,7 +247,7 @@ TEST_F(ScoreReportWindowTest, TheGridPrintedToPdfReadsBack) {
   QTemporaryDir folder;
   const QString pdf = folder.filePath("report.pdf");
   {
-    platform::QtPrinter paper(pdf);
+    platform::QtPrinter paper(pdf, SCRIBARY_PRINTING_MODULE);
     TablePrint table;
     PrintFlexGrid(table, *report().reportGrid, paper.ScaleWidth());
     table.DrawTable(paper, 0, 1);

@@ -1,8 +1,10 @@
 #include "platform/printing/qt_printer.h"
 
 #include <QFile>
-#include <QPageLayout>
+#include <QLibrary>
+#include <QPainter>
 
+#include "platform/files/locations.h"
 #include "platform/system/errors.h"
 
 namespace platform {
@@ -17,37 +19,62 @@ QRectF inTwips(const QRectF& inches) {
                 inches.width() * kTwipsPerInch, inches.height() * kTwipsPerInch);
 }
 
+// A device of the printing module; none when the module cannot be loaded, which is said once,
+// here, for whoever looks after the computer.
+std::unique_ptr<PrintDevice> makeDevice(const QString& pdfPath, const QString& modulePath) {
+  QLibrary module(modulePath);
+  const auto entry = reinterpret_cast<PrintDeviceEntry>(module.resolve(kPrintDeviceEntry));
+  if (!entry) {
+    qWarning("Printing is off: the printing module could not be loaded (%s).",
+             qUtf8Printable(module.errorString()));
+    return nullptr;
+  }
+  return std::unique_ptr<PrintDevice>(entry(pdfPath));  // the module stays loaded
+}
+
 }  // namespace
 
-// High resolution, so that documents are laid out with the metrics they print with.
-QtPrinter::QtPrinter() = default;
-
-QtPrinter::QtPrinter(const QString& pdfPath) : QtPrinter() {
-  printer().setOutputFormat(QPrinter::PdfFormat);
-  printer().setOutputFileName(pdfPath);
+QString printingModulePath() {
+  return locations::programFolder() + QStringLiteral("/" SCRIBARY_PRINTING_MODULE_FILE);
 }
+
+QtPrinter::QtPrinter(QString modulePath) : modulePath_(std::move(modulePath)) {}
+
+QtPrinter::QtPrinter(QString pdfPath, QString modulePath)
+    : pdfPath_(std::move(pdfPath)), modulePath_(std::move(modulePath)) {}
 
 QtPrinter::~QtPrinter() { endPendingDocument(); }
 
 // Made on first use: it loads the system's printing support, which a program starting has no
 // need of.
-QPrinter& QtPrinter::printer() const {
-  if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+PrintDevice& QtPrinter::printer() const {
+  if (!printer_) printer_ = makeDevice(pdfPath_, modulePath_);
+  if (!printer_) printerError();
   return *printer_;
 }
+
+QPaintDevice& QtPrinter::device() const { return printer().paintDevice(); }
 
 PageGeometry QtPrinter::geometry() const {
   PageGeometry page;
   page.dpiX = printer().resolution();
   page.dpiY = printer().resolution();
-  page.paper = inTwips(printer().paperRect(QPrinter::Inch)).size();
+  page.paper = inTwips(printer().paperInches()).size();
   // Qt's painter starts at the printable area, so the device origin stays at 0, 0.
-  page.printable = inTwips(printer().pageRect(QPrinter::Inch));
+  page.printable = inTwips(printer().printableInches());
   return page;
 }
 
+bool QtPrinter::choosePageSetup(QWidget* parent, const QString& title) {
+  return printer().choosePageSetup(parent, title);
+}
+
+bool QtPrinter::choosePrinter(QWidget* parent, const QString& title, PrintChoice& choice) {
+  return printer().choosePrinter(parent, title, choice);
+}
+
 void QtPrinter::startDocument(QPainter& painter) {
-  if (!painter.begin(&printer())) printerError();
+  if (!painter.begin(&printer().paintDevice())) printerError();
 }
 
 void QtPrinter::startNextPage(QPainter&) {
@@ -55,7 +82,7 @@ void QtPrinter::startNextPage(QPainter&) {
 }
 
 void QtPrinter::finishDocument(QPainter& painter) {
-  const bool failed = printer().printerState() == QPrinter::Error;
+  const bool failed = printer().failed();
   painter.end();
   if (failed) printerError();
 }
@@ -65,19 +92,15 @@ void QtPrinter::abortDocument(QPainter& painter) {
   // is not left behind half written.
   printer().abort();
   painter.end();
-  if (printer().outputFormat() == QPrinter::PdfFormat && !printer().outputFileName().isEmpty()) {
-    QFile::remove(printer().outputFileName());
-  }
+  if (!pdfPath_.isEmpty()) QFile::remove(pdfPath_);
 }
 
 void QtPrinter::applyOrientation(int orientation) {
-  printer().setPageOrientation(orientation == vbPRORLandscape ? QPageLayout::Landscape
-                                                              : QPageLayout::Portrait);
+  printer().setLandscape(orientation == vbPRORLandscape);
 }
 
 int QtPrinter::deviceOrientation() const {
-  return printer().pageLayout().orientation() == QPageLayout::Landscape ? vbPRORLandscape
-                                                                        : vbPRORPortrait;
+  return printer().landscape() ? vbPRORLandscape : vbPRORPortrait;
 }
 
 }  // namespace platform

@@ -1,26 +1,35 @@
 #pragma once
 
-#include <QPrinter>
+#include <QString>
 #include <memory>
 
+#include "platform/printing/print_support.h"
 #include "platform/printing/printer.h"
+
+class QWidget;
 
 namespace platform {
 
-// The system's printer through Qt: a CUPS printer, or a PDF file when one is chosen.
+// Where the printing module is: beside the running program.
+QString printingModulePath();
+
+// The system's printer through Qt: a CUPS printer, or a PDF file when one is chosen. Qt's print
+// support is loaded from `modulePath` when the printer is first used; a module that cannot be
+// loaded is a printer error.
 class QtPrinter : public Printer {
  public:
   // The default system printer.
-  QtPrinter();
+  explicit QtPrinter(QString modulePath = printingModulePath());
   // A PDF file at `pdfPath`.
-  explicit QtPrinter(const QString& pdfPath);
+  QtPrinter(QString pdfPath, QString modulePath);
   ~QtPrinter() override;
 
-  // For the print dialog, which chooses the printer and its settings.
-  QPrinter& qprinter() const { return printer(); }
-
-  QPaintDevice& device() const override { return printer(); }
+  QPaintDevice& device() const override;
   PageGeometry geometry() const override;
+
+  // The dialogs, which choose the printer and its settings.
+  bool choosePageSetup(QWidget* parent, const QString& title);
+  bool choosePrinter(QWidget* parent, const QString& title, PrintChoice& choice);
 
  protected:
   void startDocument(QPainter& painter) override;
@@ -31,9 +40,11 @@ class QtPrinter : public Printer {
   int deviceOrientation() const override;
 
  private:
-  QPrinter& printer() const;
+  PrintDevice& printer() const;
 
-  mutable std::unique_ptr<QPrinter> printer_;
+  QString pdfPath_;
+  QString modulePath_;
+  mutable std::unique_ptr<PrintDevice> printer_;
 };
 
 }  // namespace platform

@@ -9,9 +9,7 @@
 #include <QInputDialog>
 #include <QMenu>
 #include <QLabel>
-#include <QPageSetupDialog>
 #include <QPointer>
-#include <QPrintDialog>
 
 #include "platform/system/errors.h"
 #include "platform/printing/qt_printer.h"
@@ -121,31 +119,22 @@ void prepareFileDialog(QFileDialog& dialog, const DialogRequest& request,
   if (!request.FileName.isEmpty()) dialog.selectFile(preset.fileName());
 }
 
-QAbstractPrintDialog::PrintDialogOptions printDialogOptions(long flags) {
-  // The file choice stays even when asked to hide the print-to-file box: on Linux it is the PDF
-  // printer, often the only way to print at all.
-  QAbstractPrintDialog::PrintDialogOptions options = QAbstractPrintDialog::PrintToFile |
-                                                     QAbstractPrintDialog::PrintShowPageSize |
-                                                     QAbstractPrintDialog::PrintCollateCopies;
-  if (!(flags & cdlPDNoPageNums)) options |= QAbstractPrintDialog::PrintPageRange;
-  if (!(flags & cdlPDNoSelection)) options |= QAbstractPrintDialog::PrintSelection;
-  return options;
+PrintChoice printChoice(long flags) {
+  PrintChoice choice;
+  choice.pageNumbersOffered = !(flags & cdlPDNoPageNums);
+  choice.selectionOffered = !(flags & cdlPDNoSelection);
+  if ((flags & cdlPDSelection) && choice.selectionOffered) {
+    choice.range = PrintChoice::Range::Selection;
+  } else if ((flags & cdlPDPageNums) && choice.pageNumbersOffered) {
+    choice.range = PrintChoice::Range::PageNumbers;
+  }
+  return choice;
 }
 
-QAbstractPrintDialog::PrintRange initialPrintRange(long flags) {
-  if ((flags & cdlPDSelection) && !(flags & cdlPDNoSelection)) {
-    return QAbstractPrintDialog::Selection;
-  }
-  if ((flags & cdlPDPageNums) && !(flags & cdlPDNoPageNums)) {
-    return QAbstractPrintDialog::PageRange;
-  }
-  return QAbstractPrintDialog::AllPages;
-}
-
-long flagsWithRange(long flags, QAbstractPrintDialog::PrintRange range) {
+long flagsWithRange(long flags, PrintChoice::Range range) {
   flags &= ~static_cast<long>(cdlPDSelection | cdlPDPageNums);
-  if (range == QAbstractPrintDialog::Selection) flags |= cdlPDSelection;
-  if (range == QAbstractPrintDialog::PageRange) flags |= cdlPDPageNums;
+  if (range == PrintChoice::Range::Selection) flags |= cdlPDSelection;
+  if (range == PrintChoice::Range::PageNumbers) flags |= cdlPDPageNums;
   return flags;
 }
 
@@ -203,16 +192,11 @@ bool QtInteraction::printDialog(DialogRequest& request, Printer& printer) {
   auto* system = dynamic_cast<QtPrinter*>(&printer);
   if (system == nullptr) throw RuntimeError(kPrinterError, QStringLiteral("Printer error"));
   if (request.Flags & cdlPDPrintSetup) {
-    QPageSetupDialog setup(&system->qprinter(), activeParent());
-    if (!request.DialogTitle.isEmpty()) setup.setWindowTitle(request.DialogTitle);
-    return setup.exec() == QDialog::Accepted;
+    return system->choosePageSetup(activeParent(), request.DialogTitle);
   }
-  QPrintDialog dialog(&system->qprinter(), activeParent());
-  if (!request.DialogTitle.isEmpty()) dialog.setWindowTitle(request.DialogTitle);
-  dialog.setOptions(printDialogOptions(request.Flags));
-  dialog.setPrintRange(initialPrintRange(request.Flags));
-  if (dialog.exec() != QDialog::Accepted) return false;
-  request.Flags = flagsWithRange(request.Flags, dialog.printRange());
+  PrintChoice choice = printChoice(request.Flags);
+  if (!system->choosePrinter(activeParent(), request.DialogTitle, choice)) return false;
+  request.Flags = flagsWithRange(request.Flags, choice.range);
   return true;
 }
 

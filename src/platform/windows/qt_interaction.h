@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QAbstractPrintDialog>
 #include <QFileDialog>
 #include <QInputDialog>
 
+#include "platform/printing/print_support.h"
 #include "platform/windows/interaction.h"
 
 namespace platform {
@@ -42,11 +42,9 @@ void preparePrompt(QInputDialog& dialog, const QString& prompt, const QString& t
 // "Text files|*.txt;*.text|All|*.*" as Qt's name filters ("Text files (*.txt *.text)", ...).
 QStringList nameFilters(const QString& filter);
 
-// What the print dialog offers for the common dialog's Flags.
-QAbstractPrintDialog::PrintDialogOptions printDialogOptions(long flags);
-// The range the print dialog starts with.
-QAbstractPrintDialog::PrintRange initialPrintRange(long flags);
+// What the print dialog offers for the common dialog's Flags, and the range it starts with.
+PrintChoice printChoice(long flags);
 // Flags once the user has chosen `range`.
-long flagsWithRange(long flags, QAbstractPrintDialog::PrintRange range);
+long flagsWithRange(long flags, PrintChoice::Range range);
 
 }  // namespace platform

@@ -1,0 +1,86 @@
+// The printing module: links Qt's print support, so that only a program that prints loads it.
+#include <QPageLayout>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include "platform/printing/print_support.h"
+
+namespace {
+
+using platform::PrintChoice;
+
+QAbstractPrintDialog::PrintRange dialogRange(PrintChoice::Range range) {
+  switch (range) {
+    case PrintChoice::Range::Selection:
+      return QAbstractPrintDialog::Selection;
+    case PrintChoice::Range::PageNumbers:
+      return QAbstractPrintDialog::PageRange;
+    case PrintChoice::Range::AllPages:
+      break;
+  }
+  return QAbstractPrintDialog::AllPages;
+}
+
+PrintChoice::Range choiceRange(QAbstractPrintDialog::PrintRange range) {
+  if (range == QAbstractPrintDialog::Selection) return PrintChoice::Range::Selection;
+  if (range == QAbstractPrintDialog::PageRange) return PrintChoice::Range::PageNumbers;
+  return PrintChoice::Range::AllPages;
+}
+
+class QtPrintDevice : public platform::PrintDevice {
+ public:
+  explicit QtPrintDevice(const QString& pdfPath) : printer_(QPrinter::HighResolution) {
+    if (pdfPath.isEmpty()) return;
+    printer_.setOutputFormat(QPrinter::PdfFormat);
+    printer_.setOutputFileName(pdfPath);
+  }
+
+  QPaintDevice& paintDevice() override { return printer_; }
+  int resolution() const override { return printer_.resolution(); }
+  QRectF paperInches() const override { return printer_.paperRect(QPrinter::Inch); }
+  QRectF printableInches() const override { return printer_.pageRect(QPrinter::Inch); }
+  bool newPage() override { return printer_.newPage(); }
+  bool failed() const override { return printer_.printerState() == QPrinter::Error; }
+
+  void abort() override { printer_.abort(); }
+
+  bool landscape() const override {
+    return printer_.pageLayout().orientation() == QPageLayout::Landscape;
+  }
+  void setLandscape(bool landscape) override {
+    printer_.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+  }
+
+  bool choosePageSetup(QWidget* parent, const QString& title) override {
+    QPageSetupDialog setup(&printer_, parent);
+    if (!title.isEmpty()) setup.setWindowTitle(title);
+    return setup.exec() == QDialog::Accepted;
+  }
+
+  bool choosePrinter(QWidget* parent, const QString& title, PrintChoice& choice) override {
+    QPrintDialog dialog(&printer_, parent);
+    if (!title.isEmpty()) dialog.setWindowTitle(title);
+    // The file choice stays: on Linux it is the PDF printer, often the only way to print at all.
+    QAbstractPrintDialog::PrintDialogOptions options = QAbstractPrintDialog::PrintToFile |
+                                                       QAbstractPrintDialog::PrintShowPageSize |
+                                                       QAbstractPrintDialog::PrintCollateCopies;
+    if (choice.pageNumbersOffered) options |= QAbstractPrintDialog::PrintPageRange;
+    if (choice.selectionOffered) options |= QAbstractPrintDialog::PrintSelection;
+    dialog.setOptions(options);
+    dialog.setPrintRange(dialogRange(choice.range));
+    if (dialog.exec() != QDialog::Accepted) return false;
+    choice.range = choiceRange(dialog.printRange());
+    return true;
+  }
+
+ private:
+  QPrinter printer_;
+};
+
+}  // namespace
+
+extern "C" __attribute__((visibility("default"))) platform::PrintDevice*
+scribary_make_print_device(const QString& pdfPath) {
+  return new QtPrintDevice(pdfPath);
+}
