@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr int kStarts = 11;
+constexpr int kStarts = 31;
 constexpr double kLimit = 1.2;
 
 struct Program {

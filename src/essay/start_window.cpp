@@ -12,6 +12,7 @@
 #include "essay/workspace_window.h"
 #include "platform/files/locations.h"
 #include "platform/windows/picture.h"
+#include "platform/windows/picture_button.h"
 #include "shared/os_version.h"
 #include "shared/small_routines.h"
 #include "shared/tile_background.h"
@@ -32,7 +33,7 @@ struct Choice {
 
 QPushButton* pictureButton(QWidget* parent, const QString& name, const QString& picture,
                            const QString& text, const QString& tip) {
-  auto* button = new QPushButton(parent);
+  auto* button = new platform::PictureButton(parent);
   button->setObjectName(name);
   button->setIcon(platform::SuitePicture(picture));
   button->setIconSize(QSize(48, 48));

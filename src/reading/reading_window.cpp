@@ -62,10 +62,12 @@ ReadingWindow::~ReadingWindow() = default;
 void ReadingWindow::createControls() {
   auto* page = new QWidget(this);
   setCentralWidget(page);
+  // A definition reads like the text it explains, in the same face and size.
+  const QFont reading(QStringLiteral("Arial"), 14);
   textBox = richBox("textBox", QStringLiteral("Text"), page);
-  textBox->setFont(QFont(QStringLiteral("Arial"), 14));
+  textBox->setFont(reading);
   definitionBox = richBox("definitionBox", QStringLiteral("Definition"), page);
-  definitionBox->setFont(QFont(QStringLiteral("Arial"), 12));
+  definitionBox->setFont(reading);
   searchBox = richBox("searchBox", QStringLiteral("Find"), page);
   searchBox->setFixedHeight(searchBox->fontMetrics().height() * 2);
   searchBox->setLineWrapMode(QTextEdit::NoWrap);
