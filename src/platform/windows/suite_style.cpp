@@ -1,11 +1,13 @@
 #include "platform/windows/suite_style.h"
 
 #include <QApplication>
+#include <QGroupBox>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPointer>
 #include <QStyleOption>
 #include <QWidget>
+#include <algorithm>
 #include <optional>
 
 namespace platform {
@@ -53,6 +55,8 @@ class StandardPictureEngine : public QIconEngine {
   std::optional<QIcon> picture_;
 };
 
+constexpr int kFrameGap = 3;  // between a group box's title and its frame
+
 // The four sides of `frame`, each a filled line one pixel wide.
 void outline(QPainter& painter, const QRect& frame, const QColor& colour) {
   painter.fillRect(QRect(frame.left(), frame.top(), frame.width(), 1), colour);
@@ -74,7 +78,13 @@ void SuiteStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* opt
     QProxyStyle::drawPrimitive(element, option, painter, widget);
     return;
   }
-  const QRect frame = option->rect.adjusted(0, 0, -1, -1);
+  // The frame starts below the title, where the desktop's style puts it.
+  const auto* box = qobject_cast<const QGroupBox*>(widget);
+  const bool titled = !box || box->isCheckable() || !box->title().isEmpty();
+  const int titleHeight = std::max(pixelMetric(PM_ExclusiveIndicatorHeight, option, widget),
+                                   option->fontMetrics.height());
+  const int top = kFrameGap + (titled ? titleHeight : 0);
+  const QRect frame = option->rect.adjusted(0, top, -2, -2);
   outline(*painter, frame.translated(1, 1), option->palette.color(QPalette::Light));
   outline(*painter, frame, option->palette.color(QPalette::Mid));
 }
