@@ -2,10 +2,10 @@
 
 #include "platform/character/espeak_calls.h"
 #include "platform/files/locations.h"
+#include "platform/system/module.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QLibrary>
 #include <algorithm>
 #include <cstdint>
 
@@ -38,17 +38,12 @@ int onLibraryCallback(short* samples, int count, espeak_EVENT* events) {
   return library.holder ? library.holder->onSynthesized(samples, count, events) : 1;
 }
 
-// The speech module's functions; none when it cannot be loaded, which is said once, here, for
-// whoever looks after the computer (the programs tell the student in their own words).
+// The speech module's functions; none when it cannot be loaded (the programs tell the student in
+// their own words).
 const EspeakCalls* loadModule(const QString& modulePath) {
-  QLibrary module(modulePath);
-  const auto entry = reinterpret_cast<EspeakCallsEntry>(module.resolve(kEspeakCallsEntry));
-  if (!entry) {
-    qWarning("Speech is off: the speech module could not be loaded (%s).",
-             qUtf8Printable(module.errorString()));
-    return nullptr;
-  }
-  return entry();  // the module stays loaded for the rest of the program
+  const auto entry =
+      reinterpret_cast<EspeakCallsEntry>(moduleEntry(modulePath, kEspeakCallsEntry, "Speech"));
+  return entry ? entry() : nullptr;
 }
 
 bool startLibrary(Engine& library, EspeakSpeech::Output output, const QString& modulePath) {

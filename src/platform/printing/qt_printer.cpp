@@ -1,11 +1,11 @@
 #include "platform/printing/qt_printer.h"
 
 #include <QFile>
-#include <QLibrary>
 #include <QPainter>
 
 #include "platform/files/locations.h"
 #include "platform/system/errors.h"
+#include "platform/system/module.h"
 
 namespace platform {
 namespace {
@@ -19,17 +19,11 @@ QRectF inTwips(const QRectF& inches) {
                 inches.width() * kTwipsPerInch, inches.height() * kTwipsPerInch);
 }
 
-// A device of the printing module; none when the module cannot be loaded, which is said once,
-// here, for whoever looks after the computer.
+// A device of the printing module; none when the module cannot be loaded.
 std::unique_ptr<PrintDevice> makeDevice(const QString& pdfPath, const QString& modulePath) {
-  QLibrary module(modulePath);
-  const auto entry = reinterpret_cast<PrintDeviceEntry>(module.resolve(kPrintDeviceEntry));
-  if (!entry) {
-    qWarning("Printing is off: the printing module could not be loaded (%s).",
-             qUtf8Printable(module.errorString()));
-    return nullptr;
-  }
-  return std::unique_ptr<PrintDevice>(entry(pdfPath));  // the module stays loaded
+  const auto entry =
+      reinterpret_cast<PrintDeviceEntry>(moduleEntry(modulePath, kPrintDeviceEntry, "Printing"));
+  return entry ? std::unique_ptr<PrintDevice>(entry(pdfPath)) : nullptr;
 }
 
 }  // namespace
