@@ -193,16 +193,23 @@ void ReadingWindow::load() {
   if (const auto handedOver = shared::TakeHandOver(voxlet_.runtime().clipboard())) {
     textBox->setText(*handedOver);
   }
-  character_ = voxlet_.runtime().createCharacter();
-  QObject::connect(character_.get(), &platform::SpeakingCharacter::speechUnavailable, this,
-                   [this] { dispatch([this] { warnSilentCharacter(); }); });
-  const bool loaded = character_->load(QString::fromLatin1(platform::SpeakingCharacter::kOwl));
   Show();
   // The owl comes, greets, and may warn that it cannot be heard, once the window is on the screen.
-  afterFirstDrawn([this, height, loaded] { placeCharacter(height, loaded); });
+  afterFirstDrawn([this, height] { placeCharacter(height); });
 }
 
-void ReadingWindow::placeCharacter(int screenHeightPixels, bool loaded) {
+platform::SpeakingCharacter& ReadingWindow::character() {
+  if (!character_) {
+    character_ = voxlet_.runtime().createCharacter();
+    QObject::connect(character_.get(), &platform::SpeakingCharacter::speechUnavailable, this,
+                     [this] { dispatch([this] { warnSilentCharacter(); }); });
+    characterLoaded_ =
+        character_->load(QString::fromLatin1(platform::SpeakingCharacter::kOwl));
+  }
+  return *character_;
+}
+
+void ReadingWindow::placeCharacter(int screenHeightPixels) {
   int x = kCharacterX;
   int y = kCharacterY;
   for (const CharacterPlace& place : kCharacterPlaces) {
@@ -211,13 +218,14 @@ void ReadingWindow::placeCharacter(int screenHeightPixels, bool loaded) {
       y = place.y;
     }
   }
-  character_->serve(*this, voxlet_.runtime().screen().availableGeometry());
-  character_->MoveTo(x, y);
-  character_->Show();
-  character_->Play(QStringLiteral("Greet"));
-  character_->Play(QStringLiteral("RestPose"));
-  character_->Speak(QStringLiteral("Let's read!"));
-  if (!loaded || !character_->speechAvailable()) warnSilentCharacter();
+  platform::SpeakingCharacter& owl = character();
+  owl.serve(*this, voxlet_.runtime().screen().availableGeometry());
+  owl.MoveTo(x, y);
+  owl.Show();
+  owl.Play(QStringLiteral("Greet"));
+  owl.Play(QStringLiteral("RestPose"));
+  owl.Speak(QStringLiteral("Let's read!"));
+  if (!characterLoaded_ || !owl.speechAvailable()) warnSilentCharacter();
 }
 
 void ReadingWindow::warnSilentCharacter() {
@@ -248,11 +256,11 @@ void ReadingWindow::onToolButton(const QString& key) {
 
 void ReadingWindow::onHelp() {
   voxlet_.forms().get<HelpWindow>().Show();
-  character_->Hide();
+  character().Hide();
 }
 
 void ReadingWindow::onExit() {
-  character_->Hide();
+  character().Hide();
   if (voxlet_.MsgBox(QStringLiteral("Exit?"), platform::vbYesNo | platform::vbQuestion) ==
       platform::vbYes) {
     Unload();

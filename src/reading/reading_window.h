@@ -33,7 +33,9 @@ class ReadingWindow : public platform::Form {
   const QString& selectedWord() const { return selectedWord_; }
   int foundAt() const { return FoundAt; }
   bool speechOn() const { return SpeechOn; }
-  platform::SpeakingCharacter& character() const { return *character_; }
+  // The speaking character, made and loaded the first time it is needed: once the window is on
+  // the screen, or earlier when a command wants it first.
+  platform::SpeakingCharacter& character();
 
   platform::RichTextBox* textBox;
   platform::RichTextBox* definitionBox;
@@ -63,7 +65,7 @@ class ReadingWindow : public platform::Form {
   void createToolBar();
   void layOut();
   void connectHandlers();
-  void placeCharacter(int screenHeightPixels, bool loaded);
+  void placeCharacter(int screenHeightPixels);
   void warnSilentCharacter();
 
   void onToolButton(const QString& key);
@@ -94,6 +96,7 @@ class ReadingWindow : public platform::Form {
 
   Voxlet& voxlet_;
   std::unique_ptr<platform::SpeakingCharacter> character_;
+  bool characterLoaded_ = false;
   std::optional<DefinitionList> definitions_;  // read when a word is first looked up
   QString selectedWord_;
   bool SpeechOn = true;

@@ -10,11 +10,11 @@ void ReadingWindow::ToggleSpeech() {
   speechButton->setText(QString::fromLatin1(SpeechOn ? kSpeechOnCaption : kSpeechOffCaption));
 }
 
-void ReadingWindow::onStop() { character_->Stop(); }
+void ReadingWindow::onStop() { character().Stop(); }
 
 void ReadingWindow::ReadParagraph() {
   if (speechButton->text() == QLatin1String(kSpeechOffCaption)) return;
-  character_->Show();
+  character().Show();
   textBox->setFocus();
   const int start = textBox->SelStart();
   const QString text = textBox->Text();
@@ -25,8 +25,8 @@ void ReadingWindow::ReadParagraph() {
   textBox->setSelLength(end - start);
   const QString paragraph = textBox->SelText().trimmed();
   if (start != end && !paragraph.isEmpty()) {
-    character_->Stop();
-    character_->Speak(paragraph);
+    character().Stop();
+    character().Speak(paragraph);
   }
   textBox->setSelStart(end + 1);
 }
@@ -39,13 +39,13 @@ void ReadingWindow::SpeakSelection() {
   pictureLabel->clear();
   if (selectedWord_.isEmpty()) return;
   ShowDefinition();
-  character_->Speak(selectedWord_);
+  character().Speak(selectedWord_);
   selectedWord_.clear();
   textBox->setSelStart(textBox->SelStart() + textBox->SelLength());
 }
 
 void ReadingWindow::ShowDefinition() {
-  character_->Show();
+  character().Show();
   definitionBox->show();
   const auto definition = definitions().lookUp(selectedWord_);
   if (!definition) return;

@@ -70,6 +70,7 @@ TEST_F(ReadingWindowTest, LoadingTakesTheHandedOverTextAndGreetsWithTheOwl) {
   clipboard->SetText("***Once upon a time.\r\nThe end.");
   // The owl comes once the window is drawn, so that it shows at once.
   voxlet.forms().get<ReadingWindow>();
+  EXPECT_THAT(characters->log->loaded, IsEmpty());
   EXPECT_THAT(characters->log->calls, IsEmpty());
   EXPECT_EQ("Once upon a time.\r\nThe end.", box()->Text());
   EXPECT_EQ("***Once upon a time.\r\nThe end.", clipboard->text);
