@@ -98,6 +98,7 @@ void MainWindow::load() {
       *this, shared::ReadWindowPlacement(runtime.userSettings(), lexorama_.title(), runtime.screen()),
       false);
   Show();
+  // The options window opens inside the main window once that is on the screen.
   afterFirstDrawn([this] { lexorama_.forms().get<PracticeSetupWindow>().Show(); });
 }
 
