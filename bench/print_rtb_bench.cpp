@@ -76,7 +76,7 @@ int pdfPages(const QString& path) {
 void BM_PrintRTB(benchmark::State& state) {
   const QString path = outputPath("print_rtb.pdf");
   for (auto _ : state) {
-    platform::QtPrinter printer(path);
+    platform::QtPrinter printer(path, SCRIBARY_PRINTING_MODULE);
     const double right = printer.Width() - printer.PhysicalOffsetX() - printer.ScaleWidth();
     const double bottom = printer.Height() - printer.PhysicalOffsetY() - printer.ScaleHeight();
     shared::PrintRTB(box(), qRound(printer.PhysicalOffsetX() + kTwoCentimetres),

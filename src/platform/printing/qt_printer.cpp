@@ -32,7 +32,7 @@ QString printingModulePath() {
   return locations::programFolder() + QStringLiteral("/" SCRIBARY_PRINTING_MODULE_FILE);
 }
 
-QtPrinter::QtPrinter(QString modulePath) : modulePath_(std::move(modulePath)) {}
+QtPrinter::QtPrinter() : modulePath_(printingModulePath()) {}
 
 QtPrinter::QtPrinter(QString pdfPath, QString modulePath)
     : pdfPath_(std::move(pdfPath)), modulePath_(std::move(modulePath)) {}

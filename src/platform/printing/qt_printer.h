@@ -19,9 +19,9 @@ QString printingModulePath();
 class QtPrinter : public Printer {
  public:
   // The default system printer.
-  explicit QtPrinter(QString modulePath = printingModulePath());
+  QtPrinter();
   // A PDF file at `pdfPath`.
-  QtPrinter(QString pdfPath, QString modulePath);
+  explicit QtPrinter(QString pdfPath, QString modulePath = printingModulePath());
   ~QtPrinter() override;
 
   QPaintDevice& device() const override;
