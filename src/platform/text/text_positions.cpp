@@ -78,10 +78,6 @@ Located locate(const Model& model, const QTextBlock& block, int number) {
   return {block, number, block.position(), model.shortBefore(block.position())};
 }
 
-Located locate(const Model& model, const QTextBlock& block) {
-  return locate(model, block, block.blockNumber());
-}
-
 Located byNumber(const Model& model, int number) {
   return locate(model, model.doc.findBlockByNumber(number), number);
 }
@@ -98,13 +94,16 @@ Located walkForward(const Model& model, Located at, int last, int w) {
   return at;
 }
 
-// Between a block starting at or before w (low) and one starting after it (high).
+// Between a block starting at or before w (low) and one starting after it (high). Interpolation
+// finds the block at once where the breaks are spread evenly, as in prose, short lines or empty
+// lines; every other step halves the span, so that no text needs more than a few dozen.
 Located searchBetween(const Model& model, Located low, Located high, int w) {
-  for (;;) {
+  for (bool halve = false;; halve = !halve) {
     const int span = high.number - low.number;
     if (span <= kWalkLimit) return walkForward(model, low, high.number - 1, w);
     const double share =
-        double(w - low.windowsStart()) / double(high.windowsStart() - low.windowsStart());
+        halve ? 0.5
+              : double(w - low.windowsStart()) / double(high.windowsStart() - low.windowsStart());
     const int guess = std::clamp(low.number + int(share * span), low.number + 1, high.number - 1);
     const Located at = byNumber(model, guess);
     if (at.windowsStart() > w) {
@@ -117,21 +116,14 @@ Located searchBetween(const Model& model, Located low, Located high, int w) {
   }
 }
 
-// The last block that starts at or before the Windows position w >= 0. The block holding
-// document position w bounds it from above (h), the block holding w - h - 1 from below; in
-// prose the two are a few blocks apart and the blocks between are walked. Otherwise an
-// interpolation search between them finds it, in one or two look-ups when the breaks are spread
-// evenly, as in a text of short lines or of nothing but empty lines.
+// The last block that starts at or before the Windows position w >= 0, searched for between the
+// first block and where a block after the last would start.
 Located blockAtWindows(const Model& model, int w) {
   const QTextDocument& doc = model.doc;
-  const int last = lastQtPosition(doc);
-  const QTextBlock top = doc.findBlock(std::min(w, last));
-  const int topNumber = top.blockNumber();
-  Located low = locate(model, doc.findBlock(std::clamp(w - topNumber - 1, 0, last)));
-  if (topNumber - low.number <= kWalkLimit) return walkForward(model, low, topNumber, w);
-  const Located high = locate(model, top, topNumber);
-  if (high.windowsStart() <= w) return high;
-  return searchBetween(model, low, high, w);
+  const Located first{doc.begin(), 0, 0, 0};
+  const Located end{QTextBlock(), doc.blockCount(), doc.characterCount(),
+                    int(model.shortEnds.size())};
+  return searchBetween(model, first, end, w);
 }
 }  // namespace
 
