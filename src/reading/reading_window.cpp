@@ -191,7 +191,7 @@ void ReadingWindow::load() {
                                   voxlet_.runtime().screen()),
       false);
   if (const auto handedOver = shared::TakeHandOver(voxlet_.runtime().clipboard())) {
-    textBox->setText(*handedOver);
+    textBox->ReceiveText(*handedOver);
   }
   Show();
   // The owl comes, greets, and may warn that it cannot be heard, once the window is on the screen.

@@ -27,10 +27,7 @@ QString LoadDocument(platform::RichTextBox& box, const QString& path, int type) 
     box.LoadFile(path, type);
   } catch (const platform::RuntimeError& error) {
     if (error.number() != kErrorOutOfMemory) return cantOpen;
-    return cantOpen + QStringLiteral(
-                          "\r\n\r\nThe file is too large to work with here. This program "
-                          "opens texts of up to 8 million characters, with no more than 20,000 "
-                          "characters in a row without a space.");
+    return cantOpen + QStringLiteral("\r\n\r\n") + platform::RichTextBox::TooLargeMessage();
   }
   return QString();
 }

@@ -162,7 +162,7 @@ void EditorWindow::load() {
   webloom_.ScreenHeightPixels =
       shared::FitToScreen(*this, shared::FitRule::Standard, webloom_.runtime().screen());
   if (const auto handedOver = shared::TakeHandOver(webloom_.runtime().clipboard())) {
-    textBox->setText(*handedOver);
+    textBox->ReceiveText(*handedOver);
   }
 }
 

@@ -607,6 +607,15 @@ TEST_F(EditorTest, PasteTakesPlainTextAndRichTextGivenAsText) {
   EXPECT_EQ(Tri::True, box()->SelBold());
 }
 
+TEST_F(EditorTest, APasteTooLargeForTheBoxIsRefusedAndNothingChanges) {
+  clipboard->SetText(QString(20'001, u'x'));
+  type("kept");
+  interaction->answerMessage(platform::vbOK);
+  editor().pasteAction->trigger();
+  EXPECT_EQ("kept", box()->Text());
+  EXPECT_EQ(RichTextBox::TooLargeMessage(), lastMessage().text);
+}
+
 TEST_F(EditorTest, EditMenuFollowsTheSelectionAndTheClipboard) {
   type("abc");
   EXPECT_FALSE(editor().cutAction->isEnabled());

@@ -247,6 +247,45 @@ TEST_F(ReadingWindowTest, TheTextBoxTakesAPastedTextAndGivesACopy) {
   EXPECT_EQ("Read this story.\r\nThe end.", box()->Text());
 }
 
+TEST_F(ReadingWindowTest, TextTooLargeForTheBoxIsRefusedWithOneMessageWhicheverWayItComes) {
+  const QString run(20'001, u'x');
+  QString lines;
+  while (lines.size() <= 4'000'000) lines += "line after line\r\n";
+  clipboard->SetText("***a " + run);
+  interaction->answerMessage(platform::vbOK);
+  EXPECT_EQ("", box()->Text());
+  EXPECT_EQ(RichTextBox::TooLargeMessage(), lastMessage());
+  const struct {
+    const char* way;
+    QString kept, text, rtf, html;
+  } pastes[] = {
+      {"text", "kept", "a " + run, "", ""},
+      {"rich text", "kept", "", "{\\rtf1 {\\b " + run + "}}", ""},
+      {"web page", "kept", "", "", "<p><b>" + run + "</b></p>"},
+      {"a run joined", "kept " + run.left(10'000), run.left(10'001), "", ""},
+      {"lines added", lines, lines, "", ""},
+  };
+  for (const auto& paste : pastes) {
+    box()->setText(paste.kept);
+    box()->setSelStart(int(paste.kept.size()));
+    clipboard->text = paste.text;
+    clipboard->richText = paste.rtf;
+    clipboard->html = paste.html;
+    interaction->answerMessage(platform::vbOK);
+    QTest::keyClick(box(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_TRUE(box()->Text() == paste.kept) << paste.way;
+    EXPECT_EQ(RichTextBox::TooLargeMessage(), lastMessage()) << paste.way;
+  }
+}
+
+TEST_F(ReadingWindowTest, AClipboardOfWebPageMarkupOnlyPastesItsFormattedTextWithoutPictures) {
+  clipboard->html = "<p>Read <b>this</b><img src=\"https://example.org/a.png\"> now.</p>";
+  QTest::keyClick(box(), Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ("Read this now.", box()->Text());
+  select(5, 4);
+  EXPECT_EQ(RichTextBox::Tri::True, box()->SelBold());
+}
+
 TEST_F(ReadingWindowTest, TheSchemesColourAllThreeBoxes) {
   box()->setText("Some text.");
   window().searchBox->setText("text");

@@ -51,20 +51,24 @@ class MemoryClipboard : public platform::Clipboard {
  public:
   QString text;
   QString richText;
+  QString html;
   void Clear() override {
     text.clear();
     richText.clear();
+    html.clear();
   }
   void SetText(const QString& value) override {
+    Clear();
     text = value;
-    richText.clear();
   }
   QString GetText() const override { return text; }
   void SetRichText(const QString& rtf, const QString& plainText) override {
+    Clear();
     richText = rtf;
     text = plainText;
   }
   QString GetRichText() const override { return richText; }
+  QString GetHtml() const override { return html; }
 };
 
 }  // namespace testing_support

@@ -64,6 +64,13 @@ TEST_F(EditorWindowTest, AClipboardWithoutTheMarkerLeavesTheBoxEmpty) {
   EXPECT_EQ("", box()->Text());
 }
 
+TEST_F(EditorWindowTest, AHandOverTooLargeForTheBoxIsRefusedAndSaysWhy) {
+  clipboard->SetText("***" + QString(20'001, u'x'));
+  interaction->answerMessage(platform::vbOK);
+  EXPECT_EQ("", box()->Text());
+  EXPECT_EQ(RichTextBox::TooLargeMessage(), lastMessage());
+}
+
 TEST_F(EditorWindowTest, LinkToTextMarksTheSelectionAndRecordsTheRow) {
   box()->setText("Rex likes his ball.");
   link(0, 4, "/pics/rex.jpg");  // "Rex " with its trailing blank

@@ -47,4 +47,9 @@ QString QtClipboard::GetRichText() const {
   return QString();
 }
 
+QString QtClipboard::GetHtml() const {
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+  return data && data->hasHtml() ? data->html() : QString();
+}
+
 }  // namespace platform

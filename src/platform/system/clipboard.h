@@ -15,6 +15,8 @@ class Clipboard {
   virtual void SetRichText(const QString& rtf, const QString& plainText) = 0;
   // The rich text on the clipboard, or "" when it holds none.
   virtual QString GetRichText() const = 0;
+  // The web page markup on the clipboard (what a browser copies), or "" when it holds none.
+  virtual QString GetHtml() const = 0;
 };
 
 class QtClipboard : public Clipboard {
@@ -24,6 +26,7 @@ class QtClipboard : public Clipboard {
   QString GetText() const override;
   void SetRichText(const QString& rtf, const QString& plainText) override;
   QString GetRichText() const override;
+  QString GetHtml() const override;
 };
 
 }  // namespace platform

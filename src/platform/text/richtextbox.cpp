@@ -10,6 +10,7 @@
 #include <QTextBoundaryFinder>
 #include <QTextCursor>
 #include <QTextDocumentFragment>
+#include <algorithm>
 #include <optional>
 
 #include "platform/files/cp1252.h"
@@ -73,9 +74,8 @@ QByteArray readFileForBox(const QString& path) {
   return file.readAll();
 }
 
-// Whether the box can lay out the text quickly enough for the user to scroll through it.
-bool fitsTheBox(const QString& text) {
-  if (text.size() > kMaxLoadCharacters) return false;
+// Whether no run of the text is longer than the box can break into lines quickly.
+bool hasNoLongRun(const QString& text) {
   if (text.size() <= kMaxUnbrokenRun) return true;
   QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text);
   qsizetype last = 0;
@@ -84,6 +84,11 @@ bool fitsTheBox(const QString& text) {
     last = at;
   }
   return true;
+}
+
+// Whether the box can lay out the text quickly enough for the user to scroll through it.
+bool fitsTheBox(const QString& text) {
+  return text.size() <= kMaxLoadCharacters && hasNoLongRun(text);
 }
 
 void refuseUnlessItFits(const QString& text, const QString& path) {
@@ -160,6 +165,24 @@ std::optional<Qt::Alignment> qtAlignment(int alignment) {
       return Qt::AlignHCenter;
     default:
       return std::nullopt;
+  }
+}
+
+// A browser's pictures are links to elsewhere that the box cannot show.
+void removePictures(QTextDocument& doc) {
+  QList<int> pictures;
+  for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+      const QTextFragment fragment = it.fragment();
+      if (!fragment.charFormat().isImageFormat()) continue;
+      for (int at = 0; at < fragment.length(); ++at) pictures.append(fragment.position() + at);
+    }
+  }
+  // From the end, so the positions still to come stay where they are.
+  QTextCursor cursor(&doc);
+  for (auto at = pictures.crbegin(); at != pictures.crend(); ++at) {
+    cursor.setPosition(*at);
+    cursor.deleteChar();
   }
 }
 
@@ -338,6 +361,10 @@ void RichTextBox::setSelRTF(const QString& rtf) {
   QTextDocument part;
   part.setDefaultFont(document()->defaultFont());
   rtf::read(rtfBytes(rtf), part);
+  insertPart(part);
+}
+
+void RichTextBox::insertPart(const QTextDocument& part) {
   edit([&] {
     QTextCursor cursor = textCursor();
     cursor.beginEditBlock();
@@ -562,10 +589,74 @@ void RichTextBox::Cut(Clipboard& clipboard) {
   setSelText(QString());
 }
 
+// Each kind of text is measured before it goes in, so a refusal leaves the box untouched.
 void RichTextBox::Paste(const Clipboard& clipboard) {
   const QString rich = clipboard.GetRichText();
-  // Text that is not rich text goes in as the plain text it is.
-  setSelRTF(rich.isEmpty() ? clipboard.GetText() : rich);
+  const QString text = rich.isEmpty() ? clipboard.GetText() : rich;
+  const QString html = text.isEmpty() ? clipboard.GetHtml() : QString();
+  if (!isRtf(text) && html.isEmpty()) {
+    // Text that is not rich text goes in as the plain text it is.
+    const QString plain = textpos::fromWindowsText(text);
+    if (admitsInPlaceOfSelection(plain.size() + plain.count(u'\n'), plain)) setSelText(text);
+    return;
+  }
+  QTextDocument part;
+  part.setDefaultFont(document()->defaultFont());
+  if (html.isEmpty()) {
+    rtf::read(rtfBytes(text), part);
+  } else {
+    part.setHtml(html);
+    removePictures(part);
+  }
+  if (admitsInPlaceOfSelection(textpos::windowsLength(part), part.toRawText())) insertPart(part);
+}
+
+bool RichTextBox::ReceiveText(const QString& text) {
+  if (!fitsTheBox(text)) {
+    showTooLarge();
+    return false;
+  }
+  setText(text);
+  return true;
+}
+
+QString RichTextBox::TooLargeMessage() {
+  return QStringLiteral(
+      "The text is too large to work with here. This program takes texts of up to 8 million "
+      "characters, with no more than 20,000 characters in a row without a space.");
+}
+
+// The length counts line breaks as two characters, as the text saved from the box and opened
+// again does; only the runs the pasted text can join are looked at.
+bool RichTextBox::admitsInPlaceOfSelection(qsizetype pastedWindowsLength,
+                                           const QString& pasted) const {
+  const qsizetype length =
+      textpos::windowsLength(*document()) - SelLength() + pastedWindowsLength;
+  if (length <= kMaxLoadCharacters && hasNoLongRun(textAroundSelection(pasted))) return true;
+  showTooLarge();
+  return false;
+}
+
+// `pasted` between as much of the text on either side of the selection as a run may be long: a
+// run the paste makes too long shows there, and no run of the text alone is seen as too long.
+QString RichTextBox::textAroundSelection(const QString& pasted) const {
+  const QTextCursor selection = textCursor();
+  QTextCursor before(document());
+  before.setPosition(selection.selectionStart());
+  before.setPosition(std::max(0, selection.selectionStart() - int(kMaxUnbrokenRun)),
+                     QTextCursor::KeepAnchor);
+  QTextCursor after(document());
+  after.setPosition(selection.selectionEnd());
+  after.setPosition(std::min(selection.selectionEnd() + int(kMaxUnbrokenRun),
+                             document()->characterCount() - 1),
+                    QTextCursor::KeepAnchor);
+  return before.selectedText() + pasted + after.selectedText();
+}
+
+void RichTextBox::showTooLarge() const {
+  if (const auto* form = dynamic_cast<const Form*>(window())) {
+    form->program().MsgBox(TooLargeMessage(), vbExclamation);
+  }
 }
 
 // As a Windows rich-text box does: nothing selected, nothing cut or copied; an empty clipboard
@@ -582,7 +673,8 @@ void RichTextBox::runOwnCommand(const QKeyEvent& event) {
     case OwnCommand::Paste:
       if (!Locked()) {
         const Clipboard& clipboard = programClipboard();
-        if (!clipboard.GetText().isEmpty() || !clipboard.GetRichText().isEmpty()) {
+        if (!clipboard.GetText().isEmpty() || !clipboard.GetRichText().isEmpty() ||
+            !clipboard.GetHtml().isEmpty()) {
           Paste(clipboard);
         }
       }

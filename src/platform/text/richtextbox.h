@@ -111,10 +111,19 @@ class RichTextBox : public QTextEdit {
 
   // The clipboard commands: the selection goes on the clipboard as rich text with its plain
   // text beside it (after clearing it, even when nothing is selected); a paste takes the
-  // clipboard's rich text when it holds some, else its text.
+  // clipboard's rich text when it holds some, else its text, else the formatted text of its
+  // web page markup (a browser's copy) without the pictures.
   void Copy(Clipboard& clipboard) const;
   void Cut(Clipboard& clipboard);
   void Paste(const Clipboard& clipboard);
+
+  // Text from outside the program (another program's hand-over) replaces the whole content as
+  // setText does. Returns false when it is too large for the box.
+  bool ReceiveText(const QString& text);
+  // Why a text is refused, whichever way it comes in: the limits LoadFile, Paste and
+  // ReceiveText apply. Paste and ReceiveText show it in a message box of the box's program
+  // and leave the box as it was.
+  static QString TooLargeMessage();
 
  signals:
   void Change();
@@ -159,6 +168,12 @@ class RichTextBox : public QTextEdit {
   void setSelection(int start, int length);
   void replaceAllWithPlainText(const QString& windowsText);
   void replaceAllWithRtfOrText(const QByteArray& bytes);
+  void insertPart(const QTextDocument& part);
+  // Whether the box would still fit its limits with `pasted` in place of the selection; says
+  // why not when it would not.
+  bool admitsInPlaceOfSelection(qsizetype pastedWindowsLength, const QString& pasted) const;
+  QString textAroundSelection(const QString& pasted) const;
+  void showTooLarge() const;
   void mergeSelectionFormat(const QTextCharFormat& format);
   Tri selectionFlag(bool (*flag)(const QTextCharFormat&, const QFont&)) const;
   QTextCursor paragraphsCursor() const;
