@@ -611,13 +611,12 @@ void RichTextBox::Paste(const Clipboard& clipboard) {
   if (admitsInPlaceOfSelection(textpos::windowsLength(part), part.toRawText())) insertPart(part);
 }
 
-bool RichTextBox::ReceiveText(const QString& text) {
-  if (!fitsTheBox(text)) {
+void RichTextBox::ReceiveText(const QString& text) {
+  if (fitsTheBox(text)) {
+    setText(text);
+  } else {
     showTooLarge();
-    return false;
   }
-  setText(text);
-  return true;
 }
 
 QString RichTextBox::TooLargeMessage() {

@@ -118,8 +118,8 @@ class RichTextBox : public QTextEdit {
   void Paste(const Clipboard& clipboard);
 
   // Text from outside the program (another program's hand-over) replaces the whole content as
-  // setText does. Returns false when it is too large for the box.
-  bool ReceiveText(const QString& text);
+  // setText does, unless it is too large for the box.
+  void ReceiveText(const QString& text);
   // Why a text is refused, whichever way it comes in: the limits LoadFile, Paste and
   // ReceiveText apply. Paste and ReceiveText show it in a message box of the box's program
   // and leave the box as it was.
