@@ -474,6 +474,22 @@ TEST_F(ReadingWindowTest, ASelectedWordIsSpokenDefinedAndPictured) {
   EXPECT_EQ(3, spoken().size());
 }
 
+TEST_F(ReadingWindowTest, ATableRowIsReadAndSelectedWithEachCellWhole) {
+  box()->setTextRTF("{\\rtf1\\ansi Title\\par\\trowd\\cellx2000\\cellx4000\\cellx6000\\pard\\intbl Alpha\\cell "
+                    "Bravo\\cell Charlie\\cell\\row\\pard Cell one\\par}");
+  ASSERT_TRUE(box()->Text().startsWith("Title\r\nAlpha\tBravo\tCharlie\r\nCell one"));
+  characters->log->calls.clear();
+  window().readButton->click();
+  window().readButton->click();
+  EXPECT_EQ(QStringList({"Title", "Alpha\tBravo\tCharlie"}), spoken());
+  EXPECT_EQ(28, box()->SelStart());
+  // A selection from the middle of one cell into another takes both cells whole.
+  select(9, 6);
+  mouseUp();
+  EXPECT_EQ("Alpha\tBravo", spoken().value(2));
+  EXPECT_EQ(18, box()->SelStart());
+}
+
 TEST_F(ReadingWindowTest, TheDefinitionPaneHidesOnAClickAndComesBackWithThePicture) {
   window().Show();
   QTest::mouseClick(window().definitionBox->viewport(), Qt::LeftButton);
