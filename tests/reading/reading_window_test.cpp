@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QTest>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -488,6 +489,26 @@ TEST_F(ReadingWindowTest, ATableRowIsReadAndSelectedWithEachCellWhole) {
   mouseUp();
   EXPECT_EQ("Alpha\tBravo", spoken().value(2));
   EXPECT_EQ(18, box()->SelStart());
+}
+
+TEST_F(ReadingWindowTest, PicturesAreLeftOutOfSpeechAndOfPlainText) {
+  box()->setText("A cat\r\n\r\nThe end");
+  QImage cat(8, 8, QImage::Format_RGB32);
+  cat.fill(Qt::gray);
+  QTextCursor picture(box()->document());
+  picture.setPosition(5);
+  picture.insertImage(cat);
+  picture.setPosition(7);
+  picture.insertImage(cat);
+  characters->log->calls.clear();
+  for (int press = 0; press < 3; ++press) window().readButton->click();
+  EXPECT_EQ(QStringList({"A cat", "The end"}), spoken());
+  select(0, 6);
+  mouseUp();
+  EXPECT_EQ("A cat", spoken().value(2));
+  interaction->answerSave(path("cat.txt"));
+  tool("Save");
+  EXPECT_EQ("A cat\r\n\r\nThe end\r\n", readFile(path("cat.txt")));
 }
 
 TEST_F(ReadingWindowTest, TheDefinitionPaneHidesOnAClickAndComesBackWithThePicture) {

@@ -194,6 +194,11 @@ QString fromWindowsText(QString text) {
   return text;
 }
 
+QString withoutPictures(QString text) {
+  text.remove(QChar::ObjectReplacementCharacter);
+  return text;
+}
+
 namespace {
 
 // Document text from position `from` on as Windows shows it: a short break becomes a tab, the
