@@ -264,6 +264,41 @@ TEST_F(ReadingWindowTest, TheSchemesColourAllThreeBoxes) {
   EXPECT_EQ(0, box()->SelStart());
 }
 
+// How many pixels of an image are near the colour given.
+int pixelsLike(const QImage& image, QColor colour) {
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const QColor at = image.pixelColor(x, y);
+      count += std::max({std::abs(at.red() - colour.red()), std::abs(at.green() - colour.green()),
+                         std::abs(at.blue() - colour.blue())}) < 60;
+    }
+  }
+  return count;
+}
+
+TEST_F(ReadingWindowTest, TheBlackSchemeOnlyShowsTheTextItPrintsAndSavesTheWordsOwnColours) {
+  box()->setTextRTF("{\\rtf1\\ansi{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue0;}"
+                    "\\cf2 Dark words\\par}");
+  window().blackOption->click();
+  // A word coloured black in the file shows white on black.
+  EXPECT_GT(pixelsLike(box()->viewport()->grab().toImage(), Qt::white), 20);
+  box()->setSelStart(0);
+  box()->setSelRTF("{\\rtf1\\ansi{\\colortbl;\\red255\\green0\\blue0;}\\cf1 Red }");
+  interaction->answerSave(path("story.rtf")).answerPrint();
+  tool("Save");
+  tool("Print");
+  const QByteArray saved = readFile(path("story.rtf"));
+  EXPECT_TRUE(saved.contains("\\red255\\green0\\blue0"));
+  EXPECT_FALSE(saved.contains("\\red255\\green255\\blue255"));
+  ASSERT_EQ(1u, printer->pages.size());
+  EXPECT_GT(pixelsLike(printer->pages[0], Qt::black), 20);
+  EXPECT_GT(pixelsLike(printer->pages[0], Qt::red), 20);
+  window().whiteOption->click();
+  select(0, 3);
+  EXPECT_EQ(Color(0x0000FF), box()->SelColor());
+}
+
 TEST_F(ReadingWindowTest, OpenShowsTheFileAndKeepsTheBlackScheme) {
   const QString file = path("story.rtf");
   writeFile("story.rtf", "{\\rtf1\\ansi {\\fonttbl{\\f0 Arial;}}\\f0 A {\\b bold} story.\\par}");
