@@ -285,6 +285,7 @@ TEST_F(ReadingWindowTest, TheBlackSchemeOnlyShowsTheTextItPrintsAndSavesTheWords
   EXPECT_GT(pixelsLike(box()->viewport()->grab().toImage(), Qt::white), 20);
   box()->setSelStart(0);
   box()->setSelRTF("{\\rtf1\\ansi{\\colortbl;\\red255\\green0\\blue0;}\\cf1 Red }");
+  EXPECT_GT(pixelsLike(box()->viewport()->grab().toImage(), Qt::red), 20);
   interaction->answerSave(path("story.rtf")).answerPrint();
   tool("Save");
   tool("Print");
