@@ -283,14 +283,10 @@ void ReadingWindow::showSearchResult(int position, int least) {
 }
 
 void ReadingWindow::applyScheme(std::uint32_t back, std::uint32_t text) {
+  // The scheme is only how the screen shows the text: the words keep their own colours, so that
+  // a save or a print gives them as a word processor shows them.
   for (platform::RichTextBox* box : {textBox, definitionBox, searchBox}) {
-    box->selectAll();
-    box->setBackColor(platform::rtl::Color(back));
-    box->setSelColor(platform::rtl::Color(text));
-    // Text put in later (a definition, a new document) takes the scheme's colour too.
-    QPalette colours = box->palette();
-    colours.setColor(QPalette::Text, platform::rtl::Color(text));
-    box->setPalette(colours);
+    box->setShownColours(platform::rtl::Color(back), platform::rtl::Color(text));
     box->setSelStart(0);
   }
   definitionBox->show();

@@ -1,6 +1,7 @@
 // The reading window's New, Open, Save, Print and Font commands.
 #include "platform/files/textfile.h"
 #include "platform/system/errors.h"
+#include "platform/text/text_positions.h"
 #include "reading/reading_window.h"
 #include "shared/document_files.h"
 #include "shared/print_rtb.h"
@@ -62,7 +63,8 @@ void ReadingWindow::onSave() {
   if (name.isEmpty()) return;
   // A name ending in "RTF" is as much a rich-text file as one ending in "rtf".
   const bool richText = name.right(3).compare(QLatin1String("rtf"), Qt::CaseInsensitive) == 0;
-  const QString content = richText ? textBox->TextRTF() : textBox->Text();
+  const QString content =
+      richText ? textBox->TextRTF() : platform::textpos::withoutPictures(textBox->Text());
   const QString failure = platform::textfile::writeAtomic(name, content + QStringLiteral("\r\n"));
   if (!failure.isEmpty()) {
     voxlet_.MsgBox(failure, platform::vbCritical, kCaption);

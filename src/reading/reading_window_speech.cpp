@@ -1,6 +1,7 @@
 // Reading aloud, and the definition and picture of a selected word.
 #include <QPixmap>
 
+#include "platform/text/text_positions.h"
 #include "reading/reading_window.h"
 
 namespace reading {
@@ -23,7 +24,7 @@ void ReadingWindow::ReadParagraph() {
   const int end = lineBreak < 0 ? static_cast<int>(text.size()) : static_cast<int>(lineBreak) + 1;
   textBox->setSelStart(start);
   textBox->setSelLength(end - start);
-  const QString paragraph = textBox->SelText().trimmed();
+  const QString paragraph = platform::textpos::withoutPictures(textBox->SelText()).trimmed();
   if (start != end && !paragraph.isEmpty()) {
     character().Stop();
     character().Speak(paragraph);
@@ -35,7 +36,7 @@ void ReadingWindow::SpeakSelection() {
   selectedWord_.clear();
   // With speech off a selection is the user's own business: it is neither read nor undone.
   if (!SpeechOn) return;
-  selectedWord_ = textBox->SelText();
+  selectedWord_ = platform::textpos::withoutPictures(textBox->SelText());
   pictureLabel->clear();
   if (selectedWord_.isEmpty()) return;
   ShowDefinition();

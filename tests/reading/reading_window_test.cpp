@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QTest>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -302,6 +303,42 @@ TEST_F(ReadingWindowTest, TheSchemesColourAllThreeBoxes) {
   EXPECT_EQ(0, box()->SelStart());
 }
 
+// How many pixels of an image are near the colour given.
+int pixelsLike(const QImage& image, QColor colour) {
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const QColor at = image.pixelColor(x, y);
+      count += std::max({std::abs(at.red() - colour.red()), std::abs(at.green() - colour.green()),
+                         std::abs(at.blue() - colour.blue())}) < 60;
+    }
+  }
+  return count;
+}
+
+TEST_F(ReadingWindowTest, TheBlackSchemeOnlyShowsTheTextItPrintsAndSavesTheWordsOwnColours) {
+  box()->setTextRTF("{\\rtf1\\ansi{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue0;}"
+                    "\\cf2 Dark words\\par}");
+  window().blackOption->click();
+  // A word coloured black in the file shows white on black.
+  EXPECT_GT(pixelsLike(box()->viewport()->grab().toImage(), Qt::white), 20);
+  box()->setSelStart(0);
+  box()->setSelRTF("{\\rtf1\\ansi{\\colortbl;\\red255\\green0\\blue0;}\\cf1 Red }");
+  EXPECT_GT(pixelsLike(box()->viewport()->grab().toImage(), Qt::red), 20);
+  interaction->answerSave(path("story.rtf")).answerPrint();
+  tool("Save");
+  tool("Print");
+  const QByteArray saved = readFile(path("story.rtf"));
+  EXPECT_TRUE(saved.contains("\\red255\\green0\\blue0"));
+  EXPECT_FALSE(saved.contains("\\red255\\green255\\blue255"));
+  ASSERT_EQ(1u, printer->pages.size());
+  EXPECT_GT(pixelsLike(printer->pages[0], Qt::black), 20);
+  EXPECT_GT(pixelsLike(printer->pages[0], Qt::red), 20);
+  window().whiteOption->click();
+  select(0, 3);
+  EXPECT_EQ(Color(0x0000FF), box()->SelColor());
+}
+
 TEST_F(ReadingWindowTest, OpenShowsTheFileAndKeepsTheBlackScheme) {
   const QString file = path("story.rtf");
   writeFile("story.rtf", "{\\rtf1\\ansi {\\fonttbl{\\f0 Arial;}}\\f0 A {\\b bold} story.\\par}");
@@ -511,6 +548,42 @@ TEST_F(ReadingWindowTest, ASelectedWordIsSpokenDefinedAndPictured) {
   select(4, 0);
   mouseUp();
   EXPECT_EQ(3, spoken().size());
+}
+
+TEST_F(ReadingWindowTest, ATableRowIsReadAndSelectedWithEachCellWhole) {
+  box()->setTextRTF("{\\rtf1\\ansi Title\\par\\trowd\\cellx2000\\cellx4000\\cellx6000\\pard\\intbl Alpha\\cell "
+                    "Bravo\\cell Charlie\\cell\\row\\pard Cell one\\par}");
+  ASSERT_TRUE(box()->Text().startsWith("Title\r\nAlpha\tBravo\tCharlie\r\nCell one"));
+  characters->log->calls.clear();
+  window().readButton->click();
+  window().readButton->click();
+  EXPECT_EQ(QStringList({"Title", "Alpha\tBravo\tCharlie"}), spoken());
+  EXPECT_EQ(28, box()->SelStart());
+  // A selection from the middle of one cell into another takes both cells whole.
+  select(9, 6);
+  mouseUp();
+  EXPECT_EQ("Alpha\tBravo", spoken().value(2));
+  EXPECT_EQ(18, box()->SelStart());
+}
+
+TEST_F(ReadingWindowTest, PicturesAreLeftOutOfSpeechAndOfPlainText) {
+  box()->setText("A cat\r\n\r\nThe end");
+  QImage cat(8, 8, QImage::Format_RGB32);
+  cat.fill(Qt::gray);
+  QTextCursor picture(box()->document());
+  picture.setPosition(5);
+  picture.insertImage(cat);
+  picture.setPosition(7);
+  picture.insertImage(cat);
+  characters->log->calls.clear();
+  for (int press = 0; press < 3; ++press) window().readButton->click();
+  EXPECT_EQ(QStringList({"A cat", "The end"}), spoken());
+  select(0, 6);
+  mouseUp();
+  EXPECT_EQ("A cat", spoken().value(2));
+  interaction->answerSave(path("cat.txt"));
+  tool("Save");
+  EXPECT_EQ("A cat\r\n\r\nThe end\r\n", readFile(path("cat.txt")));
 }
 
 TEST_F(ReadingWindowTest, TheDefinitionPaneHidesOnAClickAndComesBackWithThePicture) {

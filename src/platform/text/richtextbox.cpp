@@ -18,6 +18,7 @@
 #include "platform/system/errors.h"
 #include "platform/richtext/rtf.h"
 #include "platform/richtext/rtf_pictures.h"
+#include "platform/text/text_colours.h"
 #include "platform/text/text_events.h"
 #include "platform/text/text_positions.h"
 #include "platform/files/textfile.h"
@@ -509,6 +510,23 @@ void RichTextBox::setBackColor(const QColor& color) {
   QPalette colours = palette();
   colours.setColor(QPalette::Base, color);
   setPalette(colours);
+}
+
+void RichTextBox::setShownColours(const QColor& back, const QColor& text) {
+  if (!shownText_.isValid()) {
+    connect(document(), &QTextDocument::contentsChanged, this,
+            &RichTextBox::showUnreadableWordsReadably);
+  }
+  shownText_ = text;
+  setBackColor(back);
+  QPalette colours = palette();
+  colours.setColor(QPalette::Text, text);
+  setPalette(colours);
+  showUnreadableWordsReadably();
+}
+
+void RichTextBox::showUnreadableWordsReadably() {
+  setExtraSelections(textcolours::unreadableRuns(*document(), BackColor(), shownText_));
 }
 
 void RichTextBox::setHideSelection(bool hide) {

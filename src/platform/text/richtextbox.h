@@ -85,6 +85,10 @@ class RichTextBox : public QTextEdit {
 
   QColor BackColor() const;
   void setBackColor(const QColor& color);
+  // Shows the text on `back`, with the words that have no colour of their own, or one that
+  // cannot be read on `back`, in `text`. The text keeps its own colours: they are what is saved,
+  // printed and copied.
+  void setShownColours(const QColor& back, const QColor& text);
 
   // True (the default): the selection is not shown while the box does not have the focus.
   bool HideSelection() const { return hideSelection_; }
@@ -178,10 +182,12 @@ class RichTextBox : public QTextEdit {
   Tri selectionFlag(bool (*flag)(const QTextCharFormat&, const QFont&)) const;
   QTextCursor paragraphsCursor() const;
   void applySelectionColours();
+  void showUnreadableWordsReadably();
 
   bool hideSelection_ = true;
   bool selectionHidden_ = false;
   QPalette shownSelection_;
+  QColor shownText_;  // valid once the box shows its text in chosen colours
   int editDepth_ = 0;
   bool changePending_ = false;
   int lastAnchor_ = 0;

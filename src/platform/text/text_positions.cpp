@@ -143,10 +143,31 @@ int windowsLength(const QTextDocument& doc) {
   return lastQtPosition(doc) + doc.blockCount() - 1 - int(shortBreaks(doc).size());
 }
 
+namespace {
+
+// The run of the document a cursor selects. Qt makes a selection from one table cell into
+// another a block of whole cells; as a run it goes from the first of them to the end of the last.
+struct Run {
+  int start;
+  int end;
+};
+
+Run selectedRun(const QTextCursor& cursor) {
+  const QTextTable* table = cursor.hasComplexSelection() ? cursor.currentTable() : nullptr;
+  int firstRow = 0, rows = 0, firstColumn = 0, columns = 0;
+  if (table) cursor.selectedTableCells(&firstRow, &rows, &firstColumn, &columns);
+  if (rows < 1 || columns < 1) return {cursor.selectionStart(), cursor.selectionEnd()};
+  const QTextTableCell last = table->cellAt(firstRow + rows - 1, firstColumn + columns - 1);
+  return {table->cellAt(firstRow, firstColumn).firstPosition(), last.lastPosition()};
+}
+
+}  // namespace
+
 Selection selectionOf(const QTextCursor& cursor) {
   const QTextDocument& doc = *cursor.document();
-  const int start = toWindows(doc, cursor.selectionStart());
-  return {start, toWindows(doc, cursor.selectionEnd()) - start};
+  const Run run = selectedRun(cursor);
+  const int start = toWindows(doc, run.start);
+  return {start, toWindows(doc, run.end) - start};
 }
 
 QTextCursor cursorFor(QTextDocument& doc, int start, int length) {
@@ -173,6 +194,11 @@ QString fromWindowsText(QString text) {
   return text;
 }
 
+QString withoutPictures(QString text) {
+  text.remove(QChar::ObjectReplacementCharacter);
+  return text;
+}
+
 namespace {
 
 // Document text from position `from` on as Windows shows it: a short break becomes a tab, the
@@ -194,7 +220,16 @@ QString windowsText(const QTextDocument& doc) {
 }
 
 QString selectedWindowsText(const QTextCursor& cursor) {
-  return windowsTextFrom(*cursor.document(), cursor.selectedText(), cursor.selectionStart());
+  const QTextDocument& doc = *cursor.document();
+  if (!cursor.hasComplexSelection()) {
+    return windowsTextFrom(doc, cursor.selectedText(), cursor.selectionStart());
+  }
+  // Qt gives the cells' texts run together; the run itself holds their ends.
+  const Run run = selectedRun(cursor);
+  QString text;
+  text.reserve(run.end - run.start);
+  for (int q = run.start; q < run.end; ++q) text += doc.characterAt(q);
+  return windowsTextFrom(doc, text, run.start);
 }
 
 }  // namespace platform::textpos

@@ -42,6 +42,10 @@ QString toWindowsText(QString text);
 // paragraph break ('\n'); a vertical tab becomes a line break inside the paragraph.
 QString fromWindowsText(QString text);
 
+// Windows text with the pictures left out, as it is spoken or written to a plain-text file;
+// positions in it no longer match the box's.
+QString withoutPictures(QString text);
+
 // The document's whole text in Windows form.
 QString windowsText(const QTextDocument& doc);
 // The selected text of a cursor in Windows form.

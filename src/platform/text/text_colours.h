@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QColor>
+#include <QList>
+#include <QTextEdit>
+
+class QTextDocument;
+
+// Showing a text on a chosen back colour without changing the text: words whose own colour
+// could not be read there are shown in another, and the document keeps its colours for saving,
+// printing and copying.
+namespace platform::textcolours {
+
+// Whether text in `colour` can be read on `back`: their contrast, as the eye weighs light, is
+// at least that asked of large print.
+bool standsOut(const QColor& colour, const QColor& back);
+
+// The runs of `doc` whose own colour does not stand out on `back`, each shown in `text`.
+QList<QTextEdit::ExtraSelection> unreadableRuns(QTextDocument& doc, const QColor& back,
+                                                const QColor& text);
+
+}  // namespace platform::textcolours
