@@ -54,6 +54,8 @@ class EditorWindow : public platform::Form {
  private:
   // How a page folder ended up.
   enum class Outcome { Created, Replaced, Stopped };
+  // What a page folder is written for.
+  enum class Build { Save, Preview };
 
   void createControls();
   void layOut();
@@ -81,7 +83,7 @@ class EditorWindow : public platform::Form {
   // cannot name a folder.
   bool askForTitleAndAuthor();
   PageContent pageContent() const;
-  Outcome writePageFolder(const QString& parentFolder, const QString& declinedMessage);
+  Outcome writePageFolder(const QString& parentFolder, Build build);
 
   Webloom& webloom_;
   LinkTable links_;
