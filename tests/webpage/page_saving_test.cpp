@@ -141,6 +141,7 @@ TEST_F(PageSavingTest, AFolderOfTheTitlesNameThatHoldsOtherFilesIsNeverEmptied) 
   editor().previewButton->click();
   EXPECT_TRUE(lastMessage().startsWith("A folder called \"My Dog\""))
       << lastMessage().toStdString();
+  EXPECT_FALSE(lastMessage().contains("folder.")) << "Preview has no folder to choose";
   EXPECT_TRUE(shell->opened.isEmpty());
   EXPECT_EQ(QStringList{"notes.txt"}, entries(platform::locations::previewFolder() + "/My Dog"));
 }
@@ -186,7 +187,8 @@ TEST_F(PageSavingTest, ATitleThatIsNoPlainFolderNameIsRefused) {
   editor().textBox->setText("Text.");
   editor().authorBox->setText("Ann");
   for (const QString& title :
-       {QString(".."), QString("."), QString("a/b"), QString("..\\up"), QString("tab\there")}) {
+       {QString(".."), QString("."), QString("   "), QString("a/b"), QString("..\\up"),
+        QString("tab\there")}) {
     editor().paperTitleBox->setText(title);
     interaction->answerMessage(platform::vbOK).answerMessage(platform::vbOK);
     editor().saveHtmlButton->click();
