@@ -79,6 +79,9 @@ class EditorWindow : public platform::Form {
 
   void stripLinkMarks();
   void markSelectionAsLink(const QString& selected);
+  // Makes what is typed next at the caret plain: colour 0, no underline.
+  void typePlain();
+  void onTextKeyPress(int keyAscii);
   // The title and author, asked for when missing; false when either stays empty or the title
   // cannot name a folder.
   bool askForTitleAndAuthor();
