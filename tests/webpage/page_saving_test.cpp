@@ -71,6 +71,8 @@ TEST_F(PageSavingTest, SaveAsHtmlWritesThePageAndCopiesTheLinkedFiles) {
                 path("web") + ".",
             lastMessage());
   EXPECT_EQ(0, messages().back().style);
+  // Open to others as any folder the user makes.
+  EXPECT_TRUE(QFileInfo(path("web/My Dog")).permissions() & QFileDevice::ReadOther);
 }
 
 TEST_F(PageSavingTest, AnExistingFolderIsEmptiedOnlyWhenTheUserAgrees) {

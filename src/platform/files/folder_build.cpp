@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <sys/stat.h>
 
 namespace platform::files {
 namespace {
@@ -40,7 +41,19 @@ QStringList subfoldersOf(const QString& folder) {
 }  // namespace
 
 FolderBuild::FolderBuild(const QString& target)
-    : target_(target), built_(besideTarget(target, QStringLiteral("new"))) {}
+    : target_(target), built_(besideTarget(target, QStringLiteral("new"))) {
+  // Made for this program's eyes only; once in place it is open as the earlier folder was, or
+  // as any new folder is.
+  if (!built_.isValid()) return;
+  const QFileInfo earlier(target);
+  if (earlier.isDir()) {
+    QFile::setPermissions(path(), earlier.permissions());
+  } else {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::chmod(QFile::encodeName(path()).constData(), 0777 & ~mask);
+  }
+}
 
 QString FolderBuild::putInPlace() {
   const QFileInfo earlier(target_);
