@@ -146,6 +146,9 @@ void EditorWindow::connectHandlers() {
   on(autoLinkCheck, &QCheckBox::clicked, [this] { onAutoLinkToggled(); });
   QObject::connect(textBox, &platform::RichTextBox::MouseUp, this,
                    [this](int, int, double, double) { dispatch([this] { onTextMouseUp(); }); });
+  QObject::connect(textBox, &platform::RichTextBox::KeyPress, this, [this](int& keyAscii) {
+    dispatch([this, keyAscii] { onTextKeyPress(keyAscii); });
+  });
   QObject::connect(textBox, &platform::RichTextBox::KeyDown, this, [this](int& keyCode, int shift) {
     dispatch([this, &keyCode, shift] {
       platform::Clipboard& clipboard = webloom_.runtime().clipboard();

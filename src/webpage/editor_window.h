@@ -54,6 +54,8 @@ class EditorWindow : public platform::Form {
  private:
   // How a page folder ended up.
   enum class Outcome { Created, Replaced, Stopped };
+  // What a page folder is written for.
+  enum class Build { Save, Preview };
 
   void createControls();
   void layOut();
@@ -77,11 +79,14 @@ class EditorWindow : public platform::Form {
 
   void stripLinkMarks();
   void markSelectionAsLink(const QString& selected);
+  // Makes what is typed next at the caret plain: colour 0, no underline.
+  void typePlain();
+  void onTextKeyPress(int keyAscii);
   // The title and author, asked for when missing; false when either stays empty or the title
   // cannot name a folder.
   bool askForTitleAndAuthor();
   PageContent pageContent() const;
-  Outcome writePageFolder(const QString& parentFolder, const QString& declinedMessage);
+  Outcome writePageFolder(const QString& parentFolder, Build build);
 
   Webloom& webloom_;
   LinkTable links_;

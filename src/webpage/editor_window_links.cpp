@@ -42,19 +42,39 @@ void EditorWindow::onLinkToText() {
   links_.add(selected, fileDialog.FileName);
 }
 
-// A trailing blank stays outside the marks; further typing after the link is plain again.
+// A trailing blank stays outside the marks; further typing after the link is plain again. Undo
+// takes the marks and their look off in one step.
 void EditorWindow::markSelectionAsLink(const QString& selected) {
   if (selected.endsWith(QLatin1Char(' '))) textBox->setSelLength(textBox->SelLength() - 1);
   const int start = textBox->SelStart();
   const QString marked = kLinkMark + textBox->SelText() + kLinkMark;
-  textBox->setSelText(marked);
-  textBox->setSelStart(start);
-  textBox->setSelLength(static_cast<int>(marked.size()));
-  textBox->setSelColor(platform::rtl::Color(kLinkColour));
-  textBox->setSelUnderline(true);
+  textBox->asOneUndoStep([&] {
+    textBox->setSelText(marked);
+    textBox->setSelStart(start);
+    textBox->setSelLength(static_cast<int>(marked.size()));
+    textBox->setSelColor(platform::rtl::Color(kLinkColour));
+    textBox->setSelUnderline(true);
+  });
   textBox->setSelStart(start + static_cast<int>(marked.size()));
+  typePlain();
+}
+
+void EditorWindow::typePlain() {
   textBox->setSelColor(platform::rtl::Color(kPlainColour));
   textBox->setSelUnderline(false);
+}
+
+// A character typed right after a link's closing mark is no part of the link, wherever the caret
+// came from.
+void EditorWindow::onTextKeyPress(int keyAscii) {
+  if (keyAscii < 32 || textBox->SelLength() != 0) return;
+  const int caret = textBox->SelStart();
+  if (caret == 0) return;
+  const QString text = textBox->Text();
+  if (text.at(caret - 1) != kLinkMark) return;
+  for (const LinkSpan& span : FindLinkSpans(text, links_)) {
+    if (span.close == caret - 1) typePlain();
+  }
 }
 
 // Only a link the caret stands inside is taken apart: its marks go, its text turns plain and

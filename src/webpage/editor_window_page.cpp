@@ -1,10 +1,8 @@
 // Building the web page into a folder: Save As HTML, Preview, and Exit's clean-up.
 #include <QDir>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 #include "platform/files/locations.h"
-#include "platform/files/textfile.h"
 #include "platform/system/clipboard.h"
 #include "shared/file_services.h"
 #include "webpage/editor_window.h"
@@ -19,6 +17,8 @@ const QString kFolderExists = QStringLiteral(
 const QString kSaveDeclined = QStringLiteral(
     "There was a problem creating your web page. Your files were not saved. Please try again.");
 const QString kNotSaved = QStringLiteral("Your files were not saved.");
+const QString kEarlierPageKept =
+    QStringLiteral("The web page saved there before and its files were left as they were.");
 
 QString savedMessage(const QString& title, const QString& folder, const QString& dashes) {
   return QStringLiteral("Your web page was successfully created. Your new folder ") + dashes +
@@ -68,7 +68,7 @@ void EditorWindow::onSaveAsHtml() {
   const QString folder = shared::BrowseForFolder(webloom_.runtime().interaction(),
                                                  QStringLiteral("Please select a folder."));
   if (folder.isEmpty()) return;
-  const Outcome outcome = writePageFolder(folder, kSaveDeclined);
+  const Outcome outcome = writePageFolder(folder, Build::Save);
   if (outcome == Outcome::Stopped) return;
   const QString dashes = outcome == Outcome::Created ? QStringLiteral("--") : QStringLiteral("-");
   webloom_.MsgBox(savedMessage(paperTitleBox->Text(), QDir::toNativeSeparators(folder), dashes));
@@ -84,7 +84,7 @@ void EditorWindow::onPreview() {
   const QString root = platform::locations::previewFolder();
   const QString pageFolder = QDir(root).filePath(paperTitleBox->Text());
   const bool existed = QFileInfo::exists(pageFolder);
-  const Outcome outcome = writePageFolder(root, kNotSaved);
+  const Outcome outcome = writePageFolder(root, Build::Preview);
   if ((!existed || outcome != Outcome::Stopped) && !previewFolders_.contains(pageFolder)) {
     previewFolders_.append(pageFolder);
   }
@@ -93,43 +93,24 @@ void EditorWindow::onPreview() {
 }
 
 // Writes the page and copies its files into parentFolder/title. An existing page folder is
-// emptied only when the user agrees, and files it holds that the page links to are kept aside
-// first; a folder of that name that holds other files is left alone.
-EditorWindow::Outcome EditorWindow::writePageFolder(const QString& parentFolder,
-                                                    const QString& declinedMessage) {
+// replaced only when the user agrees, and only once the new one is whole; a folder of that name
+// that holds other files is left alone.
+EditorWindow::Outcome EditorWindow::writePageFolder(const QString& parentFolder, Build build) {
   const QString pageFolder = QDir(parentFolder).filePath(paperTitleBox->Text());
   if (IsTakenByOtherFiles(pageFolder)) {
-    webloom_.MsgBox(NotAPageFolder(pageFolder), platform::vbExclamation);
+    webloom_.MsgBox(NotAPageFolder(pageFolder, build == Build::Preview), platform::vbExclamation);
     return Outcome::Stopped;
   }
-  BuiltPage page = BuildPage(pageContent(), links_);
+  const BuiltPage page = BuildPage(pageContent(), links_);
   const bool replacing = QFileInfo::exists(pageFolder) || QFileInfo(pageFolder).isSymLink();
-  QTemporaryDir keptAside;
-  if (replacing) {
-    if (webloom_.MsgBox(kFolderExists, platform::vbYesNo) != platform::vbYes) {
-      webloom_.MsgBox(declinedMessage, platform::vbCritical);
-      return Outcome::Stopped;
-    }
-    if (!KeepAsideFilesInside(page.copies, pageFolder, keptAside) ||
-        !shared::EmptyFolder(pageFolder)) {
-      webloom_.MsgBox(FolderProblem(QStringLiteral("could not be emptied"), pageFolder),
-                      platform::vbCritical);
-      return Outcome::Stopped;
-    }
-  } else if (!QDir().mkdir(pageFolder)) {
-    webloom_.MsgBox(FolderProblem(QStringLiteral("could not be created"), pageFolder),
-                    platform::vbCritical);
+  if (replacing && webloom_.MsgBox(kFolderExists, platform::vbYesNo) != platform::vbYes) {
+    webloom_.MsgBox(build == Build::Preview ? kNotSaved : kSaveDeclined, platform::vbCritical);
     return Outcome::Stopped;
   }
-  const QString failure = platform::textfile::writeBytesAtomic(
-      QDir(pageFolder).filePath(kPageFileName), PageFileBytes(page));
+  const QString failure = WritePageFolder(webloom_, page, pageFolder);
   if (!failure.isEmpty()) {
-    webloom_.MsgBox(failure + QStringLiteral("\r\n") + kNotSaved, platform::vbCritical);
-    return Outcome::Stopped;
-  }
-  const QStringList missing = CopyPageFiles(webloom_, page.copies, pageFolder);
-  if (!missing.isEmpty()) {
-    webloom_.MsgBox(FilesNotCopied(missing), platform::vbCritical);
+    webloom_.MsgBox(replacing ? failure + QStringLiteral("\r\n") + kEarlierPageKept : failure,
+                    platform::vbCritical);
     return Outcome::Stopped;
   }
   return replacing ? Outcome::Replaced : Outcome::Created;

@@ -51,8 +51,53 @@ QString addressOf(const QString& fileName) {
 
 QString fileNameOf(const QString& path) { return QFileInfo(path).fileName(); }
 
-QString anchor(const QString& path, const QString& visibleHtml) {
-  return QStringLiteral("<A HREF=\"") + addressOf(fileNameOf(path)) + QStringLiteral("\">") +
+// "dog.jpg", then "dog (2).jpg", "dog (3).jpg" and so on.
+QString numberedName(const QString& fileName, int number) {
+  if (number == 1) return fileName;
+  qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
+  if (dot <= 0) dot = fileName.size();
+  return fileName.left(dot) + QStringLiteral(" (%1)").arg(number) + fileName.mid(dot);
+}
+
+// Each linked file gets a name of its own in the page folder: files of the same name from
+// different folders are numbered, without regard to case, so the folder also holds them apart on
+// disks that ignore it; no file takes the page's own name.
+class PageFiles {
+ public:
+  void add(const QString& path) {
+    if (std::any_of(copies_.cbegin(), copies_.cend(),
+                    [&](const FileCopy& copy) { return copy.source == path; })) {
+      return;  // the same file linked twice is copied once
+    }
+    QString name;
+    for (int number = 1; name.isEmpty() || taken(name); ++number) {
+      name = numberedName(fileNameOf(path), number);
+    }
+    copies_.push_back({path, name});
+  }
+  QString nameOf(const QString& path) const {
+    const auto copy = std::find_if(copies_.cbegin(), copies_.cend(),
+                                   [&](const FileCopy& each) { return each.source == path; });
+    return copy == copies_.cend() ? fileNameOf(path) : copy->fileName;
+  }
+  const std::vector<FileCopy>& copies() const { return copies_; }
+
+ private:
+  bool taken(const QString& name) const {
+    const auto same = [&](const QString& other) {
+      return name.compare(other, Qt::CaseInsensitive) == 0;
+    };
+    return same(kPageFileName) || std::any_of(copies_.cbegin(), copies_.cend(),
+                                              [&](const FileCopy& copy) {
+                                                return same(copy.fileName);
+                                              });
+  }
+
+  std::vector<FileCopy> copies_;
+};
+
+QString anchor(const QString& fileName, const QString& visibleHtml) {
+  return QStringLiteral("<A HREF=\"") + addressOf(fileName) + QStringLiteral("\">") +
          visibleHtml + QStringLiteral("</A>");
 }
 
@@ -66,59 +111,59 @@ QString paperHeading(const PageContent& content) {
          textOf(content.paperTitle) + kFontClose + QStringLiteral("</CENTER></H1>");
 }
 
-QString authorHeading(const PageContent& content) {
+QString authorHeading(const PageContent& content, const PageFiles& files) {
   const QString author = textOf(content.author);
-  const QString shown =
-      content.authorLinkFile.isEmpty() ? author : anchor(content.authorLinkFile, author);
+  const QString shown = content.authorLinkFile.isEmpty()
+                            ? author
+                            : anchor(files.nameOf(content.authorLinkFile), author);
   return QStringLiteral("<H2><CENTER>") + kRedFont + shown + kFontClose +
          QStringLiteral("</CENTER></H2>");
 }
 
-QString audioForm(const PageContent& content) {
+QString audioForm(const PageContent& content, const PageFiles& files) {
   if (content.audioFile.isEmpty()) return QString();
-  return QStringLiteral("<FORM ACTION=\"") + addressOf(fileNameOf(content.audioFile)) +
+  return QStringLiteral("<FORM ACTION=\"") + addressOf(files.nameOf(content.audioFile)) +
          QStringLiteral("\"METHOD=GET><INPUT TYPE =submit VALUE=\"") +
          escaped(content.audioButtonCaption, false, true) + QStringLiteral("\"></FORM>");
 }
 
-// The text with every linked span made an anchor; the rows used are marked linked.
-QString paragraphs(const QString& text, LinkTable& links) {
+// The text with every linked span made an anchor.
+QString paragraphs(const QString& text, const QList<LinkSpan>& spans, const LinkTable& links,
+                   const PageFiles& files) {
   QString out;
   qsizetype done = 0;
-  for (const LinkSpan& span : FindLinkSpans(text, links)) {
+  for (const LinkSpan& span : spans) {
     const QString shown = text.mid(span.open + 1, span.close - span.open - 1);
     out += paragraphTextOf(text.mid(done, span.open - done));
-    out += anchor(links.row(span.row).filePath, paragraphTextOf(shown));
-    links.markLinked(span.row);
+    out += anchor(files.nameOf(links.row(span.row).filePath), paragraphTextOf(shown));
     done = span.close + 1;
   }
   out += paragraphTextOf(text.mid(done));
   return kParagraph + out + QStringLiteral("</P>");
 }
 
-void addCopy(std::vector<FileCopy>& copies, const QString& path) {
-  const FileCopy copy{path, fileNameOf(path)};
-  // The same file linked twice is copied once.
-  if (std::find(copies.begin(), copies.end(), copy) == copies.end()) copies.push_back(copy);
-}
-
-std::vector<FileCopy> linkedFiles(const PageContent& content, const LinkTable& links) {
-  std::vector<FileCopy> copies;
-  if (!content.authorLinkFile.isEmpty()) addCopy(copies, content.authorLinkFile);
-  if (!content.audioFile.isEmpty()) addCopy(copies, content.audioFile);
+// The author file, the audio file, then the file of every row ever linked, in row order.
+PageFiles linkedFiles(const PageContent& content, const LinkTable& links) {
+  PageFiles files;
+  if (!content.authorLinkFile.isEmpty()) files.add(content.authorLinkFile);
+  if (!content.audioFile.isEmpty()) files.add(content.audioFile);
   for (int index = 0; index < links.count(); ++index) {
-    if (links.row(index).use == LinkRow::Use::Linked) addCopy(copies, links.row(index).filePath);
+    if (links.row(index).use == LinkRow::Use::Linked) files.add(links.row(index).filePath);
   }
-  return copies;
+  return files;
 }
 
 }  // namespace
 
 BuiltPage BuildPage(const PageContent& content, LinkTable& links) {
+  const QList<LinkSpan> spans = FindLinkSpans(content.text, links);
+  for (const LinkSpan& span : spans) links.markLinked(span.row);
+  const PageFiles files = linkedFiles(content, links);
   BuiltPage page;
-  page.html = kDocumentType + head(content) + paperHeading(content) + authorHeading(content) +
-              audioForm(content) + paragraphs(content.text, links) + QStringLiteral("</BODY></HTML>");
-  page.copies = linkedFiles(content, links);
+  page.html = kDocumentType + head(content) + paperHeading(content) +
+              authorHeading(content, files) + audioForm(content, files) +
+              paragraphs(content.text, spans, links, files) + QStringLiteral("</BODY></HTML>");
+  page.copies = files.copies();
   return page;
 }
 

@@ -19,7 +19,8 @@ struct PageContent {
   QString audioButtonCaption;
 };
 
-// A linked file, to be copied beside the page under its own name.
+// A linked file, to be copied beside the page under the name the page links it by, which no
+// other file of the page has.
 struct FileCopy {
   QString source;
   QString fileName;

@@ -2,21 +2,24 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <algorithm>
 
+#include "platform/files/folder_build.h"
 #include "platform/files/locations.h"
+#include "platform/files/textfile.h"
 #include "shared/file_services.h"
 
 namespace webpage {
 
 const QString kNotAFolderName = QStringLiteral(
     "The title of your paper is also the name of the folder for your web page, so it cannot be "
-    "\".\" or \"..\" and cannot contain \"/\", \"\\\" or control characters. Please change the "
+    "only blanks, \".\" or \"..\" and cannot contain \"/\", \"\\\" or control characters. Please change the "
     "title and try again.");
 
 bool IsPlainFolderName(const QString& title) {
-  if (title.isEmpty() || title == QLatin1String(".") || title == QLatin1String("..")) return false;
+  if (title.trimmed().isEmpty() || title == QLatin1String(".") || title == QLatin1String("..")) {
+    return false;
+  }
   return std::none_of(title.cbegin(), title.cend(), [](QChar c) {
     return c == QLatin1Char('/') || c == QLatin1Char('\\') || c.category() == QChar::Other_Control;
   });
@@ -31,7 +34,7 @@ bool IsTakenByOtherFiles(const QString& pageFolder) {
          !folder.isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
 }
 
-QString NotAPageFolder(const QString& pageFolder) {
+QString NotAPageFolder(const QString& pageFolder, bool preview) {
   const QFileInfo info(pageFolder);
   const QString where = QStringLiteral(" called \"") + info.fileName() +
                         QStringLiteral("\" is already in ") +
@@ -39,41 +42,30 @@ QString NotAPageFolder(const QString& pageFolder) {
   const QString found = info.isDir() ? QStringLiteral("A folder") + where +
                                            QStringLiteral(" and holds other files")
                                      : QStringLiteral("A file") + where;
-  return found + QStringLiteral(
-                     ", so your web page was not saved there and nothing was changed. Please "
-                     "give your paper another title, or choose another folder.");
+  return found + (preview ? QStringLiteral(", so your web page cannot be previewed there and "
+                                           "nothing was changed. Please give your paper another "
+                                           "title to preview it.")
+                          : QStringLiteral(", so your web page was not saved there and nothing "
+                                           "was changed. Please give your paper another title, "
+                                           "or choose another folder."));
 }
 
 namespace {
 
-// A link inside the folder is itself inside, wherever it points.
-bool isInside(const QString& path, const QString& folder) {
-  const QString canonicalFolder = QFileInfo(folder).canonicalFilePath();
-  const QString parent = QFileInfo(QFileInfo(path).absolutePath()).canonicalFilePath();
-  return !canonicalFolder.isEmpty() && !parent.isEmpty() &&
-         (parent == canonicalFolder || parent.startsWith(canonicalFolder + QLatin1Char('/')));
+const QString kNotSaved = QStringLiteral("Your files were not saved.");
+
+// "The folder <folder> <what>. Your files were not saved."
+QString folderProblem(const QString& what, const QString& folder) {
+  return QStringLiteral("The folder ") + QDir::toNativeSeparators(folder) + QLatin1Char(' ') +
+         what + QStringLiteral(". ") + kNotSaved;
 }
 
-}  // namespace
-
-bool KeepAsideFilesInside(std::vector<FileCopy>& copies, const QString& folder,
-                          QTemporaryDir& aside) {
-  int kept = 0;
-  for (FileCopy& copy : copies) {
-    if (!isInside(copy.source, folder)) continue;
-    if (!aside.isValid()) return false;
-    const QString keptCopy = aside.filePath(QString::number(kept++));
-    if (!QFile::copy(copy.source, keptCopy)) return false;
-    copy.source = keptCopy;
-  }
-  return true;
-}
-
-QStringList CopyPageFiles(platform::Program& program, const std::vector<FileCopy>& copies,
-                          const QString& pageFolder) {
+// Copies each file into the folder under its own name; returns the files not copied.
+QStringList copyPageFiles(platform::Program& program, const std::vector<FileCopy>& copies,
+                          const QString& folder) {
   QStringList missing;
   for (const FileCopy& copy : copies) {
-    if (!shared::ShellFileCopy(program, copy.source, QDir(pageFolder).filePath(copy.fileName),
+    if (!shared::ShellFileCopy(program, copy.source, QDir(folder).filePath(copy.fileName),
                                false)) {
       missing.append(QDir::toNativeSeparators(copy.source));
     }
@@ -81,16 +73,29 @@ QStringList CopyPageFiles(platform::Program& program, const std::vector<FileCopy
   return missing;
 }
 
-QString FolderProblem(const QString& what, const QString& folder) {
-  return QStringLiteral("The folder ") + QDir::toNativeSeparators(folder) + QLatin1Char(' ') +
-         what + QStringLiteral(". Your files were not saved.");
-}
+}  // namespace
 
-QString FilesNotCopied(const QStringList& files) {
-  return QStringLiteral(
-             "Your web page was written, but these linked files could not be copied "
-             "into its folder:\r\n") +
-         files.join(QStringLiteral("\r\n"));
+QString WritePageFolder(platform::Program& program, const BuiltPage& page,
+                        const QString& pageFolder) {
+  platform::files::FolderBuild build(pageFolder);
+  if (!build.isValid()) return folderProblem(QStringLiteral("could not be created"), pageFolder);
+  QString failure = platform::textfile::writeBytesAtomic(
+      QDir(build.path()).filePath(kPageFileName), PageFileBytes(page));
+  if (!failure.isEmpty()) {
+    // The page is written where it will stand.
+    return failure.replace(build.path(), pageFolder) + QStringLiteral("\r\n") + kNotSaved;
+  }
+  const QStringList missing = copyPageFiles(program, page.copies, build.path());
+  if (!missing.isEmpty()) {
+    return QStringLiteral("These linked files could not be copied into the folder of your web "
+                          "page:\r\n") +
+           missing.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n") + kNotSaved;
+  }
+  const QString reason = build.putInPlace();
+  if (!reason.isEmpty()) {
+    return folderProblem(QStringLiteral("could not be written: ") + reason, pageFolder);
+  }
+  return QString();
 }
 
 void RemovePreviewFolder(const QString& folder) {

@@ -88,6 +88,29 @@ TEST_F(FileDialogTest, ASaveFilterWithOneExtensionAddsItToANameTypedWithout) {
   EXPECT_EQ(root.filePath("My essay.rtf"), typed(all, "My essay"));
 }
 
+TEST_F(FileDialogTest, ANameHoldingQuotesIsOneFileNotAListOfQuotedNames) {
+  const QString odd = root.filePath("say \"hi\" <x>.txt");
+  QFile file(odd);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  DialogRequest request;
+  request.InitDir = root.path();
+  for (const auto mode : {QFileDialog::AcceptOpen, QFileDialog::AcceptSave}) {
+    SingleFileDialog dialog;
+    prepare(dialog, mode, request);
+    if (mode == QFileDialog::AcceptOpen) dialog.setFileMode(QFileDialog::ExistingFile);
+    typed(dialog, "say \"hi\" <x>.txt");
+    EXPECT_EQ(odd, dialog.chosenFile());
+    dialog.accept();
+    EXPECT_EQ(QDialog::Accepted, dialog.result());
+  }
+  // A new name takes the filter's extension as other names do.
+  request.Filter = "Quillora File (*.ql)|*.ql";
+  SingleFileDialog save;
+  prepare(save, QFileDialog::AcceptSave, request);
+  typed(save, "My \"best\" essay");
+  EXPECT_EQ(root.filePath("My \"best\" essay.ql"), save.chosenFile());
+}
+
 TEST(DefaultSuffix, OnlyASingleOrdinaryExtension) {
   const std::pair<QString, QString> rows[] = {
       {"Quillora File (*.ql)", "ql"},         {"Text Files (*.txt)", "txt"},

@@ -352,6 +352,16 @@ TEST_F(FormsTest, AWindowPlacedOffTheScreenOpensOnIt) {
   restored.Move((area.right() - 50) * 15, (area.bottom() - 50) * 15, 6000, 4500);
   restored.Show();
   EXPECT_TRUE(reach.contains(restored.frameGeometry()));
+
+  // A window never sized, centred over the small one in the corner, is moved onto the screen
+  // with the size its layout asks for.
+  auto& unsized = program.forms().get<Window<4>>();
+  auto* body = new QWidget;
+  body->setMinimumSize(400, 300);
+  unsized.setCentralWidget(body);
+  QApplication::setActiveWindow(&small);
+  unsized.Show();
+  EXPECT_EQ(unsized.sizeHint(), unsized.size());
 }
 
 }  // namespace

@@ -112,6 +112,26 @@ TEST_F(EditorWindowTest, LinkToTextMarksTheSelectionAndRecordsTheRow) {
   EXPECT_EQ(2, editor().links().count());
 }
 
+TEST_F(EditorWindowTest, TypingAfterALinkIsPlainAndOneUndoTakesTheLinkOff) {
+  box()->setText("Rex likes his ball.");
+  link(0, 3, "/pics/rex.jpg");
+  // The caret comes back to just after the closing mark.
+  box()->setSelStart(9);
+  box()->setSelStart(5);
+  QTest::keyClicks(box(), "s");
+  EXPECT_EQ("`Rex`s likes his ball.", box()->Text());
+  select(5, 1);
+  EXPECT_EQ(RichTextBox::Tri::False, box()->SelUnderline());
+  EXPECT_EQ(platform::rtl::Color(0), box()->SelColor());
+
+  QTest::keyClick(box(), Qt::Key_Z, Qt::ControlModifier);  // the "s"
+  QTest::keyClick(box(), Qt::Key_Z, Qt::ControlModifier);  // the link
+  EXPECT_EQ("Rex likes his ball.", box()->Text());
+  select(0, 3);
+  EXPECT_EQ(RichTextBox::Tri::False, box()->SelUnderline());
+  EXPECT_EQ(platform::rtl::Color(0), box()->SelColor());
+}
+
 TEST_F(EditorWindowTest, TheHundredAndFirstLinkSaysTheTableIsFullAndLeavesTheTextAlone) {
   box()->setText(QString(200, 'a'));
   for (int n = 0; n < 100; ++n) link(3 * n, 1, "/f.txt");

@@ -92,6 +92,26 @@ TEST(PageBuilderTest, MarkedSpansBecomeAnchorsAndTheirRowsStayLinked) {
   EXPECT_EQ(expected, BuildPage(content("No links now."), links).copies);
 }
 
+TEST(PageBuilderTest, FilesOfTheSameNameFromDifferentFoldersEachGetANameOfTheirOwn) {
+  PageContent page = content("`Rex` and `Max` and `Bo` and `Al`");
+  page.audioFile = "/sounds/Dog.JPG";
+  LinkTable links;
+  links.add("Rex", "/files/dog.jpg");
+  links.add("Max", "/other/dog.jpg");
+  links.add("Bo", "/files/dog.jpg");
+  links.add("Al", "/web/click_me.html");
+  const webpage::BuiltPage built = BuildPage(page, links);
+  EXPECT_TRUE(built.html.contains("<P><A HREF=\"dog (2).jpg\">Rex</A> and <A HREF=\"dog (3).jpg\">"
+                                  "Max</A> and <A HREF=\"dog (2).jpg\">Bo</A> and "
+                                  "<A HREF=\"click_me (2).html\">Al</A></P>"))
+      << built.html.toStdString();
+  const std::vector<FileCopy> expected = {{"/sounds/Dog.JPG", "Dog.JPG"},
+                                          {"/files/dog.jpg", "dog (2).jpg"},
+                                          {"/other/dog.jpg", "dog (3).jpg"},
+                                          {"/web/click_me.html", "click_me (2).html"}};
+  EXPECT_EQ(expected, built.copies);
+}
+
 TEST(PageBuilderTest, ALoneOrUnknownMarkStaysTextAndLaterLinksStillPair) {
   LinkTable links;
   links.add("ball", "/pics/ball.png");

@@ -71,12 +71,15 @@ TEST_F(PageSavingTest, SaveAsHtmlWritesThePageAndCopiesTheLinkedFiles) {
                 path("web") + ".",
             lastMessage());
   EXPECT_EQ(0, messages().back().style);
+  // Open to others as any folder the user makes.
+  EXPECT_TRUE(QFileInfo(path("web/My Dog")).permissions() & QFileDevice::ReadOther);
 }
 
 TEST_F(PageSavingTest, AnExistingFolderIsEmptiedOnlyWhenTheUserAgrees) {
   writeDocument();
   saveInto(path("web"));
   writeFile("web/My Dog/old.txt", "old");
+  writeFile("web/My Dog/extra/keep.txt", "kept");
 
   interaction->answerFolder(path("web"))
       .answerMessage(platform::vbNo)
@@ -94,7 +97,8 @@ TEST_F(PageSavingTest, AnExistingFolderIsEmptiedOnlyWhenTheUserAgrees) {
       .answerMessage(platform::vbYes)
       .answerMessage(platform::vbOK);
   editor().saveHtmlButton->click();
-  EXPECT_EQ((QStringList{"click_me.html", "rex.jpg"}), entries(path("web/My Dog")));
+  EXPECT_EQ((QStringList{"click_me.html", "extra", "rex.jpg"}), entries(path("web/My Dog")));
+  EXPECT_EQ("kept", readFile(path("web/My Dog/extra/keep.txt")));
   EXPECT_EQ(kPage, readFile(path("web/My Dog/click_me.html")));
   EXPECT_EQ("Your web page was successfully created. Your new folder -My Dog- was placed into " +
                 path("web") + ".",
@@ -139,6 +143,7 @@ TEST_F(PageSavingTest, AFolderOfTheTitlesNameThatHoldsOtherFilesIsNeverEmptied) 
   editor().previewButton->click();
   EXPECT_TRUE(lastMessage().startsWith("A folder called \"My Dog\""))
       << lastMessage().toStdString();
+  EXPECT_FALSE(lastMessage().contains("folder.")) << "Preview has no folder to choose";
   EXPECT_TRUE(shell->opened.isEmpty());
   EXPECT_EQ(QStringList{"notes.txt"}, entries(platform::locations::previewFolder() + "/My Dog"));
 }
@@ -184,7 +189,8 @@ TEST_F(PageSavingTest, ATitleThatIsNoPlainFolderNameIsRefused) {
   editor().textBox->setText("Text.");
   editor().authorBox->setText("Ann");
   for (const QString& title :
-       {QString(".."), QString("."), QString("a/b"), QString("..\\up"), QString("tab\there")}) {
+       {QString(".."), QString("."), QString("   "), QString("a/b"), QString("..\\up"),
+        QString("tab\there")}) {
     editor().paperTitleBox->setText(title);
     interaction->answerMessage(platform::vbOK).answerMessage(platform::vbOK);
     editor().saveHtmlButton->click();
@@ -205,11 +211,42 @@ TEST_F(PageSavingTest, AFolderThatCannotBeMadeOrAFileThatCannotBeCopiedIsReporte
   EXPECT_TRUE(lastMessage().contains("could not be created")) << lastMessage().toStdString();
   EXPECT_FALSE(lastMessage().contains("successfully"));
 
+  // The page goes into place only with all its files.
   QFile::remove(picture);
   saveInto(path("web"));
   EXPECT_TRUE(lastMessage().contains("could not be copied")) << lastMessage().toStdString();
   EXPECT_TRUE(lastMessage().contains(picture));
+  EXPECT_EQ(QStringList(), entries(path("web")));
+}
+
+TEST_F(PageSavingTest, AFailedSaveOverAnEarlierPageLeavesItAndItsFilesAsTheyWere) {
+  writeDocument();
+  saveInto(path("web"));
+  editor().textBox->setText("New words.");
+  QFile::remove(picture);
+  interaction->answerFolder(path("web"))
+      .answerMessage(platform::vbYes)
+      .answerMessage(platform::vbOK);
+  editor().saveHtmlButton->click();
+  EXPECT_TRUE(lastMessage().endsWith(
+      "\r\nThe web page saved there before and its files were left as they were."))
+      << lastMessage().toStdString();
   EXPECT_EQ(kPage, readFile(path("web/My Dog/click_me.html")));
+  EXPECT_EQ("JPEG", readFile(path("web/My Dog/rex.jpg")));
+  EXPECT_EQ(QStringList{"My Dog"}, entries(path("web")));
+
+  // A page file that is a folder blocks the new page; nothing of the earlier one goes.
+  writeFile("pictures/rex.jpg", "JPEG");
+  writeFile("old/My Dog/click_me.html/index.txt", "x");
+  writeFile("old/My Dog/notes.txt", "notes");
+  interaction->answerFolder(path("old"))
+      .answerMessage(platform::vbYes)
+      .answerMessage(platform::vbOK);
+  editor().saveHtmlButton->click();
+  EXPECT_TRUE(lastMessage().contains("holds a folder called \"click_me.html\""))
+      << lastMessage().toStdString();
+  EXPECT_EQ("notes", readFile(path("old/My Dog/notes.txt")));
+  EXPECT_EQ(QStringList{"My Dog"}, entries(path("old")));
 }
 
 // --- Preview and Exit ------------------------------------------------------------------------

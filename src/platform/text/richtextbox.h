@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QPalette>
 #include <QString>
+#include <QTextCursor>
 #include <QTextEdit>
 
 namespace platform {
@@ -52,6 +53,17 @@ class RichTextBox : public QTextEdit {
   QString SelText() const;
   // Replaces the selection (or inserts at the caret); the caret ends behind the new text.
   void setSelText(const QString& text);
+
+  // Runs `change`, made of calls like these, as one step that undo takes back whole.
+  template <class Change>
+  void asOneUndoStep(Change&& change) {
+    struct Step {
+      QTextCursor cursor;
+      explicit Step(QTextCursor c) : cursor(std::move(c)) { cursor.beginEditBlock(); }
+      ~Step() { cursor.endEditBlock(); }
+    } step(textCursor());
+    change();
+  }
   QString SelRTF() const;
   // Replaces the selection with rich text; text that is not rich text goes in as setSelText.
   void setSelRTF(const QString& rtf);

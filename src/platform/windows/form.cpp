@@ -80,6 +80,9 @@ void Form::placeBesideActiveWindow() {
 // frame only once the window is shown; until then the title bar's height stands in for it.
 void Form::keepOnScreen() {
   if (!isWindow() || (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) return;
+  // A window never sized takes the size its layout asks for, as showing it would give it; moved
+  // with the size it has before that, it would keep the window system's default size.
+  if (!testAttribute(Qt::WA_Resized)) adjustSize();
   const QRect inside = geometry();
   const QRect outside = frameGeometry();
   QMargins frame(inside.left() - outside.left(), inside.top() - outside.top(),

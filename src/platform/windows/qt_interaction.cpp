@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QLabel>
 #include <QPointer>
@@ -31,7 +32,7 @@ bool confirmReplace(const QString& path, QFileDialog& dialog) {
 }
 
 bool runFileDialog(DialogRequest& request, QFileDialog::AcceptMode mode, QString& lastFolder) {
-  QFileDialog dialog(activeParent());
+  SingleFileDialog dialog(activeParent());
   dialog.setAcceptMode(mode);
   dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                      : QFileDialog::AnyFile);
@@ -42,8 +43,9 @@ bool runFileDialog(DialogRequest& request, QFileDialog::AcceptMode mode, QString
   prepareFileDialog(dialog, request, lastFolder);
   QString chosen;
   do {
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
-    chosen = dialog.selectedFiles().first();
+    if (dialog.exec() != QDialog::Accepted) return false;
+    chosen = dialog.chosenFile();
+    if (chosen.isEmpty()) return false;
   } while (askBeforeReplacing && QFileInfo::exists(chosen) && !confirmReplace(chosen, dialog));
   request.FileName = QDir::toNativeSeparators(chosen);
   request.FileTitle = QFileInfo(request.FileName).fileName();
@@ -54,6 +56,34 @@ bool runFileDialog(DialogRequest& request, QFileDialog::AcceptMode mode, QString
 }
 
 }  // namespace
+
+QString SingleFileDialog::nameWithQuotes() const {
+  const auto* nameBox = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+  const QString name = nameBox != nullptr ? nameBox->text() : QString();
+  return name.contains(QLatin1Char('"')) ? name : QString();
+}
+
+QString SingleFileDialog::chosenFile() const {
+  const QString name = nameWithQuotes();
+  if (name.isEmpty()) return selectedFiles().value(0);
+  QString path = QDir::cleanPath(directory().absoluteFilePath(name));
+  if (acceptMode() == AcceptSave && !defaultSuffix().isEmpty() &&
+      !QFileInfo(path).fileName().contains(QLatin1Char('.'))) {
+    path += QLatin1Char('.') + defaultSuffix();
+  }
+  return path;
+}
+
+void SingleFileDialog::accept() {
+  if (nameWithQuotes().isEmpty()) return QFileDialog::accept();
+  const QFileInfo chosen(chosenFile());
+  if (chosen.isDir()) {
+    setDirectory(chosen.absoluteFilePath());
+    findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->clear();
+  } else if (acceptMode() == AcceptSave || chosen.isFile()) {
+    QDialog::accept();
+  }
+}
 
 QStringList nameFilters(const QString& filter) {
   const QStringList parts = filter.split(QLatin1Char('|'));

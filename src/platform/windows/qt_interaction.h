@@ -27,6 +27,20 @@ class QtInteraction : public Interaction {
   QString lastFolder_;  // of the last file chosen in an open or save dialog
 };
 
+// The open and save dialog. It takes one file, so a name typed or picked that holds double quotes
+// is that file's name, never a list of quoted names.
+class SingleFileDialog : public QFileDialog {
+ public:
+  using QFileDialog::QFileDialog;
+  // The file chosen, as a full path.
+  QString chosenFile() const;
+  void accept() override;
+
+ private:
+  // The name box's text when it holds a double quote, else "".
+  QString nameWithQuotes() const;
+};
+
 // Sets up an open or save dialog (its accept mode already set) from the common dialog's
 // properties: title, filters, start folder, file name and, for saving, the extension added to a
 // name typed without one. `lastFolder` is where the last file was chosen.
