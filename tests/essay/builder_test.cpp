@@ -114,6 +114,39 @@ TEST_F(BuilderTest, WorkspaceFileOpenedAndSavedInTheBuilderStaysByteForByte) {
   EXPECT_EQ(readFile(fromWorkspace), readFile(fromBuilder));
 }
 
+TEST_F(BuilderTest, WhatTheBuilderOpensAndSavesStaysApartFromTheWorkspace) {
+  const auto fullFile = [](const QByteArray& name, const QByteArray& word) {
+    return "`" + name + "`Theme/Main Question-   " + word + "\r\n`Introduction-   " + word +
+           " intro\r\n`Main Idea #1-   " + word + " one\r\n@\r\n@\r\n@\r\n@\r\n`Main Idea #2-   \r\n"
+           "@\r\n@\r\n@\r\n@\r\n`Main Idea #3-   \r\n@\r\n@\r\n@\r\n@\r\n`Conclusion-   " + word +
+           " end`" + word + " p1`" + word + " p2```" + word + " p5`\r\n";
+  };
+  const QByteArray rain = fullFile("Ana Lima", "Rain"), snow = fullFile("Bo Park", "Snow");
+  WorkspaceWindow& workspace = quillora.forms().get<WorkspaceWindow>();
+  workspace.Show();
+  interaction->answerOpen(writeFile("rain.ql", rain));
+  workspace.toolBar->click("Open");
+
+  // An outline typed in the builder is saved without the workspace's name and paragraphs.
+  typeOutline();
+  interaction->answerSave(path("typed.ql"));
+  b().saveButton->click();
+  EXPECT_EQ(kTypedFile, readFile(path("typed.ql")));
+
+  // Another assignment opened and saved in the builder comes back as it was...
+  interaction->answerOpen(writeFile("snow.ql", snow)).answerSave(path("snow-again.ql"));
+  b().openButton->click();
+  b().saveButton->click();
+  EXPECT_EQ(snow, readFile(path("snow-again.ql")));
+
+  // ...and the workspace still holds only its own.
+  workspace.mainIdeaButtons[0]->click();
+  EXPECT_EQ("Rain p2", workspace.paragraphBox->Text());
+  interaction->answerSave(path("rain-again.ql"));
+  workspace.toolBar->click("Save");
+  EXPECT_EQ(rain, readFile(path("rain-again.ql")));
+}
+
 TEST_F(BuilderTest, HandOverQuestionAndItsAnswers) {
   QTest::keyClicks(b().introductionBox, "Intro only");
 
@@ -283,9 +316,11 @@ TEST_F(BuilderTest, SaveAsksBeforeReplacingAndReportsWhatFails) {
 }
 
 TEST_F(BuilderTest, PrintsTheOutlineWithItsLegendAndNoSelectionChoice) {
-  quillora.store.StudentName = "Ana Lima";
-  typeOutline();
-  interaction->answerPrint();
+  // The name is the opened file's: the workspace's is not the builder's.
+  quillora.store.StudentName = "Lee";
+  QByteArray named = kTypedFile;
+  interaction->answerOpen(writeFile("named.ql", named.replace(0, 2, "`Ana Lima`"))).answerPrint();
+  b().openButton->click();
   b().printButton->click();
   EXPECT_EQ(1, printer->documentsEnded);
   EXPECT_EQ(1u, printer->pages.size());
@@ -353,10 +388,12 @@ TEST_F(BuilderTest, HandOverToAWorkspaceHoldingAnAssignmentAsksFirst) {
   EXPECT_EQ("Unsaved words. Old intro.", workspace.paragraphBox->Text());
   EXPECT_EQ(caption, workspace.Caption());
 
-  // Yes puts the outline in its place.
+  // Yes puts the outline in its place, with none of the old paragraphs; the name stays.
   interaction->answerMessage(platform::vbNo).answerMessage(platform::vbYes);
   b().useOutlineButton->click();
   EXPECT_EQ("Theme/Main Question-   Why keep a garden?\r\n", workspace.themeBox->Text());
+  EXPECT_EQ("", workspace.paragraphBox->Text());
+  EXPECT_TRUE(workspace.Caption().endsWith("Ana Lima"));
   processEvents();
   EXPECT_FALSE(quillora.forms().isLoaded<AssignmentBuilderWindow>());
 }
