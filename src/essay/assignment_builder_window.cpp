@@ -419,6 +419,14 @@ void AssignmentBuilderWindow::handOver() {
   store_.MainIdea3Line = lines.mainIdeas[2].line;
   store_.MainIdea3Details = lines.mainIdeas[2].details;
   store_.ConclusionLine = lines.conclusionLine;
+  // The outline replaces the workspace's assignment with the paragraphs of the file it came
+  // from, none when it was typed here; the name stays when the builder has none to give.
+  if (!studentName_.isEmpty()) store_.StudentName = studentName_;
+  store_.IntroParagraph = paragraphs_[0];
+  store_.MainIdea1Paragraph = paragraphs_[1];
+  store_.MainIdea2Paragraph = paragraphs_[2];
+  store_.MainIdea3Paragraph = paragraphs_[3];
+  store_.ConclusionParagraph = paragraphs_[4];
   store_.FromBuilder = true;
 
   platform::Forms& forms = quillora_.forms();

@@ -64,6 +64,10 @@ class AssignmentBuilderWindow : public platform::Form {
  private:
   Quillora& quillora_;
   EssayStore& store_;
+  // The name and paragraphs of the assignment last opened here. They stay the builder's own: the
+  // workspace receives them only through the hand-over.
+  QString studentName_;
+  std::array<QString, 5> paragraphs_;
 
   void createBoxes();
   void createLabels();

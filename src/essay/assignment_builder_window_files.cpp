@@ -27,11 +27,6 @@ bool isReadOnly(const QString& path) {
   return !(QFile::permissions(path) & QFileDevice::WriteOwner);
 }
 
-std::array<QString, 5> paragraphsOf(const EssayStore& store) {
-  return {store.IntroParagraph, store.MainIdea1Paragraph, store.MainIdea2Paragraph,
-          store.MainIdea3Paragraph, store.ConclusionParagraph};
-}
-
 }  // namespace
 
 void AssignmentBuilderWindow::onOpenClicked() {
@@ -84,19 +79,12 @@ std::optional<QString> AssignmentBuilderWindow::chooseFileToOpen() {
   return fileDialog.FileName;
 }
 
+// The file replaces all the builder held: an outline-only file brings no name or paragraphs, and
+// none of another file's stay with it. The workspace's assignment is not touched.
 void AssignmentBuilderWindow::loadAssignment(const Assignment& assignment) {
   store_.NamedAssignment = !assignment.outlineOnly;
-  store_.ThemeLine = assignment.themeLine;
-  if (!assignment.outlineOnly) {
-    store_.CurrentStep = kNoStep;
-    store_.StudentName = assignment.studentName;
-    store_.IntroLine = assignment.introLine;
-    store_.IntroParagraph = assignment.paragraphs[0];
-    store_.MainIdea1Paragraph = assignment.paragraphs[1];
-    store_.MainIdea2Paragraph = assignment.paragraphs[2];
-    store_.MainIdea3Paragraph = assignment.paragraphs[3];
-    store_.ConclusionParagraph = assignment.paragraphs[4];
-  }
+  studentName_ = assignment.studentName;
+  paragraphs_ = assignment.paragraphs;
   showOutline(builderOutlineOf(assignment));
 }
 
@@ -106,7 +94,7 @@ void AssignmentBuilderWindow::onSaveClicked() {
     if (!outlineStarted(QStringLiteral("save"))) return;
     store_.BuilderSaved = 0;
     store_.ThemeText = themeBox->Text();
-    const Assignment assignment = assignmentOf(outline(), store_.StudentName, paragraphsOf(store_));
+    const Assignment assignment = assignmentOf(outline(), studentName_, paragraphs_);
     store_.BuilderText = assignmentRecord(assignment);
     if (const QChar unstorable = unstorableCharacter(assignment); !unstorable.isNull()) {
       quillora_.MsgBox(texts::unstorableCharacter(unstorable), platform::vbExclamation);
@@ -148,7 +136,7 @@ std::optional<QString> AssignmentBuilderWindow::chooseFileToSave() {
 
 void AssignmentBuilderWindow::onPrintClicked() {
   if (!outlineStarted(QStringLiteral("print"))) return;
-  printBuffer->setText(outlinePrintText(outline(), store_.StudentName));
+  printBuffer->setText(outlinePrintText(outline(), studentName_));
   if (shared::PrintWholeBox(fileDialog, *printBuffer, kHalfInch, kHalfInch, kHalfInch, kHalfInch,
                             quillora_.runtime().printer()) == shared::PrintOutcome::Failed) {
     quillora_.MsgBox(kPrintFailed, platform::vbExclamation);

@@ -64,8 +64,10 @@ EditorWindow::EditorWindow(Quillora& program)
   createMenus();
   createToolBar();
   connectBox();
-  exitThroughCloseBox([this] { return !documentBox->Text().isEmpty(); }, [this] { onExit(); });
+  exitThroughCloseBox([this] { return holdsWriting(); }, [this] { onExit(); });
 }
+
+bool EditorWindow::holdsWriting() const { return !documentBox->Text().isEmpty(); }
 
 void EditorWindow::createControls() {
   auto* background = new shared::TiledArea(this);

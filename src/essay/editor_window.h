@@ -33,6 +33,8 @@ class EditorWindow : public platform::Form {
   void onPrint();
   void onFont();
   void onExit();
+  // Text that closing must not drop without asking.
+  bool holdsWriting() const;
   void ToggleBold();
   void ToggleItalic();
   void ToggleUnderline();

@@ -52,6 +52,7 @@ StartWindow::StartWindow(Quillora& program) : Form(program), quillora_(program) 
   setCaption(QStringLiteral("Quillora"));
   createControls();
   connectHandlers();
+  exitThroughCloseBox([this] { return writingWouldBeLost(); }, [this] { onExit(); });
 }
 
 void StartWindow::createControls() {
@@ -146,6 +147,20 @@ void StartWindow::unload(int& /*cancel*/) {
   quillora_.forms().unloadAll();
   shared::SaveWindowPlacement(*this, quillora_.runtime().userSettings(), quillora_.title());
   shared::MinimizeForm(*this);
+}
+
+bool StartWindow::writingWouldBeLost() const {
+  platform::Forms& forms = quillora_.forms();
+  return (forms.isLoaded<WorkspaceWindow>() && forms.get<WorkspaceWindow>().holdsWriting()) ||
+         (forms.isLoaded<EditorWindow>() && forms.get<EditorWindow>().holdsWriting());
+}
+
+// Closing the start screen ends the program, so it asks as the workspace's Exit does.
+void StartWindow::onExit() {
+  if (quillora_.MsgBox(QStringLiteral("Exit Quillora?"), platform::vbYesNo | platform::vbQuestion,
+                       QStringLiteral("Quillora")) == platform::vbYes) {
+    Unload();
+  }
 }
 
 void StartWindow::onBuilderClicked() { quillora_.forms().get<AssignmentBuilderWindow>().Show(); }

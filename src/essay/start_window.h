@@ -41,6 +41,7 @@ class StartWindow : public platform::Form {
   void onSamplePapersClicked();
   void onRubricsClicked();
   void onQuestionClicked();
+  void onExit();
 
  protected:
   void load() override;
@@ -52,6 +53,8 @@ class StartWindow : public platform::Form {
   void connectHandlers();
   void onBackgroundMouseMove();
   void onQuestionMouseMove();
+  // Whether the workspace or the editor holds writing that ending the program would lose.
+  bool writingWouldBeLost() const;
 
   Quillora& quillora_;
   shared::TiledArea* background_;

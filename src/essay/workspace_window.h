@@ -33,6 +33,8 @@ class WorkspaceWindow : public platform::Form {
   void OpenAssignment();
   // Whether an assignment is open here, from its first open until the window unloads.
   bool holdsAssignment() const;
+  // Paragraphs or a finished essay that closing must not drop without asking.
+  bool holdsWriting() const;
   // Empties the window's boxes and the assignment held in the store.
   void ClearAssignment();
   void DisableParagraphButtons();
@@ -132,8 +134,6 @@ class WorkspaceWindow : public platform::Form {
   void connectHandlers();
   void connectOutlineBoxes();
   void onToolButton(const QString& key);
-  // Paragraphs or a finished essay the close box must not drop without asking.
-  bool holdsWriting() const;
   QList<platform::RichTextBox*> outlineBoxes() const;
   QList<QPushButton*> insertButtons() const;
   QList<QPushButton*> stepButtons() const;

@@ -114,6 +114,30 @@ TEST_F(BuilderTest, WorkspaceFileOpenedAndSavedInTheBuilderStaysByteForByte) {
   EXPECT_EQ(readFile(fromWorkspace), readFile(fromBuilder));
 }
 
+TEST_F(BuilderTest, WhatTheBuilderOpensAndSavesStaysApartFromTheWorkspace) {
+  const auto named = [](const char* name, const char* theme) {
+    return QByteArray(kTypedFile).replace(0, 2, "`" + QByteArray(name) + "`")
+        .replace("garden", theme).replace("``````", "`I`M1`M2`M3`C`");
+  };
+  const QByteArray rain = named("Ana Lima", "rain"), snow = named("Bo Park", "snow");
+  WorkspaceWindow& workspace = quillora.forms().get<WorkspaceWindow>();
+  workspace.Show();
+  interaction->answerOpen(writeFile("rain.ql", rain)).answerSave(path("typed.ql"));
+  workspace.toolBar->click("Open");
+  // Typed here, saved without the workspace's name and paragraphs; another file comes back whole.
+  typeOutline();
+  b().saveButton->click();
+  EXPECT_EQ(kTypedFile, readFile(path("typed.ql")));
+  interaction->answerOpen(writeFile("snow.ql", snow)).answerSave(path("snow2.ql"));
+  b().openButton->click();
+  b().saveButton->click();
+  EXPECT_EQ(snow, readFile(path("snow2.ql")));
+  // The workspace still holds only its own.
+  interaction->answerSave(path("rain2.ql"));
+  workspace.toolBar->click("Save");
+  EXPECT_EQ(rain, readFile(path("rain2.ql")));
+}
+
 TEST_F(BuilderTest, HandOverQuestionAndItsAnswers) {
   QTest::keyClicks(b().introductionBox, "Intro only");
 
@@ -283,9 +307,11 @@ TEST_F(BuilderTest, SaveAsksBeforeReplacingAndReportsWhatFails) {
 }
 
 TEST_F(BuilderTest, PrintsTheOutlineWithItsLegendAndNoSelectionChoice) {
-  quillora.store.StudentName = "Ana Lima";
-  typeOutline();
-  interaction->answerPrint();
+  // The name is the opened file's: the workspace's is not the builder's.
+  quillora.store.StudentName = "Lee";
+  QByteArray named = kTypedFile;
+  interaction->answerOpen(writeFile("named.ql", named.replace(0, 2, "`Ana Lima`"))).answerPrint();
+  b().openButton->click();
   b().printButton->click();
   EXPECT_EQ(1, printer->documentsEnded);
   EXPECT_EQ(1u, printer->pages.size());
@@ -353,10 +379,12 @@ TEST_F(BuilderTest, HandOverToAWorkspaceHoldingAnAssignmentAsksFirst) {
   EXPECT_EQ("Unsaved words. Old intro.", workspace.paragraphBox->Text());
   EXPECT_EQ(caption, workspace.Caption());
 
-  // Yes puts the outline in its place.
+  // Yes puts the outline in its place, with none of the old paragraphs; the name stays.
   interaction->answerMessage(platform::vbNo).answerMessage(platform::vbYes);
   b().useOutlineButton->click();
   EXPECT_EQ("Theme/Main Question-   Why keep a garden?\r\n", workspace.themeBox->Text());
+  EXPECT_EQ("", workspace.paragraphBox->Text());
+  EXPECT_TRUE(workspace.Caption().endsWith("Ana Lima"));
   processEvents();
   EXPECT_FALSE(quillora.forms().isLoaded<AssignmentBuilderWindow>());
 }

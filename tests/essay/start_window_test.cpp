@@ -63,6 +63,27 @@ TEST_F(StartWindowTest, ClosingItClosesEveryWindowAndKeepsItsOwnPlacement) {
   EXPECT_EQ(1500, quillora.forms().get<essay::WorkspaceWindow>().Left());
 }
 
+TEST_F(StartWindowTest, TheCloseBoxAsksWhileTheWorkspaceOrTheEditorHoldsWriting) {
+  const std::function<void()> writings[] = {
+      [this] {
+        start().workspaceButton->click();
+        quillora.forms().get<essay::WorkspaceWindow>().paragraphBox->setText("My paragraph.");
+      },
+      [this] {
+        start().editorButton->click();
+        QTest::keyClicks(quillora.forms().get<essay::EditorWindow>().documentBox, "Notes");
+      }};
+  for (const auto& write : writings) {
+    write();
+    interaction->answerMessage(platform::vbNo).answerMessage(platform::vbYes);
+    start().close();
+    EXPECT_EQ(2, quillora.forms().loaded().size());
+    EXPECT_EQ("Exit Quillora?", interaction->prompts().back().text);
+    start().close();
+    EXPECT_TRUE(quillora.forms().loaded().isEmpty());
+  }
+}
+
 TEST_F(StartWindowTest, AMinimisedStartScreenLeavesTheWorkspacePlacement) {
   start().workspaceButton->click();
   quillora.forms().get<essay::WorkspaceWindow>().Move(3000, 1500, 9000, 7500);

@@ -115,6 +115,15 @@ TEST_F(WorkspaceTest, SmallScreenOpensMaximisedWithThePlacementAsRestoredSize) {
   EXPECT_EQ(8250, window.Height());
 }
 
+TEST_F(WorkspaceTest, APlacementSmallerThanTheWindowCanBeOpensWhollyOnTheScreen) {
+  // Stored lower than its controls let the window be: only at its own height is it off the foot.
+  runtime->userSettings().save("Quillora", "Settings", "MainTop", "5250");
+  runtime->userSettings().save("Quillora", "Settings", "MainHeight", "3000");
+  workspace().Show();
+  // Within the frame's few pixels, which this screen adds once the window is shown.
+  EXPECT_LE(workspace().frameGeometry().bottom(), screen->height + 4);
+}
+
 TEST_F(WorkspaceTest, UnreadablePlacementOpensAtTheDefaults) {
   runtime->userSettings().save("Quillora", "Settings", "MainLeft", "left");
   runtime->userSettings().save("Quillora", "Settings", "MainWidth", "-5");

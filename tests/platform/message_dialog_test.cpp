@@ -67,11 +67,18 @@ TEST(MessageDialog, KeepsTheTextsOwnLineBreaksAndEmptyLines) {
                                       "Conclusion paragraphs, press"));
   EXPECT_LT(box.textLabel()->height(), 8 * metrics.lineSpacing());
 
-  // A message that never breaks its lines is wrapped rather than run across the screen.
-  MessageDialog error(QString("Could not save this file. ").repeated(12), vbCritical, "Webloom");
-  error.show();
-  EXPECT_TRUE(error.textLabel()->wordWrap());
-  EXPECT_LE(error.width(), 1000);
+  // A message that never breaks its lines is wrapped rather than run across the screen; wrapped
+  // parts of an indented line keep its indent.
+  for (const QString indent : {"", "    "}) {
+    MessageDialog error(indent + QString("Could not save this file. ").repeated(12), vbCritical, "Webloom");
+    error.show();
+    EXPECT_LE(error.width(), 1000);
+    const QStringList lines = error.textLabel()->text().split('\n');
+    EXPECT_GT(lines.size(), 1);
+    for (const QString& line : lines) {
+      EXPECT_TRUE(line.startsWith(indent) && !line.startsWith(indent + ' ')) << line.toStdString();
+    }
+  }
 }
 
 TEST(MessageDialog, IsAtLeastAsWideAsItsTitle) {

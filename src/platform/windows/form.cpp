@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QPointer>
 #include <QStyle>
 #include <QWindow>
@@ -56,12 +57,19 @@ QRect placedWithin(QRect frame, const QRect& area) {
 
 void Form::Show() {
   if (!isVisible()) {
+    takeLayoutSize();
     placeBesideActiveWindow();
     keepOnScreen();
   }
   show();
   raise();
   activateWindow();
+}
+
+// A size set smaller than the controls need grows only when the layout first runs, at the show;
+// the window is placed at the size it will have.
+void Form::takeLayoutSize() {
+  if (QLayout* own = layout()) own->activate();
 }
 
 // A window the program never placed opens over the centre of the window the user works in, as
@@ -96,7 +104,10 @@ void Form::keepOnScreen() {
 }
 
 void Form::ShowModal() {
-  if (!isVisible()) keepOnScreen();
+  if (!isVisible()) {
+    takeLayoutSize();
+    keepOnScreen();
+  }
   program_.runtime().interaction().showModal(*this);
 }
 

@@ -98,6 +98,7 @@ class Form : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  void takeLayoutSize();
   void placeBesideActiveWindow();
   // Moves a window about to be shown onto the available area of its screen.
   void keepOnScreen();

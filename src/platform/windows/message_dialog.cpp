@@ -59,6 +59,40 @@ QRect availableArea(const QWidget* parent) {
   return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
 }
 
+// A line broken at blanks where it is too wide for the box; each part after the first takes the line's own
+// leading blanks, so an indented paragraph of a help text stays indented.
+QStringList brokenLine(const QString& line, const QFontMetrics& metrics, int width) {
+  qsizetype indentLength = 0;
+  while (indentLength < line.size() && line[indentLength] == QLatin1Char(' ')) ++indentLength;
+  const QString indent = line.left(indentLength);
+  QStringList parts;
+  QString current = indent;
+  bool fresh = true;  // nothing yet after the indent
+  for (const QString& word : line.mid(indentLength).split(QLatin1Char(' '))) {
+    if (fresh) {
+      current += word;
+      fresh = word.isEmpty();
+      continue;
+    }
+    const QString longer = current + QLatin1Char(' ') + word;
+    if (metrics.horizontalAdvance(longer) <= width) {
+      current = longer;
+      continue;
+    }
+    parts << current;
+    current = indent + word;
+    fresh = word.isEmpty();
+  }
+  parts << current;
+  return parts;
+}
+
+QString brokenText(const QString& text, const QFontMetrics& metrics, int width) {
+  QStringList lines;
+  for (const QString& line : text.split(QLatin1Char('\n'))) lines << brokenLine(line, metrics, width);
+  return lines.join(QLatin1Char('\n'));
+}
+
 }  // namespace
 
 QString displayText(QString text) {
@@ -123,6 +157,12 @@ void MessageDialog::fitTextAndTitle(const QString& title) {
   // never broke its lines and reads better wrapped.
   constexpr int kWidestLine = 860;
   const int widest = qMin(kWidestLine, area.width() * 9 / 10);
+  if (textLabel_->sizeHint().width() > widest) {
+    // A character's width to spare, since the label lays text out a little differently.
+    const QFontMetrics metrics = textLabel_->fontMetrics();
+    textLabel_->setText(brokenText(textLabel_->text(), metrics, widest - metrics.averageCharWidth()));
+  }
+  // A word wider than the box on its own, such as a long path, is broken anywhere.
   if (textLabel_->sizeHint().width() > widest) {
     textLabel_->setWordWrap(true);
     textLabel_->setFixedWidth(widest);
