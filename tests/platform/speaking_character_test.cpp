@@ -287,6 +287,34 @@ TEST_F(SpeakingCharacterTest, ALongTextsBalloonStaysInTheScreenAreaAndScrollsWit
   EXPECT_TRUE(QRect(0, 0, 800, 500).contains(balloon.geometry()));
 }
 
+// In a corner, and for a text far longer than any balloon can show, the balloon stays on the
+// screen and shows only the part around the word being spoken.
+TEST_F(SpeakingCharacterTest, TheBalloonStaysOnTheScreenInACornerAndForAHugeText) {
+  const QRect screen(0, 0, 1024, 600);
+  QWidget served;
+  character.serve(served, screen);
+  character.Show();
+  QString huge;
+  for (int word = 1; huge.size() < 100'000; ++word) huge += QString("word%1 ").arg(word);
+  const int last = static_cast<int>(huge.lastIndexOf("word"));
+  for (const QString& text : {QString("Press Start!"), huge}) {
+    for (const QPoint corner : {QPoint(1024 - 160, 0), QPoint(1024 - 160, 600 - 160)}) {
+      character.MoveTo(corner.x(), corner.y());
+      character.Speak(text);
+      ASSERT_TRUE(runUntil([&] { return balloonShown(); }));
+      EXPECT_TRUE(screen.contains(character.balloon().geometry())) << corner.y();
+      speech->reachWord(last, 4);
+      EXPECT_TRUE(screen.contains(character.balloon().geometry())) << corner.y();
+      EXPECT_LT(character.balloon().textView->document()->characterCount(), 10'000);
+      speech->finish();
+      character.Stop();
+    }
+  }
+  EXPECT_EQ(character.balloon().spokenWord(), "word");
+  const QTextDocument& shown = *character.balloon().textView->document();
+  EXPECT_TRUE(shown.toPlainText().endsWith(huge.mid(last)));
+}
+
 TEST_F(SpeakingCharacterTest, KnowsOnlyItsOwnCharacter) {
   EXPECT_TRUE(character.load(SpeakingCharacter::kOwl));
   EXPECT_FALSE(character.load("wizard"));
