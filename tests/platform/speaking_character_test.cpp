@@ -236,6 +236,12 @@ TEST_F(SpeakingCharacterTest, StandsClearOfTheServedWindowsControlsAndWhereTheSt
   main.move(0, 0);
   runFrames(5);
   EXPECT_EQ(QPoint(350, 180), character.window().pos());
+
+  // Dragged past the screen's corner, it stops at the screen's sides.
+  mouse(QEvent::MouseButtonPress, dropped, Qt::LeftButton, Qt::LeftButton);
+  mouse(QEvent::MouseMove, dropped + QPoint(-425, 323), Qt::NoButton, Qt::LeftButton);
+  mouse(QEvent::MouseButtonRelease, dropped + QPoint(-425, 323), Qt::LeftButton, Qt::NoButton);
+  EXPECT_EQ(QPoint(0, 440), character.window().pos());
 }
 
 TEST_F(SpeakingCharacterTest, TheBalloonMakesWayForTheServedWindowsControls) {

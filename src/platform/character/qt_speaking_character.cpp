@@ -33,10 +33,7 @@ QtSpeakingCharacter::QtSpeakingCharacter(std::shared_ptr<Speech> speech, int fra
   standClearSoon_.setSingleShot(true);
   standClearSoon_.setInterval(0);
   connect(&standClearSoon_, &QTimer::timeout, this, &QtSpeakingCharacter::standClear);
-  connect(window_.get(), &CharacterWindow::dragged, this, [this] {
-    placedByStudent_ = true;
-    if (balloon_->isVisible()) placeBalloon();
-  });
+  connect(window_.get(), &CharacterWindow::draggedTo, this, &QtSpeakingCharacter::onDragged);
   connect(speech_.get(), &Speech::wordReached, this, &QtSpeakingCharacter::onWordReached);
   connect(speech_.get(), &Speech::finished, this, &QtSpeakingCharacter::onSpeechFinished);
   connect(speech_.get(), &Speech::becameUnavailable, this,
@@ -97,15 +94,24 @@ void QtSpeakingCharacter::standClear() {
   if (balloon_->isVisible()) placeBalloon();
 }
 
+// The student may put the owl anywhere on the screen, but not off it.
+void QtSpeakingCharacter::onDragged(QPoint place) {
+  placedByStudent_ = true;
+  const QRect area = screenArea(QRect(place, window_->size()).center());
+  window_->move(clearPlace(place, window_->size(), {}, area));
+  if (balloon_->isVisible()) placeBalloon();
+}
+
 void QtSpeakingCharacter::placeBalloon() {
   balloon_->placeBeside(window_->frameGeometry(), screenArea(),
                         served_ ? controlRects(*served_) : QList<QRect>());
 }
 
-// The area the window gave; without one, the room on the screen the owl stands on.
-QRect QtSpeakingCharacter::screenArea() const {
+// The area the window gave; without one, the room on the screen at `point`, by default the
+// one the owl stands on.
+QRect QtSpeakingCharacter::screenArea(std::optional<QPoint> point) const {
   if (screenArea_.isValid()) return screenArea_;
-  const QScreen* screen = QGuiApplication::screenAt(window_->frameGeometry().center());
+  const QScreen* screen = QGuiApplication::screenAt(point.value_or(window_->frameGeometry().center()));
   if (!screen) screen = QGuiApplication::primaryScreen();
   return screen ? screen->availableGeometry() : window_->frameGeometry();
 }

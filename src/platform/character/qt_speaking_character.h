@@ -62,8 +62,9 @@ class QtSpeakingCharacter : public SpeakingCharacter {
   void showBalloon(int wordStart, int wordLength);
   void hideNow();
   void standClear();
+  void onDragged(QPoint place);
   void placeBalloon();
-  QRect screenArea() const;
+  QRect screenArea(std::optional<QPoint> point = std::nullopt) const;
   bool speaking() const { return current_ && current_->kind == Request::Kind::Speak; }
 
   std::shared_ptr<Speech> speech_;
