@@ -244,6 +244,32 @@ TEST_F(SpeakingCharacterTest, StandsClearOfTheServedWindowsControlsAndWhereTheSt
   EXPECT_EQ(QPoint(0, 440), character.window().pos());
 }
 
+// Every window of the program counts, as it comes and goes, not only the one the owl serves.
+TEST_F(SpeakingCharacterTest, StandsClearOfTheControlsOfEveryWindowOfTheProgram) {
+  QWidget served(nullptr, Qt::FramelessWindowHint);
+  served.setGeometry(0, 0, 300, 300);
+  served.show();
+  QWidget setup(nullptr, Qt::FramelessWindowHint);
+  setup.setGeometry(400, 0, 600, 500);
+  (new QPushButton("Open File", &setup))->setGeometry(100, 100, 100, 30);  // 500..599, 100..129
+  setup.show();
+  character.serve(served, QRect(0, 0, 1024, 600));
+  character.Show();
+  character.MoveTo(480, 120);
+  EXPECT_EQ(QPoint(480, 130), character.window().pos());
+
+  QWidget message(nullptr, Qt::FramelessWindowHint);
+  message.setGeometry(450, 200, 300, 100);
+  (new QPushButton("OK", &message))->setGeometry(0, 0, 300, 30);  // 450..749, 200..229
+  message.show();
+  runFrames(5);
+  EXPECT_EQ(QPoint(480, 230), character.window().pos());
+  message.hide();
+  setup.hide();
+  runFrames(5);
+  EXPECT_EQ(QPoint(480, 120), character.window().pos());
+}
+
 TEST_F(SpeakingCharacterTest, TheBalloonMakesWayForTheServedWindowsControls) {
   QWidget served(nullptr, Qt::FramelessWindowHint);
   served.setGeometry(0, 0, 1000, 300);

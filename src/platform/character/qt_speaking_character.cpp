@@ -1,5 +1,6 @@
 #include "platform/character/qt_speaking_character.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -67,20 +68,22 @@ void QtSpeakingCharacter::MoveTo(int x, int y) {
 void QtSpeakingCharacter::serve(QWidget& window, const QRect& screenArea) {
   served_ = &window;
   screenArea_ = screenArea;
-  // A window inside another moves with each that holds it.
-  for (QWidget* holder = &window; holder; holder = holder->parentWidget())
-    holder->installEventFilter(this);
+  // Any window of the program may come, go, move or change under the owl.
+  QCoreApplication::instance()->installEventFilter(this);
   standClearSoon_.start();
 }
 
 bool QtSpeakingCharacter::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
     case QEvent::Show:
+    case QEvent::Hide:
     case QEvent::Move:
     case QEvent::Resize:
     case QEvent::WindowStateChange:
     case QEvent::LayoutRequest:
-      if (!placedByStudent_) standClearSoon_.start();
+      if (watched->isWidgetType() && !isOwn(*static_cast<QWidget*>(watched)) &&
+          !placedByStudent_)
+        standClearSoon_.start();
       break;
     default:
       break;
@@ -88,8 +91,13 @@ bool QtSpeakingCharacter::eventFilter(QObject* watched, QEvent* event) {
   return SpeakingCharacter::eventFilter(watched, event);
 }
 
+bool QtSpeakingCharacter::isOwn(const QWidget& widget) const {
+  const QWidget* window = widget.window();
+  return window == window_.get() || window == balloon_.get();
+}
+
 void QtSpeakingCharacter::standClear() {
-  window_->move(served_ ? clearPlace(wanted_, window_->size(), controlRects(*served_), screenArea())
+  window_->move(served_ ? clearPlace(wanted_, window_->size(), programControlRects(), screenArea())
                         : wanted_);
   if (balloon_->isVisible()) placeBalloon();
 }
@@ -104,7 +112,7 @@ void QtSpeakingCharacter::onDragged(QPoint place) {
 
 void QtSpeakingCharacter::placeBalloon() {
   balloon_->placeBeside(window_->frameGeometry(), screenArea(),
-                        served_ ? controlRects(*served_) : QList<QRect>());
+                        served_ ? programControlRects() : QList<QRect>());
 }
 
 // The area the window gave; without one, the room on the screen at `point`, by default the

@@ -61,6 +61,7 @@ class QtSpeakingCharacter : public SpeakingCharacter {
   void onSpeechFinished(int utterance);
   void showBalloon(int wordStart, int wordLength);
   void hideNow();
+  bool isOwn(const QWidget& widget) const;
   void standClear();
   void onDragged(QPoint place);
   void placeBalloon();

@@ -37,10 +37,11 @@ class SpeakingCharacter : public QObject {
   // Hides it once the requests already queued have run.
   virtual void Hide() = 0;
   // Puts the character's top left corner at a screen position in pixels: there, or as near as it
-  // can stand without covering a control of the window it serves.
+  // can stand without covering a control of a window of the program.
   virtual void MoveTo(int x, int y) = 0;
-  // The window the character talks for, whose controls it keeps clear of as that window moves
-  // and changes size, and the screen area (in pixels) it and its balloon stay inside.
+  // The window the character talks for, from which on it keeps clear of the controls of the
+  // program's windows as they come, go, move and change size, and the screen area (in pixels) it
+  // and its balloon stay inside.
   virtual void serve(QWidget& window, const QRect& screenArea) = 0;
 
   // Queue an animation or a text to speak; each returns the request's number (from 1 up).
