@@ -270,6 +270,33 @@ TEST_F(SpeakingCharacterTest, StandsClearOfTheControlsOfEveryWindowOfTheProgram)
   EXPECT_EQ(QPoint(480, 120), character.window().pos());
 }
 
+// The owl goes with the program's main window when it is minimised, and comes back with it only
+// where it was shown.
+TEST_F(SpeakingCharacterTest, GoesAndComesBackWithTheMainWindow) {
+  QWidget main;
+  main.setGeometry(0, 0, 600, 400);
+  auto* served = new QWidget(&main);
+  main.show();
+  character.serve(*served, QRect(0, 0, 1024, 600));
+  character.Show();
+  character.Speak("Press Start!");
+  ASSERT_TRUE(runUntil([&] { return balloonShown(); }));
+  for (const bool hiddenMeanwhile : {false, true}) {
+    main.showMinimized();
+    runFrames(5);
+    EXPECT_FALSE(character.window().isVisible());
+    EXPECT_FALSE(balloonShown());
+    if (hiddenMeanwhile) {
+      character.Stop();
+      character.Hide();
+    }
+    main.showNormal();
+    runFrames(5);
+    EXPECT_EQ(!hiddenMeanwhile, character.window().isVisible());
+    EXPECT_EQ(!hiddenMeanwhile, balloonShown());
+  }
+}
+
 TEST_F(SpeakingCharacterTest, TheBalloonMakesWayForTheServedWindowsControls) {
   QWidget served(nullptr, Qt::FramelessWindowHint);
   served.setGeometry(0, 0, 1000, 300);

@@ -385,6 +385,20 @@ TEST_F(ReadingWindowTest, HelpAndExitPutTheOwlAway) {
   EXPECT_FALSE(voxlet.forms().isLoaded<ReadingWindow>());
 }
 
+TEST_F(ReadingWindowTest, HelpPutsTheOwlAwayAtOnceWhileItReads) {
+  characters->drawn = std::make_unique<testing_support::DrawnOwls>();
+  testing_support::ScriptedSpeech& speech = *characters->drawn->speech;
+  box()->setText("The owl woke up.");
+  window().readButton->click();
+  for (int pass = 0; pass < 100 && !speech.said.contains("The owl woke up."); ++pass)
+    processEvents();
+  ASSERT_TRUE(characters->drawn->last()->window().isVisible());
+  tool("Help");
+  EXPECT_FALSE(characters->drawn->last()->window().isVisible());
+  EXPECT_FALSE(characters->drawn->last()->balloon().isVisible());
+  EXPECT_EQ(1, speech.stops);
+}
+
 TEST_F(ReadingWindowTest, AboutShowsTheAboutBox) {
   window().aboutButton->click();
   EXPECT_TRUE(voxlet.forms().get<shared::AboutBox>().isVisible());

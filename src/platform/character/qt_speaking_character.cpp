@@ -49,7 +49,8 @@ bool QtSpeakingCharacter::load(const QString& characterId) { return characterId 
 
 void QtSpeakingCharacter::Show() {
   std::erase_if(queue_, [](const Request& request) { return request.kind == Request::Kind::Hide; });
-  window_->show();
+  shown_ = true;
+  if (!mainWindowMinimised()) window_->show();
 }
 
 void QtSpeakingCharacter::Hide() {
@@ -81,14 +82,32 @@ bool QtSpeakingCharacter::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::Resize:
     case QEvent::WindowStateChange:
     case QEvent::LayoutRequest:
-      if (watched->isWidgetType() && !isOwn(*static_cast<QWidget*>(watched)) &&
-          !placedByStudent_)
-        standClearSoon_.start();
+      if (!watched->isWidgetType() || isOwn(*static_cast<QWidget*>(watched))) break;
+      if (served_ && watched == served_->window()) followMainWindow();
+      if (!placedByStudent_) standClearSoon_.start();
       break;
     default:
       break;
   }
   return SpeakingCharacter::eventFilter(watched, event);
+}
+
+bool QtSpeakingCharacter::mainWindowMinimised() const {
+  return served_ && served_->window()->isMinimized();
+}
+
+// The owl leaves with the program's main window and comes back with it, as it was.
+void QtSpeakingCharacter::followMainWindow() {
+  if (mainWindowMinimised()) {
+    balloon_->hide();
+    window_->hide();
+  } else if (shown_ && !window_->isVisible()) {
+    window_->show();
+    if (speaking() && balloonStyle_ != kNoBalloon) {
+      placeBalloon();
+      balloon_->show();
+    }
+  }
 }
 
 bool QtSpeakingCharacter::isOwn(const QWidget& widget) const {
@@ -246,6 +265,7 @@ void QtSpeakingCharacter::showBalloon(int wordStart, int wordLength) {
 }
 
 void QtSpeakingCharacter::hideNow() {
+  shown_ = false;
   balloon_->hide();
   window_->hide();
 }

@@ -62,6 +62,8 @@ class QtSpeakingCharacter : public SpeakingCharacter {
   void showBalloon(int wordStart, int wordLength);
   void hideNow();
   bool isOwn(const QWidget& widget) const;
+  bool mainWindowMinimised() const;
+  void followMainWindow();
   void standClear();
   void onDragged(QPoint place);
   void placeBalloon();
@@ -89,6 +91,8 @@ class QtSpeakingCharacter : public SpeakingCharacter {
   QPointer<QWidget> served_;
   QRect screenArea_;
   bool placedByStudent_ = false;
+  bool shown_ = false;  // shown, unless the main window is minimised
+
   QTimer standClearSoon_;
 };
 
