@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QGroupBox>
-#include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -85,32 +84,6 @@ TEST(ClearPlaceTest, AChildWindowsTitleBarCountsWithItsControls) {
   EXPECT_EQ(2, controls.size());
   EXPECT_TRUE(std::any_of(controls.begin(), controls.end(),
                           [&](const QRect& control) { return control.contains(titleMiddle); }));
-}
-
-TEST(ClearPlaceTest, AChildWindowInFrontHidesTheControlsBehindIt) {
-  QMainWindow main;
-  main.setGeometry(0, 0, 800, 600);
-  auto* area = new QMdiArea;
-  main.setCentralWidget(area);
-  const auto addChild = [&](const QRect& place, const QRect& button) {
-    auto* window = new QWidget;
-    (new QPushButton("Button", window))->setGeometry(button);
-    area->addSubWindow(window)->setGeometry(place);
-    return window;
-  };
-  QWidget* setup = addChild({0, 0, 600, 400}, {500, 300, 80, 30});  // sticks out on the right
-  auto* hiddenOk = new QPushButton("OK", setup);
-  hiddenOk->setGeometry(100, 300, 80, 30);
-  QWidget* spelling = addChild({50, 50, 400, 350}, {10, 10, 80, 30});
-  main.show();
-  spelling->parentWidget()->raise();
-  const QList<QRect> controls = platform::programControlRects();
-  for (const QWidget* window : {setup, spelling}) {
-    for (const QRect& control : controlRects(*window)) {
-      const bool behind = control == QRect(hiddenOk->mapToGlobal(QPoint(0, 0)), hiddenOk->size());
-      EXPECT_EQ(!behind, controls.contains(control));
-    }
-  }
 }
 
 }  // namespace
