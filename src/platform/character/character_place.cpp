@@ -1,8 +1,8 @@
 #include "platform/character/character_place.h"
 
 #include <QAbstractScrollArea>
-#include <QApplication>
 #include <QAbstractSpinBox>
+#include <QApplication>
 #include <QComboBox>
 #include <QMdiArea>
 #include <QMdiSubWindow>

@@ -138,7 +138,8 @@ void QtSpeakingCharacter::placeBalloon() {
 // one the owl stands on.
 QRect QtSpeakingCharacter::screenArea(std::optional<QPoint> point) const {
   if (screenArea_.isValid()) return screenArea_;
-  const QScreen* screen = QGuiApplication::screenAt(point.value_or(window_->frameGeometry().center()));
+  const QScreen* screen =
+      QGuiApplication::screenAt(point.value_or(window_->frameGeometry().center()));
   if (!screen) screen = QGuiApplication::primaryScreen();
   return screen ? screen->availableGeometry() : window_->frameGeometry();
 }
