@@ -256,6 +256,8 @@ void ReadingWindow::onToolButton(const QString& key) {
 
 void ReadingWindow::onHelp() {
   voxlet_.forms().get<HelpWindow>().Show();
+  // The owl leaves at once, not after what it is still reading.
+  character().Stop();
   character().Hide();
 }
 

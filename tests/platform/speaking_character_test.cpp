@@ -1,4 +1,7 @@
 #include <QApplication>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTextCursor>
@@ -236,6 +239,47 @@ TEST_F(SpeakingCharacterTest, StandsClearOfTheServedWindowsControlsAndWhereTheSt
   main.move(0, 0);
   runFrames(5);
   EXPECT_EQ(QPoint(350, 180), character.window().pos());
+
+  // Dragged past the screen's corner, it stops at the screen's sides.
+  mouse(QEvent::MouseButtonPress, dropped, Qt::LeftButton, Qt::LeftButton);
+  mouse(QEvent::MouseMove, dropped + QPoint(-425, 323), Qt::NoButton, Qt::LeftButton);
+  mouse(QEvent::MouseButtonRelease, dropped + QPoint(-425, 323), Qt::LeftButton, Qt::NoButton);
+  EXPECT_EQ(QPoint(0, 440), character.window().pos());
+}
+
+// A child window's controls count where no child window in front of them hides them; the owl
+// goes with the minimised main window and comes back with it.
+TEST_F(SpeakingCharacterTest, KeepsClearOfEveryWindowOfTheProgramAndGoesWithItsMainWindow) {
+  QMainWindow main(nullptr, Qt::FramelessWindowHint);
+  main.setGeometry(0, 0, 1000, 600);
+  auto* area = new QMdiArea;
+  main.setCentralWidget(area);
+  auto* setup = new QWidget;
+  auto* openFile = new QPushButton("Open File", setup);
+  openFile->setGeometry(450, 100, 100, 30);
+  auto* hiddenOk = new QPushButton("OK", setup);
+  hiddenOk->setGeometry(100, 100, 100, 30);
+  area->addSubWindow(setup)->setGeometry(0, 0, 600, 400);
+  auto* spelling = new QWidget;
+  area->addSubWindow(spelling)->setGeometry(0, 0, 400, 400);
+  main.show();
+  character.serve(*spelling, QRect(0, 0, 1024, 600));
+  character.Show();
+  const QRect openFileAt(openFile->mapToGlobal(QPoint(0, 0)), openFile->size());
+  character.MoveTo(openFileAt.left() - 50, openFileAt.top());
+  EXPECT_FALSE(character.window().geometry().intersects(openFileAt));
+  const QPoint hiddenOkAt = hiddenOk->mapToGlobal(QPoint(0, 0));
+  character.MoveTo(hiddenOkAt.x(), hiddenOkAt.y());
+  EXPECT_EQ(hiddenOkAt, character.window().pos());
+
+  character.Speak("Press Start!");
+  ASSERT_TRUE(runUntil([&] { return balloonShown(); }));
+  for (const bool minimised : {true, false}) {
+    minimised ? main.showMinimized() : main.showNormal();
+    runFrames(5);
+    EXPECT_EQ(!minimised, character.window().isVisible());
+    EXPECT_EQ(!minimised, balloonShown());
+  }
 }
 
 TEST_F(SpeakingCharacterTest, TheBalloonMakesWayForTheServedWindowsControls) {
@@ -260,31 +304,34 @@ TEST_F(SpeakingCharacterTest, TheBalloonMakesWayForTheServedWindowsControls) {
   EXPECT_FALSE(character.balloon().geometry().intersects(nextOnScreen()));
 }
 
+// A text far longer than a screen, with the owl in the corner: the balloon shows the part around
+// the word being spoken, and stays inside the screen area.
 TEST_F(SpeakingCharacterTest, ALongTextsBalloonStaysInTheScreenAreaAndScrollsWithTheWord) {
   QWidget served;
   character.serve(served, QRect(0, 0, 800, 500));
-  character.MoveTo(300, 150);
+  character.MoveTo(640, 0);
   character.Show();
   QStringList words;
-  for (int word = 1; word <= 200; ++word) words.append(QString("word%1").arg(word));
+  for (int word = 1; word <= 14'000; ++word) words.append(QString("word%1").arg(word));
   const QString text = words.join(' ');
   character.Speak(text);
   ASSERT_TRUE(runUntil([&] { return balloonShown(); }));
   const platform::BalloonWindow& balloon = character.balloon();
   const auto inSight = [&](const QString& word) {
-    QTextCursor at(balloon.textView->document());
-    at.setPosition(static_cast<int>(text.indexOf(word)));
-    return balloon.textView->viewport()->rect().contains(balloon.textView->cursorRect(at));
+    const QTextCursor at = balloon.textView->document()->find(word);
+    return !at.isNull() &&
+           balloon.textView->viewport()->rect().contains(balloon.textView->cursorRect(at));
   };
-  // More room below the owl than above it: the balloon hangs below, and its text scrolls.
+  // No room above the owl: the balloon hangs below, and its text scrolls.
   EXPECT_GT(balloon.geometry().top(), character.window().geometry().bottom());
   EXPECT_TRUE(QRect(0, 0, 800, 500).contains(balloon.geometry()));
   EXPECT_TRUE(inSight("word1 "));
-  EXPECT_FALSE(inSight("word200"));
-  speech->reachWord(static_cast<int>(text.indexOf("word200")), 7);
-  EXPECT_TRUE(inSight("word200"));
+  EXPECT_FALSE(inSight("word200 "));
+  speech->reachWord(static_cast<int>(text.indexOf("word14000")), 9);
+  EXPECT_TRUE(inSight("word14000"));
   EXPECT_FALSE(inSight("word1 "));
   EXPECT_TRUE(QRect(0, 0, 800, 500).contains(balloon.geometry()));
+  EXPECT_LT(balloon.textView->document()->characterCount(), 10'000);
 }
 
 TEST_F(SpeakingCharacterTest, KnowsOnlyItsOwnCharacter) {

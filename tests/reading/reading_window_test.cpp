@@ -449,6 +449,9 @@ TEST_F(ReadingWindowTest, HelpAndExitPutTheOwlAway) {
   tool("Help");
   EXPECT_TRUE(voxlet.forms().get<reading::HelpWindow>().isVisible());
   EXPECT_FALSE(characters->log->visible);
+  // At once, not after what it is still saying.
+  const QStringList& calls = characters->log->calls;
+  EXPECT_EQ(QStringList({"Stop", "Hide"}), calls.mid(calls.size() - 2));
   characters->log->visible = true;
   interaction->answerMessage(platform::vbNo);
   tool("Exit");

@@ -27,6 +27,11 @@ const QColor kPaper(0xff, 0xfb, 0xe6);
 const QColor kInk(0x5c, 0x3a, 0x1c);
 const QColor kTextColour(0x22, 0x22, 0x22);
 const QColor kSpokenColour(0xb0, 0x30, 0x00);
+// A long text shows only a part around the word being spoken: more than the tallest balloon
+// holds, and little enough to lay out at each word.
+constexpr qsizetype kShownCharacters = 3000;
+const QString kMoreBefore = QStringLiteral("\u2026 ");
+const QString kMoreAfter = QStringLiteral(" \u2026");
 
 // Line breaks show as blanks, so that every character keeps its place in the text.
 QString onOneLine(QString text) {
@@ -62,11 +67,20 @@ BalloonWindow::BalloonWindow() : QWidget(nullptr, kFloating), textView(new QText
 }
 
 void BalloonWindow::setText(const QString& text, int wordStart, int wordLength) {
+  if (text != text_) shownFrom_ = 0;
   text_ = text;
   const bool marked = wordStart >= 0 && wordStart < text.size();
   wordStart_ = marked ? wordStart : -1;
   wordLength_ = marked ? wordLength : 0;
-  const QString shown = onOneLine(text);
+  if (marked && (wordStart < shownFrom_ || wordStart + wordLength > shownFrom_ + kShownCharacters))
+    shownFrom_ = partStartBefore(wordStart);
+  const bool cutBefore = shownFrom_ > 0;
+  const bool cutAfter = shownFrom_ + kShownCharacters < text.size();
+  const QString shown = (cutBefore ? kMoreBefore : QString()) +
+                        onOneLine(text.mid(shownFrom_, kShownCharacters)) +
+                        (cutAfter ? kMoreAfter : QString());
+  shownWordStart_ =
+      marked ? int(wordStart - shownFrom_ + (cutBefore ? kMoreBefore.size() : 0)) : -1;
   textView->clear();
   QTextCursor cursor(textView->document());
   QTextCharFormat plain;
@@ -74,14 +88,20 @@ void BalloonWindow::setText(const QString& text, int wordStart, int wordLength) 
   QTextCharFormat spoken = plain;
   spoken.setForeground(kSpokenColour);
   spoken.setFontWeight(QFont::Bold);
-  cursor.insertText(shown.left(marked ? wordStart_ : shown.size()), plain);
+  cursor.insertText(shown.left(marked ? shownWordStart_ : shown.size()), plain);
   if (marked) {
-    cursor.insertText(shown.mid(wordStart_, wordLength_), spoken);
-    cursor.insertText(shown.mid(wordStart_ + wordLength_), plain);
+    cursor.insertText(shown.mid(shownWordStart_, wordLength_), spoken);
+    cursor.insertText(shown.mid(shownWordStart_ + wordLength_), plain);
   }
   setAccessibleName(text);
   textView->setAccessibleName(text);
-  sizeText(textSize(kMaxTextWidth), QWIDGETSIZE_MAX);
+}
+
+// A new part starts at a word a little before the word being spoken, so the lines before it stay.
+qsizetype BalloonWindow::partStartBefore(qsizetype wordStart) const {
+  qsizetype start = std::max<qsizetype>(0, wordStart - kShownCharacters / 4);
+  while (start > 0 && start < wordStart && !text_.at(start - 1).isSpace()) ++start;
+  return start;
 }
 
 // The text's size when it may be `widest` pixels wide: a short text takes only the width it needs.
@@ -128,7 +148,7 @@ void BalloonWindow::placeBeside(const QRect& character, const QRect& area,
 }
 
 // Whole lines only, so that no line shows cut in half; sideways only as far as the tail still
-// reaches the character.
+// reaches the character, and never past the area's sides.
 BalloonWindow::Place BalloonWindow::placeOn(bool above, const QRect& character, const QRect& area,
                                             const QSize& text,
                                             const QList<QRect>& controls) const {
@@ -145,9 +165,9 @@ BalloonWindow::Place BalloonWindow::placeOn(bool above, const QRect& character, 
                            area.top(), std::max(area.top(), area.bottom() - size.height() + 1));
   const int reach = kCornerRadius + kTail;
   const int middle = character.center().x();
-  const int leftmost = std::max(area.left(), middle - size.width() + reach);
-  const int rightmost =
-      std::max(leftmost, std::min(middle - reach, area.right() - size.width() + 1));
+  const int lastLeft = std::max(area.left(), area.right() - size.width() + 1);
+  const int leftmost = std::clamp(middle - size.width() + reach, area.left(), lastLeft);
+  const int rightmost = std::clamp(middle - reach, leftmost, lastLeft);
   const QRect slide(leftmost, y, rightmost - leftmost + size.width(), size.height());
   const QPoint at = clearPlace(QPoint(middle - size.width() / 2, y), size, controls, slide);
   const QRect rect(at, size);
@@ -158,7 +178,7 @@ BalloonWindow::Place BalloonWindow::placeOn(bool above, const QRect& character, 
 // The line of the word being spoken is kept in the middle of the text, where the text allows.
 void BalloonWindow::showSpokenWord() {
   QTextCursor cursor(textView->document());
-  cursor.setPosition(wordStart_ < 0 ? 0 : wordStart_);
+  cursor.setPosition(shownWordStart_ < 0 ? 0 : shownWordStart_);
   QScrollBar* bar = textView->verticalScrollBar();
   bar->setValue(bar->value() + textView->cursorRect(cursor).center().y() -
                 textView->viewport()->height() / 2);

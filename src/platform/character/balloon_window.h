@@ -10,7 +10,8 @@ namespace platform {
 
 // The speech balloon: a small frameless window beside the character showing what it says, the
 // word being spoken marked, its tail pointing at the character. A text too long for the room on
-// the screen scrolls, keeping the word being spoken in sight.
+// the screen scrolls, keeping the word being spoken in sight; a very long one shows only the part
+// around that word.
 class BalloonWindow : public QWidget {
   Q_OBJECT
 
@@ -41,6 +42,7 @@ class BalloonWindow : public QWidget {
                 const QList<QRect>& controls) const;
   QSize textSize(int widest);
   void sizeText(const QSize& wanted, int tallest);
+  qsizetype partStartBefore(qsizetype wordStart) const;
   void showSpokenWord();
   QPainterPath outline() const;
   void pointTailAt(bool down, int x);
@@ -48,6 +50,8 @@ class BalloonWindow : public QWidget {
   QString text_;
   int wordStart_ = -1;
   int wordLength_ = 0;
+  qsizetype shownFrom_ = 0;  // where the part shown starts in the text
+  int shownWordStart_ = -1;  // where the word being spoken starts in the part shown
   bool tailDown_ = true;
   int tailX_ = 0;
 };

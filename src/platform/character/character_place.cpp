@@ -2,11 +2,16 @@
 
 #include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
+#include <QApplication>
 #include <QComboBox>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QWidget>
 #include <algorithm>
 #include <limits>
+
+#include "platform/character/balloon_window.h"
+#include "platform/character/character_window.h"
 
 namespace platform {
 namespace {
@@ -17,8 +22,29 @@ bool isWholeControl(const QWidget& widget) {
          qobject_cast<const QAbstractSpinBox*>(&widget) || qobject_cast<const QComboBox*>(&widget);
 }
 
+QRect onScreen(const QWidget& widget) { return {widget.mapToGlobal(QPoint(0, 0)), widget.size()}; }
+
+// The child windows' controls, but for those a child window in front of them hides.
+void addChildWindowControls(const QMdiArea& area, QList<QRect>& controls) {
+  QList<QRect> inFront;
+  const QList<QMdiSubWindow*> children = area.subWindowList(QMdiArea::StackingOrder);
+  for (auto child = children.crbegin(); child != children.crend(); ++child) {
+    if (!(*child)->isVisible() || !(*child)->widget()) continue;
+    for (const QRect& control : controlRects(*(*child)->widget())) {
+      if (std::none_of(inFront.begin(), inFront.end(),
+                       [&](const QRect& front) { return front.contains(control); }))
+        controls.append(control);
+    }
+    inFront.append(onScreen(**child));
+  }
+}
+
 // A widget holding visible widgets is a panel: its controls count, not the panel itself.
 void addControls(const QWidget& widget, QList<QRect>& controls) {
+  if (const auto* area = qobject_cast<const QMdiArea*>(&widget)) {
+    addChildWindowControls(*area, controls);
+    return;
+  }
   bool holdsControls = false;
   if (!isWholeControl(widget)) {
     for (const QWidget* child : widget.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -27,7 +53,7 @@ void addControls(const QWidget& widget, QList<QRect>& controls) {
       addControls(*child, controls);
     }
   }
-  if (!holdsControls) controls.append(QRect(widget.mapToGlobal(QPoint(0, 0)), widget.size()));
+  if (!holdsControls) controls.append(onScreen(widget));
 }
 
 // Every left edge (or top edge) worth trying: the wanted one, those at the area's sides, and
@@ -53,7 +79,7 @@ QRect titleBar(const QWidget& window) {
   if (window.isWindow()) {
     frame = window.frameGeometry();
   } else if (const auto* child = qobject_cast<const QMdiSubWindow*>(window.parentWidget())) {
-    frame = QRect(child->mapToGlobal(QPoint(0, 0)), child->size());
+    frame = onScreen(*child);
   }
   const int inside = window.mapToGlobal(QPoint(0, 0)).y();
   if (frame.isEmpty() || inside <= frame.top()) return {};
@@ -77,6 +103,17 @@ QList<QRect> controlRects(const QWidget& window) {
   if (const QRect title = titleBar(window); !title.isEmpty()) controls.append(title);
   for (const QWidget* child : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
     if (!child->isWindow() && child->isVisible()) addControls(*child, controls);
+  }
+  return controls;
+}
+
+QList<QRect> programControlRects() {
+  QList<QRect> controls;
+  for (const QWidget* window : QApplication::topLevelWidgets()) {
+    const bool passing = window->windowType() == Qt::Popup || window->windowType() == Qt::ToolTip;
+    const bool characters = qobject_cast<const CharacterWindow*>(window) ||
+                            qobject_cast<const BalloonWindow*>(window);
+    if (!passing && !characters && !window->isMinimized()) controls += controlRects(*window);
   }
   return controls;
 }

@@ -11,8 +11,13 @@ namespace platform {
 
 // The places of the controls of `window` a figure standing over it would hide and whose clicks
 // it would take, in screen pixels: its title bar and every visible control, a text box or list as
-// a whole. None while the window is hidden.
+// a whole, a child window's only where no child window in front hides it. None while the window
+// is hidden.
 QList<QRect> controlRects(const QWidget& window);
+
+// The controls of every window of the program on the screen, as controlRects gives them; a
+// speaking character's own windows, menus and tips aside.
+QList<QRect> programControlRects();
 
 // How much of `controls` (in square pixels) the screen rectangle `figure` covers.
 qint64 coveredArea(const QRect& figure, const QList<QRect>& controls);

@@ -53,8 +53,7 @@ void CharacterWindow::mousePressEvent(QMouseEvent* event) {
 
 void CharacterWindow::mouseMoveEvent(QMouseEvent* event) {
   if (!heldAt_) return QWidget::mouseMoveEvent(event);
-  move(event->globalPosition().toPoint() - *heldAt_);
-  emit dragged();
+  emit draggedTo(event->globalPosition().toPoint() - *heldAt_);
 }
 
 void CharacterWindow::mouseReleaseEvent(QMouseEvent* event) {

@@ -9,7 +9,7 @@ namespace platform {
 
 // The owl in a small frameless window that stays above the programs' windows and never takes
 // the focus from them; shaped to the bird, so only the bird is seen. The student can drag it
-// out of the way with the mouse.
+// out of the way with the mouse; where it goes is its character's choice.
 class CharacterWindow : public QWidget {
   Q_OBJECT
 
@@ -23,8 +23,8 @@ class CharacterWindow : public QWidget {
   static bool canShapeWindows();
 
  signals:
-  // The student has moved the owl with the mouse.
-  void dragged();
+  // The student drags the owl with the mouse; its top left corner would go to `place`.
+  void draggedTo(QPoint place);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

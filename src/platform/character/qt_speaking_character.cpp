@@ -1,5 +1,6 @@
 #include "platform/character/qt_speaking_character.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -33,10 +34,7 @@ QtSpeakingCharacter::QtSpeakingCharacter(std::shared_ptr<Speech> speech, int fra
   standClearSoon_.setSingleShot(true);
   standClearSoon_.setInterval(0);
   connect(&standClearSoon_, &QTimer::timeout, this, &QtSpeakingCharacter::standClear);
-  connect(window_.get(), &CharacterWindow::dragged, this, [this] {
-    placedByStudent_ = true;
-    if (balloon_->isVisible()) placeBalloon();
-  });
+  connect(window_.get(), &CharacterWindow::draggedTo, this, &QtSpeakingCharacter::onDragged);
   connect(speech_.get(), &Speech::wordReached, this, &QtSpeakingCharacter::onWordReached);
   connect(speech_.get(), &Speech::finished, this, &QtSpeakingCharacter::onSpeechFinished);
   connect(speech_.get(), &Speech::becameUnavailable, this,
@@ -51,7 +49,8 @@ bool QtSpeakingCharacter::load(const QString& characterId) { return characterId 
 
 void QtSpeakingCharacter::Show() {
   std::erase_if(queue_, [](const Request& request) { return request.kind == Request::Kind::Hide; });
-  window_->show();
+  shown_ = true;
+  if (!mainWindowMinimised()) window_->show();
 }
 
 void QtSpeakingCharacter::Hide() {
@@ -70,19 +69,21 @@ void QtSpeakingCharacter::MoveTo(int x, int y) {
 void QtSpeakingCharacter::serve(QWidget& window, const QRect& screenArea) {
   served_ = &window;
   screenArea_ = screenArea;
-  // A window inside another moves with each that holds it.
-  for (QWidget* holder = &window; holder; holder = holder->parentWidget())
-    holder->installEventFilter(this);
+  // Any window of the program may come, go, move or change under the owl.
+  QCoreApplication::instance()->installEventFilter(this);
   standClearSoon_.start();
 }
 
 bool QtSpeakingCharacter::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
     case QEvent::Show:
+    case QEvent::Hide:
     case QEvent::Move:
     case QEvent::Resize:
     case QEvent::WindowStateChange:
     case QEvent::LayoutRequest:
+      if (!watched->isWidgetType() || isOwn(*static_cast<QWidget*>(watched))) break;
+      if (served_ && watched == served_->window()) followMainWindow();
       if (!placedByStudent_) standClearSoon_.start();
       break;
     default:
@@ -91,21 +92,54 @@ bool QtSpeakingCharacter::eventFilter(QObject* watched, QEvent* event) {
   return SpeakingCharacter::eventFilter(watched, event);
 }
 
+bool QtSpeakingCharacter::mainWindowMinimised() const {
+  return served_ && served_->window()->isMinimized();
+}
+
+// The owl leaves with the program's main window and comes back with it, as it was.
+void QtSpeakingCharacter::followMainWindow() {
+  if (mainWindowMinimised()) {
+    balloon_->hide();
+    window_->hide();
+  } else if (shown_ && !window_->isVisible()) {
+    window_->show();
+    if (speaking() && balloonStyle_ != kNoBalloon) {
+      placeBalloon();
+      balloon_->show();
+    }
+  }
+}
+
+bool QtSpeakingCharacter::isOwn(const QWidget& widget) const {
+  const QWidget* window = widget.window();
+  return window == window_.get() || window == balloon_.get();
+}
+
 void QtSpeakingCharacter::standClear() {
-  window_->move(served_ ? clearPlace(wanted_, window_->size(), controlRects(*served_), screenArea())
+  window_->move(served_ ? clearPlace(wanted_, window_->size(), programControlRects(), screenArea())
                         : wanted_);
+  if (balloon_->isVisible()) placeBalloon();
+}
+
+// The student may put the owl anywhere on the screen, but not off it.
+void QtSpeakingCharacter::onDragged(QPoint place) {
+  placedByStudent_ = true;
+  const QRect area = screenArea(QRect(place, window_->size()).center());
+  window_->move(clearPlace(place, window_->size(), {}, area));
   if (balloon_->isVisible()) placeBalloon();
 }
 
 void QtSpeakingCharacter::placeBalloon() {
   balloon_->placeBeside(window_->frameGeometry(), screenArea(),
-                        served_ ? controlRects(*served_) : QList<QRect>());
+                        served_ ? programControlRects() : QList<QRect>());
 }
 
-// The area the window gave; without one, the room on the screen the owl stands on.
-QRect QtSpeakingCharacter::screenArea() const {
+// The area the window gave; without one, the room on the screen at `point`, by default the
+// one the owl stands on.
+QRect QtSpeakingCharacter::screenArea(std::optional<QPoint> point) const {
   if (screenArea_.isValid()) return screenArea_;
-  const QScreen* screen = QGuiApplication::screenAt(window_->frameGeometry().center());
+  const QScreen* screen =
+      QGuiApplication::screenAt(point.value_or(window_->frameGeometry().center()));
   if (!screen) screen = QGuiApplication::primaryScreen();
   return screen ? screen->availableGeometry() : window_->frameGeometry();
 }
@@ -232,6 +266,7 @@ void QtSpeakingCharacter::showBalloon(int wordStart, int wordLength) {
 }
 
 void QtSpeakingCharacter::hideNow() {
+  shown_ = false;
   balloon_->hide();
   window_->hide();
 }

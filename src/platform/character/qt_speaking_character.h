@@ -61,9 +61,13 @@ class QtSpeakingCharacter : public SpeakingCharacter {
   void onSpeechFinished(int utterance);
   void showBalloon(int wordStart, int wordLength);
   void hideNow();
+  bool isOwn(const QWidget& widget) const;
+  bool mainWindowMinimised() const;
+  void followMainWindow();
   void standClear();
+  void onDragged(QPoint place);
   void placeBalloon();
-  QRect screenArea() const;
+  QRect screenArea(std::optional<QPoint> point = std::nullopt) const;
   bool speaking() const { return current_ && current_->kind == Request::Kind::Speak; }
 
   std::shared_ptr<Speech> speech_;
@@ -87,6 +91,8 @@ class QtSpeakingCharacter : public SpeakingCharacter {
   QPointer<QWidget> served_;
   QRect screenArea_;
   bool placedByStudent_ = false;
+  bool shown_ = false;  // shown, unless the main window is minimised
+
   QTimer standClearSoon_;
 };
 

@@ -32,15 +32,18 @@ class SpeakingCharacter : public QObject {
   // Makes the character with this id ready; false when there is no such character.
   virtual bool load(const QString& characterId) = 0;
 
-  // Shows the character at once, without taking the focus from the program's window.
+  // Shows the character at once, without taking the focus from the program's window; while the
+  // program's main window is minimised, once it is restored.
   virtual void Show() = 0;
   // Hides it once the requests already queued have run.
   virtual void Hide() = 0;
   // Puts the character's top left corner at a screen position in pixels: there, or as near as it
-  // can stand without covering a control of the window it serves.
+  // can stand without covering a control of a window of the program.
   virtual void MoveTo(int x, int y) = 0;
-  // The window the character talks for, whose controls it keeps clear of as that window moves
-  // and changes size, and the screen area (in pixels) it and its balloon stay inside.
+  // The window the character talks for, from which on it keeps clear of the controls of the
+  // program's windows as they come, go, move and change size, and leaves and comes back with the
+  // program's main window (the one holding it) as that is minimised and restored; and the screen
+  // area (in pixels) it and its balloon stay inside.
   virtual void serve(QWidget& window, const QRect& screenArea) = 0;
 
   // Queue an animation or a text to speak; each returns the request's number (from 1 up).
