@@ -20,6 +20,8 @@ class Lexorama : public platform::Program {
 
 // Opens the window of the chosen activity.
 void ShowActivity(Lexorama& lexorama);
+// Shows the practice's current test, teacher and student in the title of every open activity.
+void ShowPracticeNames(Lexorama& lexorama);
 // Unloads every window of the program, the main window included.
 void UnloadAllForms(Lexorama& lexorama);
 

@@ -211,6 +211,7 @@ void PracticeSetupWindow::onTeacherChosen() {
   if (refuseUnstorableName()) return;
   resetProgress();
   practice_.TeacherName = teacherBox->currentText();
+  ShowPracticeNames(lexorama_);
   LoadStudentProgress();
   studentBox->setFocus();
   studentBox->showPopup();
@@ -221,6 +222,7 @@ void PracticeSetupWindow::onStudentChosen() {
   resetProgress();
   practice_.StudentName = studentBox->currentText();
   setCaption(kCaption + QStringLiteral("     ") + practice_.StudentName);
+  ShowPracticeNames(lexorama_);
   LoadStudentProgress();
   okButton->setFocus();
 }
@@ -228,6 +230,7 @@ void PracticeSetupWindow::onStudentChosen() {
 void PracticeSetupWindow::onNameTyped() {
   practice_.TeacherName = teacherBox->currentText();
   practice_.StudentName = studentBox->currentText();
+  ShowPracticeNames(lexorama_);
 }
 
 void PracticeSetupWindow::takeTypedNames() {
@@ -258,6 +261,7 @@ bool PracticeSetupWindow::refuseUnstorableName() {
     // Cleared at once, so that leaving the box and pressing OK do not say it twice.
     box->setEditText(prompt);
     name.clear();
+    ShowPracticeNames(lexorama_);
     lexorama_.MsgBox(problem, platform::vbExclamation);
     return true;
   }

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPointer>
 #include <QStyle>
 #include <QWindow>
@@ -61,6 +63,10 @@ void Form::Show() {
   }
   show();
   raise();
+  // A child window of a main window comes forward with its frame, also when already shown.
+  if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()); frame && frame->mdiArea()) {
+    frame->mdiArea()->setActiveSubWindow(frame);
+  }
   activateWindow();
 }
 
