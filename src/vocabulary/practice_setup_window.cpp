@@ -1,6 +1,9 @@
 #include "vocabulary/practice_setup_window.h"
 
+#include <QAbstractItemView>
+#include <QCoreApplication>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -67,6 +70,12 @@ QComboBox* nameBox(const char* name, const QString& prompt, QWidget* parent) {
   box->setAccessibleName(prompt);
   box->setEditText(prompt);
   return box;
+}
+
+bool typesText(const QKeyEvent& key) {
+  if (key.key() == Qt::Key_Backspace || key.key() == Qt::Key_Delete) return true;
+  return !key.text().isEmpty() && key.text().front().isPrint() &&
+         !(key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
 }
 
 }  // namespace
@@ -177,6 +186,7 @@ void PracticeSetupWindow::connectHandlers() {
     on(box->lineEdit(), &QLineEdit::textEdited, [this] { onNameTyped(); });
     on(box->lineEdit(), &QLineEdit::editingFinished, [this] { takeTypedNames(); });
     box->installEventFilter(this);
+    box->view()->installEventFilter(this);
   }
   on(okButton, &QPushButton::clicked, [this] { StartActivity(); });
   on(cancelButton, &QPushButton::clicked, [this] { onCancelClicked(); });
@@ -194,6 +204,17 @@ bool PracticeSetupWindow::eventFilter(QObject* watched, QEvent* event) {
       static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason &&
       (watched == teacherBox || watched == studentBox)) {
     static_cast<QComboBox*>(watched)->showPopup();
+  }
+  // A name typed while its list is open goes into the box, replacing what it held, as it would
+  // with the list closed; the list keeps the keys that move in it.
+  for (QComboBox* box : {teacherBox, studentBox}) {
+    if (watched == box->view() && event->type() == QEvent::KeyPress &&
+        typesText(*static_cast<QKeyEvent*>(event))) {
+      box->hidePopup();
+      box->lineEdit()->selectAll();
+      QCoreApplication::sendEvent(box->lineEdit(), event);
+      return true;
+    }
   }
   return Form::eventFilter(watched, event);
 }

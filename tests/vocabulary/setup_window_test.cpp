@@ -163,6 +163,17 @@ TEST_F(SetupWindowTest, ATypedNameLoadsItsOwnProgressSoScoresGoToTheRightStudent
   EXPECT_EQ((PracticeScores{20, 30, 0, 0, 0, 0}), lexorama.practice.Scores);
 }
 
+TEST_F(SetupWindowTest, ANameTypedWhileItsListIsOpenIsTheName) {
+  open(list);
+  choose(setup().teacherBox, "Ms Hale");
+  QComboBox* box = setup().studentBox;
+  ASSERT_TRUE(box->view()->isVisible());
+  type(box, "Vance, Rui");
+  EXPECT_EQ("Vance, Rui", box->currentText());
+  EXPECT_EQ("Vance, Rui", lexorama.practice.StudentName);
+  EXPECT_FALSE(box->view()->isVisible());
+}
+
 TEST_F(SetupWindowTest, ANameTheScoreFileCannotHoldIsRefusedAndLeftOutOfTheLists) {
   // The score file holds such a name as "???", the same for every such name.
   writeFile("class/Resources/students.txt", QString("Ortiz, Ana\r\n王小明\r\n").toUtf8());
