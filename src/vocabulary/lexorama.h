@@ -12,6 +12,9 @@ namespace vocabulary {
 class Lexorama : public platform::Program {
  public:
   explicit Lexorama(platform::Runtime& runtime) : Program(runtime, QStringLiteral("Lexorama")) {}
+  // The windows read the practice to the last (a name box reports its edit finished as the
+  // focus leaves it), so they go before it.
+  ~Lexorama() override { forms().destroyAll(); }
 
   PracticeState practice;
   // The main window's area for child windows, while the main window is loaded.

@@ -3,9 +3,9 @@
 #include <QAbstractItemView>
 #include <QCoreApplication>
 #include <QFocusEvent>
-#include <QKeyEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QVBoxLayout>
 
 #include "vocabulary/name_lists.h"
@@ -199,19 +199,29 @@ void PracticeSetupWindow::load() {
 }
 
 bool PracticeSetupWindow::eventFilter(QObject* watched, QEvent* event) {
-  // A name list opens when it gets the focus, but not again when its own list closes.
-  if (event->type() == QEvent::FocusIn &&
-      static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason &&
+  // A name list opens when it gets the focus, but not again when its own list closes (the window
+  // system may then hand the focus back as to a window made active again).
+  const auto reopening = [event] {
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    return reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason;
+  };
+  if (event->type() == QEvent::FocusIn && !reopening() &&
       (watched == teacherBox || watched == studentBox)) {
     static_cast<QComboBox*>(watched)->showPopup();
   }
-  // A name typed while its list is open goes into the box, replacing what it held, as it would
-  // with the list closed; the list keeps the keys that move in it.
+  // A name typed while its list is open goes into the box, the first key replacing what it held;
+  // the list keeps the keys that move in it. Without a highlighted item the list closes at once,
+  // not after flashing it; keys typed quickly may still reach it while it is taken down.
+  if (event->type() != QEvent::KeyPress || !typesText(*static_cast<QKeyEvent*>(event))) {
+    return Form::eventFilter(watched, event);
+  }
   for (QComboBox* box : {teacherBox, studentBox}) {
-    if (watched == box->view() && event->type() == QEvent::KeyPress &&
-        typesText(*static_cast<QKeyEvent*>(event))) {
-      box->hidePopup();
-      box->lineEdit()->selectAll();
+    if (watched == box->view()) {
+      if (box->view()->isVisible()) {
+        box->view()->selectionModel()->clear();
+        box->hidePopup();
+        box->lineEdit()->selectAll();
+      }
       QCoreApplication::sendEvent(box->lineEdit(), event);
       return true;
     }
