@@ -116,7 +116,7 @@ class LockedFile {
 
  private:
   [[noreturn]] void fail(const QString& what, const QString& reason) {
-    throw ScoreFileError(QStringLiteral("The score file %1 cannot be %2: %3")
+    throw ScoreFileError(QStringLiteral("The score file %1 cannot be %2: %3.")
                              .arg(platform::locations::forDisplay(file_.fileName()), what, reason));
   }
   QFile file_;

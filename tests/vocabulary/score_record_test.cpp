@@ -124,7 +124,7 @@ TEST_F(ScoreFileTest, ARecordTheDiskTakesOnlyPartOfIsTakenBackAndTheReasonTold) 
   }
   setrlimit(RLIMIT_FSIZE, &old);
   signal(SIGXFSZ, oldHandler);
-  EXPECT_TRUE(message.endsWith(" cannot be written: File too large")) << message.toStdString();
+  EXPECT_TRUE(message.endsWith(" cannot be written: File too large.")) << message.toStdString();
   EXPECT_EQ(before.size(), bytes().size());
   EXPECT_TRUE(before == bytes());
 }
