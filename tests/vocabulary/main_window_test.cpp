@@ -160,8 +160,6 @@ TEST_F(MainWindowTest, OkBringsTheOpenActivityForwardAndItsTitleNamesTheStudentC
   ASSERT_EQ(&setup(), area.activeChild());
   choose(setup().studentBox, "Brook, Sam");
   EXPECT_EQ("MultipleChoice     Week 3     Ms Hale     Brook, Sam", activity.Caption());
-  type(setup().studentBox, "Lee, Kim");
-  EXPECT_TRUE(activity.Caption().endsWith("     Lee, Kim"));
   setup().okButton->click();
   EXPECT_EQ(&activity, area.activeChild());
 }

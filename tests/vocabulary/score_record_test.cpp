@@ -105,10 +105,7 @@ TEST_F(ScoreFileTest, ANewRecordGoesOverAnIncompleteTail) {
 
 // A file size limit stands in for a disk that fills up in the middle of a record.
 TEST_F(ScoreFileTest, ARecordTheDiskTakesOnlyPartOfIsTakenBackAndTheReasonTold) {
-  QByteArray before;
-  for (int i = 0; i < 62; ++i) {
-    before += EncodeScoreRecord({QStringLiteral("t"), QStringLiteral("x"), QString::number(i), {}});
-  }
+  const QByteArray before = EncodeScoreRecord({"t", "x", "y", {}}).repeated(62);
   writeFile("class/Resources/data.dat", before);
   rlimit old{};
   ASSERT_EQ(0, getrlimit(RLIMIT_FSIZE, &old));
@@ -125,8 +122,7 @@ TEST_F(ScoreFileTest, ARecordTheDiskTakesOnlyPartOfIsTakenBackAndTheReasonTold) 
   setrlimit(RLIMIT_FSIZE, &old);
   signal(SIGXFSZ, oldHandler);
   EXPECT_TRUE(message.endsWith(" cannot be written: File too large.")) << message.toStdString();
-  EXPECT_EQ(before.size(), bytes().size());
-  EXPECT_TRUE(before == bytes());
+  EXPECT_TRUE(before == bytes()) << bytes().size();
 }
 
 TEST_F(ScoreFileTest, AMissingResourcesFolderOrAnUnopenableFileIsReported) {

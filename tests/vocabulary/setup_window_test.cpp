@@ -1,3 +1,4 @@
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QFocusEvent>
 #include <QTest>
@@ -160,26 +161,17 @@ TEST_F(SetupWindowTest, ATypedNameLoadsItsOwnProgressSoScoresGoToTheRightStudent
   storeScores("Vance, Rui", {20, 30, 0, 0, 0, 0, 0, 0});
   openAndChoose();
   EXPECT_EQ(70, lexorama.practice.Scores[MultipleChoiceByWord]);
-  type(setup().studentBox, "Vance, Rui");
-  EXPECT_EQ("Vance, Rui", lexorama.practice.StudentName);
-  EXPECT_EQ((PracticeScores{20, 30, 0, 0, 0, 0}), lexorama.practice.Scores);
-}
-
-TEST_F(SetupWindowTest, ANameTypedWhileItsListIsOpenIsTheName) {
-  open(list);
+  // Choosing the teacher opens the student list, which gets the keys. Typed quickly, they may
+  // reach it while it is taken down, and the box gets the focus back as a window made active does.
   choose(setup().teacherBox, "Ms Hale");
   QComboBox* box = setup().studentBox;
-  ASSERT_TRUE(box->view()->isVisible());
-  // Typed quickly, the keys may reach the list before the window system has taken it down, and
-  // the box gets the focus back as a window made active again does.
   QTest::keyClicks(box->view(), "V");
   QFocusEvent focusBack(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
   QApplication::sendEvent(box, &focusBack);
   QTest::keyClicks(box->view(), "ance, Rui");
   QTest::keyClick(box->lineEdit(), Qt::Key_Return);
-  EXPECT_EQ("Vance, Rui", box->currentText());
   EXPECT_EQ("Vance, Rui", lexorama.practice.StudentName);
-  EXPECT_FALSE(box->view()->isVisible());
+  EXPECT_EQ((PracticeScores{20, 30, 0, 0, 0, 0}), lexorama.practice.Scores);
 }
 
 TEST_F(SetupWindowTest, ANameTheScoreFileCannotHoldIsRefusedAndLeftOutOfTheLists) {
