@@ -113,7 +113,7 @@ void AssignmentBuilderWindow::onSaveClicked() {
     }
     const QString failure = writeAssignmentFile(*path, assignment);
     if (!failure.isEmpty()) {
-      quillora_.MsgBox(texts::cannotSave(failure), platform::vbExclamation);
+      quillora_.MsgBox(failure, platform::vbExclamation);
       return;
     }
     store_.BuilderFilePath = *path;

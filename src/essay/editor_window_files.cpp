@@ -101,7 +101,7 @@ void EditorWindow::saveBoxAs(const QString& path) {
     }
   }
   if (!failure.isEmpty()) {
-    quillora_.MsgBox(texts::cannotSave(failure), platform::vbExclamation, kCaption);
+    quillora_.MsgBox(failure, platform::vbExclamation, kCaption);
     return;
   }
   setCaption(kCaption + QStringLiteral("   ") + path);

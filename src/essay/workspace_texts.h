@@ -22,10 +22,6 @@ inline QString cannotOpen(const QString& path) {
          QStringLiteral("\r\nThe assignment you have open stays as it was.");
 }
 
-inline QString cannotSave(const QString& reason) {
-  return reason + QStringLiteral("\r\nThe file on disk was left as it was.");
-}
-
 inline QString unstorableCharacter(QChar c) {
   return QStringLiteral("An assignment file cannot hold the character %1 in this place.\r\n"
                         "Please remove it (from the name, the outline or a paragraph) and save again.")

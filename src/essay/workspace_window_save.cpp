@@ -60,7 +60,7 @@ void WorkspaceWindow::saveFinishedEssay() {
   const QString content = finishedEssayText(suffix == QLatin1String("rtf")) + QStringLiteral("\r\n");
   const QString failure = platform::textfile::writeBytesAtomic(path, content.toUtf8());
   if (!failure.isEmpty()) {
-    quillora_.MsgBox(texts::cannotSave(failure), platform::vbExclamation);
+    quillora_.MsgBox(failure, platform::vbExclamation);
     return;
   }
   OpensSinceSave = 0;
@@ -105,7 +105,7 @@ void WorkspaceWindow::saveAssignmentFile() {
   if (shared::FileExists(path) && !confirmReplace(path)) return;
   const QString failure = writeAssignmentFile(path, assignment);
   if (!failure.isEmpty()) {
-    quillora_.MsgBox(texts::cannotSave(failure), platform::vbExclamation);
+    quillora_.MsgBox(failure, platform::vbExclamation);
     return;
   }
   store_.CurrentFile = path;

@@ -10,10 +10,13 @@ ActivityWindow::ActivityWindow(Lexorama& program, const QString& objectName,
       scoreBar(QStringLiteral("Score"), QStringLiteral("score"), this),
       lexorama_(program),
       practice_(program.practice),
-      draws_(program.runtime().random(), 0) {
+      draws_(program.runtime().random(), 0),
+      caption_(caption) {
   setObjectName(objectName);
   setCaption(caption);
 }
+
+void ActivityWindow::ShowPracticeNames() { setCaption(ActivityCaption(caption_, practice_)); }
 
 void ActivityWindow::beginRun(int secondVariant) {
   items_ = practice_.WordList;

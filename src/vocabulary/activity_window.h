@@ -15,6 +15,10 @@ class ActivityWindow : public platform::Form {
 
   PercentBar scoreBar;
 
+  // Names the practice's test, teacher and student in the title, which follows them when
+  // another teacher or student is chosen: the score goes to the names shown.
+  void ShowPracticeNames();
+
  protected:
   ActivityWindow(Lexorama& program, const QString& objectName, const QString& caption);
 
@@ -30,6 +34,9 @@ class ActivityWindow : public platform::Form {
   int currentItem_ = -1;
   int correctCount_ = 0;
   int tryCount_ = 0;
+
+ private:
+  QString caption_;
 };
 
 }  // namespace vocabulary

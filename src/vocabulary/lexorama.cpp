@@ -40,6 +40,15 @@ void ShowActivity(Lexorama& lexorama) {
   }
 }
 
+void ShowPracticeNames(Lexorama& lexorama) {
+  for (platform::Form* window : lexorama.forms().loaded()) {
+    if (auto* activity = dynamic_cast<ActivityWindow*>(window)) activity->ShowPracticeNames();
+  }
+  if (lexorama.forms().isLoaded<SentencesWindow>()) {
+    lexorama.forms().get<SentencesWindow>().ShowPracticeNames();
+  }
+}
+
 void UnloadAllForms(Lexorama& lexorama) { lexorama.forms().unloadAll(); }
 
 }  // namespace vocabulary

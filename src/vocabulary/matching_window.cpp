@@ -48,7 +48,7 @@ void MatchingWindow::load() {
   fillAnswerList(first);
   draws_.clearMarks();
   draws_.mark(first);
-  setCaption(ActivityCaption(kCaption, practice_));
+  ShowPracticeNames();
   answerList->setCurrentRow(0);
 }
 

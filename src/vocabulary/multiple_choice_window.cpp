@@ -37,7 +37,7 @@ MultipleChoiceWindow::MultipleChoiceWindow(Lexorama& program)
 void MultipleChoiceWindow::load() {
   beginRun(kDefinitionWordButton);
   NextQuestion();
-  setCaption(ActivityCaption(kCaption, practice_));
+  ShowPracticeNames();
 }
 
 void MultipleChoiceWindow::NextQuestion() {

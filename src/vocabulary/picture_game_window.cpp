@@ -53,7 +53,7 @@ void PictureGameWindow::load() {
   loadPicture();
   fillBoard(boardEntries());
   NextQuestion();
-  setCaption(ActivityCaption(kCaption, practice_));
+  ShowPracticeNames();
 }
 
 QString PictureGameWindow::PicsFolder() const {

@@ -1,8 +1,11 @@
 #include "vocabulary/practice_setup_window.h"
 
+#include <QAbstractItemView>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QVBoxLayout>
 
 #include "vocabulary/name_lists.h"
@@ -67,6 +70,12 @@ QComboBox* nameBox(const char* name, const QString& prompt, QWidget* parent) {
   box->setAccessibleName(prompt);
   box->setEditText(prompt);
   return box;
+}
+
+bool typesText(const QKeyEvent& key) {
+  if (key.key() == Qt::Key_Backspace || key.key() == Qt::Key_Delete) return true;
+  return !key.text().isEmpty() && key.text().front().isPrint() &&
+         !(key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
 }
 
 }  // namespace
@@ -177,6 +186,7 @@ void PracticeSetupWindow::connectHandlers() {
     on(box->lineEdit(), &QLineEdit::textEdited, [this] { onNameTyped(); });
     on(box->lineEdit(), &QLineEdit::editingFinished, [this] { takeTypedNames(); });
     box->installEventFilter(this);
+    box->view()->installEventFilter(this);
   }
   on(okButton, &QPushButton::clicked, [this] { StartActivity(); });
   on(cancelButton, &QPushButton::clicked, [this] { onCancelClicked(); });
@@ -189,11 +199,32 @@ void PracticeSetupWindow::load() {
 }
 
 bool PracticeSetupWindow::eventFilter(QObject* watched, QEvent* event) {
-  // A name list opens when it gets the focus, but not again when its own list closes.
-  if (event->type() == QEvent::FocusIn &&
-      static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason &&
+  // A name list opens when it gets the focus, but not again when its own list closes (the window
+  // system may then hand the focus back as to a window made active again).
+  const auto reopening = [event] {
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    return reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason;
+  };
+  if (event->type() == QEvent::FocusIn && !reopening() &&
       (watched == teacherBox || watched == studentBox)) {
     static_cast<QComboBox*>(watched)->showPopup();
+  }
+  // A name typed while its list is open goes into the box, the first key replacing what it held;
+  // the list keeps the keys that move in it. Without a highlighted item the list closes at once,
+  // not after flashing it; keys typed quickly may still reach it while it is taken down.
+  if (event->type() != QEvent::KeyPress || !typesText(*static_cast<QKeyEvent*>(event))) {
+    return Form::eventFilter(watched, event);
+  }
+  for (QComboBox* box : {teacherBox, studentBox}) {
+    if (watched == box->view()) {
+      if (box->view()->isVisible()) {
+        box->view()->selectionModel()->clear();
+        box->hidePopup();
+        box->lineEdit()->selectAll();
+      }
+      QCoreApplication::sendEvent(box->lineEdit(), event);
+      return true;
+    }
   }
   return Form::eventFilter(watched, event);
 }
@@ -211,6 +242,7 @@ void PracticeSetupWindow::onTeacherChosen() {
   if (refuseUnstorableName()) return;
   resetProgress();
   practice_.TeacherName = teacherBox->currentText();
+  ShowPracticeNames(lexorama_);
   LoadStudentProgress();
   studentBox->setFocus();
   studentBox->showPopup();
@@ -221,6 +253,7 @@ void PracticeSetupWindow::onStudentChosen() {
   resetProgress();
   practice_.StudentName = studentBox->currentText();
   setCaption(kCaption + QStringLiteral("     ") + practice_.StudentName);
+  ShowPracticeNames(lexorama_);
   LoadStudentProgress();
   okButton->setFocus();
 }
@@ -228,6 +261,7 @@ void PracticeSetupWindow::onStudentChosen() {
 void PracticeSetupWindow::onNameTyped() {
   practice_.TeacherName = teacherBox->currentText();
   practice_.StudentName = studentBox->currentText();
+  ShowPracticeNames(lexorama_);
 }
 
 void PracticeSetupWindow::takeTypedNames() {
@@ -258,6 +292,7 @@ bool PracticeSetupWindow::refuseUnstorableName() {
     // Cleared at once, so that leaving the box and pressing OK do not say it twice.
     box->setEditText(prompt);
     name.clear();
+    ShowPracticeNames(lexorama_);
     lexorama_.MsgBox(problem, platform::vbExclamation);
     return true;
   }

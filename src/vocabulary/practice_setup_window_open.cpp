@@ -65,6 +65,7 @@ void PracticeSetupWindow::OpenWordList() {
   practice_.AssignmentPath = path;
   practice_.DataFolder = dataFolder;
   practice_.AssignmentName = name;
+  ShowPracticeNames(lexorama_);
   wordListPathBox->setText(path);
   fillNameLists(teachers, students);
   if (const std::optional<QString> value = ReadPasswordValue()) practice_.PasswordValue = *value;

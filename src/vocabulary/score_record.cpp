@@ -4,7 +4,9 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <sys/file.h>
+#include <unistd.h>
 
 #include "platform/files/cp1252.h"
 #include "platform/files/locations.h"
@@ -68,6 +70,11 @@ void appendInt16(QByteArray& bytes, std::int16_t value) {
   bytes.append(static_cast<char>(bits >> 8));
 }
 
+QString writeFailureReason(int error) {
+  if (error == ENOSPC || error == EDQUOT) return QStringLiteral("the disk is full");
+  return QString::fromLocal8Bit(std::strerror(error));
+}
+
 // An open score file with a lock held for as long as it lives.
 class LockedFile {
  public:
@@ -86,20 +93,31 @@ class LockedFile {
 
   QByteArray readAll() {
     QByteArray bytes = file_.readAll();
-    if (file_.error() != QFileDevice::NoError) fail(QStringLiteral("read"));
+    if (file_.error() != QFileDevice::NoError) fail(QStringLiteral("read"), file_.errorString());
     return bytes;
   }
+  // Written past the file's buffer, so that the system's own reason for a refused write is
+  // known. A record the disk took only part of is taken back: the file keeps whole records.
   void writeAt(qint64 offset, const QByteArray& bytes) {
-    if (!file_.seek(offset) || file_.write(bytes) != bytes.size() || !file_.flush()) {
-      fail(QStringLiteral("written"));
+    const qint64 sizeBefore = file_.size();
+    qint64 done = 0;
+    while (done < bytes.size()) {
+      const ssize_t written = pwrite(file_.handle(), bytes.constData() + done,
+                                     static_cast<size_t>(bytes.size() - done), offset + done);
+      if (written < 0 && errno == EINTR) continue;
+      if (written <= 0) {
+        const int error = written < 0 ? errno : ENOSPC;
+        if (offset + done > sizeBefore) file_.resize(sizeBefore);
+        fail(QStringLiteral("written"), writeFailureReason(error));
+      }
+      done += written;
     }
   }
 
  private:
-  [[noreturn]] void fail(const QString& what) {
-    throw ScoreFileError(QStringLiteral("The score file %1 cannot be %2: %3")
-                             .arg(platform::locations::forDisplay(file_.fileName()), what,
-                                  file_.errorString()));
+  [[noreturn]] void fail(const QString& what, const QString& reason) {
+    throw ScoreFileError(QStringLiteral("The score file %1 cannot be %2: %3.")
+                             .arg(platform::locations::forDisplay(file_.fileName()), what, reason));
   }
   QFile file_;
 };

@@ -129,8 +129,10 @@ void SentencesWindow::load() {
   currentItem_ = 1;
   showItem();
   startTime_ = lexorama_.runtime().clock().now().time();
-  setCaption(ActivityCaption(kCaption, practice_));
+  ShowPracticeNames();
 }
+
+void SentencesWindow::ShowPracticeNames() { setCaption(ActivityCaption(kCaption, practice_)); }
 
 void SentencesWindow::showItem() {
   // Rows past the list are empty.

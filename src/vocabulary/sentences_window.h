@@ -46,6 +46,8 @@ class SentencesWindow : public platform::Form {
   void onSaveClicked();
   void onPrintClicked();
   void onCloseClicked();
+  // As the scored activities do (ActivityWindow::ShowPracticeNames).
+  void ShowPracticeNames();
 
  protected:
   void load() override;

@@ -117,7 +117,7 @@ void SpellingWindow::load() {
   practiceButton->setChecked(true);
   answerBox->setText(QStringLiteral("Press Start"));
   enterButton->setEnabled(false);
-  setCaption(ActivityCaption(kCaption, practice_));
+  ShowPracticeNames();
 }
 
 void SpellingWindow::placeCharacter() {

@@ -439,7 +439,9 @@ TEST_F(EditorTest, AFailedSaveIsReportedAndKeepsTheCaption) {
     editor().saveAsAction->trigger();
     EXPECT_EQ(48, lastMessage().style);
     EXPECT_EQ("Quillora Editor", lastMessage().title);
-    EXPECT_TRUE(lastMessage().text.endsWith("The file on disk was left as it was."));
+    EXPECT_TRUE(lastMessage().text.startsWith("Could not save " + target + ": "));
+    // There was no file there to keep.
+    EXPECT_FALSE(lastMessage().text.contains("as it was")) << lastMessage().text.toStdString();
     EXPECT_EQ("Quillora Editor", editor().Caption());
     EXPECT_FALSE(QFile::exists(target));
   }

@@ -120,30 +120,38 @@ TEST(WriteAtomic, FailedSaveReportsAndLeavesEverythingAsItWas) {
             QStringList{"a folder"});
 }
 
-TEST(SaveFailure, NamesAFullDiskAndTheFileKept) {
+TEST(SaveFailure, NamesAFullDiskOrAReadOnlyFolderAndOnlyAFileThatWasThere) {
   const QString kept = writeRaw("essay.ql", "saved before");
   const QString fresh = testRoot() + "/new essay.ql";
+  QDir().mkpath(testRoot() + "/locked");
+  const QString lockedKept = writeRaw("locked/essay.ql", "saved before");
+  const QString lockedFresh = testRoot() + "/locked/new essay.ql";
+  ASSERT_TRUE(QFile::setPermissions(testRoot() + "/locked",
+                                    QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+  const QString keptNote = "The file saved there before is kept as it was.";
+  const QString fullNote = "Make room on the disk or save somewhere else.";
+  const QString lockedNote = "Save it in another folder.";
   struct Row {
     QString path;
     int error;
     QString expected;
   };
   const Row rows[] = {
-      {kept, ENOSPC,
-       "Could not save " + kept + ": the disk is full.\r\nThe file saved there before is kept as it "
-       "was. Make room on the disk or save somewhere else."},
-      {kept, EDQUOT,
-       "Could not save " + kept + ": the disk is full.\r\nThe file saved there before is kept as it "
-       "was. Make room on the disk or save somewhere else."},
-      {fresh, ENOSPC,
-       "Could not save " + fresh + ": the disk is full.\r\nMake room on the disk or save somewhere "
-       "else."},
-      {kept, EACCES, "Could not save " + kept + ": Permission denied"},
-      {fresh, 0, "Could not save " + fresh + ": Permission denied"},
+      {kept, ENOSPC, ": the disk is full.\r\n" + keptNote + " " + fullNote},
+      {kept, EDQUOT, ": the disk is full.\r\n" + keptNote + " " + fullNote},
+      {fresh, ENOSPC, ": the disk is full.\r\n" + fullNote},
+      {lockedKept, EACCES,
+       ": the folder it is in cannot be written to.\r\n" + keptNote + " " + lockedNote},
+      {lockedFresh, EACCES, ": the folder it is in cannot be written to.\r\n" + lockedNote},
+      {kept, EACCES, ": Permission denied\r\n" + keptNote},
+      {fresh, 0, ": Permission denied"},
   };
   for (const Row& row : rows) {
-    EXPECT_EQ(row.expected, saveFailure(row.path, row.error, "Permission denied"));
+    EXPECT_EQ("Could not save " + row.path + row.expected,
+              saveFailure(row.path, row.error, "Permission denied"));
   }
+  QFile::setPermissions(testRoot() + "/locked", QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                    QFileDevice::ExeOwner);
   EXPECT_EQ("saved before", readRaw(kept));
 }
 

@@ -1,8 +1,10 @@
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <gtest/gtest.h>
 
 #include "lexorama_fixture.h"
 #include "vocabulary/main_window.h"
+#include "vocabulary/multiple_choice_window.h"
 #include "vocabulary/password_check.h"
 #include "vocabulary/password_dialog.h"
 #include "vocabulary/vocabulary_about_box.h"
@@ -142,6 +144,24 @@ TEST_F(MainWindowTest, ToolbarOpenOpensAListFromTheSetupWindowOrBringsItBack) {
   main().toolBar->click("Open");
   EXPECT_TRUE(setup().isVisible());
   EXPECT_EQ(1u, interaction->prompts(PromptKind::OpenDialog).size());
+}
+
+TEST_F(MainWindowTest, OkBringsTheOpenActivityForwardAndItsTitleNamesTheStudentChosenSince) {
+  platform::ChildArea& area = *main().childArea;
+  openClassList();
+  choose(setup().teacherBox, "Ms Hale");
+  choose(setup().studentBox, "Ortiz, Ana");
+  setup().okButton->click();
+  MultipleChoiceWindow& activity = lexorama.forms().get<MultipleChoiceWindow>();
+  EXPECT_EQ(&activity, area.activeChild());
+
+  // The student clicks the setup window, which comes in front of the activity.
+  area.setActiveSubWindow(qobject_cast<QMdiSubWindow*>(setup().parentWidget()));
+  ASSERT_EQ(&setup(), area.activeChild());
+  choose(setup().studentBox, "Brook, Sam");
+  EXPECT_EQ("MultipleChoice     Week 3     Ms Hale     Brook, Sam", activity.Caption());
+  setup().okButton->click();
+  EXPECT_EQ(&activity, area.activeChild());
 }
 
 TEST_F(MainWindowTest, GettingStartedAndTheAboutBoxTellHowToBegin) {

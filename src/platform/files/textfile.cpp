@@ -112,15 +112,27 @@ QString toCrLf(const QString& text) {
 }
 
 QString saveFailure(const QString& path, int errorNumber, const QString& reported) {
+  const QFileInfo target(path);
+  const QFileInfo folder(target.absolutePath());
   QString reason = reported;
+  QString advice;
   if (errorNumber == ENOSPC || errorNumber == EDQUOT) {
-    reason = QFileInfo::exists(path)
-                 ? QStringLiteral("the disk is full.\r\nThe file saved there before is kept as "
-                                  "it was. Make room on the disk or save somewhere else.")
-                 : QStringLiteral("the disk is full.\r\nMake room on the disk or save somewhere "
-                                  "else.");
+    reason = QStringLiteral("the disk is full.");
+    advice = QStringLiteral("Make room on the disk or save somewhere else.");
+  } else if (folder.isDir() && (!folder.isWritable() ||
+                                 !folder.permissions().testFlag(QFileDevice::WriteOwner))) {
+    // The save writes a new file beside the old one and renames it over the old: a writable
+    // file in a folder that is not writable cannot be replaced. (The permission bits count too: root
+    // passes the system's check even where a shared folder then refuses the write.)
+    reason = QStringLiteral("the folder it is in cannot be written to.");
+    advice = QStringLiteral("Save it in another folder.");
   }
-  return QStringLiteral("Could not save %1: %2").arg(path, reason);
+  QStringList next;
+  if (target.isFile()) next << QStringLiteral("The file saved there before is kept as it was.");
+  if (!advice.isEmpty()) next << advice;
+  QString message = QStringLiteral("Could not save %1: %2").arg(path, reason);
+  if (!next.isEmpty()) message += QStringLiteral("\r\n") + next.join(QLatin1Char(' '));
+  return message;
 }
 
 QString writeBytesAtomic(const QString& path, const QByteArray& bytes) {

@@ -21,8 +21,9 @@ std::optional<QStringList> readLines(const QString& path);
 QString toCrLf(const QString& text);
 
 // The message for a save of `path` that failed with the system's `errorNumber` (0 when not
-// known) and the file layer's `reported` reason. A full disk (or a used-up quota) is named as
-// such, saying whether the file saved there before is kept.
+// known) and the file layer's `reported` reason. A full disk (or a used-up quota) and a folder
+// that cannot be written to are named as such; when a file was there before, the message says
+// that it is kept.
 QString saveFailure(const QString& path, int errorNumber, const QString& reported);
 
 // Replaces the file atomically with `bytes` (written beside it, flushed, renamed over it), so a

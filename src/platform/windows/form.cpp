@@ -4,6 +4,8 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLayout>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPointer>
 #include <QStyle>
 #include <QWindow>
@@ -63,6 +65,10 @@ void Form::Show() {
   }
   show();
   raise();
+  // A child window of a main window comes forward with its frame, also when already shown.
+  if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()); frame && frame->mdiArea()) {
+    frame->mdiArea()->setActiveSubWindow(frame);
+  }
   activateWindow();
 }
 

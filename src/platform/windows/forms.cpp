@@ -8,8 +8,12 @@
 
 namespace platform {
 
-Forms::~Forms() {
-  for (Entry& entry : entries_) delete entry.form.data();
+Forms::~Forms() { destroyAll(); }
+
+void Forms::destroyAll() {
+  // By number: a window may still be touched while another one goes.
+  for (std::size_t i = 0; i < entries_.size(); ++i) delete entries_[i].form.data();
+  entries_.clear();
 }
 
 Form* Forms::find(std::type_index type) const {

@@ -42,6 +42,8 @@ class Forms {
   bool unload(Form& form);
   // Unloads every loaded window in load order, windows loaded meanwhile included.
   void unloadAll();
+  // Destroys every window in load order without running its unload handler.
+  void destroyAll();
   // The loaded windows in load order.
   QList<Form*> loaded() const;
 
