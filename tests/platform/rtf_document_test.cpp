@@ -199,6 +199,61 @@ TEST(RtfTables, ATableMadeInTheBoxIsWrittenWithEqualColumns) {
   EXPECT_EQ(back->toRawText(), doc.toRawText());
 }
 
+// Highlighted text in a cell stays highlighted text, a cell's shading stays the cell's, and a
+// second save writes what the first did.
+TEST(RtfTables, HighlightAndShadingSurviveTwoSavesAsTheyWereRead) {
+  const QByteArray colours = "{\\rtf1{\\colortbl ;\\red255\\green255\\blue0;\\red200\\green200\\blue255;}";
+  QByteArray longTable = colours;
+  for (int r = 0; r < 40; ++r)
+    longTable += "\\trowd" + QByteArray(r % 10 == 0 ? "\\clcbpat2" : "") +
+                 "\\cellx1000\\cellx2000\\pard\\intbl\\highlight" + QByteArray::number(r % 2) +
+                 " r" + QByteArray::number(r) + "\\cell\\pard\\intbl\\highlight1 x\\cell\\row\r\n";
+  const struct {
+    const char* name;
+    QByteArray rtf;
+    const char* highlighted;  // a word whose text is highlighted
+    bool shaded;              // whether that word's cell is shaded
+    int shadings;             // the \clcbpat the file holds
+    const char* notWritten = "";
+  } cases[] = {
+      {"whole cells", colours + "\\trowd\\cellx1000\\cellx2000\\pard\\intbl\\highlight1 Alpha\\cell "
+                                "Bravo\\cell\\row}",
+       "Alpha", false, 0},
+      {"shaded cell", colours + "\\trowd\\clcbpat2\\cellx1000\\pard\\intbl{\\highlight1 Alpha}\\cell"
+                                "\\row}",
+       "Alpha", true, 1},
+      {"empty shaded cell", colours + "\\trowd\\clcbpat2\\cellx1000\\pard\\intbl\\cell\\row"
+                                      "\\pard\\highlight1 marked\\par}",
+       "marked", false, 1, "\\highlight1"},
+      {"nested cell", colours + "\\trowd\\cellx3000\\pard\\intbl\\itap2\\highlight1 Inner\\nestcell"
+                                "{\\*\\nesttableprops\\trowd\\cellx1000\\nestrow}{\\nonesttables\\par}"
+                                "\\pard\\intbl\\itap1\\highlight0 Outer\\cell\\row}",
+       "Inner", false, 0},
+      {"long table", longTable + "}", "r39", false, 4},
+      {"text after the document", colours + "\\highlight1 kept\\par}\r\nafter the end}", "kept",
+       false, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const auto first = readRtf(c.rtf);
+    const QByteArray once = rtf::write(*first);
+    const auto second = readRtf(once);
+    EXPECT_EQ(rtf::write(*second), once);
+    EXPECT_EQ(once.count("\\clcbpat"), c.shadings) << once.constData();
+    EXPECT_FALSE(second->toRawText().contains("after the end"));
+    if (*c.notWritten != 0) {
+      EXPECT_FALSE(once.contains(c.notWritten)) << once.constData();
+    }
+
+    const QTextCursor word = second->find(c.highlighted);
+    ASSERT_FALSE(word.isNull());
+    EXPECT_EQ(word.charFormat().background().color(), QColor(255, 255, 0));
+    if (const QTextTable* table = word.currentTable()) {
+      EXPECT_EQ(table->cellAt(word).format().background().style() != Qt::NoBrush, c.shaded);
+    }
+  }
+}
+
 // ---- Pictures ----
 
 QByteArray pngBytes(int width, int height) {

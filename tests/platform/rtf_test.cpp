@@ -294,7 +294,7 @@ TEST(RtfRead, MalformedInputGivesText) {
     QString text;
   } cases[] = {
       {"missing closing brace", "{\\rtf1 abc", "abc"},
-      {"extra closing braces", "{\\rtf1 abc}}} def}", "abc def"},
+      {"extra closing braces", "{\\rtf1 abc}}} def}", "abc"},
       {"unclosed groups", "{\\rtf1 {{{{{{ deep", " deep"},
       {"only the signature", "{\\rtf", ""},
       {"trailing backslash", "{\\rtf1 abc\\", "abc"},
@@ -305,7 +305,7 @@ TEST(RtfRead, MalformedInputGivesText) {
       {"huge font size", "{\\rtf1 \\fs99999999999999999999 big}", "big"},
       {"huge negative parameter", "{\\rtf1 \\li-99999999999999999999 x}", "x"},
       {"huge unicode", "{\\rtf1 \\u99999999999?a\\u-99999999999?b}", "ab"},
-      {"huge skip count", "{\\rtf1 \\uc2147483647\\u937 abc}d", "\u03a9d"},
+      {"huge skip count", "{\\rtf1 {\\uc2147483647\\u937 abc}d}", "\u03a9d"},
       {"huge binary length", "{\\rtf1 a\\bin999999999999 bcd}", "a"},
       {"negative binary length", "{\\rtf1 a\\bin-5 b}", "ab"},
       {"huge font number", "{\\rtf1{\\fonttbl{\\f99999999999 X;}}\\f99999999999 x}", "x"},

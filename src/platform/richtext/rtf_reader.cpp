@@ -258,7 +258,9 @@ class Reader {
   void run(std::string_view rtf) {
     cursor_.beginEditBlock();
     Lexer lexer(rtf);
-    for (Token t = lexer.next(); t.kind != Token::Kind::End; t = lexer.next()) handle(t);
+    // Whatever follows the group that holds the document is not part of it.
+    for (Token t = lexer.next(); t.kind != Token::Kind::End && !documentClosed_; t = lexer.next())
+      handle(t);
     finish();
     cursor_.endEditBlock();
   }
@@ -318,6 +320,7 @@ class Reader {
     const Destination closing = state_.destination;
     state_ = stack_.back();
     stack_.pop_back();
+    documentClosed_ = stack_.empty();
     if (closing == state_.destination) return;
     if (closing == Destination::Picture) endPicture();
     if (closing == Destination::OldList && !oldListContinues_) {
@@ -804,8 +807,16 @@ class Reader {
     if (std::exchange(paragraphPending_, false)) {
       cursor_.insertBlock(QTextBlockFormat(), charFormat(state_.chars));
     } else if (std::exchange(blockCharsPending_, false)) {
-      cursor_.setBlockCharFormat(charFormat(state_.chars));
+      cursor_.setBlockCharFormat(startingCharFormat());
     }
+  }
+
+  // A cell's first paragraph keeps its format in the cell's own, where a background is the
+  // cell's shading: highlighted text there stays highlighted text and shades nothing.
+  QTextCharFormat startingCharFormat() {
+    QTextCharFormat f = charFormat(state_.chars);
+    if (tables_.atCellStart()) f.clearBackground();
+    return f;
   }
 
   void endParagraph(const ParagraphState& p) {
@@ -988,6 +999,7 @@ class Reader {
   GroupState state_;
   std::vector<GroupState> stack_;
   int flattenedDepth_ = 0;
+  bool documentClosed_ = false;
   int fallbackLeft_ = 0;
 
   QString run_;

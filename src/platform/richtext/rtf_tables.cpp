@@ -84,6 +84,12 @@ bool TableBuilder::place(int depth, const RowDefinitions& definitions) {
   return fresh;
 }
 
+bool TableBuilder::atCellStart() const {
+  if (open_.empty()) return false;
+  const OpenTable& t = open_.back();
+  return cursor_.position() == t.table->cellAt(t.row, t.column).firstPosition();
+}
+
 void TableBuilder::endCell() {
   if (!open_.empty()) open_.back().cellEnded = true;
 }

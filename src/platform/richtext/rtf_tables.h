@@ -55,6 +55,10 @@ class TableBuilder {
 
   int depth() const { return int(open_.size()); }
 
+  // True where the cursor stands at the start of the cell it is in. The document keeps the
+  // character format of a cell's first paragraph and the cell's own format in one place.
+  bool atCellStart() const;
+
   // Tables still open at the end of the input lose the rows made ready for rows that never came.
   void finish();
 

@@ -294,10 +294,19 @@ class Writer {
       fragment(it.fragment());
       empty = false;
     }
-    if (empty) runFormat(block.charFormat());
+    if (empty) runFormat(emptyParagraphFormat(block));
     if (endsCell) return cellEnd(depth);
     body_.word("par");
     body_.raw("\r\n");
+  }
+
+  // A cell's first paragraph shares its format with the cell, whose background is its shading.
+  static QTextCharFormat emptyParagraphFormat(const QTextBlock& block) {
+    QTextCharFormat f = block.charFormat();
+    const auto* table = qobject_cast<QTextTable*>(block.document()->frameAt(block.position()));
+    if (table && table->cellAt(block.position()).firstPosition() == block.position())
+      f.clearBackground();
+    return f;
   }
 
   // Pictures are written as their own groups; everything else is text.
