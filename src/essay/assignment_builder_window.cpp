@@ -379,6 +379,9 @@ void AssignmentBuilderWindow::onClearAllClicked() {
     for (TextBox* detail : detailBoxes[idea]) detail->setText(QString());
   }
   conclusionBox->setText(QString());
+  // The writing of a file opened here goes too, or a new outline would be saved with it.
+  studentName_.clear();
+  paragraphs_ = {};
   themeBox->setFocus();
   themeBox->setText(kThemePrompt);
   themeBox->setSelLength(kThemePromptSelection);

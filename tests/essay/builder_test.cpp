@@ -132,6 +132,12 @@ TEST_F(BuilderTest, WhatTheBuilderOpensAndSavesStaysApartFromTheWorkspace) {
   b().openButton->click();
   b().saveButton->click();
   EXPECT_EQ(snow, readFile(path("snow2.ql")));
+  // Cleared, the builder forgets the opened file's writing along with its outline.
+  interaction->answerMessage(platform::vbYes).answerSave(path("typed2.ql"));
+  b().clearAllButton->click();
+  typeOutline();
+  b().saveButton->click();
+  EXPECT_EQ(kTypedFile, readFile(path("typed2.ql")));
   // The workspace still holds only its own.
   interaction->answerSave(path("rain2.ql"));
   workspace.toolBar->click("Save");
