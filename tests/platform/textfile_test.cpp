@@ -3,12 +3,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <sys/resource.h>
 
 #include <cerrno>
-#include <csignal>
 #include <gtest/gtest.h>
 
+#include "support/file_size_limit.h"
 #include "support/fixture.h"
 
 namespace platform::textfile {
@@ -158,15 +157,11 @@ TEST(SaveFailure, NamesAFullDiskOrAReadOnlyFolderAndOnlyAFileThatWasThere) {
 // The system refuses part of the write (here: a file size limit standing in for a full disk).
 TEST(WriteBytesAtomic, AWriteTheDiskRefusesLeavesTheOldFileWhole) {
   const QString path = writeRaw("essay.ql", "saved before");
-  rlimit old{};
-  ASSERT_EQ(0, getrlimit(RLIMIT_FSIZE, &old));
-  rlimit small = old;
-  small.rlim_cur = 1024;
-  const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
-  ASSERT_EQ(0, setrlimit(RLIMIT_FSIZE, &small));
-  const QString message = writeBytesAtomic(path, QByteArray(4096, 'x'));
-  setrlimit(RLIMIT_FSIZE, &old);
-  signal(SIGXFSZ, oldHandler);
+  QString message;
+  {
+    const testing_support::FileSizeLimit fullDisk(1024);
+    message = writeBytesAtomic(path, QByteArray(4096, 'x'));
+  }
   EXPECT_TRUE(message.startsWith("Could not save " + path + ": ")) << message.toStdString();
   EXPECT_EQ("saved before", readRaw(path));
   EXPECT_EQ(QStringList{"essay.ql"}, QDir(testRoot()).entryList(QDir::Files | QDir::Hidden));

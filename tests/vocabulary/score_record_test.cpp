@@ -3,10 +3,8 @@
 #include <QProcess>
 #include <QSet>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
-
+#include "support/file_size_limit.h"
 #include "support/fixture.h"
 #include "vocabulary/score_record.h"
 
@@ -107,20 +105,15 @@ TEST_F(ScoreFileTest, ANewRecordGoesOverAnIncompleteTail) {
 TEST_F(ScoreFileTest, ARecordTheDiskTakesOnlyPartOfIsTakenBackAndTheReasonTold) {
   const QByteArray before = EncodeScoreRecord({"t", "x", "y", {}}).repeated(62);
   writeFile("class/Resources/data.dat", before);
-  rlimit old{};
-  ASSERT_EQ(0, getrlimit(RLIMIT_FSIZE, &old));
-  rlimit small = old;
-  small.rlim_cur = 4096;
-  const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
-  ASSERT_EQ(0, setrlimit(RLIMIT_FSIZE, &small));
   QString message;
-  try {
-    SaveScores(file, key, {5, 5, 5, 5, 5, 5});
-  } catch (const ScoreFileError& error) {
-    message = error.message();
+  {
+    const testing_support::FileSizeLimit fullDisk(4096);
+    try {
+      SaveScores(file, key, {5, 5, 5, 5, 5, 5});
+    } catch (const ScoreFileError& error) {
+      message = error.message();
+    }
   }
-  setrlimit(RLIMIT_FSIZE, &old);
-  signal(SIGXFSZ, oldHandler);
   EXPECT_TRUE(message.endsWith(" cannot be written: File too large.")) << message.toStdString();
   EXPECT_TRUE(before == bytes()) << bytes().size();
 }
