@@ -234,8 +234,7 @@ void SentencesWindow::onSaveClicked() {
   const QString failure =
       platform::textfile::writeAtomic(path, savedCopyBox->TextRTF() + QStringLiteral("\r\n"));
   if (!failure.isEmpty()) {
-    lexorama_.MsgBox(QStringLiteral("The sentences could not be saved: ") + failure,
-                     platform::vbExclamation);
+    lexorama_.MsgBox(failure, platform::vbExclamation);
     return;
   }
   setCaption(QStringLiteral(" Lexorama - ") + path);

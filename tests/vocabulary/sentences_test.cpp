@@ -97,7 +97,7 @@ TEST_F(SentencesTest, SaveOpenAndPrintTheTranscript) {
   interaction->answerSave(classFolder() + "no such folder/x.rtf").answerMessage(platform::vbOK);
   window().saveButton->click();
   EXPECT_TRUE(interaction->prompts(PromptKind::MessageBox).back().text.startsWith(
-      "The sentences could not be saved"));
+      "Could not save " + classFolder() + "no such folder/x.rtf: "));
 
   // Open the saved transcript in a fresh window and go on from the second word.
   window().Unload();
