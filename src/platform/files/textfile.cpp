@@ -122,8 +122,8 @@ QString saveFailure(const QString& path, int errorNumber, const QString& reporte
   } else if (folder.isDir() && (!folder.isWritable() ||
                                  !folder.permissions().testFlag(QFileDevice::WriteOwner))) {
     // The save writes a new file beside the old one and renames it over the old: a writable
-    // file in a folder that is not writable cannot be replaced. (The permission bits count too: root
-    // passes the system's check even where a shared folder then refuses the write.)
+    // file in a folder that is not writable cannot be replaced. (The permission bits count too:
+    // root passes the system's check even where a shared folder then refuses the write.)
     reason = QStringLiteral("the folder it is in cannot be written to.");
     advice = QStringLiteral("Save it in another folder.");
   }

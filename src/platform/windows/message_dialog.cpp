@@ -59,8 +59,8 @@ QRect availableArea(const QWidget* parent) {
   return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
 }
 
-// A line broken at blanks where it is too wide for the box; each part after the first takes the line's own
-// leading blanks, so an indented paragraph of a help text stays indented.
+// A line broken at blanks where it is too wide for the box; each part after the first takes the
+// line's own leading blanks, so an indented paragraph of a help text stays indented.
 QStringList brokenLine(const QString& line, const QFontMetrics& metrics, int width) {
   qsizetype indentLength = 0;
   while (indentLength < line.size() && line[indentLength] == QLatin1Char(' ')) ++indentLength;
@@ -89,7 +89,9 @@ QStringList brokenLine(const QString& line, const QFontMetrics& metrics, int wid
 
 QString brokenText(const QString& text, const QFontMetrics& metrics, int width) {
   QStringList lines;
-  for (const QString& line : text.split(QLatin1Char('\n'))) lines << brokenLine(line, metrics, width);
+  for (const QString& line : text.split(QLatin1Char('\n'))) {
+    lines << brokenLine(line, metrics, width);
+  }
   return lines.join(QLatin1Char('\n'));
 }
 
@@ -160,7 +162,8 @@ void MessageDialog::fitTextAndTitle(const QString& title) {
   if (textLabel_->sizeHint().width() > widest) {
     // A character's width to spare, since the label lays text out a little differently.
     const QFontMetrics metrics = textLabel_->fontMetrics();
-    textLabel_->setText(brokenText(textLabel_->text(), metrics, widest - metrics.averageCharWidth()));
+    const int room = widest - metrics.averageCharWidth();
+    textLabel_->setText(brokenText(textLabel_->text(), metrics, room));
   }
   // A word wider than the box on its own, such as a long path, is broken anywhere.
   if (textLabel_->sizeHint().width() > widest) {
