@@ -7,6 +7,7 @@
 #include "essay/workspace_texts.h"
 #include "platform/system/errors.h"
 #include "platform/files/textfile.h"
+#include "platform/text/text_positions.h"
 #include "shared/document_files.h"
 #include "shared/print_rtb.h"
 #include "shared/reg_settings.h"
@@ -92,7 +93,8 @@ bool EditorWindow::confirmReplace(const QString& path) {
 void EditorWindow::saveBoxAs(const QString& path) {
   QString failure;
   if (isPlainTextName(path)) {
-    failure = platform::textfile::writeAtomic(path, documentBox->Text() + QStringLiteral("\r\n"));
+    const QString text = platform::textpos::withoutPictures(documentBox->Text());
+    failure = platform::textfile::writeAtomic(path, text + QStringLiteral("\r\n"));
   } else {
     try {
       documentBox->SaveFile(path);

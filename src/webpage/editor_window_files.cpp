@@ -2,6 +2,7 @@
 #include <QFile>
 
 #include "platform/files/textfile.h"
+#include "platform/text/text_positions.h"
 #include "platform/system/errors.h"
 #include "shared/document_files.h"
 #include "webpage/editor_window.h"
@@ -45,7 +46,7 @@ void EditorWindow::onSaveAsText() {
   const QString name = fileDialog.FileName;
   if (name.isEmpty()) return;
   // The marks leave the editor only once the file is written, so a failed save keeps the links.
-  QString plainText = textBox->Text();
+  QString plainText = platform::textpos::withoutPictures(textBox->Text());
   plainText.remove(kLinkMark);
   const QString failure =
       platform::textfile::writeAtomic(name, plainText + QStringLiteral("\r\n"));

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QFile>
+#include <QImage>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -391,6 +392,9 @@ TEST_P(EditorSaveTest, SavesPlainOrRichTextByTheNamesEnding) {
   type("Line one");
   key(Qt::Key_Return);
   type("Line two");
+  QImage picture(4, 4, QImage::Format_RGB32);
+  picture.fill(Qt::blue);
+  editor().documentBox->textCursor().insertImage(picture);  // left out of plain text
   interaction->answerSave(path(c.chosen), c.filterIndex);
   editor().toolBar->click("Save");
 
