@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "vocabulary/name_lists.h"
 
@@ -201,13 +202,15 @@ void PracticeSetupWindow::load() {
 bool PracticeSetupWindow::eventFilter(QObject* watched, QEvent* event) {
   // A name list opens when it gets the focus, but not again when its own list closes (the window
   // system may then hand the focus back as to a window made active again).
-  const auto reopening = [event] {
+  // A list opened as a dialog closed is taken down as the window becomes active again, and opens
+  // once more then.
+  if (event->type() == QEvent::FocusIn && (watched == teacherBox || watched == studentBox)) {
     const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-    return reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason;
-  };
-  if (event->type() == QEvent::FocusIn && !reopening() &&
-      (watched == teacherBox || watched == studentBox)) {
-    static_cast<QComboBox*>(watched)->showPopup();
+    const bool returning = reason == Qt::ActiveWindowFocusReason;
+    const bool afterDialog = returning && std::exchange(listAfterDialog_, nullptr) == watched;
+    if (afterDialog || (reason != Qt::PopupFocusReason && !returning)) {
+      static_cast<QComboBox*>(watched)->showPopup();
+    }
   }
   // A name typed while its list is open goes into the box, the first key replacing what it held;
   // the list keeps the keys that move in it. Without a highlighted item the list closes at once,

@@ -85,6 +85,8 @@ class PracticeSetupWindow : public platform::Form {
   PracticeState& practice_;
   // The names whose progress the scores were last loaded for.
   ScoreKey progressKey_;
+  // A name list opened behind a dialog, to open again when the window is active once more.
+  QComboBox* listAfterDialog_ = nullptr;
 };
 
 }  // namespace vocabulary

@@ -69,6 +69,7 @@ void PracticeSetupWindow::OpenWordList() {
   wordListPathBox->setText(path);
   fillNameLists(teachers, students);
   if (const std::optional<QString> value = ReadPasswordValue()) practice_.PasswordValue = *value;
+  listAfterDialog_ = teacherBox;
   teacherBox->setFocus();
   teacherBox->showPopup();
 }

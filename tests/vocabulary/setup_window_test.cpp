@@ -83,6 +83,17 @@ TEST_F(SetupWindowTest, OpeningAListTakesItsItemsNamesAndTestName) {
   EXPECT_EQ(list, interaction->prompts(PromptKind::OpenDialog).back().request.FileName);
 }
 
+TEST_F(SetupWindowTest, TheTeacherListTakenDownAsTheWindowComesBackFromTheDialogOpensAgain) {
+  open(list);
+  QComboBox* box = setup().teacherBox;
+  QFocusEvent back(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+  for (const bool opens : {true, false}) {  // once only
+    box->hidePopup();
+    QApplication::sendEvent(box, &back);
+    EXPECT_EQ(opens, box->view()->isVisible());
+  }
+}
+
 TEST_F(SetupWindowTest, AListThatCannotBeUsedSaysWhyAndLeavesTheOpenOneAlone) {
   openAndChoose();
   struct Case {
