@@ -14,6 +14,12 @@ class Quillora : public platform::Program {
   EssayStore store;
   // Where the start screen learns the system's family; tests give another.
   std::function<platform::OsVersionInfo()> osVersion = platform::queryOsVersion;
+
+  // "Exit Quillora?", answered Yes.
+  bool ConfirmExit() {
+    return MsgBox(QStringLiteral("Exit Quillora?"), platform::vbYesNo | platform::vbQuestion,
+                  QStringLiteral("Quillora")) == platform::vbYes;
+  }
 };
 
 }  // namespace essay

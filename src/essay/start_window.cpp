@@ -157,10 +157,7 @@ bool StartWindow::writingWouldBeLost() const {
 
 // Closing the start screen ends the program, so it asks as the workspace's Exit does.
 void StartWindow::onExit() {
-  if (quillora_.MsgBox(QStringLiteral("Exit Quillora?"), platform::vbYesNo | platform::vbQuestion,
-                       QStringLiteral("Quillora")) == platform::vbYes) {
-    Unload();
-  }
+  if (quillora_.ConfirmExit()) Unload();
 }
 
 void StartWindow::onBuilderClicked() { quillora_.forms().get<AssignmentBuilderWindow>().Show(); }

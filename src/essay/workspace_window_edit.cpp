@@ -43,10 +43,7 @@ void WorkspaceWindow::onSampleEssays() {
 }
 
 void WorkspaceWindow::onExit() {
-  if (quillora_.MsgBox(QStringLiteral("Exit Quillora?"), platform::vbYesNo | platform::vbQuestion,
-                       QStringLiteral("Quillora")) == platform::vbYes) {
-    Unload();
-  }
+  if (quillora_.ConfirmExit()) Unload();
 }
 
 void WorkspaceWindow::onToolButton(const QString& key) {

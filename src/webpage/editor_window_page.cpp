@@ -16,7 +16,6 @@ const QString kFolderExists = QStringLiteral(
     "This folder already exists. Do you want to empty it and save your new files in it?");
 const QString kSaveDeclined = QStringLiteral(
     "There was a problem creating your web page. Your files were not saved. Please try again.");
-const QString kNotSaved = QStringLiteral("Your files were not saved.");
 const QString kEarlierPageKept =
     QStringLiteral("The web page saved there before and its files were left as they were.");
 

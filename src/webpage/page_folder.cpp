@@ -13,8 +13,9 @@ namespace webpage {
 
 const QString kNotAFolderName = QStringLiteral(
     "The title of your paper is also the name of the folder for your web page, so it cannot be "
-    "only blanks, \".\" or \"..\" and cannot contain \"/\", \"\\\" or control characters. Please change the "
-    "title and try again.");
+    "only blanks, \".\" or \"..\" and cannot contain \"/\", \"\\\" or control characters. "
+    "Please change the title and try again.");
+const QString kNotSaved = QStringLiteral("Your files were not saved.");
 
 bool IsPlainFolderName(const QString& title) {
   if (title.trimmed().isEmpty() || title == QLatin1String(".") || title == QLatin1String("..")) {
@@ -51,8 +52,6 @@ QString NotAPageFolder(const QString& pageFolder, bool preview) {
 }
 
 namespace {
-
-const QString kNotSaved = QStringLiteral("Your files were not saved.");
 
 // "The folder <folder> <what>. Your files were not saved."
 QString folderProblem(const QString& what, const QString& folder) {

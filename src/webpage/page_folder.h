@@ -15,9 +15,11 @@ class Program;
 namespace webpage {
 
 extern const QString kNotAFolderName;
+// Closes every message of a page that was not written.
+extern const QString kNotSaved;
 
-// True when `title` can name a folder inside the chosen one and nothing else: not empty, not
-// "." or "..", and without separators or control characters.
+// True when `title` can name a folder inside the chosen one and nothing else: not empty or
+// only blanks, not "." or "..", and without separators or control characters.
 bool IsPlainFolderName(const QString& title);
 
 // True when something of the page folder's name already exists that this program did not make:
