@@ -72,10 +72,16 @@ void Form::Show() {
   activateWindow();
 }
 
-// A size set smaller than the controls need grows only when the layout first runs, at the show;
-// the window is placed at the size it will have.
+// A window is placed at the size showing it gives: its layout's size when the program never
+// sized it (else the window system's default), and a size set smaller than the controls need
+// grown to theirs (else only when the layout first runs, at the show).
 void Form::takeLayoutSize() {
-  if (QLayout* own = layout()) own->activate();
+  if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) return;
+  if (isWindow() && !testAttribute(Qt::WA_Resized)) {
+    adjustSize();
+  } else if (QLayout* own = layout()) {
+    own->activate();
+  }
 }
 
 // A window the program never placed opens over the centre of the window the user works in, as
@@ -94,9 +100,6 @@ void Form::placeBesideActiveWindow() {
 // frame only once the window is shown; until then the title bar's height stands in for it.
 void Form::keepOnScreen() {
   if (!isWindow() || (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) return;
-  // A window never sized takes the size its layout asks for, as showing it would give it; moved
-  // with the size it has before that, it would keep the window system's default size.
-  if (!testAttribute(Qt::WA_Resized)) adjustSize();
   const QRect inside = geometry();
   const QRect outside = frameGeometry();
   QMargins frame(inside.left() - outside.left(), inside.top() - outside.top(),
