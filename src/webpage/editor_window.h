@@ -77,6 +77,7 @@ class EditorWindow : public platform::Form {
   void onAutoLinkToggled();
   void onTextMouseUp();
 
+  void linkSelectedText();
   void stripLinkMarks();
   void markSelectionAsLink(const QString& selected);
   // Makes what is typed next at the caret plain: colour 0, no underline.
