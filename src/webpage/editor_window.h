@@ -88,6 +88,7 @@ class EditorWindow : public platform::Form {
   bool askForTitleAndAuthor();
   PageContent pageContent() const;
   Outcome writePageFolder(const QString& parentFolder, Build build);
+  QString writeShowingProgress(const BuiltPage& page, const QString& pageFolder, Build build);
 
   Webloom& webloom_;
   LinkTable links_;

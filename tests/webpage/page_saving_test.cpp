@@ -340,8 +340,9 @@ TEST_F(PageSavingTest, LinkedFilesAreCopiedInPartsThatShowProgressAndCanBeStoppe
   EXPECT_EQ(size, told.back());
 
   page.html = "<P>Newer</P>";
-  const QString stopped = webpage::WritePageFolder(
-      webloom, page, path("web/My Dog"), false, [](qsizetype done, qsizetype) { return done == 0; });
+  const QString stopped =
+      webpage::WritePageFolder(webloom, page, path("web/My Dog"), false,
+                               [](qsizetype done, qsizetype) { return done == 0; });
   EXPECT_TRUE(stopped.startsWith("The copying of the linked files was stopped."));
   EXPECT_EQ("<P>New</P>\r\n", readFile(path("web/My Dog/click_me.html")));
   EXPECT_EQ((QStringList{"big.bin", "click_me.html", "rex.jpg"}), entries(path("web/My Dog")));

@@ -59,7 +59,8 @@ QString freeName(const QString& pattern) {
 // where the disk allows, so that the file is never missing, else moved aside. "" when neither.
 QString keptAside(const QString& file) {
   const QFileInfo info(file);
-  const QString aside = freeName(hiddenName(info.dir(), info.fileName(), QStringLiteral("earlier")));
+  const QString aside =
+      freeName(hiddenName(info.dir(), info.fileName(), QStringLiteral("earlier")));
   if (aside.isEmpty()) return QString();
   if (::link(encoded(file).constData(), encoded(aside).constData()) == 0) return aside;
   return renamed(file, aside).isEmpty() ? aside : QString();
@@ -99,13 +100,14 @@ void bringBack(const QString& aside, const QString& target) {
   if (foldersBack) QDir(aside).removeRecursively();
 }
 
-// Clears away what interrupted builds of `target` left: unfinished hidden folders beside and
-// inside it, earlier folders beside it and earlier files inside it, which go back where they
-// were when nothing has taken their place.
-void clearLeftovers(const QString& target) {
+// Clears away what interrupted builds of `target` left beside it: unfinished folders go, and
+// earlier folders once what of them the target lacks is back in it.
+void clearLeftoversBeside(const QString& target) {
   const QFileInfo info(target);
   const QRegularExpression ofTarget = hiddenNames(info.fileName());
-  for (const QFileInfo& entry : info.dir().entryInfoList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot)) {
+  const QFileInfoList besideTarget =
+      info.dir().entryInfoList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+  for (const QFileInfo& entry : besideTarget) {
     const QRegularExpressionMatch match = ofTarget.match(entry.fileName());
     if (!match.hasMatch() || entry.isSymLink()) continue;
     if (match.captured(2) == QLatin1String("new")) {
@@ -114,14 +116,21 @@ void clearLeftovers(const QString& target) {
       bringBack(entry.filePath(), target);
     }
   }
+}
+
+// Clears away what interrupted builds left inside `target`: unfinished folders go, and earlier
+// files go back under their names when nothing has taken their place.
+void clearLeftoversInside(const QString& target) {
+  const QString unfinishedName = QFileInfo(target).fileName();
   const QRegularExpression anyFile = hiddenNames(QString());
   for (const QFileInfo& entry : QDir(target).entryInfoList(kEverything)) {
     const QRegularExpressionMatch match = anyFile.match(entry.fileName());
     if (!match.hasMatch()) continue;
     const bool folder = entry.isDir() && !entry.isSymLink();
-    if (folder && match.captured(1) == info.fileName() && match.captured(2) == QLatin1String("new")) {
+    const bool unfinished = match.captured(2) == QLatin1String("new");
+    if (folder && unfinished && match.captured(1) == unfinishedName) {
       QDir(entry.filePath()).removeRecursively();
-    } else if (!folder && match.captured(2) == QLatin1String("earlier")) {
+    } else if (!folder && !unfinished) {
       const QString file = QDir(target).filePath(match.captured(1));
       if (existsAt(file)) {
         QFile::remove(entry.filePath());
@@ -158,7 +167,8 @@ QString FolderBuild::putInPlace() {
     if (const QString failed = renamed(path(), target_); !failed.isEmpty()) return failed;
     written_.setAutoRemove(false);
   }
-  clearLeftovers(target_);
+  clearLeftoversBeside(target_);
+  clearLeftoversInside(target_);
   return QString();
 }
 
