@@ -24,16 +24,19 @@ bool sameFile(const QString& first, const QString& second) {
 }
 
 // Streams `source` into `destination` through a file beside it that replaces it only once
-// complete.
-bool copyWhole(const QString& source, const QString& destination) {
+// complete; `progress` is told the bytes copied after each part.
+bool copyWhole(const QString& source, const QString& destination,
+               const CopyProgress& progress = {}) {
   QFile input(source);
   if (!QFileInfo(source).isFile() || !input.open(QIODevice::ReadOnly)) return false;
   QSaveFile output(destination);
   if (!output.open(QIODevice::WriteOnly)) return false;
+  const qint64 total = input.size();
   while (!input.atEnd()) {
     const QByteArray chunk = input.read(kChunkBytes);
     if (chunk.isEmpty() && input.error() != QFileDevice::NoError) return false;
     if (output.write(chunk) != chunk.size()) return false;
+    if (progress && !progress(input.pos(), total)) return false;
   }
   // Only the flush shows whether the disk took the buffered rest; a copy cut short by a full
   // disk must not replace the destination.
@@ -77,13 +80,13 @@ int CopyMatchingFiles(platform::Program& program, const QString& sourceFolder,
 }
 
 bool ShellFileCopy(platform::Program& program, const QString& source, const QString& destination,
-                   bool noConfirmation) {
+                   bool noConfirmation, const CopyProgress& progress) {
   // A file copied onto itself is already where it should be.
   if (sameFile(source, destination)) return true;
   if (QFileInfo::exists(destination) && !noConfirmation && !confirmReplace(program, destination)) {
     return false;
   }
-  return copyWhole(source, destination);
+  return copyWhole(source, destination, progress);
 }
 
 namespace {

@@ -22,20 +22,22 @@ QString BrowseForFolder(platform::Interaction& interaction, const QString& title
 int CopyMatchingFiles(platform::Program& program, const QString& sourceFolder,
                       const QString& destinationFolder, const QString& pattern);
 
+// Told how much of how much is copied (files or bytes, as the copy says); false stops the copy.
+using CopyProgress = std::function<bool(qsizetype copied, qsizetype total)>;
+
 // Copies the file `source` to the file `destination`, which appears whole or not at all. When
 // destination already exists and confirmation is wanted, the user is asked whether to replace
-// it. True when the copy was made or destination is that very file.
+// it. True when the copy was made or destination is that very file. `progress`, when given, is
+// told the bytes copied as each part of the file is.
 bool ShellFileCopy(platform::Program& program, const QString& source, const QString& destination,
-                   bool noConfirmation);
+                   bool noConfirmation, const CopyProgress& progress = {});
 
 enum class FolderCopy { Copied, Cancelled, Failed };
-// Told how many files of how many are copied; false stops the copy.
-using CopyProgress = std::function<bool(qsizetype copied, qsizetype total)>;
 
 // Copies everything inside sourceFolder into destinationFolder, subfolders included, creating
 // what is missing; symbolic links to folders are not followed. When files of the same names are
 // already there, the user is asked once whether to replace them (Yes), keep them (No) or stop
-// (Cancel). Each file appears whole or not at all.
+// (Cancel). Each file appears whole or not at all. `progress` is told the files copied.
 FolderCopy CopyFolderContents(platform::Program& program, const QString& sourceFolder,
                               const QString& destinationFolder, const CopyProgress& progress);
 

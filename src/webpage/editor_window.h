@@ -77,6 +77,7 @@ class EditorWindow : public platform::Form {
   void onAutoLinkToggled();
   void onTextMouseUp();
 
+  void linkSelectedText();
   void stripLinkMarks();
   void markSelectionAsLink(const QString& selected);
   // Makes what is typed next at the caret plain: colour 0, no underline.
@@ -87,6 +88,7 @@ class EditorWindow : public platform::Form {
   bool askForTitleAndAuthor();
   PageContent pageContent() const;
   Outcome writePageFolder(const QString& parentFolder, Build build);
+  QString writeShowingProgress(const BuiltPage& page, const QString& pageFolder, Build build);
 
   Webloom& webloom_;
   LinkTable links_;

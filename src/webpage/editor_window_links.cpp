@@ -18,7 +18,13 @@ const QString kLinkInsideLink =
 
 }  // namespace
 
+// The dialogs leave the focus on the button: typing goes on in the text.
 void EditorWindow::onLinkToText() {
+  linkSelectedText();
+  textBox->setFocus();
+}
+
+void EditorWindow::linkSelectedText() {
   const QString selected = textBox->SelText();
   if (selected.isEmpty()) {
     webloom_.MsgBox(kHighlightFirst, platform::vbInformation);

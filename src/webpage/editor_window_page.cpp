@@ -4,6 +4,7 @@
 
 #include "platform/files/locations.h"
 #include "platform/system/clipboard.h"
+#include "platform/windows/progress_box.h"
 #include "shared/file_services.h"
 #include "webpage/editor_window.h"
 #include "webpage/page_folder.h"
@@ -106,13 +107,23 @@ EditorWindow::Outcome EditorWindow::writePageFolder(const QString& parentFolder,
     webloom_.MsgBox(build == Build::Preview ? kNotSaved : kSaveDeclined, platform::vbCritical);
     return Outcome::Stopped;
   }
-  const QString failure = WritePageFolder(webloom_, page, pageFolder);
+  const QString failure = writeShowingProgress(page, pageFolder, build);
   if (!failure.isEmpty()) {
     webloom_.MsgBox(replacing ? failure + QStringLiteral("\r\n") + kEarlierPageKept : failure,
                     platform::vbCritical);
     return Outcome::Stopped;
   }
   return replacing ? Outcome::Replaced : Outcome::Created;
+}
+
+// A large linked file takes a while to copy: the box shows it, keeps the window painted and
+// lets nothing else start meanwhile. It is gone before any message.
+QString EditorWindow::writeShowingProgress(const BuiltPage& page, const QString& pageFolder,
+                                           Build build) {
+  platform::ProgressBox progress(this, QStringLiteral("Copying the files of your web page..."));
+  return WritePageFolder(
+      webloom_, page, pageFolder, build == Build::Preview,
+      [&progress](qsizetype done, qsizetype total) { return progress.update(done, total); });
 }
 
 void EditorWindow::onExit() {

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
+#include <iterator>
 
 #include "platform/files/folder_build.h"
 #include "platform/files/locations.h"
@@ -59,36 +60,84 @@ QString folderProblem(const QString& what, const QString& folder) {
          what + QStringLiteral(". ") + kNotSaved;
 }
 
-// Copies each file into the folder under its own name; returns the files not copied.
-QStringList copyPageFiles(platform::Program& program, const std::vector<FileCopy>& copies,
-                          const QString& folder) {
-  QStringList missing;
-  for (const FileCopy& copy : copies) {
-    if (!shared::ShellFileCopy(program, copy.source, QDir(folder).filePath(copy.fileName),
-                               false)) {
-      missing.append(QDir::toNativeSeparators(copy.source));
+bool sameFile(const QString& first, const QString& second) {
+  const QString canonical = QFileInfo(first).canonicalFilePath();
+  return !canonical.isEmpty() && canonical == QFileInfo(second).canonicalFilePath();
+}
+
+// The linked files still to be copied: a file linked from the page folder itself is in place.
+std::vector<FileCopy> copiesNeeded(const std::vector<FileCopy>& copies, const QString& folder) {
+  std::vector<FileCopy> needed;
+  std::copy_if(copies.begin(), copies.end(), std::back_inserter(needed), [&](const FileCopy& c) {
+    return !sameFile(c.source, QDir(folder).filePath(c.fileName));
+  });
+  return needed;
+}
+
+struct CopyResult {
+  QStringList missing;  // the files not copied
+  bool stopped = false;  // by the user
+};
+
+// Copies each file into the folder under its own name, telling `progress` the bytes copied of
+// all.
+CopyResult copyPageFiles(platform::Program& program, const std::vector<FileCopy>& copies,
+                         const QString& folder, const shared::CopyProgress& progress) {
+  qsizetype total = 0;
+  for (const FileCopy& copy : copies) total += QFileInfo(copy.source).size();
+  CopyResult result;
+  qsizetype before = 0;
+  result.stopped = !progress(0, total);
+  for (auto copy = copies.begin(); copy != copies.end() && !result.stopped; ++copy) {
+    const auto told = [&](qsizetype copied, qsizetype) {
+      result.stopped = !progress(before + copied, total);
+      return !result.stopped;
+    };
+    if (!shared::ShellFileCopy(program, copy->source, QDir(folder).filePath(copy->fileName),
+                               false, told) &&
+        !result.stopped) {
+      result.missing.append(QDir::toNativeSeparators(copy->source));
     }
+    before += QFileInfo(copy->source).size();
   }
-  return missing;
+  return result;
+}
+
+// Preview has one place to write to: the only help is room on its disk.
+QString previewNotWritten(const QString& folder) {
+  return QStringLiteral("Your web page could not be written into the preview folder ") +
+         QDir::toNativeSeparators(folder) +
+         QStringLiteral(". Make room on the disk, then try Preview again.\r\n") + kNotSaved;
 }
 
 }  // namespace
 
 QString WritePageFolder(platform::Program& program, const BuiltPage& page,
-                        const QString& pageFolder) {
+                        const QString& pageFolder, bool preview,
+                        const shared::CopyProgress& progress) {
+  const bool existed = QFileInfo(pageFolder).isDir();
   platform::files::FolderBuild build(pageFolder);
-  if (!build.isValid()) return folderProblem(QStringLiteral("could not be created"), pageFolder);
+  if (!build.isValid()) {
+    return folderProblem(existed ? QStringLiteral("cannot be written to")
+                                 : QStringLiteral("could not be created"),
+                         pageFolder);
+  }
   QString failure = platform::textfile::writeBytesAtomic(
       QDir(build.path()).filePath(kPageFileName), PageFileBytes(page));
   if (!failure.isEmpty()) {
+    if (preview) return previewNotWritten(pageFolder);
     // The page is written where it will stand.
     return failure.replace(build.path(), pageFolder) + QStringLiteral("\r\n") + kNotSaved;
   }
-  const QStringList missing = copyPageFiles(program, page.copies, build.path());
-  if (!missing.isEmpty()) {
+  const CopyResult copied =
+      copyPageFiles(program, copiesNeeded(page.copies, pageFolder), build.path(), progress);
+  if (copied.stopped) {
+    return QStringLiteral("The copying of the linked files was stopped. ") + kNotSaved;
+  }
+  if (!copied.missing.isEmpty()) {
     return QStringLiteral("These linked files could not be copied into the folder of your web "
                           "page:\r\n") +
-           missing.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n") + kNotSaved;
+           copied.missing.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n") + kNotSaved;
   }
   const QString reason = build.putInPlace();
   if (!reason.isEmpty()) {

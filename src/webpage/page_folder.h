@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <vector>
 
+#include "shared/file_services.h"
 #include "webpage/page_builder.h"
 
 namespace platform {
@@ -29,11 +30,14 @@ bool IsTakenByOtherFiles(const QString& pageFolder);
 // with advice that fits a save or a preview.
 QString NotAPageFolder(const QString& pageFolder, bool preview);
 
-// Writes the page and copies its linked files into a folder beside `pageFolder`, and puts that
-// in its place only when every file is written. Returns "" when done, else the message that says
-// what failed; an earlier page folder is then left as it was.
+// Writes the page and copies its linked files into `pageFolder`, and puts them in place only
+// when every file is written; what else the folder holds stays as it is. `progress` is told the
+// bytes of linked files copied and stops the copying when it says so. Returns "" when done, else
+// the message that says what failed (with advice that fits a save or a preview); an earlier page
+// and its files are then left as they were.
 QString WritePageFolder(platform::Program& program, const BuiltPage& page,
-                        const QString& pageFolder);
+                        const QString& pageFolder, bool preview,
+                        const shared::CopyProgress& progress);
 
 // Deletes the files of a preview folder and then the folder itself, when it lies directly in
 // the preview root; a folder anywhere else is left alone, as is one that still holds folders.

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
@@ -112,6 +113,21 @@ TEST_F(EditorWindowTest, LinkToTextMarksTheSelectionAndRecordsTheRow) {
   editor().linkButton->click();
   EXPECT_TRUE(lastMessage().contains("part of a link"));
   EXPECT_EQ(2, editor().links().count());
+}
+
+TEST_F(EditorWindowTest, AfterLinkToTextWhatIsTypedGoesIntoTheText) {
+  editor().Show();
+  QApplication::setActiveWindow(&editor());
+  box()->setText("Rex likes his ball.");
+  for (const bool cancelled : {false, true}) {
+    cancelled ? select(0, 3) : select(14, 4);
+    editor().linkButton->setFocus();  // as the click on it leaves it
+    cancelled ? interaction->cancelSave() : interaction->answerSave("/pics/ball.png");
+    editor().linkButton->click();
+    box()->setSelStart(static_cast<int>(box()->Text().size()));
+    QTest::keyClicks(QApplication::focusWidget(), "s");
+  }
+  EXPECT_EQ("Rex likes his `ball`.ss", box()->Text());
 }
 
 TEST_F(EditorWindowTest, TypingAfterALinkIsPlainAndOneUndoTakesTheLinkOff) {

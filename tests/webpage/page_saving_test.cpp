@@ -2,10 +2,14 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
+#include <sys/stat.h>
 
 #include "platform/files/locations.h"
+#include "support/file_size_limit.h"
 #include "support/fixture.h"
 #include "webpage/editor_window.h"
+#include "webpage/page_folder.h"
 #include "webpage/webloom.h"
 
 namespace {
@@ -26,6 +30,11 @@ class PageSavingTest : public testing_support::RuntimeTest {
     return interaction->prompts(PromptKind::MessageBox);
   }
   QString lastMessage() const { return messages().empty() ? QString() : messages().back().text; }
+  static ino_t inode(const QString& file) {
+    struct stat status {};
+    ::stat(QFile::encodeName(file).constData(), &status);
+    return status.st_ino;
+  }
   QStringList entries(const QString& folder) const {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
                                   QDir::Name);
@@ -75,7 +84,7 @@ TEST_F(PageSavingTest, SaveAsHtmlWritesThePageAndCopiesTheLinkedFiles) {
   EXPECT_TRUE(QFileInfo(path("web/My Dog")).permissions() & QFileDevice::ReadOther);
 }
 
-TEST_F(PageSavingTest, AnExistingFolderIsEmptiedOnlyWhenTheUserAgrees) {
+TEST_F(PageSavingTest, AnEarlierPageIsReplacedOnlyWhenTheUserAgrees) {
   writeDocument();
   saveInto(path("web"));
   writeFile("web/My Dog/old.txt", "old");
@@ -97,12 +106,53 @@ TEST_F(PageSavingTest, AnExistingFolderIsEmptiedOnlyWhenTheUserAgrees) {
       .answerMessage(platform::vbYes)
       .answerMessage(platform::vbOK);
   editor().saveHtmlButton->click();
-  EXPECT_EQ((QStringList{"click_me.html", "extra", "rex.jpg"}), entries(path("web/My Dog")));
+  // Only what the page writes changes.
+  EXPECT_EQ((QStringList{"click_me.html", "extra", "old.txt", "rex.jpg"}),
+            entries(path("web/My Dog")));
   EXPECT_EQ("kept", readFile(path("web/My Dog/extra/keep.txt")));
   EXPECT_EQ(kPage, readFile(path("web/My Dog/click_me.html")));
   EXPECT_EQ("Your web page was successfully created. Your new folder -My Dog- was placed into " +
                 path("web") + ".",
             lastMessage());
+}
+
+TEST_F(PageSavingTest, AReSaveChangesOnlyWhatThePageWritesAndClearsWhatCutShortSavesLeft) {
+  writeDocument();
+  saveInto(path("web"));
+  const QString page = path("web/My Dog");
+  writeFile("web/My Dog/cd/photo.jpg", "CD");
+  const auto readOnly = QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                        QFileDevice::ExeOther;
+  QFile::setPermissions(page + "/cd", readOnly);
+  // What earlier saves cut short left, beside the page folder and inside it.
+  writeFile("web/.My Dog-new-Ab12Cd/click_me.html", "half");
+  writeFile("web/.My Dog-earlier-Ef34Gh/stranded/photo.jpg", "moved aside");
+  writeFile("web/.My Dog-earlier-Ef34Gh/click_me.html", "older page");
+  writeFile("web/My Dog/.My Dog-new-Ij56Kl/rex.jpg", "half");
+  writeFile("web/My Dog/.rex.jpg-earlier-Mn78Op", "older picture");
+  writeFile("web/My Dog/.notes.txt-earlier-Qr90St", "notes");
+  const ino_t folder = inode(page);
+  const ino_t cd = inode(page + "/cd");
+
+  editor().titleBarBox->setText("Class 6");
+  interaction->answerFolder(path("web"))
+      .answerMessage(platform::vbYes)
+      .answerMessage(platform::vbOK);
+  editor().saveHtmlButton->click();
+  EXPECT_TRUE(lastMessage().startsWith("Your web page was successfully created."));
+  EXPECT_TRUE(readFile(page + "/click_me.html").contains("<TITLE>Class 6</TITLE>"));
+  EXPECT_EQ(QStringList{"My Dog"}, entries(path("web")));
+  EXPECT_EQ((QStringList{"cd", "click_me.html", "notes.txt", "rex.jpg", "stranded"}),
+            entries(page));
+  // The folder and its subfolder stay where they are, so neither needs to be movable.
+  EXPECT_EQ(folder, inode(page));
+  EXPECT_EQ(cd, inode(page + "/cd"));
+  EXPECT_FALSE(QFile::permissions(page + "/cd") & QFileDevice::WriteOwner);
+  EXPECT_EQ("CD", readFile(page + "/cd/photo.jpg"));
+  EXPECT_EQ("moved aside", readFile(page + "/stranded/photo.jpg"));
+  EXPECT_EQ("notes", readFile(page + "/notes.txt"));
+  EXPECT_EQ("JPEG", readFile(page + "/rex.jpg"));
+  QFile::setPermissions(page + "/cd", readOnly | QFileDevice::WriteOwner);
 }
 
 TEST_F(PageSavingTest, AFolderOfTheTitlesNameThatHoldsOtherFilesIsNeverEmptied) {
@@ -247,6 +297,56 @@ TEST_F(PageSavingTest, AFailedSaveOverAnEarlierPageLeavesItAndItsFilesAsTheyWere
       << lastMessage().toStdString();
   EXPECT_EQ("notes", readFile(path("old/My Dog/notes.txt")));
   EXPECT_EQ(QStringList{"My Dog"}, entries(path("old")));
+}
+
+TEST_F(PageSavingTest, OnAFullDiskTheEarlierPageStaysAndTheAdviceFitsSaveOrPreview) {
+  writeDocument();
+  saveInto(path("web"));
+  editor().previewButton->click();
+  editor().textBox->setText(QString(8000, 'w'));
+  for (const bool preview : {false, true}) {
+    const QString parent = preview ? platform::locations::previewFolder() : path("web");
+    {
+      const testing_support::FileSizeLimit fullDisk(4096);
+      if (!preview) interaction->answerFolder(parent);
+      interaction->answerMessage(platform::vbYes).answerMessage(platform::vbOK);
+      (preview ? editor().previewButton : editor().saveHtmlButton)->click();
+    }
+    EXPECT_FALSE(lastMessage().contains("somewhere else")) << preview;
+    EXPECT_EQ(preview, lastMessage().contains("Make room on the disk, then try Preview again."))
+        << lastMessage().toStdString();
+    EXPECT_EQ(kPage, readFile(parent + "/My Dog/click_me.html"));
+    EXPECT_EQ((QStringList{"click_me.html", "rex.jpg"}), entries(parent + "/My Dog"));
+    EXPECT_EQ(QStringList{"My Dog"}, entries(parent));
+  }
+  EXPECT_EQ(1, shell->opened.size());
+}
+
+TEST_F(PageSavingTest, LinkedFilesAreCopiedInPartsThatShowProgressAndCanBeStopped) {
+  writeDocument();
+  saveInto(path("web"));
+  const qsizetype size = 3 << 20;
+  webpage::BuiltPage page{"<P>New</P>", {{writeFile("pictures/big.bin", QByteArray(size, 'x')),
+                                          "big.bin"}}};
+  std::vector<qsizetype> told;
+  EXPECT_EQ("", webpage::WritePageFolder(webloom, page, path("web/My Dog"), false,
+                                         [&](qsizetype done, qsizetype total) {
+                                           EXPECT_EQ(size, total);
+                                           told.push_back(done);
+                                           return true;
+                                         }));
+  EXPECT_GE(told.size(), 4u);
+  EXPECT_TRUE(std::is_sorted(told.begin(), told.end()));
+  EXPECT_EQ(size, told.back());
+
+  page.html = "<P>Newer</P>";
+  const QString stopped =
+      webpage::WritePageFolder(webloom, page, path("web/My Dog"), false,
+                               [](qsizetype done, qsizetype) { return done == 0; });
+  EXPECT_TRUE(stopped.startsWith("The copying of the linked files was stopped."));
+  EXPECT_EQ("<P>New</P>\r\n", readFile(path("web/My Dog/click_me.html")));
+  EXPECT_EQ((QStringList{"big.bin", "click_me.html", "rex.jpg"}), entries(path("web/My Dog")));
+  EXPECT_EQ(QStringList{"My Dog"}, entries(path("web")));
 }
 
 // --- Preview and Exit ------------------------------------------------------------------------

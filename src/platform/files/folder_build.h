@@ -5,28 +5,34 @@
 
 namespace platform::files {
 
-// A folder of several files, built beside the folder it is to become and put in place whole, so
-// that a save that fails while its files are written leaves the earlier folder as it was.
+// The files of a folder saved together (a web page and its linked files), written apart first
+// and put in place only when every one is written, so that a save that fails leaves the folder
+// as it was. A save changes only the files it writes: whatever else the folder holds stays where
+// it is, whatever its permissions.
 class FolderBuild {
  public:
-  // Makes an empty hidden folder beside `target`, which need not exist yet.
+  // Makes a hidden folder to write the files into: inside `target` when that is a folder
+  // already, else beside it, to become it.
   explicit FolderBuild(const QString& target);
   FolderBuild(const FolderBuild&) = delete;
   FolderBuild& operator=(const FolderBuild&) = delete;
 
-  // False when no folder could be made beside the target.
-  bool isValid() const { return built_.isValid(); }
-  // Where the files are written until the folder is put in place.
-  QString path() const { return built_.path(); }
+  // False when no folder could be made to write into.
+  bool isValid() const { return written_.isValid(); }
+  // Where the files are written, under their own names, until they are put in place.
+  QString path() const { return written_.path(); }
 
-  // Puts the built folder in place of the target. The earlier folder's files go; its subfolders
-  // are kept and move into the new one. Returns "" when done, else why not, and then the earlier
-  // folder is left as it was.
+  // Puts every file written into the target, each replacing the file of its name, and clears
+  // away what interrupted earlier builds of the target left. Returns "" when done, else why
+  // not, and then the target is left as it was.
   QString putInPlace();
 
  private:
+  QString replaceFiles();
+
   QString target_;
-  QTemporaryDir built_;
+  bool intoExisting_;
+  QTemporaryDir written_;
 };
 
 }  // namespace platform::files
