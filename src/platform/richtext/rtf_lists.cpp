@@ -1,5 +1,7 @@
 #include "platform/richtext/rtf_lists.h"
 
+#include "platform/richtext/rtf_formats.h"
+
 #include <QTextCursor>
 #include <QTextList>
 #include <algorithm>
@@ -44,10 +46,11 @@ QTextListFormat::Style styleOfMarker(const QString& marker) {
 }
 
 // The file's indents place the paragraph; the list adds none of its own.
-QTextListFormat listFormat(const QTextCursor& cursor, QTextListFormat::Style style) {
+QTextListFormat listFormat(const QTextCursor& cursor, QTextListFormat::Style style, int level) {
   QTextListFormat format;
   format.setStyle(style);
   format.setIndent(cursor.blockFormat().leftMargin() > 0 ? 0 : 1);
+  format.setProperty(kListLevelProperty, level);
   return format;
 }
 
@@ -99,14 +102,95 @@ void ListBuilder::attach(QTextCursor& cursor, const ListParagraph& p, const QStr
     if (oldStyle_ != nullptr) {
       oldStyle_->add(cursor.block());
     } else {
-      oldStyle_ = cursor.createList(listFormat(cursor, style));
+      oldStyle_ = cursor.createList(listFormat(cursor, style, 0));
       oldStyleLists_.push_back(oldStyle_);
     }
     return;
   }
-  QTextList*& list = lists_[p.override * 16 + std::clamp(p.level, 0, kLevels - 1)];
+  const int level = std::clamp(p.level, 0, kLevels - 1);
+  // An item numbers the deeper levels of its list afresh, as word processors do.
+  for (int deeper = level + 1; deeper < kLevels; ++deeper) lists_.remove(listKey(p.override, deeper));
+  QTextList*& list = lists_[listKey(p.override, level)];
   if (list != nullptr && list->format().style() == style) list->add(cursor.block());
-  else list = cursor.createList(listFormat(cursor, style));
+  else list = cursor.createList(listFormat(cursor, style, level));
+}
+
+namespace {
+
+int levelOf(const QTextListFormat& format) {
+  const int level = format.hasProperty(kListLevelProperty) ? format.intProperty(kListLevelProperty)
+                                                           : format.indent() - 1;
+  return std::clamp(level, 0, 8);
+}
+
+bool isBullet(QTextListFormat::Style style) {
+  return style == QTextListFormat::ListDisc || style == QTextListFormat::ListCircle ||
+         style == QTextListFormat::ListSquare;
+}
+
+int numberingOf(QTextListFormat::Style style) {
+  switch (style) {
+    case QTextListFormat::ListUpperRoman: return 1;
+    case QTextListFormat::ListLowerRoman: return 2;
+    case QTextListFormat::ListUpperAlpha: return 3;
+    case QTextListFormat::ListLowerAlpha: return 4;
+    default: return isBullet(style) ? kBullet : 0;
+  }
+}
+
+// A level numbered "1." shows its own number; a bulleted one a bullet. The marker hangs in
+// front of the text, each level further in.
+QByteArray levelGroup(int level, QTextListFormat::Style style) {
+  const QByteArray nfc = QByteArray::number(numberingOf(style));
+  QByteArray group = "{\\listlevel\\levelnfc" + nfc + "\\levelnfcn" + nfc +
+                     "\\leveljc0\\leveljcn0\\levelfollow0\\levelstartat1";
+  if (isBullet(style))
+    group += "{\\leveltext\\'01\\u8226 ?;}{\\levelnumbers;}";
+  else
+    group += "{\\leveltext\\'02\\'0" + QByteArray::number(level) + ".;}{\\levelnumbers\\'01;}";
+  return group + "\\fi-360\\li" + QByteArray::number(720 * (level + 1)) + "}";
+}
+
+}  // namespace
+
+// A nested list joins the file's list of the list around it unless that list already has a
+// level of another kind there.
+ListTable::Place ListTable::placeOf(const QTextList& list) {
+  if (const auto found = places_.constFind(&list); found != places_.constEnd()) {
+    current_ = found->list - 1;
+    return *found;
+  }
+  const QTextListFormat::Style style = list.format().style();
+  const int level = levelOf(list.format());
+  const auto joins = [&](const Levels& levels) {
+    const QTextListFormat::Style there = levels[std::size_t(level)];
+    return there == QTextListFormat::ListStyleUndefined || there == style;
+  };
+  if (level == 0 || current_ < 0 || !joins(lists_[std::size_t(current_)])) {
+    Levels unused;
+    unused.fill(QTextListFormat::ListStyleUndefined);
+    lists_.push_back(unused);
+    current_ = int(lists_.size()) - 1;
+  }
+  lists_[std::size_t(current_)][std::size_t(level)] = style;
+  const Place place{current_ + 1, level};
+  places_.insert(&list, place);
+  return place;
+}
+
+QByteArray ListTable::groups() const {
+  if (lists_.empty()) return {};
+  QByteArray table = "{\\*\\listtable";
+  QByteArray overrides = "{\\*\\listoverridetable";
+  for (std::size_t i = 0; i < lists_.size(); ++i) {
+    const QByteArray id = QByteArray::number(qsizetype(i + 1));
+    table += "\r\n{\\list\\listtemplateid" + id;
+    for (int level = 0; level < kLevels; ++level)
+      table += levelGroup(level, lists_[i][std::size_t(level)]);
+    table += "{\\listname ;}\\listid" + id + "}";
+    overrides += "{\\listoverride\\listid" + id + "\\listoverridecount0\\ls" + id + "}";
+  }
+  return table + "}\r\n" + overrides + "}\r\n";
 }
 
 }  // namespace platform::rtf

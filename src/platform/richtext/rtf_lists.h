@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QHash>
 #include <QString>
 #include <QTextListFormat>
@@ -43,11 +44,36 @@ class ListBuilder {
   QTextList* oldStyleList(const ListParagraph& paragraph, QTextListFormat::Style style) const;
 
   static constexpr int kLevels = 9;
+  static int listKey(int override, int level) { return override * 16 + level; }
   QHash<int, std::array<int, kLevels>> levels_;  // list id -> \levelnfc of each level
   QHash<int, int> overrides_;                    // \ls -> list id
   QHash<int, QTextList*> lists_;                 // \ls and level -> the document's list
   QTextList* oldStyle_ = nullptr;             // the list the paragraph before belongs to
   std::vector<QTextList*> oldStyleLists_;
+};
+
+// The writer's side: each of the document's outermost lists, with the lists nested in it,
+// becomes one list of the file's list table, so that word processors see one list with levels.
+class ListTable {
+ public:
+  struct Place {
+    int list = 0;   // \ls
+    int level = 0;  // \ilvl
+  };
+
+  // Where a list's paragraphs go, asked in the order the document holds them.
+  Place placeOf(const QTextList& list);
+
+  // The \listtable and \listoverridetable groups of the lists placed; empty when there are none.
+  QByteArray groups() const;
+
+ private:
+  static constexpr int kLevels = 9;
+  using Levels = std::array<QTextListFormat::Style, kLevels>;
+
+  std::vector<Levels> lists_;
+  QHash<const QTextList*, Place> places_;
+  int current_ = -1;  // the file's list the paragraph before went into
 };
 
 }  // namespace platform::rtf
