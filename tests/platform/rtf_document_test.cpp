@@ -501,6 +501,15 @@ const char kLevelledList[] = R"({\rtf1\ansi\ansicpg1252\deff0{\fonttbl{\f0\froma
 \pard Done\par}
 )";
 
+// Items of a level between items of another list, and a list of another list's level straight
+// after it: each numbers on its own.
+const char kInterleavedLists[] = R"({\rtf1\ansi{\*\listtable{\list{\listlevel\levelnfc0}{\listlevel\levelnfc4}\listid1}
+{\list{\listlevel\levelnfc0}{\listlevel\levelnfc4}\listid2}}
+{\*\listoverridetable{\listoverride\listid1\ls1}{\listoverride\listid2\ls2}}
+\pard\ls2 B1\par\pard\ls1\ilvl1 A1\par\pard\ls2 B2\par\pard\ls1\ilvl1 A2\par\pard Gap\par
+\pard\ls1\ilvl1 C1\par\pard\ls2\ilvl1 D1\par}
+)";
+
 // Each paragraph's text, marker, which of the document's lists it is in and of what kind, and
 // its indents.
 QStringList listParagraphs(const QTextDocument& doc) {
@@ -534,6 +543,8 @@ TEST(RtfLists, WrittenBackWithTheirMarkersLevelsAndIndents) {
       {"levels and own indents", kLevelledList,
        {"\\fi-270\\li1080", "\\li720{\\pntext", "\\ls1\\ilvl1", "{\\*\\listtable", "\\listoverride"},
        {"1.", "a.", "b.", "2.", "a.", "3.", ""}},
+      {"levels across other lists", kInterleavedLists, {"\\ls3\\ilvl1"},
+       {"1.", "a.", "2.", "b.", "", "c.", "a."}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

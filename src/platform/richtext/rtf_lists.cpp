@@ -2,9 +2,12 @@
 
 #include "platform/richtext/rtf_formats.h"
 
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTextList>
 #include <algorithm>
+#include <cstdint>
 
 namespace platform::rtf {
 namespace {
@@ -151,31 +154,73 @@ QByteArray levelGroup(int level, QTextListFormat::Style style) {
   return group + "\\fi-360\\li" + QByteArray::number(720 * (level + 1)) + "}";
 }
 
+// Whether one of the paragraphs comes after `from` and before `to`.
+bool hasParagraphBetween(const std::vector<int>& paragraphs, int from, int to) {
+  const auto next = std::upper_bound(paragraphs.begin(), paragraphs.end(), from);
+  return next != paragraphs.end() && *next < to;
+}
+
 }  // namespace
 
-// A nested list joins the file's list of the list around it unless that list already has a
-// level of another kind there.
-ListTable::Place ListTable::placeOf(const QTextList& list) {
-  if (const auto found = places_.constFind(&list); found != places_.constEnd()) {
-    current_ = found->list - 1;
-    return *found;
+ListTable::ListTable(const QTextDocument& doc) {
+  std::vector<Member> members;
+  std::vector<const QTextList*> listOf;   // the document's list of each member
+  std::vector<std::size_t> memberBefore;  // the member of the list paragraph before each
+  QHash<const QTextList*, std::size_t> found;
+  std::size_t previous = SIZE_MAX;
+  for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+    const QTextList* list = block.textList();
+    if (list == nullptr) continue;
+    auto at = found.constFind(list);
+    if (at == found.constEnd()) {
+      at = found.insert(list, members.size());
+      members.push_back({levelOf(list->format()), list->format().style(), {}});
+      listOf.push_back(list);
+      memberBefore.push_back(previous);
+    }
+    members[*at].paragraphs.push_back(block.blockNumber());
+    previous = *at;
   }
-  const QTextListFormat::Style style = list.format().style();
-  const int level = levelOf(list.format());
-  const auto joins = [&](const Levels& levels) {
-    const QTextListFormat::Style there = levels[std::size_t(level)];
-    return there == QTextListFormat::ListStyleUndefined || there == style;
-  };
-  if (level == 0 || current_ < 0 || !joins(lists_[std::size_t(current_)])) {
-    Levels unused;
-    unused.fill(QTextListFormat::ListStyleUndefined);
-    lists_.push_back(unused);
-    current_ = int(lists_.size()) - 1;
+  std::vector<std::vector<const Member*>> groups;
+  std::vector<std::size_t> groupOf(members.size());
+  for (std::size_t m = 0; m < members.size(); ++m) {
+    const Member& member = members[m];
+    const std::size_t before = memberBefore[m];
+    if (member.level > 0 && before != SIZE_MAX && canJoin(groups[groupOf[before]], member)) {
+      groupOf[m] = groupOf[before];
+    } else {
+      groupOf[m] = groups.size();
+      groups.emplace_back();
+      lists_.emplace_back();
+      lists_.back().fill(QTextListFormat::ListStyleUndefined);
+    }
+    groups[groupOf[m]].push_back(&member);
+    lists_[groupOf[m]][std::size_t(member.level)] = member.style;
+    places_.insert(listOf[m], {int(groupOf[m]) + 1, member.level});
   }
-  lists_[std::size_t(current_)][std::size_t(level)] = style;
-  const Place place{current_ + 1, level};
-  places_.insert(&list, place);
-  return place;
+}
+
+// A reader numbers a level afresh after each item of a level above and continues a level's
+// numbering across items of deeper ones: a list joins where neither splits it nor one already
+// there, nor runs it on from one of the same level.
+bool ListTable::canJoin(const std::vector<const Member*>& group, const Member& member) const {
+  const int first = member.paragraphs.front();
+  const int last = member.paragraphs.back();
+  for (const Member* other : group) {
+    if (other->level <= member.level && hasParagraphBetween(other->paragraphs, first, last))
+      return false;
+    if (other->level >= member.level &&
+        hasParagraphBetween(member.paragraphs, other->paragraphs.front(), other->paragraphs.back()))
+      return false;
+    if (other->level != member.level) continue;
+    if (other->style != member.style) return false;
+    const bool separated = std::any_of(group.begin(), group.end(), [&](const Member* above) {
+      return above->level < member.level &&
+             hasParagraphBetween(above->paragraphs, other->paragraphs.back(), first);
+    });
+    if (!separated) return false;
+  }
+  return true;
 }
 
 QByteArray ListTable::groups() const {

@@ -8,6 +8,7 @@
 #include <vector>
 
 class QTextCursor;
+class QTextDocument;
 class QTextList;
 
 // Lists as RTF marks them: old-style \pn paragraphs, and \ls paragraphs whose look the list
@@ -54,6 +55,8 @@ class ListBuilder {
 
 // The writer's side: each of the document's outermost lists, with the lists nested in it,
 // becomes one list of the file's list table, so that word processors see one list with levels.
+// A nested list joins only where a reader, numbering each level afresh after an item of a
+// level above, gives back the same lists.
 class ListTable {
  public:
   struct Place {
@@ -61,19 +64,26 @@ class ListTable {
     int level = 0;  // \ilvl
   };
 
-  // Where a list's paragraphs go, asked in the order the document holds them.
-  Place placeOf(const QTextList& list);
+  explicit ListTable(const QTextDocument& doc);
 
-  // The \listtable and \listoverridetable groups of the lists placed; empty when there are none.
+  Place placeOf(const QTextList& list) const { return places_.value(&list); }
+
+  // The \listtable and \listoverridetable groups; empty when the document has no lists.
   QByteArray groups() const;
 
  private:
   static constexpr int kLevels = 9;
-  using Levels = std::array<QTextListFormat::Style, kLevels>;
 
-  std::vector<Levels> lists_;
+  struct Member {
+    int level = 0;
+    QTextListFormat::Style style = QTextListFormat::ListStyleUndefined;
+    std::vector<int> paragraphs;  // the numbers of its blocks, in order
+  };
+
+  bool canJoin(const std::vector<const Member*>& group, const Member& member) const;
+
+  std::vector<std::array<QTextListFormat::Style, kLevels>> lists_;
   QHash<const QTextList*, Place> places_;
-  int current_ = -1;  // the file's list the paragraph before went into
 };
 
 }  // namespace platform::rtf

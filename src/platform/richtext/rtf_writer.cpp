@@ -218,7 +218,7 @@ std::vector<int> cellEdges(const QTextTable& table) {
 class Writer {
  public:
   explicit Writer(const QTextDocument& doc)
-      : doc_(doc), defaultPointSize_(pointSizeOf(doc.defaultFont())) {
+      : doc_(doc), defaultPointSize_(pointSizeOf(doc.defaultFont())), listTable_(doc) {
     fontIndex(doc.defaultFont().family(), doc.defaultFont().styleHint());
   }
 
