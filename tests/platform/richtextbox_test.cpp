@@ -597,7 +597,9 @@ std::string shownParagraphs(const RichTextBox& box) {
     const QTextBlockFormat f = b.blockFormat();
     const double start =
         f.leftMargin() + f.textIndent() + (list ? list->format().indent() * doc.indentWidth() : 0);
-    const QFont font = (b.begin().atEnd() ? b.charFormat() : b.begin().fragment().charFormat()).font();
+    const QTextCharFormat first =
+        b.begin().atEnd() ? b.charFormat() : b.begin().fragment().charFormat();
+    const QFont font = first.font();
     QString line = QString("%1|%2|%3|%4pt%5")
                        .arg(b.text(), list ? list->itemText(b) : "", QString::number(start),
                             QString::number(std::round(font.pointSizeF() * 2) / 2),
@@ -629,7 +631,8 @@ TEST(RichTextBoxFiles, WhatAPasteOfAWebPageShowsComesBackFromItsSave) {
       {"table wider than its text", "<table border=\"1\" width=\"100%\"><tr><td>" + words +
                                         "</td><td>x</td></tr></table>"},
       {"nested lists", "<ol><li>One<ul><li>dot</li><li>dot two</li></ul></li><li>Two"
-                       "<ol type=\"a\"><li>sub</li></ol></li></ol><p>After</p><ul><li>Other</li></ul>"},
+                       "<ol type=\"a\"><li>sub</li></ol></li></ol>"
+                       "<p>After</p><ul><li>Other</li></ul>"},
   };
   const QString path = QDir(testRoot()).filePath("pasted.rtf");
   for (const auto& c : cases) {

@@ -541,7 +541,8 @@ TEST(RtfLists, WrittenBackWithTheirMarkersLevelsAndIndents) {
        {"{\\pntext\\f", "\\pnlvlblt", "\\fcharset2 Symbol;", "\\ls1\\ilvl1", "\\ls2\\ilvl0"},
        {".", "a.", ".", "", "1.", "2."}},
       {"levels and own indents", kLevelledList,
-       {"\\fi-270\\li1080", "\\li720{\\pntext", "\\ls1\\ilvl1", "{\\*\\listtable", "\\listoverride"},
+       {"\\fi-270\\li1080", "\\li720{\\pntext", "\\ls1\\ilvl1", "{\\*\\listtable",
+        "\\listoverride"},
        {"1.", "a.", "b.", "2.", "a.", "3.", ""}},
       {"levels across other lists", kInterleavedLists, {"\\ls3\\ilvl1"},
        {"1.", "a.", "2.", "b.", "", "c.", "a."}},
@@ -554,7 +555,8 @@ TEST(RtfLists, WrittenBackWithTheirMarkersLevelsAndIndents) {
       markers << (b.textList() ? b.textList()->itemText(b) : "");
     EXPECT_EQ(markers, c.markers);
     const QByteArray out = rtf::write(*doc);
-    for (const char* part : c.written) EXPECT_TRUE(out.contains(part)) << part << "\n" << out.constData();
+    for (const char* part : c.written)
+      EXPECT_TRUE(out.contains(part)) << part << "\n" << out.constData();
     const auto back = readRtf(out);
     EXPECT_EQ(listParagraphs(*back), listParagraphs(*doc));
     EXPECT_EQ(rtf::write(*back), out);

@@ -57,6 +57,46 @@ QTextListFormat listFormat(const QTextCursor& cursor, QTextListFormat::Style sty
   return format;
 }
 
+int levelOf(const QTextListFormat& format) {
+  const int level = format.hasProperty(kListLevelProperty) ? format.intProperty(kListLevelProperty)
+                                                           : format.indent() - 1;
+  return std::clamp(level, 0, 8);
+}
+
+bool isBullet(QTextListFormat::Style style) {
+  return style == QTextListFormat::ListDisc || style == QTextListFormat::ListCircle ||
+         style == QTextListFormat::ListSquare;
+}
+
+int numberingOf(QTextListFormat::Style style) {
+  switch (style) {
+    case QTextListFormat::ListUpperRoman: return 1;
+    case QTextListFormat::ListLowerRoman: return 2;
+    case QTextListFormat::ListUpperAlpha: return 3;
+    case QTextListFormat::ListLowerAlpha: return 4;
+    default: return isBullet(style) ? kBullet : 0;
+  }
+}
+
+// A level numbered "1." shows its own number; a bulleted one a bullet. The marker hangs in
+// front of the text, each level further in.
+QByteArray levelGroup(int level, QTextListFormat::Style style) {
+  const QByteArray nfc = QByteArray::number(numberingOf(style));
+  QByteArray group = "{\\listlevel\\levelnfc" + nfc + "\\levelnfcn" + nfc +
+                     "\\leveljc0\\leveljcn0\\levelfollow0\\levelstartat1";
+  if (isBullet(style))
+    group += "{\\leveltext\\'01\\u8226 ?;}{\\levelnumbers;}";
+  else
+    group += "{\\leveltext\\'02\\'0" + QByteArray::number(level) + ".;}{\\levelnumbers\\'01;}";
+  return group + "\\fi-360\\li" + QByteArray::number(720 * (level + 1)) + "}";
+}
+
+// Whether one of the paragraphs comes after `from` and before `to`.
+bool hasParagraphBetween(const std::vector<int>& paragraphs, int from, int to) {
+  const auto next = std::upper_bound(paragraphs.begin(), paragraphs.end(), from);
+  return next != paragraphs.end() && *next < to;
+}
+
 }  // namespace
 
 void ListBuilder::defineLevel(int listId, int level, int numbering) {
@@ -112,55 +152,12 @@ void ListBuilder::attach(QTextCursor& cursor, const ListParagraph& p, const QStr
   }
   const int level = std::clamp(p.level, 0, kLevels - 1);
   // An item numbers the deeper levels of its list afresh, as word processors do.
-  for (int deeper = level + 1; deeper < kLevels; ++deeper) lists_.remove(listKey(p.override, deeper));
+  for (int deeper = level + 1; deeper < kLevels; ++deeper)
+    lists_.remove(listKey(p.override, deeper));
   QTextList*& list = lists_[listKey(p.override, level)];
   if (list != nullptr && list->format().style() == style) list->add(cursor.block());
   else list = cursor.createList(listFormat(cursor, style, level));
 }
-
-namespace {
-
-int levelOf(const QTextListFormat& format) {
-  const int level = format.hasProperty(kListLevelProperty) ? format.intProperty(kListLevelProperty)
-                                                           : format.indent() - 1;
-  return std::clamp(level, 0, 8);
-}
-
-bool isBullet(QTextListFormat::Style style) {
-  return style == QTextListFormat::ListDisc || style == QTextListFormat::ListCircle ||
-         style == QTextListFormat::ListSquare;
-}
-
-int numberingOf(QTextListFormat::Style style) {
-  switch (style) {
-    case QTextListFormat::ListUpperRoman: return 1;
-    case QTextListFormat::ListLowerRoman: return 2;
-    case QTextListFormat::ListUpperAlpha: return 3;
-    case QTextListFormat::ListLowerAlpha: return 4;
-    default: return isBullet(style) ? kBullet : 0;
-  }
-}
-
-// A level numbered "1." shows its own number; a bulleted one a bullet. The marker hangs in
-// front of the text, each level further in.
-QByteArray levelGroup(int level, QTextListFormat::Style style) {
-  const QByteArray nfc = QByteArray::number(numberingOf(style));
-  QByteArray group = "{\\listlevel\\levelnfc" + nfc + "\\levelnfcn" + nfc +
-                     "\\leveljc0\\leveljcn0\\levelfollow0\\levelstartat1";
-  if (isBullet(style))
-    group += "{\\leveltext\\'01\\u8226 ?;}{\\levelnumbers;}";
-  else
-    group += "{\\leveltext\\'02\\'0" + QByteArray::number(level) + ".;}{\\levelnumbers\\'01;}";
-  return group + "\\fi-360\\li" + QByteArray::number(720 * (level + 1)) + "}";
-}
-
-// Whether one of the paragraphs comes after `from` and before `to`.
-bool hasParagraphBetween(const std::vector<int>& paragraphs, int from, int to) {
-  const auto next = std::upper_bound(paragraphs.begin(), paragraphs.end(), from);
-  return next != paragraphs.end() && *next < to;
-}
-
-}  // namespace
 
 ListTable::ListTable(const QTextDocument& doc) {
   std::vector<Member> members;
@@ -203,7 +200,7 @@ ListTable::ListTable(const QTextDocument& doc) {
 // A reader numbers a level afresh after each item of a level above and continues a level's
 // numbering across items of deeper ones: a list joins where neither splits it nor one already
 // there, nor runs it on from one of the same level.
-bool ListTable::canJoin(const std::vector<const Member*>& group, const Member& member) const {
+bool ListTable::canJoin(const std::vector<const Member*>& group, const Member& member) {
   const int first = member.paragraphs.front();
   const int last = member.paragraphs.back();
   for (const Member* other : group) {

@@ -80,7 +80,7 @@ class ListTable {
     std::vector<int> paragraphs;  // the numbers of its blocks, in order
   };
 
-  bool canJoin(const std::vector<const Member*>& group, const Member& member) const;
+  static bool canJoin(const std::vector<const Member*>& group, const Member& member);
 
   std::vector<std::array<QTextListFormat::Style, kLevels>> lists_;
   QHash<const QTextList*, Place> places_;

@@ -435,14 +435,14 @@ class Writer {
   void listParagraph(const QTextBlock& block, const QTextList& list, const QTextBlockFormat& f) {
     const QTextListFormat format = list.format();
     const bool fromFile = format.hasProperty(kListLevelProperty);
-    const int left = fromFile ? twipsOf(f.leftMargin())
-                              : std::max(twipsOf(f.leftMargin() + format.indent() * doc_.indentWidth()),
-                                         kListHang);
-    const int first = f.hasProperty(kListFirstIndentProperty)
-                          ? std::clamp(f.intProperty(kListFirstIndentProperty), -kMaxTwips, kMaxTwips)
-                          : -kListHang;
+    const double listIndent = fromFile ? 0 : format.indent() * doc_.indentWidth();
+    const int left = twipsOf(f.leftMargin() + listIndent);
+    const int first =
+        f.hasProperty(kListFirstIndentProperty)
+            ? std::clamp(f.intProperty(kListFirstIndentProperty), -kMaxTwips, kMaxTwips)
+            : -kListHang;
     if (first != 0) body_.word("fi", first);
-    body_.word("li", left);
+    body_.word("li", fromFile ? left : std::max(left, kListHang));
     indent("ri", f.rightMargin());
     spacing(f);
     listMarker(block, list, format.style());
