@@ -1,5 +1,6 @@
 #include "platform/text/richtextbox.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
@@ -8,13 +9,17 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextImageFormat>
+#include <QTextList>
 #include <QTextTable>
 #include <QUrl>
+#include <cmath>
 #include <gtest/gtest.h>
 
 #include "platform/system/errors.h"
+#include "support/doubles.h"
 #include "support/fixture.h"
 
 namespace platform {
@@ -581,6 +586,77 @@ TEST(RichTextBoxFiles, SaveFileReplacesTheFileWhole) {
   EXPECT_EQ(QDir(testRoot()).entryList(QDir::Files), QStringList{"out.rtf"});
 }
 
+// What each paragraph shows, a line each: its text, list marker, where its text starts, the size
+// (to the half point a file holds) and weight of its first letters, and in a table how wide
+// its cell's text is and whether the cell has lines on all four sides.
+std::string shownParagraphs(const RichTextBox& box) {
+  const QTextDocument& doc = *box.document();
+  QStringList shown;
+  for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+    const QTextList* list = b.textList();
+    const QTextBlockFormat f = b.blockFormat();
+    const double start =
+        f.leftMargin() + f.textIndent() + (list ? list->format().indent() * doc.indentWidth() : 0);
+    const QTextCharFormat first =
+        b.begin().atEnd() ? b.charFormat() : b.begin().fragment().charFormat();
+    const QFont font = first.font();
+    QString line = QString("%1|%2|%3|%4pt%5")
+                       .arg(b.text(), list ? list->itemText(b) : "", QString::number(start),
+                            QString::number(std::round(font.pointSizeF() * 2) / 2),
+                            font.bold() ? " bold" : "");
+    if (const QTextTable* table = QTextCursor(b).currentTable()) {
+      const QTextTableCellFormat cell = table->cellAt(b.position()).format().toTableCellFormat();
+      const bool framed = table->format().border() > 0 ||
+                          (cell.topBorder() > 0 && cell.leftBorder() > 0 &&
+                           cell.bottomBorder() > 0 && cell.rightBorder() > 0);
+      const double width = doc.documentLayout()->blockBoundingRect(b).width();
+      line += QString("|%1 wide%2").arg(std::lround(width / 4) * 4).arg(framed ? " framed" : "");
+    }
+    shown << line;
+  }
+  return shown.join('\n').toStdString();
+}
+
+// A browser's page pasted into a box and saved shows the same when opened again, in a box as
+// wide, and its tables fit the box.
+TEST(RichTextBoxFiles, WhatAPasteOfAWebPageShowsComesBackFromItsSave) {
+  const QString words = QString("many words in a row ").repeated(12);
+  const struct {
+    const char* name;
+    QString html;
+  } cases[] = {
+      {"headings", "<h1>Big</h1><h2>Title</h2><h3>Part</h3><p>Body text</p>"},
+      {"bordered table", "<p>Before</p><table border=\"1\"><tr><td>one</td><td>two words</td></tr>"
+                         "<tr><td>three</td><td>four</td></tr></table><p>After</p>"},
+      {"table wider than its text", "<table border=\"1\" width=\"100%\"><tr><td>" + words +
+                                        "</td><td>x</td></tr></table>"},
+      {"nested lists", "<ol><li>One<ul><li>dot</li><li>dot two</li></ul></li><li>Two"
+                       "<ol type=\"a\"><li>sub</li></ol></li></ol>"
+                       "<p>After</p><ul><li>Other</li></ul>"},
+  };
+  const QString path = QDir(testRoot()).filePath("pasted.rtf");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    RichTextBox pasted;
+    RichTextBox opened;
+    for (RichTextBox* box : {&pasted, &opened}) {
+      box->resize(360, 300);
+      box->show();
+    }
+    testing_support::MemoryClipboard clipboard;
+    clipboard.html = c.html;
+    pasted.Paste(clipboard);
+    pasted.SaveFile(path);
+    opened.LoadFile(path);
+    EXPECT_EQ(shownParagraphs(opened), shownParagraphs(pasted));
+    for (const QTextFrame* frame : opened.document()->rootFrame()->childFrames()) {
+      EXPECT_LE(opened.document()->documentLayout()->frameBoundingRect(
+                    const_cast<QTextFrame*>(frame)).right(),
+                opened.viewport()->width());
+    }
+  }
+}
+
 TEST(RichTextBoxFiles, SaveFileIntoAMissingFolderFails) {
   RichTextBox box;
   box.setText("text");
@@ -716,6 +792,37 @@ TEST(RichTextBoxClipboard, CopyAndPasteKeepTheFormatting) {
   EXPECT_EQ(other.Text(), "Bold");
   selectRange(other, 0, 4);
   EXPECT_EQ(other.SelBold(), Tri::True);
+}
+
+// A browser's links paste in the look of the text around them: its colour, no underline, and
+// no longer a link.
+TEST(RichTextBoxClipboard, LinksFromAWebPagePasteInTheLookOfTheTextAroundThem) {
+  const struct {
+    QString html;
+    QString around;  // the link with text around it
+    QColor colour;
+  } cases[] = {
+      {"<p>See <a href=\"https://example.org/\">the page</a> now.</p>", "See the page now",
+       QColor(Qt::black)},
+      {"<p style=\"color:#800000\">See <a href=\"https://example.org/\">the page</a></p>",
+       "See the page", QColor(0x80, 0, 0)},
+      {"<p><a href=\"https://example.org/\">the page</a><span style=\"color:#008000\"> after"
+       "</span></p>",
+       "the page after", QColor(0, 0x80, 0)},
+  };
+  for (const auto& c : cases) {
+    RichTextBox box;
+    QPalette palette = box.palette();
+    palette.setColor(QPalette::Text, Qt::black);
+    box.setPalette(palette);
+    testing_support::MemoryClipboard clipboard;
+    clipboard.html = c.html;
+    box.Paste(clipboard);
+    ASSERT_GE(box.Find(c.around), 0) << c.html.toStdString();
+    EXPECT_EQ(box.SelColor(), c.colour) << c.html.toStdString();
+    EXPECT_EQ(box.SelUnderline(), Tri::False) << c.html.toStdString();
+    EXPECT_FALSE(box.textCursor().charFormat().isAnchor()) << c.html.toStdString();
+  }
 }
 
 TEST(RichTextBoxClipboard, NothingSelectedCopiesNothingAndAnEmptyClipboardPastesNothing) {

@@ -11,10 +11,12 @@
 #include <QTextList>
 #include <QTextTable>
 #include <QUrl>
+#include <algorithm>
 #include <memory>
 #include <vector>
 
 #include "platform/richtext/rtf.h"
+#include "platform/richtext/rtf_formats.h"
 #include "support/rtf_documents.h"
 #include "platform/text/richtextbox.h"
 
@@ -484,24 +486,81 @@ TEST(RtfLists, ListTableParagraphsTakeTheirLevelsNumbering) {
   EXPECT_DOUBLE_EQ(blockWith(*doc, "Green ones").blockFormat().leftMargin(), 96.0);
 }
 
-TEST(RtfLists, WrittenWithMarkerTextAndOldStyleNumbering) {
-  const auto doc = readRtf(kListTableList);
-  const QByteArray out = rtf::write(*doc);
-  EXPECT_TRUE(out.contains("{\\pntext\\f")) << out.constData();
-  EXPECT_TRUE(out.contains("\\pnlvlblt")) << out.constData();
-  EXPECT_TRUE(out.contains("{\\pntext 2.\\tab}{\\*\\pn\\pnlvlbody\\pndec")) << out.constData();
-  EXPECT_TRUE(out.contains("\\fcharset2 Symbol;")) << out.constData();
+// A word processor's list with indents of its own, and a level that numbers afresh under each
+// item of the level above.
+const char kLevelledList[] = R"({\rtf1\ansi\ansicpg1252\deff0{\fonttbl{\f0\froman Times New Roman;}}
+{\*\listtable{\list\listtemplateid7{\listlevel\levelnfc0\levelstartat1{\leveltext\'02\'00.;}{\levelnumbers\'01;}\fi-270\li1080}
+{\listlevel\levelnfc4\levelstartat1{\leveltext\'02\'01);}{\levelnumbers\'01;}\fi-360\li1800}\listid7}}
+{\*\listoverridetable{\listoverride\listid7\listoverridecount0\ls3}}
+{\listtext 1.\tab}\pard\fi-270\li1080\ls3 Wash\par
+{\listtext a)\tab}\pard\fi-360\li1800\ls3\ilvl1 Rinse\par
+{\listtext b)\tab}\pard\fi-360\li1800\ls3\ilvl1 Dry\par
+{\listtext 2.\tab}\pard\fi-270\li1080\ls3 Cut\par
+{\listtext a)\tab}\pard\fi-360\li1800\ls3\ilvl1 Slice\par
+{\listtext 3.\tab}\pard\fi0\li720\ls3 Serve\par
+\pard Done\par}
+)";
 
-  const auto back = readRtf(out);
-  EXPECT_EQ(back->toPlainText(), doc->toPlainText());
-  for (const char* item : {"Apples", "Green ones", "Pears", "Steps", "Wash", "Cut"}) {
-    EXPECT_EQ(styleOf(*back, item), styleOf(*doc, item)) << item;
-    EXPECT_DOUBLE_EQ(blockWith(*back, item).blockFormat().leftMargin(),
-                     blockWith(*doc, item).blockFormat().leftMargin())
-        << item;
+// Items of a level between items of another list, and a list of another list's level straight
+// after it: each numbers on its own.
+const char kInterleavedLists[] = R"({\rtf1\ansi{\*\listtable{\list{\listlevel\levelnfc0}{\listlevel\levelnfc4}\listid1}
+{\list{\listlevel\levelnfc0}{\listlevel\levelnfc4}\listid2}}
+{\*\listoverridetable{\listoverride\listid1\ls1}{\listoverride\listid2\ls2}}
+\pard\ls2 B1\par\pard\ls1\ilvl1 A1\par\pard\ls2 B2\par\pard\ls1\ilvl1 A2\par\pard Gap\par
+\pard\ls1\ilvl1 C1\par\pard\ls2\ilvl1 D1\par}
+)";
+
+// Each paragraph's text, marker, which of the document's lists it is in and of what kind, and
+// its indents.
+QStringList listParagraphs(const QTextDocument& doc) {
+  QStringList shown;
+  std::vector<const QTextList*> lists;
+  for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+    const QTextList* list = b.textList();
+    if (list && std::find(lists.begin(), lists.end(), list) == lists.end()) lists.push_back(list);
+    const auto number = std::find(lists.begin(), lists.end(), list) - lists.begin();
+    shown << QString("%1|%2|list %3 style %4|%5|%6")
+                 .arg(b.text(), list ? list->itemText(b) : "", list ? QString::number(number) : "-")
+                 .arg(list ? list->format().style() : 0)
+                 .arg(b.blockFormat().leftMargin())
+                 .arg(b.blockFormat().intProperty(rtf::kListFirstIndentProperty));
   }
-  EXPECT_EQ(blockWith(*back, "Wash").textList(), blockWith(*back, "Cut").textList());
-  EXPECT_EQ(rtf::write(*back), out);
+  return shown;
+}
+
+TEST(RtfLists, WrittenBackWithTheirMarkersLevelsAndIndents) {
+  const struct {
+    const char* name;
+    const char* rtf;
+    std::vector<const char*> written;
+    QStringList markers;  // what each paragraph shows before its text
+  } cases[] = {
+      {"old style", kOldStyleList, {"{\\pntext 2.\\tab}{\\*\\pn\\pnlvlbody\\pndec", "\\ls2\\ilvl0"},
+       {".", ".", "1.", "2.", ""}},
+      {"list table", kListTableList,
+       {"{\\pntext\\f", "\\pnlvlblt", "\\fcharset2 Symbol;", "\\ls1\\ilvl1", "\\ls2\\ilvl0"},
+       {".", "a.", ".", "", "1.", "2."}},
+      {"levels and own indents", kLevelledList,
+       {"\\fi-270\\li1080", "\\li720{\\pntext", "\\ls1\\ilvl1", "{\\*\\listtable",
+        "\\listoverride"},
+       {"1.", "a.", "b.", "2.", "a.", "3.", ""}},
+      {"levels across other lists", kInterleavedLists, {"\\ls3\\ilvl1"},
+       {"1.", "a.", "2.", "b.", "", "c.", "a."}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const auto doc = readRtf(c.rtf);
+    QStringList markers;
+    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next())
+      markers << (b.textList() ? b.textList()->itemText(b) : "");
+    EXPECT_EQ(markers, c.markers);
+    const QByteArray out = rtf::write(*doc);
+    for (const char* part : c.written)
+      EXPECT_TRUE(out.contains(part)) << part << "\n" << out.constData();
+    const auto back = readRtf(out);
+    EXPECT_EQ(listParagraphs(*back), listParagraphs(*doc));
+    EXPECT_EQ(rtf::write(*back), out);
+  }
 }
 
 // ---- Paragraphs ----

@@ -13,4 +13,12 @@ inline constexpr int kTabLeadersProperty = QTextFormat::UserProperty + 0x5210;
 // cells' padding, so that their text lines up with the paragraphs around.
 inline constexpr int kTableLeftProperty = QTextFormat::UserProperty + 0x5211;
 
+// A list's level in the file's list (\ilvl, 0 the outermost). Lists read from a file carry it,
+// and their paragraphs' indents are the file's own.
+inline constexpr int kListLevelProperty = QTextFormat::UserProperty + 0x5212;
+
+// A list paragraph's first-line indent as the file gave it, in twips (\fi): a negative one is
+// where the marker hangs, which the document draws its own way.
+inline constexpr int kListFirstIndentProperty = QTextFormat::UserProperty + 0x5213;
+
 }  // namespace platform::rtf

@@ -1,8 +1,13 @@
 #include "platform/richtext/rtf_lists.h"
 
+#include "platform/richtext/rtf_formats.h"
+
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTextList>
 #include <algorithm>
+#include <cstdint>
 
 namespace platform::rtf {
 namespace {
@@ -44,11 +49,52 @@ QTextListFormat::Style styleOfMarker(const QString& marker) {
 }
 
 // The file's indents place the paragraph; the list adds none of its own.
-QTextListFormat listFormat(const QTextCursor& cursor, QTextListFormat::Style style) {
+QTextListFormat listFormat(const QTextCursor& cursor, QTextListFormat::Style style, int level) {
   QTextListFormat format;
   format.setStyle(style);
   format.setIndent(cursor.blockFormat().leftMargin() > 0 ? 0 : 1);
+  format.setProperty(kListLevelProperty, level);
   return format;
+}
+
+int levelOf(const QTextListFormat& format) {
+  const int level = format.hasProperty(kListLevelProperty) ? format.intProperty(kListLevelProperty)
+                                                           : format.indent() - 1;
+  return std::clamp(level, 0, 8);
+}
+
+bool isBullet(QTextListFormat::Style style) {
+  return style == QTextListFormat::ListDisc || style == QTextListFormat::ListCircle ||
+         style == QTextListFormat::ListSquare;
+}
+
+int numberingOf(QTextListFormat::Style style) {
+  switch (style) {
+    case QTextListFormat::ListUpperRoman: return 1;
+    case QTextListFormat::ListLowerRoman: return 2;
+    case QTextListFormat::ListUpperAlpha: return 3;
+    case QTextListFormat::ListLowerAlpha: return 4;
+    default: return isBullet(style) ? kBullet : 0;
+  }
+}
+
+// A level numbered "1." shows its own number; a bulleted one a bullet. The marker hangs in
+// front of the text, each level further in.
+QByteArray levelGroup(int level, QTextListFormat::Style style) {
+  const QByteArray nfc = QByteArray::number(numberingOf(style));
+  QByteArray group = "{\\listlevel\\levelnfc" + nfc + "\\levelnfcn" + nfc +
+                     "\\leveljc0\\leveljcn0\\levelfollow0\\levelstartat1";
+  if (isBullet(style))
+    group += "{\\leveltext\\'01\\u8226 ?;}{\\levelnumbers;}";
+  else
+    group += "{\\leveltext\\'02\\'0" + QByteArray::number(level) + ".;}{\\levelnumbers\\'01;}";
+  return group + "\\fi-360\\li" + QByteArray::number(720 * (level + 1)) + "}";
+}
+
+// Whether one of the paragraphs comes after `from` and before `to`.
+bool hasParagraphBetween(const std::vector<int>& paragraphs, int from, int to) {
+  const auto next = std::upper_bound(paragraphs.begin(), paragraphs.end(), from);
+  return next != paragraphs.end() && *next < to;
 }
 
 }  // namespace
@@ -99,14 +145,94 @@ void ListBuilder::attach(QTextCursor& cursor, const ListParagraph& p, const QStr
     if (oldStyle_ != nullptr) {
       oldStyle_->add(cursor.block());
     } else {
-      oldStyle_ = cursor.createList(listFormat(cursor, style));
+      oldStyle_ = cursor.createList(listFormat(cursor, style, 0));
       oldStyleLists_.push_back(oldStyle_);
     }
     return;
   }
-  QTextList*& list = lists_[p.override * 16 + std::clamp(p.level, 0, kLevels - 1)];
+  const int level = std::clamp(p.level, 0, kLevels - 1);
+  // An item numbers the deeper levels of its list afresh, as word processors do.
+  for (int deeper = level + 1; deeper < kLevels; ++deeper)
+    lists_.remove(listKey(p.override, deeper));
+  QTextList*& list = lists_[listKey(p.override, level)];
   if (list != nullptr && list->format().style() == style) list->add(cursor.block());
-  else list = cursor.createList(listFormat(cursor, style));
+  else list = cursor.createList(listFormat(cursor, style, level));
+}
+
+ListTable::ListTable(const QTextDocument& doc) {
+  std::vector<Member> members;
+  std::vector<const QTextList*> listOf;   // the document's list of each member
+  std::vector<std::size_t> memberBefore;  // the member of the list paragraph before each
+  QHash<const QTextList*, std::size_t> found;
+  std::size_t previous = SIZE_MAX;
+  for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+    const QTextList* list = block.textList();
+    if (list == nullptr) continue;
+    auto at = found.constFind(list);
+    if (at == found.constEnd()) {
+      at = found.insert(list, members.size());
+      members.push_back({levelOf(list->format()), list->format().style(), {}});
+      listOf.push_back(list);
+      memberBefore.push_back(previous);
+    }
+    members[*at].paragraphs.push_back(block.blockNumber());
+    previous = *at;
+  }
+  std::vector<std::vector<const Member*>> groups;
+  std::vector<std::size_t> groupOf(members.size());
+  for (std::size_t m = 0; m < members.size(); ++m) {
+    const Member& member = members[m];
+    const std::size_t before = memberBefore[m];
+    if (member.level > 0 && before != SIZE_MAX && canJoin(groups[groupOf[before]], member)) {
+      groupOf[m] = groupOf[before];
+    } else {
+      groupOf[m] = groups.size();
+      groups.emplace_back();
+      lists_.emplace_back();
+      lists_.back().fill(QTextListFormat::ListStyleUndefined);
+    }
+    groups[groupOf[m]].push_back(&member);
+    lists_[groupOf[m]][std::size_t(member.level)] = member.style;
+    places_.insert(listOf[m], {int(groupOf[m]) + 1, member.level});
+  }
+}
+
+// A reader numbers a level afresh after each item of a level above and continues a level's
+// numbering across items of deeper ones: a list joins where neither splits it nor one already
+// there, nor runs it on from one of the same level.
+bool ListTable::canJoin(const std::vector<const Member*>& group, const Member& member) {
+  const int first = member.paragraphs.front();
+  const int last = member.paragraphs.back();
+  for (const Member* other : group) {
+    if (other->level <= member.level && hasParagraphBetween(other->paragraphs, first, last))
+      return false;
+    if (other->level >= member.level &&
+        hasParagraphBetween(member.paragraphs, other->paragraphs.front(), other->paragraphs.back()))
+      return false;
+    if (other->level != member.level) continue;
+    if (other->style != member.style) return false;
+    const bool separated = std::any_of(group.begin(), group.end(), [&](const Member* above) {
+      return above->level < member.level &&
+             hasParagraphBetween(above->paragraphs, other->paragraphs.back(), first);
+    });
+    if (!separated) return false;
+  }
+  return true;
+}
+
+QByteArray ListTable::groups() const {
+  if (lists_.empty()) return {};
+  QByteArray table = "{\\*\\listtable";
+  QByteArray overrides = "{\\*\\listoverridetable";
+  for (std::size_t i = 0; i < lists_.size(); ++i) {
+    const QByteArray id = QByteArray::number(qsizetype(i + 1));
+    table += "\r\n{\\list\\listtemplateid" + id;
+    for (int level = 0; level < kLevels; ++level)
+      table += levelGroup(level, lists_[i][std::size_t(level)]);
+    table += "{\\listname ;}\\listid" + id + "}";
+    overrides += "{\\listoverride\\listid" + id + "\\listoverridecount0\\ls" + id + "}";
+  }
+  return table + "}\r\n" + overrides + "}\r\n";
 }
 
 }  // namespace platform::rtf

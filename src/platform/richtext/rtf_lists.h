@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QHash>
 #include <QString>
 #include <QTextListFormat>
@@ -7,6 +8,7 @@
 #include <vector>
 
 class QTextCursor;
+class QTextDocument;
 class QTextList;
 
 // Lists as RTF marks them: old-style \pn paragraphs, and \ls paragraphs whose look the list
@@ -43,11 +45,45 @@ class ListBuilder {
   QTextList* oldStyleList(const ListParagraph& paragraph, QTextListFormat::Style style) const;
 
   static constexpr int kLevels = 9;
+  static int listKey(int override, int level) { return override * 16 + level; }
   QHash<int, std::array<int, kLevels>> levels_;  // list id -> \levelnfc of each level
   QHash<int, int> overrides_;                    // \ls -> list id
   QHash<int, QTextList*> lists_;                 // \ls and level -> the document's list
   QTextList* oldStyle_ = nullptr;             // the list the paragraph before belongs to
   std::vector<QTextList*> oldStyleLists_;
+};
+
+// The writer's side: each of the document's outermost lists, with the lists nested in it,
+// becomes one list of the file's list table, so that word processors see one list with levels.
+// A nested list joins only where a reader, numbering each level afresh after an item of a
+// level above, gives back the same lists.
+class ListTable {
+ public:
+  struct Place {
+    int list = 0;   // \ls
+    int level = 0;  // \ilvl
+  };
+
+  explicit ListTable(const QTextDocument& doc);
+
+  Place placeOf(const QTextList& list) const { return places_.value(&list); }
+
+  // The \listtable and \listoverridetable groups; empty when the document has no lists.
+  QByteArray groups() const;
+
+ private:
+  static constexpr int kLevels = 9;
+
+  struct Member {
+    int level = 0;
+    QTextListFormat::Style style = QTextListFormat::ListStyleUndefined;
+    std::vector<int> paragraphs;  // the numbers of its blocks, in order
+  };
+
+  static bool canJoin(const std::vector<const Member*>& group, const Member& member);
+
+  std::vector<std::array<QTextListFormat::Style, kLevels>> lists_;
+  QHash<const QTextList*, Place> places_;
 };
 
 }  // namespace platform::rtf

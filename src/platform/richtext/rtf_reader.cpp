@@ -937,8 +937,10 @@ class Reader {
     f.setLeftMargin(double(p.leftTwips) / kTwipsPerPixel);
     f.setRightMargin(double(p.rightTwips) / kTwipsPerPixel);
     // A list's marker hangs in the space a negative first-line indent leaves.
-    const bool hanging = (p.list.numbered || p.list.override > 0) && p.firstLineTwips < 0;
+    const bool listed = p.list.numbered || p.list.override > 0;
+    const bool hanging = listed && p.firstLineTwips < 0;
     f.setTextIndent(hanging ? 0.0 : double(p.firstLineTwips) / kTwipsPerPixel);
+    if (listed) f.setProperty(kListFirstIndentProperty, p.firstLineTwips);
     if (p.spaceBeforeTwips > 0) f.setTopMargin(double(p.spaceBeforeTwips) / kTwipsPerPixel);
     if (p.spaceAfterTwips > 0) f.setBottomMargin(double(p.spaceAfterTwips) / kTwipsPerPixel);
     lineSpacing(f, p);

@@ -1,3 +1,4 @@
+#include <QAbstractTextDocumentLayout>
 #include <QColor>
 #include <QFont>
 #include <QList>
@@ -18,6 +19,7 @@
 #include "platform/files/cp1252.h"
 #include "platform/richtext/rtf.h"
 #include "platform/richtext/rtf_formats.h"
+#include "platform/richtext/rtf_lists.h"
 #include "platform/richtext/rtf_pictures.h"
 
 namespace platform::rtf {
@@ -116,7 +118,7 @@ struct RunProperties {
   bool strike = false;
 };
 
-double defaultPointSize(const QFont& font) {
+double pointSizeOf(const QFont& font) {
   if (font.pointSizeF() > 0) return font.pointSizeF();
   if (font.pixelSize() > 0) return font.pixelSize() * 0.75;
   return 12.0;
@@ -140,8 +142,59 @@ int twipsOf(double pixels) {
   return int(std::lround(std::clamp(pixels * kTwipsPerPixel, double(-kMaxTwips), double(kMaxTwips))));
 }
 
-// Where a table's cells end, in twips from its left edge: the fixed widths it was given, or an
-// equal share of a page's width.
+// A side of a cell's border: the cell's own, or where it has none the table's, which is how a
+// web page's table gives its lines. Sides go top, left, bottom, right.
+struct BorderSide {
+  double width = 0;
+  QBrush brush;
+};
+
+BorderSide borderSide(const QTextTableCellFormat& cell, const QTextTableFormat& table, int side) {
+  static constexpr QTextFormat::Property kWidths[] = {
+      QTextFormat::TableCellTopBorder, QTextFormat::TableCellLeftBorder,
+      QTextFormat::TableCellBottomBorder, QTextFormat::TableCellRightBorder};
+  static constexpr QTextFormat::Property kStyles[] = {
+      QTextFormat::TableCellTopBorderStyle, QTextFormat::TableCellLeftBorderStyle,
+      QTextFormat::TableCellBottomBorderStyle, QTextFormat::TableCellRightBorderStyle};
+  static constexpr QTextFormat::Property kBrushes[] = {
+      QTextFormat::TableCellTopBorderBrush, QTextFormat::TableCellLeftBorderBrush,
+      QTextFormat::TableCellBottomBorderBrush, QTextFormat::TableCellRightBorderBrush};
+  if (cell.hasProperty(kWidths[side])) {
+    if (cell.intProperty(kStyles[side]) == QTextFrameFormat::BorderStyle_None) return {};
+    return {cell.doubleProperty(kWidths[side]), cell.brushProperty(kBrushes[side])};
+  }
+  if (table.borderStyle() == QTextFrameFormat::BorderStyle_None) return {};
+  return {table.border(), table.borderBrush()};
+}
+
+double cellPadding(const QTextTableCellFormat& cell, const QTextTableFormat& table,
+                   QTextFormat::Property side) {
+  return cell.hasProperty(side) ? cell.doubleProperty(side) : table.cellPadding();
+}
+
+// How wide a column shows, in pixels, where the document is laid out for a width (as a box
+// lays out what it shows): its text's width with the padding and lines around it. 0 where
+// that cannot be told.
+double shownColumnWidth(const QTextTable& table, int column) {
+  const QTextDocument* doc = table.document();
+  if (!(doc->textWidth() > 0)) return 0;
+  const QTextTableFormat tableFormat = table.format();
+  for (int r = 0; r < table.rows(); ++r) {
+    const QTextTableCell cell = table.cellAt(r, column);
+    if (cell.column() != column || cell.columnSpan() != 1) continue;
+    const QTextBlock block = cell.firstCursorPosition().block();
+    const QTextTableCellFormat f = cell.format().toTableCellFormat();
+    const QTextBlockFormat b = block.blockFormat();
+    return doc->documentLayout()->blockBoundingRect(block).width() + b.leftMargin() +
+           b.rightMargin() + cellPadding(f, tableFormat, QTextFormat::TableCellLeftPadding) +
+           cellPadding(f, tableFormat, QTextFormat::TableCellRightPadding) +
+           borderSide(f, tableFormat, 1).width + borderSide(f, tableFormat, 3).width;
+  }
+  return 0;
+}
+
+// Where a table's cells end, in twips from its left edge: the fixed widths it was given, else
+// the widths it shows at, else an equal share of a page's width.
 std::vector<int> cellEdges(const QTextTable& table) {
   const QList<QTextLength> widths = table.format().columnWidthConstraints();
   std::vector<int> edges;
@@ -149,9 +202,13 @@ std::vector<int> cellEdges(const QTextTable& table) {
   for (int c = 0; c < table.columns(); ++c) {
     const QTextLength width = widths.value(c);
     int twips = kDefaultTableWidth / std::max(table.columns(), 1);
-    if (width.type() == QTextLength::FixedLength) twips = std::max(twipsOf(width.rawValue()), 1);
-    else if (width.type() == QTextLength::PercentageLength)
+    if (width.type() == QTextLength::FixedLength) {
+      twips = std::max(twipsOf(width.rawValue()), 1);
+    } else if (const double shown = shownColumnWidth(table, c); shown > 0) {
+      twips = std::max(twipsOf(shown), 1);
+    } else if (width.type() == QTextLength::PercentageLength) {
       twips = int(std::lround(kDefaultTableWidth * std::clamp(width.rawValue(), 1.0, 100.0) / 100));
+    }
     right += twips;
     edges.push_back(right);
   }
@@ -161,7 +218,7 @@ std::vector<int> cellEdges(const QTextTable& table) {
 class Writer {
  public:
   explicit Writer(const QTextDocument& doc)
-      : doc_(doc), defaultPointSize_(defaultPointSize(doc.defaultFont())) {
+      : doc_(doc), defaultPointSize_(pointSizeOf(doc.defaultFont())), listTable_(doc) {
     fontIndex(doc.defaultFont().family(), doc.defaultFont().styleHint());
   }
 
@@ -171,6 +228,7 @@ class Writer {
     head.raw("{\\rtf1\\ansi\\ansicpg1252\\deff0");
     fontTable(head);
     colourTable(head);
+    head.group(listTable_.groups());
     head.raw("\\uc1");
     return head.bytes() + body_.bytes() + "}\r\n";
   }
@@ -232,25 +290,21 @@ class Writer {
       const QTextTableCell cell = table.cellAt(r, c);
       if (cell.column() != c) continue;
       if (cell.rowSpan() > 1) body_.word(cell.row() == r ? "clvmgf" : "clvmrg");
-      cellFormat(cell.format().toTableCellFormat());
+      cellFormat(cell.format().toTableCellFormat(), table.format());
       body_.word("cellx", edges[std::size_t(std::min(c + cell.columnSpan(), table.columns()) - 1)]);
     }
   }
 
-  void cellFormat(const QTextTableCellFormat& f) {
-    const double widths[] = {f.topBorder(), f.leftBorder(), f.bottomBorder(), f.rightBorder()};
-    const QTextFrameFormat::BorderStyle styles[] = {f.topBorderStyle(), f.leftBorderStyle(),
-                                                    f.bottomBorderStyle(), f.rightBorderStyle()};
-    const QBrush brushes[] = {f.topBorderBrush(), f.leftBorderBrush(), f.bottomBorderBrush(),
-                              f.rightBorderBrush()};
+  void cellFormat(const QTextTableCellFormat& f, const QTextTableFormat& table) {
     static const char* const kSides[] = {"clbrdrt", "clbrdrl", "clbrdrb", "clbrdrr"};
     for (int side = 0; side < 4; ++side) {
-      if (!(widths[side] > 0) || styles[side] == QTextFrameFormat::BorderStyle_None) continue;
+      const BorderSide border = borderSide(f, table, side);
+      if (!(border.width > 0)) continue;
       body_.word(kSides[side]);
       body_.word("brdrs");
-      body_.word("brdrw", std::clamp(twipsOf(widths[side]), 1, 255));
-      if (brushes[side].style() != Qt::NoBrush)
-        body_.word("brdrcf", colourIndex(brushes[side].color()));
+      body_.word("brdrw", std::clamp(twipsOf(border.width), 1, 255));
+      if (border.brush.style() != Qt::NoBrush)
+        body_.word("brdrcf", colourIndex(border.brush.color()));
     }
     if (f.background().style() != Qt::NoBrush)
       body_.word("clcbpat", colourIndex(f.background().color()));
@@ -375,17 +429,26 @@ class Writer {
     }
   }
 
-  // As simple editors write lists: old readers show the \pntext marker, newer ones number
-  // from \pn. The marker hangs in front of the text.
+  // Old readers show the \pntext marker, simple editors number from \pn, word processors
+  // from the list table (\ls) at the list's level. The marker hangs in front of the text,
+  // unless the file the list came from placed it otherwise.
   void listParagraph(const QTextBlock& block, const QTextList& list, const QTextBlockFormat& f) {
     const QTextListFormat format = list.format();
-    const int left = std::max(twipsOf(f.leftMargin() + format.indent() * doc_.indentWidth()),
-                              kListHang);
-    body_.word("fi", -kListHang);
-    body_.word("li", left);
+    const bool fromFile = format.hasProperty(kListLevelProperty);
+    const double listIndent = fromFile ? 0 : format.indent() * doc_.indentWidth();
+    const int left = twipsOf(f.leftMargin() + listIndent);
+    const int first =
+        f.hasProperty(kListFirstIndentProperty)
+            ? std::clamp(f.intProperty(kListFirstIndentProperty), -kMaxTwips, kMaxTwips)
+            : -kListHang;
+    if (first != 0) body_.word("fi", first);
+    body_.word("li", fromFile ? left : std::max(left, kListHang));
     indent("ri", f.rightMargin());
     spacing(f);
     listMarker(block, list, format.style());
+    const ListTable::Place place = listTable_.placeOf(list);
+    body_.word("ls", place.list);
+    body_.word("ilvl", place.level);
   }
 
   void listMarker(const QTextBlock& block, const QTextList& list, QTextListFormat::Style style) {
@@ -475,11 +538,14 @@ class Writer {
     return p;
   }
 
-  // A format without a size of its own shows in the document's default size.
+  // A format without a size of its own shows in the document's default size, or, as a web
+  // page's heading does, in a size relative to it that the document works out.
   double pointSize(const QTextCharFormat& f) const {
     double points = f.fontPointSize();
     if (!(points > 0) && f.hasProperty(QTextFormat::FontPixelSize))
       points = f.intProperty(QTextFormat::FontPixelSize) * 0.75;
+    if (!(points > 0) && f.hasProperty(QTextFormat::FontSizeAdjustment))
+      points = pointSizeOf(f.font());
     return std::isfinite(points) && points > 0 ? points : defaultPointSize_;
   }
 
@@ -530,6 +596,7 @@ class Writer {
   const QTextDocument& doc_;
   const double defaultPointSize_;
   Output body_;
+  ListTable listTable_;
   RunProperties written_;
   QStringList fonts_;
   QList<QFont::StyleHint> hints_;

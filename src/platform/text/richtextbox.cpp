@@ -12,6 +12,7 @@
 #include <QTextDocumentFragment>
 #include <algorithm>
 #include <optional>
+#include <vector>
 
 #include "platform/files/cp1252.h"
 #include "platform/system/clipboard.h"
@@ -186,6 +187,58 @@ void removePictures(QTextDocument& doc) {
   for (auto at = pictures.crbegin(); at != pictures.crend(); ++at) {
     cursor.setPosition(*at);
     cursor.deleteChar();
+  }
+}
+
+// The colour of the text nearest a link in its paragraph that is not a link itself, before it
+// if there is some; no brush where the paragraph has no other text.
+QBrush colourAround(const QTextBlock& block, int linkPosition) {
+  QBrush before;
+  QBrush after;
+  bool seenBefore = false;
+  bool seenAfter = false;
+  for (auto it = block.begin(); !it.atEnd(); ++it) {
+    const QTextCharFormat f = it.fragment().charFormat();
+    if (!f.anchorHref().isEmpty()) continue;
+    if (it.fragment().position() < linkPosition) {
+      before = f.foreground();
+      seenBefore = true;
+    } else if (!seenAfter) {
+      after = f.foreground();
+      seenAfter = true;
+    }
+  }
+  return seenBefore ? before : after;
+}
+
+// A browser's links lead nowhere from here, and in the box's own colours they would pass for
+// the links a web page made here shows: they take the look of the text around them.
+void showLinksAsText(QTextDocument& doc) {
+  struct Link {
+    int position;
+    int length;
+    QTextCharFormat format;
+  };
+  std::vector<Link> links;
+  for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+      QTextCharFormat f = it.fragment().charFormat();
+      if (f.anchorHref().isEmpty()) continue;
+      for (const auto property : {QTextFormat::IsAnchor, QTextFormat::AnchorHref,
+                                  QTextFormat::AnchorName, QTextFormat::FontUnderline,
+                                  QTextFormat::TextUnderlineStyle, QTextFormat::ForegroundBrush})
+        f.clearProperty(property);
+      if (const QBrush colour = colourAround(block, it.fragment().position());
+          colour.style() != Qt::NoBrush)
+        f.setForeground(colour);
+      links.push_back({it.fragment().position(), it.fragment().length(), f});
+    }
+  }
+  QTextCursor cursor(&doc);
+  for (const Link& link : links) {
+    cursor.setPosition(link.position);
+    cursor.setPosition(link.position + link.length, QTextCursor::KeepAnchor);
+    cursor.setCharFormat(link.format);
   }
 }
 
@@ -627,6 +680,7 @@ void RichTextBox::Paste(const Clipboard& clipboard) {
   } else {
     part.setHtml(html);
     removePictures(part);
+    showLinksAsText(part);
   }
   if (admitsInPlaceOfSelection(textpos::windowsLength(part), part.toRawText())) insertPart(part);
 }
