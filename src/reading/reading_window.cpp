@@ -262,6 +262,8 @@ void ReadingWindow::onHelp() {
 }
 
 void ReadingWindow::onExit() {
+  // Gone before the question, not after what it is still reading.
+  character().Stop();
   character().Hide();
   if (voxlet_.MsgBox(QStringLiteral("Exit?"), platform::vbYesNo | platform::vbQuestion) ==
       platform::vbYes) {

@@ -1,7 +1,6 @@
 // Reading aloud, and the definition and picture of a selected word.
-#include <QPixmap>
-
 #include "platform/text/text_positions.h"
+#include "platform/windows/picture.h"
 #include "reading/reading_window.h"
 
 namespace reading {
@@ -63,10 +62,8 @@ const DefinitionList& ReadingWindow::definitions() {
 void ReadingWindow::ShowPicture() {
   const QString path = PicturePath(PicturesFolder(), selectedWord_);
   if (path.isEmpty()) return;
-  const QPixmap picture(path);
-  if (picture.isNull()) return;
-  pictureLabel->setPixmap(
-      picture.scaled(pictureLabel->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+  const QPixmap picture = platform::PictureToFit(path, pictureLabel->size());
+  if (!picture.isNull()) pictureLabel->setPixmap(picture);
 }
 
 }  // namespace reading

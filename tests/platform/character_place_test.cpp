@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QGroupBox>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -51,8 +52,10 @@ TEST(ClearPlaceTest, ControlsAreWhatTheUserClicksNotThePanelsHoldingThem) {
   auto* option = new QRadioButton("White", frame);
   (new QVBoxLayout(frame))->addWidget(option);
   auto* text = new QTextEdit(&window);
+  auto* score = new QLabel("Score", &window);
   for (QWidget* widget : {static_cast<QWidget*>(shown), static_cast<QWidget*>(hidden),
-                          static_cast<QWidget*>(frame), static_cast<QWidget*>(text)}) {
+                          static_cast<QWidget*>(frame), static_cast<QWidget*>(text),
+                          static_cast<QWidget*>(score)}) {
     column->addWidget(widget);
   }
   hidden->hide();
@@ -63,11 +66,18 @@ TEST(ClearPlaceTest, ControlsAreWhatTheUserClicksNotThePanelsHoldingThem) {
     return QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
   };
   const QList<QRect> controls = controlRects(window);
-  EXPECT_EQ(3, controls.size());  // the text box counts once, with its scroll bars and page
+  EXPECT_EQ(4, controls.size());  // the text box counts once, with its scroll bars and page
   EXPECT_TRUE(controls.contains(onScreen(shown)));
-  EXPECT_TRUE(controls.contains(onScreen(option)));
   EXPECT_TRUE(controls.contains(onScreen(text)));
   EXPECT_FALSE(controls.contains(onScreen(frame)));
+  // An option and a label are their caption, not the whole row the layout gives them, so that
+  // on a crowded screen the figure may stand beside them.
+  for (const QWidget* captioned : {static_cast<QWidget*>(option), static_cast<QWidget*>(score)}) {
+    const QRect caption = platform::controlRect(*captioned);
+    EXPECT_TRUE(controls.contains(caption));
+    EXPECT_TRUE(onScreen(captioned).contains(caption));
+    EXPECT_LT(caption.width(), captioned->width() / 2);
+  }
 }
 
 TEST(ClearPlaceTest, AChildWindowsTitleBarCountsWithItsControls) {
@@ -87,3 +97,4 @@ TEST(ClearPlaceTest, AChildWindowsTitleBarCountsWithItsControls) {
 }
 
 }  // namespace
+

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QTest>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -303,17 +304,29 @@ TEST_F(ReadingWindowTest, TheSchemesColourAllThreeBoxes) {
   EXPECT_EQ(0, box()->SelStart());
 }
 
+bool near(const QColor& at, const QColor& colour) {
+  return std::max({std::abs(at.red() - colour.red()), std::abs(at.green() - colour.green()),
+                   std::abs(at.blue() - colour.blue())}) < 60;
+}
+
 // How many pixels of an image are near the colour given.
 int pixelsLike(const QImage& image, QColor colour) {
   int count = 0;
   for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) {
-      const QColor at = image.pixelColor(x, y);
-      count += std::max({std::abs(at.red() - colour.red()), std::abs(at.green() - colour.green()),
-                         std::abs(at.blue() - colour.blue())}) < 60;
-    }
+    for (int x = 0; x < image.width(); ++x) count += near(image.pixelColor(x, y), colour);
   }
   return count;
+}
+
+// The smallest rectangle holding every pixel near the colour given.
+QRect areaLike(const QImage& image, QColor colour) {
+  QRect area;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (near(image.pixelColor(x, y), colour)) area |= QRect(x, y, 1, 1);
+    }
+  }
+  return area;
 }
 
 TEST_F(ReadingWindowTest, TheBlackSchemeOnlyShowsTheTextItPrintsAndSavesTheWordsOwnColours) {
@@ -337,6 +350,30 @@ TEST_F(ReadingWindowTest, TheBlackSchemeOnlyShowsTheTextItPrintsAndSavesTheWords
   window().whiteOption->click();
   select(0, 3);
   EXPECT_EQ(Color(0x0000FF), box()->SelColor());
+}
+
+// A word with a background of its own is read against that background, not the scheme's.
+TEST_F(ReadingWindowTest, AWordOnItsOwnBackgroundStaysReadableInEveryScheme) {
+  struct Case {
+    QRadioButton* ReadingWindow::*scheme;
+    const char* words;  // colour 1 is white, 2 black, 3 yellow
+    QColor bar;
+    QColor letters;
+  };
+  const Case cases[] = {
+      {&ReadingWindow::whiteOption, "\\cf1\\highlight2 Night words", Qt::black, Qt::white},
+      {&ReadingWindow::greyOption, "\\cf1\\highlight2 Night words", Qt::black, Qt::white},
+      {&ReadingWindow::whiteOption, "\\highlight2 Night words", Qt::black, Qt::white},
+      {&ReadingWindow::blackOption, "\\highlight3 Sunny words", Qt::yellow, Qt::black},
+  };
+  for (const Case& c : cases) {
+    box()->setTextRTF(QString("{\\rtf1\\ansi{\\colortbl;\\red255\\green255\\blue255;"
+                              "\\red0\\green0\\blue0;\\red255\\green255\\blue0;}%1\\par}")
+                          .arg(c.words));
+    (window().*c.scheme)->click();
+    const QImage shown = box()->viewport()->grab().toImage();
+    EXPECT_GT(pixelsLike(shown.copy(areaLike(shown, c.bar)), c.letters), 20) << c.words;
+  }
 }
 
 TEST_F(ReadingWindowTest, OpenShowsTheFileAndKeepsTheBlackScheme) {
@@ -464,6 +501,20 @@ TEST_F(ReadingWindowTest, HelpAndExitPutTheOwlAway) {
   EXPECT_FALSE(voxlet.forms().isLoaded<ReadingWindow>());
 }
 
+TEST_F(ReadingWindowTest, ExitWhileTheOwlReadsPutsItAwayBeforeAsking) {
+  characters->drawn = std::make_unique<testing_support::DrawnOwls>();
+  box()->setText("A long story to read.");
+  window().readButton->click();
+  const platform::QtSpeakingCharacter& owl = *characters->drawn->last();
+  for (int frame = 0; frame < 100 && !owl.balloon().isVisible(); ++frame) processEvents();
+  ASSERT_TRUE(owl.balloon().isVisible());
+  interaction->answerMessage(platform::vbNo);
+  tool("Exit");
+  EXPECT_EQ("Exit?", lastMessage());
+  EXPECT_FALSE(owl.window().isVisible());
+  EXPECT_FALSE(owl.balloon().isVisible());
+}
+
 TEST_F(ReadingWindowTest, AboutShowsTheAboutBox) {
   window().aboutButton->click();
   EXPECT_TRUE(voxlet.forms().get<shared::AboutBox>().isVisible());
@@ -553,6 +604,25 @@ TEST_F(ReadingWindowTest, ASelectedWordIsSpokenDefinedAndPictured) {
   EXPECT_EQ(3, spoken().size());
 }
 
+// A photo too large to be read whole is read at the size of the picture pane; here the photo is
+// small and the memory a picture may take is cut to match.
+TEST_F(ReadingWindowTest, APhotoTooLargeToReadWholeIsShownAtThePanesSize) {
+  installFixedFiles();
+  const QString photo = platform::locations::readingAidFolder() + "/Pictures/book.jpg";
+  QImage large(1600, 1200, QImage::Format_RGB32);
+  large.fill(Qt::darkGreen);
+  ASSERT_TRUE(large.save(photo));
+  box()->setText("A book.");
+  const int allowance = QImageReader::allocationLimit();
+  QImageReader::setAllocationLimit(1);
+  select(2, 4);
+  mouseUp();
+  QImageReader::setAllocationLimit(allowance);
+  const QPixmap shown = window().pictureLabel->pixmap();
+  EXPECT_FALSE(shown.isNull());
+  EXPECT_TRUE(QRect(QPoint(0, 0), window().pictureLabel->size()).contains(shown.rect()));
+}
+
 TEST_F(ReadingWindowTest, ATableRowIsReadAndSelectedWithEachCellWhole) {
   box()->setTextRTF("{\\rtf1\\ansi Title\\par\\trowd\\cellx2000\\cellx4000\\cellx6000\\pard\\intbl Alpha\\cell "
                     "Bravo\\cell Charlie\\cell\\row\\pard Cell one\\par}");
@@ -587,6 +657,30 @@ TEST_F(ReadingWindowTest, PicturesAreLeftOutOfSpeechAndOfPlainText) {
   interaction->answerSave(path("cat.txt"));
   tool("Save");
   EXPECT_EQ("A cat\r\n\r\nThe end\r\n", readFile(path("cat.txt")));
+}
+
+TEST_F(ReadingWindowTest, ASelectionOfNothingButBlanksAndPicturesShowsNoBalloon) {
+  characters->drawn = std::make_unique<testing_support::DrawnOwls>();
+  box()->setText("A cat  sat");
+  QImage cat(8, 8, QImage::Format_RGB32);
+  cat.fill(Qt::gray);
+  QTextCursor picture(box()->document());
+  picture.setPosition(5);
+  picture.insertImage(cat);
+  window().stopButton->click();  // the greeting is over
+  const QStringList said = characters->drawn->speech->said;
+  const platform::BalloonWindow& balloon = characters->drawn->last()->balloon();
+  for (const auto& [start, length] : {std::pair(5, 2), std::pair(7, 1)}) {
+    select(start, length);
+    mouseUp();
+    bool shown = false;
+    for (int frame = 0; frame < 20; ++frame) {
+      processEvents();
+      shown = shown || balloon.isVisible();
+    }
+    EXPECT_FALSE(shown) << start;
+  }
+  EXPECT_EQ(said, characters->drawn->speech->said);
 }
 
 TEST_F(ReadingWindowTest, TheDefinitionPaneHidesOnAClickAndComesBackWithThePicture) {

@@ -4,6 +4,8 @@
 #include <QAbstractScrollArea>
 #include <QLabel>
 
+#include "platform/character/character_place.h"
+
 namespace testing_support {
 
 std::unique_ptr<platform::SpeakingCharacter> DrawnOwls::create() {
@@ -20,7 +22,7 @@ QStringList controlsUnder(const QRect& covering, const QWidget& window) {
     const bool control = button || qobject_cast<const QAbstractScrollArea*>(widget) ||
                          qobject_cast<const QLabel*>(widget);
     if (!control || !widget->isVisible()) continue;
-    if (!covering.intersects(QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size()))) continue;
+    if (!covering.intersects(platform::controlRect(*widget))) continue;
     covered.append(!widget->objectName().isEmpty() ? widget->objectName()
                    : button                        ? button->text()
                                                    : widget->metaObject()->className());

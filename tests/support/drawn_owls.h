@@ -23,7 +23,8 @@ class DrawnOwls : public platform::CharacterFactory {
 };
 
 // The controls of `window` (buttons, options, text boxes, labels) that the screen rectangle
-// `covering` lies over, each by its name, or its text where it has no name.
+// `covering` lies over where they show (an option's caption, a label's text), each by its name,
+// or its text where it has no name.
 QStringList controlsUnder(const QRect& covering, const QWidget& window);
 
 }  // namespace testing_support

@@ -3,9 +3,13 @@
 #include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QRadioButton>
+#include <QStyleOptionButton>
 #include <QWidget>
 #include <algorithm>
 #include <limits>
@@ -23,6 +27,31 @@ bool isWholeControl(const QWidget& widget) {
 }
 
 QRect onScreen(const QWidget& widget) { return {widget.mapToGlobal(QPoint(0, 0)), widget.size()}; }
+
+QRect clickArea(const QAbstractButton& button, QStyle::SubElement element) {
+  QStyleOptionButton option;
+  option.initFrom(&button);
+  option.text = button.text();
+  option.icon = button.icon();
+  option.iconSize = button.iconSize();
+  return button.style()->subElementRect(element, &option, &button);
+}
+
+// What of a control shows, in its own coordinates: an option or check box is its mark and
+// caption, a plain label its line of text; the rest of their room in a layout is blank.
+QRect shownPart(const QWidget& widget) {
+  if (const auto* option = qobject_cast<const QRadioButton*>(&widget))
+    return clickArea(*option, QStyle::SE_RadioButtonClickRect);
+  if (const auto* box = qobject_cast<const QCheckBox*>(&widget))
+    return clickArea(*box, QStyle::SE_CheckBoxClickRect);
+  const auto* label = qobject_cast<const QLabel*>(&widget);
+  if (!label || label->text().isEmpty() || label->wordWrap() ||
+      label->frameShape() != QFrame::NoFrame || !label->pixmap().isNull())
+    return widget.rect();
+  const QRect room = label->contentsRect();
+  return QStyle::alignedRect(label->layoutDirection(), label->alignment(),
+                             label->sizeHint().boundedTo(room.size()), room);
+}
 
 // The child windows' controls, but for those a child window in front of them hides.
 void addChildWindowControls(const QMdiArea& area, QList<QRect>& controls) {
@@ -53,7 +82,7 @@ void addControls(const QWidget& widget, QList<QRect>& controls) {
       addControls(*child, controls);
     }
   }
-  if (!holdsControls) controls.append(onScreen(widget));
+  if (!holdsControls) controls.append(controlRect(widget));
 }
 
 // Every left edge (or top edge) worth trying: the wanted one, those at the area's sides, and
@@ -87,6 +116,11 @@ QRect titleBar(const QWidget& window) {
 }
 
 }  // namespace
+
+QRect controlRect(const QWidget& control) {
+  const QRect part = shownPart(control);
+  return {control.mapToGlobal(part.topLeft()), part.size()};
+}
 
 qint64 coveredArea(const QRect& figure, const QList<QRect>& controls) {
   qint64 covered = 0;

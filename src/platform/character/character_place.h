@@ -15,6 +15,10 @@ namespace platform {
 // is hidden.
 QList<QRect> controlRects(const QWidget& window);
 
+// The part of one control the user sees and clicks, in screen pixels: a text box or button
+// whole, an option or check box its mark and caption, a plain label its text.
+QRect controlRect(const QWidget& control);
+
 // The controls of every window of the program on the screen, as controlRects gives them; a
 // speaking character's own windows, menus and tips aside.
 QList<QRect> programControlRects();

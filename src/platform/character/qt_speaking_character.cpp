@@ -211,6 +211,11 @@ void QtSpeakingCharacter::startNext() {
       nextFrame_ = 0;
       break;
     case Request::Kind::Speak:
+      // Nothing to say: no balloon, no voice.
+      if (current_->argument.trimmed().isEmpty()) {
+        complete();
+        break;
+      }
       spokenFrames_ = 0;
       showBalloon(-1, 0);
       if (speech_->available())

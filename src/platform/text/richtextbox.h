@@ -97,9 +97,9 @@ class RichTextBox : public QTextEdit {
 
   QColor BackColor() const;
   void setBackColor(const QColor& color);
-  // Shows the text on `back`, with the words that have no colour of their own, or one that
-  // cannot be read on `back`, in `text`. The text keeps its own colours: they are what is saved,
-  // printed and copied.
+  // Shows the text on `back`, with the words that have no colour of their own in `text`, and
+  // those that could not be read on the background they show on (their own, else `back`) in a
+  // colour that can. The text keeps its own colours: they are what is saved, printed and copied.
   void setShownColours(const QColor& back, const QColor& text);
 
   // True (the default): the selection is not shown while the box does not have the focus.

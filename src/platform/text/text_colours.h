@@ -15,7 +15,9 @@ namespace platform::textcolours {
 // at least that asked of large print.
 bool standsOut(const QColor& colour, const QColor& back);
 
-// The runs of `doc` whose own colour does not stand out on `back`, each shown in `text`.
+// The runs of `doc` that could not be read as they show, with the box's text in `text` on `back`:
+// each judged on the background it shows on (its own, its paragraph's or its table cell's, else
+// `back`) and shown in `text`, or where that cannot be read there either, in black or white.
 QList<QTextEdit::ExtraSelection> unreadableRuns(QTextDocument& doc, const QColor& back,
                                                 const QColor& text);
 

@@ -11,4 +11,12 @@ QPixmap SuitePicture(const QString& path) {
   return QPixmap::fromImage(reader.read());
 }
 
+QPixmap PictureToFit(const QString& path, QSize room) {
+  QImageReader reader(path);
+  if (const QSize whole = reader.size(); whole.isValid() && !room.isEmpty()) {
+    reader.setScaledSize(whole.scaled(room, Qt::KeepAspectRatio));
+  }
+  return QPixmap::fromImage(reader.read());
+}
+
 }  // namespace platform
