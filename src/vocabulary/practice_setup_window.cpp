@@ -311,6 +311,12 @@ void PracticeSetupWindow::fillNameLists(const QStringList& teachers, const QStri
   studentBox->clear();
   teacherBox->addItems(teachers);
   studentBox->addItems(students);
+  // No name is current while the box asks for one, in the box or in its list (which would take
+  // the first as it gets the focus), so Down goes to the first.
+  for (QComboBox* box : {teacherBox, studentBox}) {
+    box->setCurrentIndex(-1);
+    box->view()->setCurrentIndex(QModelIndex());
+  }
   teacherBox->setEditText(kSelectTeacher);
   studentBox->setEditText(kSelectStudent);
 }
@@ -328,7 +334,7 @@ void PracticeSetupWindow::LoadStudentProgress() {
   try {
     stored = ScoreFile(practice_.DataFolder).find(progressKey_);
   } catch (const ScoreFileError& error) {
-    lexorama_.MsgBox(error.message() + QStringLiteral("\r\nYour scores so far cannot be shown."),
+    lexorama_.MsgBox(QStringLiteral("Your scores so far cannot be shown. ") + error.message(),
                      platform::vbExclamation);
     return;
   }

@@ -94,6 +94,20 @@ TEST_F(SetupWindowTest, TheTeacherListTakenDownAsTheWindowComesBackFromTheDialog
   }
 }
 
+TEST_F(SetupWindowTest, DownFromANameListsPromptGoesToItsFirstName) {
+  open(list);
+  QComboBox* box = setup().teacherBox;
+  // In the list that opens with the word list ...
+  ASSERT_TRUE(box->view()->isVisible());
+  QTest::keyClick(box->view(), Qt::Key_Down);
+  EXPECT_EQ(0, box->view()->currentIndex().row());
+  // ... and in the box itself, once the list is opened again.
+  open(list);
+  box->hidePopup();
+  QTest::keyClick(box, Qt::Key_Down);
+  EXPECT_EQ("Ms Hale", box->currentText());
+}
+
 TEST_F(SetupWindowTest, AListThatCannotBeUsedSaysWhyAndLeavesTheOpenOneAlone) {
   openAndChoose();
   struct Case {
