@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <utility>
 
@@ -205,12 +206,26 @@ bool PracticeSetupWindow::eventFilter(QObject* watched, QEvent* event) {
   // A list opened as a dialog closed is taken down as the window becomes active again, and opens
   // once more then.
   if (event->type() == QEvent::FocusIn && (watched == teacherBox || watched == studentBox)) {
+    auto* box = static_cast<QComboBox*>(watched);
     const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
     const bool returning = reason == Qt::ActiveWindowFocusReason;
     const bool afterDialog = returning && std::exchange(listAfterDialog_, nullptr) == watched;
-    if (afterDialog || (reason != Qt::PopupFocusReason && !returning)) {
-      static_cast<QComboBox*>(watched)->showPopup();
+    if (reason == Qt::MouseFocusReason) {
+      // A click on the arrow opens the list itself, and one opened under it would close again;
+      // a click elsewhere in the box opens it once the click is handled.
+      QTimer::singleShot(0, box, [box] {
+        if (box->hasFocus() && !box->view()->isVisible()) box->showPopup();
+      });
+    } else if (afterDialog || (reason != Qt::PopupFocusReason && !returning)) {
+      box->showPopup();
     }
+  }
+  // Once the student has used the list opened after the dialog (typed into it, or closed it),
+  // the window's coming back must not open it again over what was typed.
+  if ((event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress) &&
+      listAfterDialog_ != nullptr &&
+      (watched == listAfterDialog_ || watched == listAfterDialog_->view())) {
+    listAfterDialog_ = nullptr;
   }
   // A name typed while its list is open goes into the box, the first key replacing what it held;
   // the list keeps the keys that move in it. Without a highlighted item the list closes at once,
