@@ -163,7 +163,7 @@ bool WithScoreFile(Lexorama& lexorama, const RunList& list,
     write(file);
     return true;
   } catch (const ScoreFileError& error) {
-    lexorama.MsgBox(QStringLiteral("Your score could not be recorded. ") + error.message(),
+    lexorama.MsgBox(QStringLiteral("Your score could not be recorded.\r\n") + error.message(),
                     platform::vbExclamation);
     return false;
   }

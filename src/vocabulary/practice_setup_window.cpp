@@ -349,7 +349,7 @@ void PracticeSetupWindow::LoadStudentProgress() {
   try {
     stored = ScoreFile(practice_.DataFolder).find(progressKey_);
   } catch (const ScoreFileError& error) {
-    lexorama_.MsgBox(QStringLiteral("Your scores so far cannot be shown. ") + error.message(),
+    lexorama_.MsgBox(QStringLiteral("Your scores so far cannot be shown.\r\n") + error.message(),
                      platform::vbExclamation);
     return;
   }

@@ -182,14 +182,14 @@ TEST_F(MultipleChoiceTest, AScoreFileThatCannotBeWrittenIsToldAndTheActivityClos
          writeFile("other/Resources/data.dat", "");
          QFile::setPermissions(scoreFile, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
        },
-       "Your score could not be recorded. The score file " + scoreFile +
+       "Your score could not be recorded.\r\nThe score file " + scoreFile +
            " is read-only, so no score can be written to it. Ask your teacher to allow changes "
            "to it."},
       {[&] {
          QFile::remove(scoreFile);
          QDir(scoreFile).mkpath(".");
        },
-       "Your score could not be recorded. The score file " + scoreFile +
+       "Your score could not be recorded.\r\nThe score file " + scoreFile +
            " cannot be opened, as a folder has its name. Ask your teacher to move that folder "
            "away."},
   };
