@@ -191,21 +191,32 @@ TEST_F(SpellingTest, AScoreThatCannotBeSavedIsToldAndTheWindowCloses) {
 }
 
 TEST_F(SpellingTest, TheOwlWavesAndIsGoneBeforeTheThanks) {
-  start(writeWordList("Week 3.txt", 5), 8);
-  window().sayButton->click();
-  for (int i = 1; i < 5; ++i) {
+  const QString list = writeWordList("Week 3.txt", 5);
+  for (const bool closedWhileWaving : {true, false}) {
+    start(list, 8);
+    window().sayButton->click();
+    for (int i = 1; i < 5; ++i) {
+      type(owl().spoken().back());
+      type(window().answerBox->text());
+    }
+    if (!closedWhileWaving) interaction->answerMessage(platform::vbOK);
     type(owl().spoken().back());
-    type(window().answerBox->text());
+    EXPECT_EQ("Play wave", owl().calls.back());
+    EXPECT_TRUE(interaction->prompts(PromptKind::MessageBox).empty());
+    if (closedWhileWaving) {
+      // The run is over all the same.
+      window().Unload();
+      processEvents();
+      ASSERT_TRUE(storedRecord("Week 3"));
+      EXPECT_EQ(1, storedRecord("Week 3")->scores[kSpelling]);
+      continue;
+    }
+    processEvents();
+    EXPECT_EQ("Hide", owl().calls.back());
+    EXPECT_EQ("Thanks for Completing Lexorama Spelling!",
+              interaction->prompts(PromptKind::MessageBox).back().text);
+    EXPECT_FALSE(lexorama.forms().isLoaded<SpellingWindow>());
   }
-  interaction->answerMessage(platform::vbOK);
-  type(owl().spoken().back());
-  EXPECT_EQ("Play wave", owl().calls.back());
-  EXPECT_TRUE(interaction->prompts(PromptKind::MessageBox).empty());
-  processEvents();
-  EXPECT_EQ("Hide", owl().calls.back());
-  EXPECT_EQ("Thanks for Completing Lexorama Spelling!",
-            interaction->prompts(PromptKind::MessageBox).back().text);
-  EXPECT_FALSE(lexorama.forms().isLoaded<SpellingWindow>());
 }
 
 TEST_F(SpellingTest, AListOpenedDuringTheRunLeavesItWithItsTestAndItsClassFolder) {
