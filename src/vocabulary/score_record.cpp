@@ -87,28 +87,28 @@ QString openFailure(const QString& path, bool writing, bool systemRefused) {
   const QFileInfo file(path);
   const QFileInfo folder(file.absolutePath());
   if (file.isDir()) {
-    return QStringLiteral("The score file %1 cannot be opened, as a folder has its name. Ask your "
-                          "teacher to move that folder away.")
+    return QStringLiteral("The score file %1 cannot be opened, as a folder has its name. A teacher "
+                          "must move that folder away first.")
         .arg(shown);
   }
   if (!file.exists()) {
     if (writing && (!folder.isWritable() || !ownerMay(folder, QFile::WriteOwner))) {
-      return QStringLiteral("The score file %1 cannot be made, as its folder is read-only. Ask "
-                            "your teacher to allow changes to that folder.")
+      return QStringLiteral("The score file %1 cannot be made, as its folder is read-only. A "
+                            "teacher must allow changes to that folder first.")
           .arg(shown);
     }
   } else if (writing && (!file.isWritable() || !ownerMay(file, QFile::WriteOwner))) {
-    return QStringLiteral("The score file %1 is read-only, so no score can be written to it. Ask "
-                          "your teacher to allow changes to it.")
+    return QStringLiteral("The score file %1 is read-only, so no score can be written to it. A "
+                          "teacher must allow changes to it first.")
         .arg(shown);
   } else if (!file.isReadable() || !ownerMay(file, QFile::ReadOwner)) {
-    return QStringLiteral("The score file %1 may not be read. Ask your teacher to allow reading "
-                          "it.")
+    return QStringLiteral("The score file %1 may not be read. A teacher must allow reading it "
+                          "first.")
         .arg(shown);
   }
   if (!systemRefused) return QString();
-  return QStringLiteral("The score file %1 cannot be opened. Ask your teacher to check that it is "
-                        "there and may be changed.")
+  return QStringLiteral("The score file %1 cannot be opened. A teacher must check that it is there "
+                        "and may be changed.")
       .arg(shown);
 }
 

@@ -183,15 +183,15 @@ TEST_F(MultipleChoiceTest, AScoreFileThatCannotBeWrittenIsToldAndTheActivityClos
          QFile::setPermissions(scoreFile, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
        },
        "Your score could not be recorded.\r\nThe score file " + scoreFile +
-           " is read-only, so no score can be written to it. Ask your teacher to allow changes "
-           "to it."},
+           " is read-only, so no score can be written to it. A teacher must allow changes to it "
+           "first."},
       {[&] {
          QFile::remove(scoreFile);
          QDir(scoreFile).mkpath(".");
        },
        "Your score could not be recorded.\r\nThe score file " + scoreFile +
-           " cannot be opened, as a folder has its name. Ask your teacher to move that folder "
-           "away."},
+           " cannot be opened, as a folder has its name. A teacher must move that folder away "
+           "first."},
   };
   for (const Case& c : cases) {
     random->values = numbers(9);
