@@ -1,4 +1,6 @@
 // The printing module: links Qt's print support, so that only a program that prints loads it.
+#include <QAbstractButton>
+#include <QDialogButtonBox>
 #include <QPageLayout>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -20,6 +22,17 @@ QAbstractPrintDialog::PrintRange dialogRange(PrintChoice::Range range) {
       break;
   }
   return QAbstractPrintDialog::AllPages;
+}
+
+// Qt's dialog opens with the range and copies folded away under "Options >>" and at a size taken
+// before the options chose what it shows. It opens unfolded instead, at the size all of it needs.
+void showWholeDialog(QPrintDialog& dialog) {
+  if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
+    for (QAbstractButton* button : buttons->buttons()) {
+      if (buttons->buttonRole(button) == QDialogButtonBox::ResetRole) button->click();
+    }
+  }
+  dialog.adjustSize();
 }
 
 PrintChoice::Range choiceRange(QAbstractPrintDialog::PrintRange range) {
@@ -69,6 +82,7 @@ class QtPrintDevice : public platform::PrintDevice {
     if (choice.selectionOffered) options |= QAbstractPrintDialog::PrintSelection;
     dialog.setOptions(options);
     dialog.setPrintRange(dialogRange(choice.range));
+    showWholeDialog(dialog);
     if (dialog.exec() != QDialog::Accepted) return false;
     choice.range = choiceRange(dialog.printRange());
     return true;

@@ -132,24 +132,38 @@ QString ItemColumn(const WordListItem& item, int column) {
   }
 }
 
-QString ActivityCaption(const QString& caption, const PracticeState& practice) {
-  return caption + kGap + practice.AssignmentName + kGap + practice.TeacherName + kGap +
+RunList TakeRunList(const PracticeState& practice) {
+  return {practice.WordList, practice.AssignmentPath, practice.AssignmentName, practice.DataFolder};
+}
+
+bool OnRunList(const PracticeState& practice, const RunList& list) {
+  return practice.AssignmentPath == list.path && practice.DataFolder == list.dataFolder &&
+         practice.AssignmentName == list.testName;
+}
+
+PracticeScores RunScores(const PracticeState& practice, const RunList& list) {
+  return OnRunList(practice, list) ? practice.Scores : PracticeScores{};
+}
+
+QString ActivityCaption(const QString& caption, const RunList& list, const PracticeState& practice) {
+  return caption + kGap + list.testName + kGap + practice.TeacherName + kGap +
          practice.StudentName;
 }
 
-ScoreKey PracticeKey(const PracticeState& practice) {
-  return {practice.AssignmentName, practice.TeacherName, practice.StudentName};
+ScoreKey RunKey(const RunList& list, const PracticeState& practice) {
+  return {list.testName, practice.TeacherName, practice.StudentName};
 }
 
 namespace {
 
-bool WithScoreFile(Lexorama& lexorama, const std::function<void(ScoreFile&)>& write) {
+bool WithScoreFile(Lexorama& lexorama, const RunList& list,
+                   const std::function<void(ScoreFile&)>& write) {
   try {
-    ScoreFile file(lexorama.practice.DataFolder);
+    ScoreFile file(list.dataFolder);
     write(file);
     return true;
   } catch (const ScoreFileError& error) {
-    lexorama.MsgBox(error.message() + QStringLiteral("\r\nYour score could not be recorded."),
+    lexorama.MsgBox(QStringLiteral("Your score could not be recorded.\r\n") + error.message(),
                     platform::vbExclamation);
     return false;
   }
@@ -157,22 +171,26 @@ bool WithScoreFile(Lexorama& lexorama, const std::function<void(ScoreFile&)>& wr
 
 }  // namespace
 
-bool UpdateScoreFile(Lexorama& lexorama,
+bool UpdateScoreFile(Lexorama& lexorama, const RunList& list,
                      const std::function<void(ScoreRecord&, bool found)>& change) {
-  return WithScoreFile(lexorama, [&](ScoreFile& file) {
-    file.update(PracticeKey(lexorama.practice), change);
+  return WithScoreFile(lexorama, list, [&](ScoreFile& file) {
+    file.update(RunKey(list, lexorama.practice), change);
   });
 }
 
-bool SavePracticeScores(Lexorama& lexorama) {
-  return WithScoreFile(lexorama, [&](ScoreFile& file) {
-    SaveScores(file, PracticeKey(lexorama.practice), lexorama.practice.Scores);
+bool RecordActivityScore(Lexorama& lexorama, const RunList& list, PracticeScore field, int score) {
+  PracticeState& practice = lexorama.practice;
+  if (OnRunList(practice, list)) practice.Scores[field] = score;
+  PracticeScores scores = RunScores(practice, list);
+  scores[field] = score;
+  return WithScoreFile(lexorama, list, [&](ScoreFile& file) {
+    SaveScores(file, RunKey(list, practice), scores);
   });
 }
 
-void ReturnToSetup(Lexorama& lexorama, platform::Form& activity, bool saved) {
+void ReturnToSetup(Lexorama& lexorama, platform::Form& activity) {
   lexorama.forms().get<PracticeSetupWindow>().Show();
-  if (saved) activity.Unload();
+  activity.Unload();
 }
 
 void AdoptActivity(Lexorama& lexorama, platform::Form& activity, int widthTwips, int heightTwips) {

@@ -102,21 +102,36 @@ class RowDraws {
 // A word-list item's column: 1 the word, 2 and 3 its definitions.
 QString ItemColumn(const WordListItem& item, int column);
 
+// The word list a run asks, with the test its score goes under and the class folder whose score
+// file keeps it. Taken as the run starts: a list opened during the run is the next run's, while
+// the teacher and student follow the setup window's choice.
+struct RunList {
+  QList<WordListItem> items;
+  QString path;
+  QString testName;
+  QString dataFolder;
+};
+RunList TakeRunList(const PracticeState& practice);
+// The practice's scores and marks belong to the run's test only while it still has that list.
+bool OnRunList(const PracticeState& practice, const RunList& list);
+// The scores a run keeps beside its own: the practice's while it is on the run's list, else none.
+PracticeScores RunScores(const PracticeState& practice, const RunList& list);
+
 // "<caption>     <test>     <teacher>     <student>".
-QString ActivityCaption(const QString& caption, const PracticeState& practice);
+QString ActivityCaption(const QString& caption, const RunList& list, const PracticeState& practice);
 
-ScoreKey PracticeKey(const PracticeState& practice);
+ScoreKey RunKey(const RunList& list, const PracticeState& practice);
 
-// Changes the practice's record in the score file; a failure is told to the student. False when
-// the file could not be written.
-bool UpdateScoreFile(Lexorama& lexorama,
+// Changes the run's record in its class's score file; a failure is told to the student. False
+// when the file could not be written.
+bool UpdateScoreFile(Lexorama& lexorama, const RunList& list,
                      const std::function<void(ScoreRecord&, bool found)>& change);
-// Keeps the practice's best activity scores in the score file.
-bool SavePracticeScores(Lexorama& lexorama);
+// Keeps a run's score in `field` among the best scores of the run's test.
+bool RecordActivityScore(Lexorama& lexorama, const RunList& list, PracticeScore field, int score);
 
-// Brings the setup window back and, when the scores were saved, closes the activity; when they
-// were not, the activity stays with its result on screen.
-void ReturnToSetup(Lexorama& lexorama, platform::Form& activity, bool saved);
+// Brings the setup window back and closes the activity (a score that could not be saved has been
+// told by then).
+void ReturnToSetup(Lexorama& lexorama, platform::Form& activity);
 
 // Puts an activity window in the main window's child area, its frame `widthTwips` by
 // `heightTwips` large.

@@ -16,11 +16,13 @@ ActivityWindow::ActivityWindow(Lexorama& program, const QString& objectName,
   setCaption(caption);
 }
 
-void ActivityWindow::ShowPracticeNames() { setCaption(ActivityCaption(caption_, practice_)); }
+void ActivityWindow::ShowPracticeNames() {
+  setCaption(ActivityCaption(caption_, list_, practice_));
+}
 
 void ActivityWindow::beginRun(int secondVariant) {
-  items_ = practice_.WordList;
-  draws_ = RowDraws(lexorama_.runtime().random(), static_cast<int>(items_.size()));
+  list_ = TakeRunList(practice_);
+  draws_ = RowDraws(lexorama_.runtime().random(), static_cast<int>(list_.items.size()));
   run_ = ReadRunChoice(lexorama_.forms().get<PracticeSetupWindow>(), secondVariant);
 }
 

@@ -15,8 +15,8 @@ class ActivityWindow : public platform::Form {
 
   PercentBar scoreBar;
 
-  // Names the practice's test, teacher and student in the title, which follows them when
-  // another teacher or student is chosen: the score goes to the names shown.
+  // Names the run's test and the practice's teacher and student in the title, which follows them
+  // when another teacher or student is chosen: the score goes to the names shown.
   void ShowPracticeNames();
 
  protected:
@@ -28,7 +28,7 @@ class ActivityWindow : public platform::Form {
 
   Lexorama& lexorama_;
   PracticeState& practice_;
-  QList<WordListItem> items_;
+  RunList list_;
   RunChoice run_;
   RowDraws draws_;
   int currentItem_ = -1;

@@ -53,9 +53,9 @@ void MatchingWindow::load() {
 }
 
 void MatchingWindow::fillAnswerList(int firstItem) {
-  const bool twoDefinitions = !items_[firstItem].definition2.isEmpty();
-  for (int turn = 0; turn < items_.size(); ++turn) {
-    const WordListItem& item = items_[draws_.free()];
+  const bool twoDefinitions = !list_.items[firstItem].definition2.isEmpty();
+  for (int turn = 0; turn < list_.items.size(); ++turn) {
+    const WordListItem& item = list_.items[draws_.free()];
     if (run_.definitionFirst) {
       answerList->addItem(item.word);
     } else if (!twoDefinitions) {
@@ -68,7 +68,7 @@ void MatchingWindow::fillAnswerList(int firstItem) {
 }
 
 void MatchingWindow::showQuestion() {
-  const WordListItem& item = items_[currentItem_];
+  const WordListItem& item = list_.items[currentItem_];
   if (!run_.definitionFirst) {
     questionBox->setText(item.word);
   } else if (item.definition2.isEmpty()) {
@@ -79,14 +79,14 @@ void MatchingWindow::showQuestion() {
 }
 
 QStringList MatchingWindow::acceptedAnswers() const {
-  const WordListItem& current = items_[currentItem_];
+  const WordListItem& current = list_.items[currentItem_];
   const QString question = questionBox->text();
   QStringList accepted;
   if (current.definition2.isEmpty()) {
     accepted << (run_.definitionFirst ? current.word : current.definition1);
   } else {
     // A word or definition standing in several rows takes the last of them.
-    for (const WordListItem& item : items_) {
+    for (const WordListItem& item : list_.items) {
       if (!run_.definitionFirst && item.word == question) {
         accepted = {item.definition1, item.definition2};
       } else if (run_.definitionFirst &&
@@ -115,11 +115,11 @@ void MatchingWindow::onAnswerChosen() {
 
 void MatchingWindow::ShowPercentages() {
   scoreBar.set(Percent(correctCount_, tryCount_));
-  progressBar.set(Percent(correctCount_, static_cast<int>(items_.size())));
+  progressBar.set(Percent(correctCount_, static_cast<int>(list_.items.size())));
 }
 
 void MatchingWindow::NextQuestion() {
-  if (correctCount_ == items_.size()) {
+  if (correctCount_ == list_.items.size()) {
     finish();
     return;
   }
@@ -131,19 +131,18 @@ void MatchingWindow::finish() {
   finished_ = true;
   const int score = RoundedScore(scoreBar.value());
   if (run_.definitionFirst) {
-    practice_.Scores[MatchingByDefinition] = score;
     questionBox->setText(QStringLiteral("Matching Score - Definitions/Words = ") +
                          QString::number(score));
   } else {
-    practice_.Scores[MatchingByWord] = score;
     questionBox->setText(QStringLiteral("Matching Score - Words/Definitions = ") +
                          QString::number(score));
   }
   answerList->clear();
-  const bool saved = SavePracticeScores(lexorama_);
+  RecordActivityScore(lexorama_, list_, run_.definitionFirst ? MatchingByDefinition : MatchingByWord,
+                      score);
   lexorama_.MsgBox(QStringLiteral("Thank you for using Lexorama - Matching!"), platform::vbOKOnly,
                    QStringLiteral("Lexorama - Matching"));
-  ReturnToSetup(lexorama_, *this, saved);
+  ReturnToSetup(lexorama_, *this);
 }
 
 }  // namespace vocabulary

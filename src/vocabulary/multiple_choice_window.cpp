@@ -49,7 +49,7 @@ void MultipleChoiceWindow::NextQuestion() {
   } else {
     ++currentItem_;
   }
-  const WordListItem& item = items_[currentItem_];
+  const WordListItem& item = list_.items[currentItem_];
   const int shown = ShownColumn(item, definitionColumn);
   int answerColumn = 1;
   if (run_.definitionFirst) {
@@ -86,14 +86,14 @@ QString MultipleChoiceWindow::drawWrongAnswer(int answerColumn, int distractorCo
     return std::find(usedRows.begin(), usedRows.end(), r) == usedRows.end();
   });
   usedRows.push_back(row);
-  const WordListItem& wrong = items_[row];
+  const WordListItem& wrong = list_.items[row];
   if (distractorColumn == 0) return ItemColumn(wrong, answerColumn);
   const QString text = ItemColumn(wrong, distractorColumn);
   return text.isEmpty() ? wrong.definition1 : text;
 }
 
 void MultipleChoiceWindow::onAnswerClicked(int box) {
-  if (currentItem_ < 0 || correctCount_ >= items_.size()) return;
+  if (currentItem_ < 0 || correctCount_ >= list_.items.size()) return;
   if (answerBoxes[box]->text() == correctAnswer_) {
     RightAnswer();
   } else {
@@ -111,7 +111,7 @@ void MultipleChoiceWindow::RightAnswer() {
   ++correctCount_;
   ++tryCount_;
   UpdateScoreBars();
-  if (correctCount_ == items_.size()) {
+  if (correctCount_ == list_.items.size()) {
     finish();
   } else {
     NextQuestion();
@@ -120,24 +120,25 @@ void MultipleChoiceWindow::RightAnswer() {
 
 void MultipleChoiceWindow::UpdateScoreBars() {
   scoreBar.set(Percent(correctCount_, tryCount_));
-  progressBar.set(Percent(correctCount_, static_cast<int>(items_.size())));
+  progressBar.set(Percent(correctCount_, static_cast<int>(list_.items.size())));
 }
 
 void MultipleChoiceWindow::finish() {
   const int score = RoundedScore(scoreBar.value());
   if (run_.definitionFirst) {
-    practice_.Scores[MultipleChoiceByDefinition] = score;
     questionBox->setText(QStringLiteral("Multiple Choice Score - Definitions/Words = ") +
                          QString::number(score));
   } else {
-    practice_.Scores[MultipleChoiceByWord] = score;
     questionBox->setText(QStringLiteral("Multiple Choice Score - Words/Definitions = ") +
                          QString::number(score));
   }
   for (ChoiceBox* box : answerBoxes) box->clear();
   lexorama_.MsgBox(QStringLiteral("Thank you for using Lexorama - MultipleChoice!"), platform::vbOKOnly,
                    QStringLiteral("Lexorama - MultipleChoice"));
-  ReturnToSetup(lexorama_, *this, SavePracticeScores(lexorama_));
+  RecordActivityScore(lexorama_, list_,
+                      run_.definitionFirst ? MultipleChoiceByDefinition : MultipleChoiceByWord,
+                      score);
+  ReturnToSetup(lexorama_, *this);
 }
 
 }  // namespace vocabulary

@@ -57,7 +57,7 @@ void PictureGameWindow::load() {
 }
 
 QString PictureGameWindow::PicsFolder() const {
-  return practice_.DataFolder + QStringLiteral("Resources/Pics");
+  return list_.dataFolder + QStringLiteral("Resources/Pics");
 }
 
 void PictureGameWindow::loadPicture() {
@@ -71,9 +71,9 @@ void PictureGameWindow::loadPicture() {
 
 QStringList PictureGameWindow::boardEntries() {
   QStringList entries;
-  const int count = std::min<int>(static_cast<int>(items_.size()), kBoardSize);
+  const int count = std::min<int>(static_cast<int>(list_.items.size()), kBoardSize);
   for (int turn = 0; turn < count; ++turn) {
-    const WordListItem& item = items_[draws_.free()];
+    const WordListItem& item = list_.items[draws_.free()];
     if (run_.definitionFirst) {
       entries << item.word;
     } else if (item.definition2.isEmpty()) {
@@ -102,7 +102,7 @@ void PictureGameWindow::NextQuestion() {
       return;
     }
     draws_.mark(currentItem_, false);
-    const WordListItem& item = items_[currentItem_];
+    const WordListItem& item = list_.items[currentItem_];
     if (run_.definitionFirst) {
       const int column = draws_.definitionColumn();
       clueBox->setText(item.definition2.isEmpty() ? item.definition1 : ItemColumn(item, column));
@@ -159,20 +159,19 @@ void PictureGameWindow::finish() {
   accepted_.clear();
   const int score = RoundedScore(scoreBar.value());
   if (run_.definitionFirst) {
-    practice_.Scores[PictureGameByDefinition] = score;
     clueBox->setText(QStringLiteral("Picture Score - Definition/Words = ") + QString::number(score));
   } else {
-    practice_.Scores[PictureGameByWord] = score;
     clueBox->setText(QStringLiteral("Picture Score - Word/Definitions = ") + QString::number(score));
   }
-  SavePracticeScores(lexorama_);
+  RecordActivityScore(lexorama_, list_,
+                      run_.definitionFirst ? PictureGameByDefinition : PictureGameByWord, score);
 }
 
 void PictureGameWindow::onPictureClicked() {
   if (!finished_) return;
   lexorama_.MsgBox(QStringLiteral("Thank you for using Lexorama - Picture Matching Game!"),
                    platform::vbOKOnly, QStringLiteral("Lexorama - Picture Matching Game"));
-  ReturnToSetup(lexorama_, *this, true);
+  ReturnToSetup(lexorama_, *this);
 }
 
 }  // namespace vocabulary

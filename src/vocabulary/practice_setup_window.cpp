@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <utility>
 
@@ -205,12 +206,26 @@ bool PracticeSetupWindow::eventFilter(QObject* watched, QEvent* event) {
   // A list opened as a dialog closed is taken down as the window becomes active again, and opens
   // once more then.
   if (event->type() == QEvent::FocusIn && (watched == teacherBox || watched == studentBox)) {
+    auto* box = static_cast<QComboBox*>(watched);
     const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
     const bool returning = reason == Qt::ActiveWindowFocusReason;
     const bool afterDialog = returning && std::exchange(listAfterDialog_, nullptr) == watched;
-    if (afterDialog || (reason != Qt::PopupFocusReason && !returning)) {
-      static_cast<QComboBox*>(watched)->showPopup();
+    if (reason == Qt::MouseFocusReason) {
+      // A click on the arrow opens the list itself, and one opened under it would close again;
+      // a click elsewhere in the box opens it once the click is handled.
+      QTimer::singleShot(0, box, [box] {
+        if (box->hasFocus() && !box->view()->isVisible()) box->showPopup();
+      });
+    } else if (afterDialog || (reason != Qt::PopupFocusReason && !returning)) {
+      box->showPopup();
     }
+  }
+  // Once the student has used the list opened after the dialog (typed into it, or closed it),
+  // the window's coming back must not open it again over what was typed.
+  if ((event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress) &&
+      listAfterDialog_ != nullptr &&
+      (watched == listAfterDialog_ || watched == listAfterDialog_->view())) {
+    listAfterDialog_ = nullptr;
   }
   // A name typed while its list is open goes into the box, the first key replacing what it held;
   // the list keeps the keys that move in it. Without a highlighted item the list closes at once,
@@ -311,6 +326,12 @@ void PracticeSetupWindow::fillNameLists(const QStringList& teachers, const QStri
   studentBox->clear();
   teacherBox->addItems(teachers);
   studentBox->addItems(students);
+  // No name is current while the box asks for one, in the box or in its list (which would take
+  // the first as it gets the focus), so Down goes to the first.
+  for (QComboBox* box : {teacherBox, studentBox}) {
+    box->setCurrentIndex(-1);
+    box->view()->setCurrentIndex(QModelIndex());
+  }
   teacherBox->setEditText(kSelectTeacher);
   studentBox->setEditText(kSelectStudent);
 }
@@ -328,7 +349,7 @@ void PracticeSetupWindow::LoadStudentProgress() {
   try {
     stored = ScoreFile(practice_.DataFolder).find(progressKey_);
   } catch (const ScoreFileError& error) {
-    lexorama_.MsgBox(error.message() + QStringLiteral("\r\nYour scores so far cannot be shown."),
+    lexorama_.MsgBox(QStringLiteral("Your scores so far cannot be shown.\r\n") + error.message(),
                      platform::vbExclamation);
     return;
   }

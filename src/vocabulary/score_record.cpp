@@ -75,14 +75,52 @@ QString writeFailureReason(int error) {
   return QString::fromLocal8Bit(std::strerror(error));
 }
 
+bool ownerMay(const QFileInfo& info, QFileDevice::Permission permission) {
+  return info.permissions().testFlag(permission);
+}
+
+// Why the score file cannot be opened, as a student or teacher can act on it. The permission
+// bits are read as well as the system's answer: a program run by root would otherwise write a
+// file that the class's teacher has made read-only.
+QString openFailure(const QString& path, bool writing, bool systemRefused) {
+  const QString shown = platform::locations::forDisplay(path);
+  const QFileInfo file(path);
+  const QFileInfo folder(file.absolutePath());
+  if (file.isDir()) {
+    return QStringLiteral("The score file %1 cannot be opened, as a folder has its name. A teacher "
+                          "must move that folder away first.")
+        .arg(shown);
+  }
+  if (!file.exists()) {
+    if (writing && (!folder.isWritable() || !ownerMay(folder, QFile::WriteOwner))) {
+      return QStringLiteral("The score file %1 cannot be made, as its folder is read-only. A "
+                            "teacher must allow changes to that folder first.")
+          .arg(shown);
+    }
+  } else if (writing && (!file.isWritable() || !ownerMay(file, QFile::WriteOwner))) {
+    return QStringLiteral("The score file %1 is read-only, so no score can be written to it. A "
+                          "teacher must allow changes to it first.")
+        .arg(shown);
+  } else if (!file.isReadable() || !ownerMay(file, QFile::ReadOwner)) {
+    return QStringLiteral("The score file %1 may not be read. A teacher must allow reading it "
+                          "first.")
+        .arg(shown);
+  }
+  if (!systemRefused) return QString();
+  return QStringLiteral("The score file %1 cannot be opened. A teacher must check that it is there "
+                        "and may be changed.")
+      .arg(shown);
+}
+
 // An open score file with a lock held for as long as it lives.
 class LockedFile {
  public:
   LockedFile(const QString& path, QIODevice::OpenMode mode, int lockKind) : file_(path) {
-    if (!file_.open(mode)) {
-      throw ScoreFileError(QStringLiteral("The score file %1 cannot be opened: %2")
-                               .arg(platform::locations::forDisplay(path), file_.errorString()));
+    const bool writing = mode.testFlag(QIODevice::WriteOnly);
+    if (const QString refused = openFailure(path, writing, false); !refused.isEmpty()) {
+      throw ScoreFileError(refused);
     }
+    if (!file_.open(mode)) throw ScoreFileError(openFailure(path, writing, true));
     // A lock is only advice to the other copies; a file system without locks still works alone.
     while (flock(file_.handle(), lockKind) != 0 && errno == EINTR) {
     }

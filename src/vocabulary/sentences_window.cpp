@@ -125,24 +125,27 @@ bool SentencesWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void SentencesWindow::load() {
-  items_ = practice_.WordList;
+  list_ = TakeRunList(practice_);
   currentItem_ = 1;
   showItem();
   startTime_ = lexorama_.runtime().clock().now().time();
   ShowPracticeNames();
 }
 
-void SentencesWindow::ShowPracticeNames() { setCaption(ActivityCaption(kCaption, practice_)); }
+void SentencesWindow::ShowPracticeNames() {
+  setCaption(ActivityCaption(kCaption, list_, practice_));
+}
 
 void SentencesWindow::showItem() {
   // Rows past the list are empty.
-  const WordListItem item = currentItem_ <= items_.size() ? items_[currentItem_ - 1] : WordListItem{};
+  const WordListItem item =
+      currentItem_ <= list_.items.size() ? list_.items[currentItem_ - 1] : WordListItem{};
   wordBox->setText(item.word);
   definition1Box->setText(item.definition1);
   definition2Box->setText(item.definition2);
 }
 
-bool SentencesWindow::allDone() const { return currentItem_ > items_.size(); }
+bool SentencesWindow::allDone() const { return currentItem_ > list_.items.size(); }
 
 void SentencesWindow::onApplyClicked() {
   if (allDone()) return;
@@ -178,7 +181,7 @@ QString SentencesWindow::heading() const {
   return practice_.StudentName + kHeadingGap +
          QLocale::system().toString(now.date(), QLocale::ShortFormat) + kHeadingGap +
          QStringLiteral("Time = ") + ElapsedTime(startTime_, now.time()) + kHeadingGap +
-         practice_.AssignmentName + QStringLiteral("\r\n\r\n");
+         list_.testName + QStringLiteral("\r\n\r\n");
 }
 
 void SentencesWindow::finish() {
@@ -189,8 +192,8 @@ void SentencesWindow::finish() {
 }
 
 void SentencesWindow::SaveSentenceMark() {
-  const PracticeScores scores = practice_.Scores;
-  const bool saved = UpdateScoreFile(lexorama_, [&scores](ScoreRecord& record, bool found) {
+  const PracticeScores scores = RunScores(practice_, list_);
+  const bool saved = UpdateScoreFile(lexorama_, list_, [&scores](ScoreRecord& record, bool found) {
     if (!found) {
       for (std::size_t i = 0; i < scores.size(); ++i) {
         record.scores[i] = static_cast<std::int16_t>(std::clamp(scores[i], 0, 32767));
@@ -198,7 +201,7 @@ void SentencesWindow::SaveSentenceMark() {
     }
     record.scores[kSentences] = 10;
   });
-  if (saved) practice_.SentencesMark = QStringLiteral("OK");
+  if (saved && OnRunList(practice_, list_)) practice_.SentencesMark = QStringLiteral("OK");
 }
 
 void SentencesWindow::onOpenClicked() {

@@ -7,7 +7,7 @@
 #include "platform/text/richtextbox.h"
 #include "platform/windows/form.h"
 #include "platform/windows/interaction.h"
-#include "vocabulary/lexorama.h"
+#include "vocabulary/activity_support.h"
 
 namespace vocabulary {
 
@@ -64,7 +64,7 @@ class SentencesWindow : public platform::Form {
 
   Lexorama& lexorama_;
   PracticeState& practice_;
-  QList<WordListItem> items_;
+  RunList list_;
   // 1-based; one past the last item once all are done.
   int currentItem_ = 1;
   QTime startTime_;

@@ -97,11 +97,18 @@ void SpellingWindow::createControls() {
 
 void SpellingWindow::load() {
   beginRun(0);
+  listSpellingMark_ = practice_.SpellingMark;
   character_ = lexorama_.runtime().createCharacter();
   if (!character_->load(platform::SpeakingCharacter::kOwl)) character_.reset();
   if (character_) {
     QObject::connect(character_.get(), &platform::SpeakingCharacter::speechUnavailable, this,
                      [this] { dispatch([this] { tellSpeechUnavailable(); }); });
+    // Queued, so that the farewell runs once the request's number is known and the character
+    // is done with its own call.
+    QObject::connect(
+        character_.get(), &platform::SpeakingCharacter::requestCompleted, this,
+        [this](int request) { dispatch([this, request] { onCharacterDone(request); }); },
+        Qt::QueuedConnection);
     character_->SetBalloonStyle(platform::SpeakingCharacter::kTextBalloon);
   }
   placeCharacter();
@@ -151,7 +158,8 @@ void SpellingWindow::play(const QString& animation) {
 }
 
 void SpellingWindow::onTestChosen() {
-  const QString& mark = practice_.SpellingMark;
+  // The practice's mark is another list's once another list is open.
+  const QString mark = OnRunList(practice_, list_) ? practice_.SpellingMark : listSpellingMark_;
   if (!mark.isEmpty() && mark != QLatin1String(" ?")) return;
   practiceButton->setChecked(true);
   lexorama_.MsgBox(QStringLiteral("You must complete the practice test first."));
@@ -174,14 +182,14 @@ void SpellingWindow::onSayClicked() {
   answerBox->setFocus();
 }
 
-bool SpellingWindow::runOver() const { return wordsDone_ == items_.size(); }
+bool SpellingWindow::runOver() const { return wordsDone_ == list_.items.size(); }
 
 void SpellingWindow::chooseNextWord() {
   currentItem_ = run_.randomOrder ? draws_.free() : wordsDone_;
 }
 
 void SpellingWindow::SayWord() {
-  const WordListItem& item = items_[currentItem_];
+  const WordListItem& item = list_.items[currentItem_];
   answerBox->clear();
   definition1Box->setText(item.definition1);
   definition2Box->setText(item.definition2);
@@ -220,7 +228,7 @@ void SpellingWindow::onEnterClicked() {
     answerBox->setFocus();
     return;
   }
-  if (answerBox->text() == items_[currentItem_].word) {
+  if (answerBox->text() == list_.items[currentItem_].word) {
     CorrectSpelling();
   } else {
     WrongSpelling();
@@ -268,7 +276,7 @@ void SpellingWindow::onClearTimer() {
 
 void SpellingWindow::UpdateProgress() {
   scoreBar.set(Percent(correctCount_, tryCount_));
-  progressBar.set(Percent(correctCount_, static_cast<int>(items_.size())));
+  progressBar.set(Percent(correctCount_, static_cast<int>(list_.items.size())));
 }
 
 void SpellingWindow::setPanelColour(const QColor& colour) {
@@ -280,19 +288,41 @@ void SpellingWindow::setPanelColour(const QColor& colour) {
 }
 
 void SpellingWindow::finish() {
-  if (character_) {
-    character_->Play(QStringLiteral("wave"));
-    character_->Hide();
+  if (!character_) {
+    thank();
+    return;
   }
-  lexorama_.MsgBox(QStringLiteral("Thanks for Completing Lexorama Spelling!"));
-  const int score = testButton->isChecked() ? RoundedScore(scoreBar.value()) : 1;
-  practice_.SpellingMark = score == 1 ? QStringLiteral(" P") : QString::number(score);
-  SaveSpellingScore(score);
+  // The owl waves and is gone before the thanks, which otherwise shows under it.
+  farewellRequest_ = character_->Play(QStringLiteral("wave"));
 }
 
-void SpellingWindow::SaveSpellingScore(int score) {
-  const PracticeScores scores = practice_.Scores;
-  const bool saved = UpdateScoreFile(lexorama_, [&](ScoreRecord& record, bool found) {
+void SpellingWindow::onCharacterDone(int request) {
+  if (request != farewellRequest_) return;
+  farewellRequest_ = 0;
+  character_->Hide();
+  thank();
+}
+
+void SpellingWindow::thank() {
+  lexorama_.MsgBox(QStringLiteral("Thanks for Completing Lexorama Spelling!"));
+  SaveSpellingScore();
+  ReturnToSetup(lexorama_, *this);
+}
+
+void SpellingWindow::unload(int& cancel) {
+  (void)cancel;
+  // A run closed while the owl waves goodbye is over all the same.
+  if (farewellRequest_ != 0) SaveSpellingScore();
+}
+
+void SpellingWindow::SaveSpellingScore() {
+  farewellRequest_ = 0;
+  const int score = testButton->isChecked() ? RoundedScore(scoreBar.value()) : 1;
+  if (OnRunList(practice_, list_)) {
+    practice_.SpellingMark = score == 1 ? QStringLiteral(" P") : QString::number(score);
+  }
+  const PracticeScores scores = RunScores(practice_, list_);
+  UpdateScoreFile(lexorama_, list_, [&](ScoreRecord& record, bool found) {
     for (std::size_t i = 0; i < scores.size(); ++i) {
       const auto current = static_cast<std::int16_t>(std::clamp(scores[i], 0, 32767));
       record.scores[i] = found ? std::max(record.scores[i], current) : current;
@@ -300,7 +330,6 @@ void SpellingWindow::SaveSpellingScore(int score) {
     const auto spelling = static_cast<std::int16_t>(score);
     record.scores[kSpelling] = found ? std::max(record.scores[kSpelling], spelling) : spelling;
   });
-  ReturnToSetup(lexorama_, *this, saved);
 }
 
 }  // namespace vocabulary

@@ -44,6 +44,7 @@ class SpellingWindow : public ActivityWindow {
 
  protected:
   void load() override;
+  void unload(int& cancel) override;
 
  private:
   void createControls();
@@ -57,13 +58,19 @@ class SpellingWindow : public ActivityWindow {
   void UpdateProgress();
   void setPanelColour(const QColor& colour);
   void finish();
-  void SaveSpellingScore(int score);
+  void onCharacterDone(int request);
+  void thank();
+  void SaveSpellingScore();
   void play(const QString& animation);
 
   std::unique_ptr<platform::SpeakingCharacter> character_;
   int wordsDone_ = 0;
   int sayDelay_ = 0;
   bool speechProblemTold_ = false;
+  // The owl's goodbye wave, while the thanks waits for it; 0 otherwise.
+  int farewellRequest_ = 0;
+  // The spelling mark of the run's list as the window opened.
+  QString listSpellingMark_;
 };
 
 }  // namespace vocabulary

@@ -168,23 +168,58 @@ TEST_F(MultipleChoiceTest, AStuckGeneratorStillGivesFourAnswers) {
   EXPECT_EQ(5, answerAll(meaningOf).size());
 }
 
-TEST_F(MultipleChoiceTest, AScoreFileThatCannotBeWrittenIsToldAndTheResultStays) {
-  random->values = numbers(9);
-  const QString list = writeFile("other/Week 3.txt",
-                                 "a/1\r\nb/2\r\nc/3\r\nd/4\r\ne/5\r\n\r\n");
+TEST_F(MultipleChoiceTest, AScoreFileThatCannotBeWrittenIsToldAndTheActivityCloses) {
+  const QString list = writeFile("other/Week 3.txt", "a/1\r\nb/2\r\nc/3\r\nd/4\r\ne/5\r\n\r\n");
   writeFile("other/Resources/teachers.txt", "Ms Hale\r\n");
   writeFile("other/Resources/students.txt", "Ortiz, Ana\r\n");
-  start(list, 1, true);
-  // Something in the score file's place that cannot be written.
-  QDir(testing_support::testRoot() + "/other/Resources/data.dat").mkpath(".");
-  // The closing message, then the one about the score file.
-  interaction->answerMessage(platform::vbOK).answerMessage(platform::vbOK);
-  for (int i = 1; i <= 5; ++i) click(window().answerBoxes[boxWith(QString::number(i))]);
-  processEvents();
-  ASSERT_TRUE(lexorama.forms().isLoaded<MultipleChoiceWindow>());
-  EXPECT_EQ("Multiple Choice Score - Words/Definitions = 100", window().questionBox->text());
-  EXPECT_TRUE(interaction->prompts(testing_support::PromptKind::MessageBox).back().text.contains(
-      "could not be recorded"));
+  const QString scoreFile = testing_support::testRoot() + "/other/Resources/data.dat";
+  struct Case {
+    std::function<void()> spoil;
+    QString told;
+  } cases[] = {
+      // Read-only for its owner, root included.
+      {[&] {
+         writeFile("other/Resources/data.dat", "");
+         QFile::setPermissions(scoreFile, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+       },
+       "Your score could not be recorded.\r\nThe score file " + scoreFile +
+           " is read-only, so no score can be written to it. A teacher must allow changes to it "
+           "first."},
+      {[&] {
+         QFile::remove(scoreFile);
+         QDir(scoreFile).mkpath(".");
+       },
+       "Your score could not be recorded.\r\nThe score file " + scoreFile +
+           " cannot be opened, as a folder has its name. A teacher must move that folder away "
+           "first."},
+  };
+  for (const Case& c : cases) {
+    random->values = numbers(9);
+    start(list, 1, true);
+    c.spoil();
+    // The closing message, then the one about the score file.
+    interaction->answerMessage(platform::vbOK).answerMessage(platform::vbOK);
+    for (int i = 1; i <= 5; ++i) click(window().answerBoxes[boxWith(QString::number(i))]);
+    processEvents();
+    EXPECT_FALSE(lexorama.forms().isLoaded<MultipleChoiceWindow>());
+    EXPECT_TRUE(setup().isVisible());
+    EXPECT_EQ(c.told, messages().back().text);
+  }
+}
+
+TEST_F(MultipleChoiceTest, AListOpenedDuringARunLeavesItsScoreUnderTheListItAsked) {
+  start(writeWordList("Week 3.txt", 5), 1, true);
+  const vocabulary::ScoreRecord week9{"Week 9", "Ms Hale", "Ortiz, Ana", {0, 40, 0, 0, 0, 0, 0, 0}};
+  writeFile("class/Resources/data.dat", EncodeScoreRecord(week9));
+  open(writeWordList("Week 9.txt", 5));
+  choose(setup().teacherBox, "Ms Hale");
+  choose(setup().studentBox, "Ortiz, Ana");
+  EXPECT_EQ("MultipleChoice     Week 3     Ms Hale     Ortiz, Ana", window().Caption());
+  answerAll(meaningOf);
+  EXPECT_EQ((std::array<std::int16_t, 8>{100, 0, 0, 0, 0, 0, 0, 0}), storedRecord("Week 3")->scores);
+  EXPECT_EQ(week9.scores, storedRecord("Week 9")->scores);
+  // The practice holds the scores of the list now open.
+  EXPECT_EQ((PracticeScores{0, 40, 0, 0, 0, 0}), lexorama.practice.Scores);
 }
 
 TEST_F(MultipleChoiceTest, OtherActivityNumbersShowTheSetupWindow) {

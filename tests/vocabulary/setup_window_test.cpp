@@ -83,15 +83,46 @@ TEST_F(SetupWindowTest, OpeningAListTakesItsItemsNamesAndTestName) {
   EXPECT_EQ(list, interaction->prompts(PromptKind::OpenDialog).back().request.FileName);
 }
 
-TEST_F(SetupWindowTest, TheTeacherListTakenDownAsTheWindowComesBackFromTheDialogOpensAgain) {
+TEST_F(SetupWindowTest, TheTeacherListOpensAgainAsTheWindowComesBackFromTheDialogUnlessUsed) {
+  QFocusEvent back(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+  // What the student does in the list before the window is active again, and what then shows.
+  struct Case {
+    std::function<void(QComboBox*)> act;
+    bool opensAgain;
+    QString name;
+  } cases[] = {
+      {[](QComboBox* box) { box->hidePopup(); }, true, "Select Teacher"},  // taken down
+      {[](QComboBox* box) { QTest::keyClick(box->view(), Qt::Key_Escape); }, false,
+       "Select Teacher"},
+      {[](QComboBox* box) { QTest::keyClicks(box->view(), "Q"); }, false, "Quinn"},
+  };
+  for (const Case& c : cases) {
+    open(list);
+    QComboBox* box = setup().teacherBox;
+    ASSERT_TRUE(box->view()->isVisible());
+    c.act(box);
+    for (const bool opens : {c.opensAgain, false}) {  // once at most
+      QApplication::sendEvent(box, &back);
+      EXPECT_EQ(opens, box->view()->isVisible());
+      box->hidePopup();
+    }
+    if (c.name == "Quinn") QTest::keyClicks(box, "uinn");
+    EXPECT_EQ(c.name, box->currentText());
+  }
+}
+
+TEST_F(SetupWindowTest, DownFromANameListsPromptGoesToItsFirstName) {
   open(list);
   QComboBox* box = setup().teacherBox;
-  QFocusEvent back(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
-  for (const bool opens : {true, false}) {  // once only
-    box->hidePopup();
-    QApplication::sendEvent(box, &back);
-    EXPECT_EQ(opens, box->view()->isVisible());
-  }
+  // In the list that opens with the word list ...
+  ASSERT_TRUE(box->view()->isVisible());
+  QTest::keyClick(box->view(), Qt::Key_Down);
+  EXPECT_EQ(0, box->view()->currentIndex().row());
+  // ... and in the box itself, once the list is opened again.
+  open(list);
+  box->hidePopup();
+  QTest::keyClick(box, Qt::Key_Down);
+  EXPECT_EQ("Ms Hale", box->currentText());
 }
 
 TEST_F(SetupWindowTest, AListThatCannotBeUsedSaysWhyAndLeavesTheOpenOneAlone) {

@@ -170,7 +170,7 @@ TEST_F(SpellingTest, WithoutSpeechTheStudentIsToldOnce) {
   EXPECT_EQ("word1", owl().balloonText());
 }
 
-TEST_F(SpellingTest, AScoreThatCannotBeSavedIsToldAndTheRunStaysOver) {
+TEST_F(SpellingTest, AScoreThatCannotBeSavedIsToldAndTheWindowCloses) {
   const QString list = writeFile("other/Week 3.txt", "a/1\r\nb/2\r\nc/3\r\nd/4\r\ne/5\r\n\r\n");
   writeFile("other/Resources/teachers.txt", "Ms Hale\r\n");
   writeFile("other/Resources/students.txt", "Ortiz, Ana\r\n");
@@ -185,13 +185,56 @@ TEST_F(SpellingTest, AScoreThatCannotBeSavedIsToldAndTheRunStaysOver) {
     if (QString(word) != "e") QTest::keyClick(window.answerBox, Qt::Key_Return);
   }
   processEvents();
-  ASSERT_TRUE(lexorama.forms().isLoaded<SpellingWindow>());
-  EXPECT_TRUE(interaction->prompts(PromptKind::MessageBox).back().text.contains(
-      "could not be recorded"));
-  // Next Word and Say It! have nothing more to give.
-  window.enterButton->click();
-  window.sayButton->click();
-  EXPECT_EQ("Correct!", window.answerBox->text());
+  EXPECT_FALSE(lexorama.forms().isLoaded<SpellingWindow>());
+  EXPECT_TRUE(interaction->prompts(PromptKind::MessageBox).back().text.startsWith(
+      "Your score could not be recorded."));
+}
+
+TEST_F(SpellingTest, TheOwlWavesAndIsGoneBeforeTheThanks) {
+  const QString list = writeWordList("Week 3.txt", 5);
+  for (const bool closedWhileWaving : {true, false}) {
+    start(list, 8);
+    window().sayButton->click();
+    for (int i = 1; i < 5; ++i) {
+      type(owl().spoken().back());
+      type(window().answerBox->text());
+    }
+    if (!closedWhileWaving) interaction->answerMessage(platform::vbOK);
+    type(owl().spoken().back());
+    EXPECT_EQ("Play wave", owl().calls.back());
+    EXPECT_TRUE(interaction->prompts(PromptKind::MessageBox).empty());
+    if (closedWhileWaving) {
+      // The run is over all the same.
+      window().Unload();
+      processEvents();
+      ASSERT_TRUE(storedRecord("Week 3"));
+      EXPECT_EQ(1, storedRecord("Week 3")->scores[kSpelling]);
+      continue;
+    }
+    processEvents();
+    EXPECT_EQ("Hide", owl().calls.back());
+    EXPECT_EQ("Thanks for Completing Lexorama Spelling!",
+              interaction->prompts(PromptKind::MessageBox).back().text);
+    EXPECT_FALSE(lexorama.forms().isLoaded<SpellingWindow>());
+  }
+}
+
+TEST_F(SpellingTest, AListOpenedDuringTheRunLeavesItWithItsTestAndItsClassFolder) {
+  start(writeWordList("Week 3.txt", 5), 8);
+  window().sayButton->click();
+  // Another class's list, opened and its names chosen while the words are asked.
+  writeFile("other/Resources/teachers.txt", "Ms Hale\r\n");
+  writeFile("other/Resources/students.txt", "Ortiz, Ana\r\n");
+  open(writeFile("other/Week 9.txt", "a/1\r\nb/2\r\nc/3\r\nd/4\r\ne/5\r\n\r\n"));
+  choose(setup().teacherBox, "Ms Hale");
+  choose(setup().studentBox, "Ortiz, Ana");
+  EXPECT_EQ("Spelling     Week 3     Ms Hale     Ortiz, Ana", window().Caption());
+  spellAll();
+  EXPECT_EQ(QStringList({"Press Start!", "word1", "word2", "word3", "word4", "word5"}),
+            owl().spoken());
+  EXPECT_EQ(1, storedRecord("Week 3")->scores[kSpelling]);
+  EXPECT_FALSE(QFile::exists(testing_support::testRoot() + "/other/Resources/data.dat"));
+  EXPECT_EQ(" ?", lexorama.practice.SpellingMark);
 }
 
 }  // namespace
