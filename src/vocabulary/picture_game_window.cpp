@@ -2,7 +2,10 @@
 
 #include <QDir>
 #include <QGridLayout>
+#include <QScreen>
 #include <QVBoxLayout>
+
+#include "platform/windows/picture.h"
 
 namespace vocabulary {
 namespace {
@@ -64,8 +67,10 @@ void PictureGameWindow::loadPicture() {
   const QStringList files = QDir(PicsFolder()).entryList(QDir::Files, QDir::Name);
   const int chosen = draws_.below(static_cast<int>(files.size()));
   if (chosen >= files.size()) return;
-  // A file that is no picture leaves the picture area empty.
-  QPixmap picture(PicsFolder() + QLatin1Char('/') + files[chosen]);
+  // A file that is no picture leaves the picture area empty. The box never grows past the
+  // screen, so a camera's photo is read no larger than that.
+  const QPixmap picture = platform::PictureToFit(PicsFolder() + QLatin1Char('/') + files[chosen],
+                                                 pictureBox->screen()->availableSize());
   if (!picture.isNull()) pictureBox->setPixmap(picture);
 }
 
