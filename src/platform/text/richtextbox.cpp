@@ -128,23 +128,31 @@ QString withoutClosingBreak(QString text) {
   return text;
 }
 
-// The letters nearest one end of `text` in its last two runs (its first two when `fromStart`):
-// as many as an edit there can join into one run by taking out what lies between.
-qsizetype lettersInReach(QStringView text, bool fromStart) {
+// The letters of the two runs nearest one end of a text: as many as an edit there can join
+// into one run by taking out what lies between them.
+struct LettersInReach {
   qsizetype letters = 0;
+  bool bothRunsEnded = false;  // else the runs may go on beyond the text
+};
+
+LettersInReach lettersInReach(QStringView text, bool fromStart) {
+  LettersInReach reach;
   int runsEnded = 0;
   bool inRun = false;
   for (qsizetype k = 0; k < text.size(); ++k) {
     const QChar c = text[fromStart ? k : text.size() - 1 - k];
     if (!c.isSpace()) {
-      ++letters;
+      ++reach.letters;
       inRun = true;
     } else if (inRun) {
-      if (++runsEnded == 2) break;
       inRun = false;
+      if (++runsEnded == 2) {
+        reach.bothRunsEnded = true;
+        break;
+      }
     }
   }
-  return letters;
+  return reach;
 }
 
 void checkFileType(int type) {
@@ -880,12 +888,20 @@ void RichTextBox::noteChange(int position, int, int added) {
 
 bool RichTextBox::mayJoinALongRun(qsizetype typed) const {
   const QTextCursor selection = textCursor();
-  const int start = selection.selectionStart();
-  const int end = selection.selectionEnd();
-  const int reach = 2 * int(kMaxUnbrokenRun) + 2;
-  const qsizetype letters = lettersInReach(textBetween(start - reach, start), false) + typed +
-                            lettersInReach(textBetween(end, end + reach), true);
-  return letters > kMaxUnbrokenRun;
+  return lettersBeside(selection.selectionStart(), false) + typed +
+             lettersBeside(selection.selectionEnd(), true) >
+         kMaxUnbrokenRun;
+}
+
+// The text is read outwards a little at a time: prose ends two runs within a few characters.
+qsizetype RichTextBox::lettersBeside(int position, bool after) const {
+  const int farthest = 2 * int(kMaxUnbrokenRun) + 2;
+  for (int reach = 64;; reach = std::min(8 * reach, farthest)) {
+    const QString near = after ? textBetween(position, position + reach)
+                               : textBetween(position - reach, position);
+    const LettersInReach counted = lettersInReach(near, after);
+    if (counted.bothRunsEnded || near.size() < reach || reach == farthest) return counted.letters;
+  }
 }
 
 // The document's characters between two positions, which are clamped to the text.

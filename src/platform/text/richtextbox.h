@@ -197,6 +197,8 @@ class RichTextBox : public QTextEdit {
   // Whether replacing the selection by `typed` characters, or taking out what lies between
   // runs beside it, could make a run longer than the box takes.
   bool mayJoinALongRun(qsizetype typed) const;
+  // The letters of the two runs nearest `position`, after it or before it.
+  qsizetype lettersBeside(int position, bool after) const;
   void noteChange(int position, int removed, int added);
   QString textBetween(int from, int to) const;
   void replaceAllWithPlainText(const QString& windowsText);
