@@ -10,7 +10,7 @@ namespace shared {
 // Loads a file into the box as its LoadFile does (`type` rtfRTF or rtfText) and returns "". When
 // the file cannot be read, is binary data rather than text or is too large for the box, the box
 // stays as it was and the message for the user comes back: "Can't open file: " and the path,
-// and why when the file is too large.
+// then why.
 QString LoadDocument(platform::RichTextBox& box, const QString& path,
                      int type = platform::rtfRTF);
 

@@ -353,10 +353,13 @@ TEST_F(EditorTest, AFileThatCannotBeOpenedLeavesTheBoxAndCaption) {
   type("my work");
   const QString missing = path("gone.txt");
   const QString binary = writeFile("picture.txt", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
-  for (const QString& file : {missing, binary}) {
+  const std::pair<QString, QString> files[] = {
+      {missing, "The file does not exist."},
+      {binary, "It is not a text file or a rich-text file."}};
+  for (const auto& [file, reason] : files) {
     interaction->answerOpen(file).answerMessage(platform::vbOK);
     editor().openAction->trigger();
-    EXPECT_EQ("Can't open file: " + file, lastMessage().text);
+    EXPECT_EQ("Can't open file: " + file + "\r\n\r\n" + reason, lastMessage().text);
     EXPECT_EQ(0, lastMessage().style);
     EXPECT_EQ("Quillora", lastMessage().title);
     EXPECT_EQ("my work", box()->Text());

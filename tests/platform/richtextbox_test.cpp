@@ -19,6 +19,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/system/errors.h"
+#include "platform/windows/form.h"
+#include "platform/windows/program.h"
 #include "support/doubles.h"
 #include "support/fixture.h"
 
@@ -520,17 +522,30 @@ TEST(RichTextBoxFiles, LoadFileOfMissingFileFailsAndKeepsTheBox) {
   RichTextBox box;
   box.setText("keep me");
   const QString path = QDir(testRoot()).filePath("missing.rtf");
-  try {
-    box.LoadFile(path);
-    FAIL() << "no error";
-  } catch (const RuntimeError& error) {
-    EXPECT_EQ(error.number(), 53);
-    EXPECT_TRUE(error.description().contains(path));
+  const struct {
+    QString path;
+    int number;
+    QString reason;
+  } cases[] = {
+      {path, 53, "The file does not exist."},
+      {testRoot(), 75, "It is a folder, not a file."},
+      {writeBytes("picture.txt", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)), 321,
+       "It is not a text file or a rich-text file."},
+  };
+  for (const auto& c : cases) {
+    try {
+      box.LoadFile(c.path);
+      ADD_FAILURE() << c.path.toStdString() << " was opened";
+    } catch (const RuntimeError& error) {
+      EXPECT_EQ(error.number(), c.number);
+      EXPECT_EQ(error.description(), c.reason);
+    }
   }
-  EXPECT_EQ(box.Text(), "keep me");
-  EXPECT_THROW(box.LoadFile(testRoot()), RuntimeError);  // a folder
   EXPECT_THROW(box.LoadFile(writeBytes("x.txt", "x"), 3), RuntimeError);
   EXPECT_EQ(box.Text(), "keep me");
+  // Text that Windows saves as "Unicode" is text.
+  box.LoadFile(writeBytes("unicode.txt", QByteArray("\xFF\xFE" "h\0i\0\r\0\n\0", 10)));
+  EXPECT_EQ(box.Text(), "hi");
 }
 
 TEST(RichTextBoxFiles, LoadFileRefusesATextTooLargeToShowAndKeepsTheBox) {
@@ -553,7 +568,7 @@ TEST(RichTextBoxFiles, LoadFileRefusesATextTooLargeToShowAndKeepsTheBox) {
       ADD_FAILURE() << file.name << " was opened";
     } catch (const RuntimeError& error) {
       EXPECT_EQ(error.number(), 7) << file.name;
-      EXPECT_TRUE(error.description().contains(file.name)) << file.name;
+      EXPECT_EQ(error.description(), RichTextBox::TooLargeMessage()) << file.name;
     }
     EXPECT_EQ(box.Text(), "kept") << file.name;
   }
@@ -563,6 +578,107 @@ TEST(RichTextBoxFiles, LoadFileRefusesATextTooLargeToShowAndKeepsTheBox) {
   EXPECT_EQ(box.Text().size(), 20'008);
   box.LoadFile(writeBytes("words.rtf", "{\\rtf1 " + lines.left(200'000) + "}"), rtfRTF);
   EXPECT_TRUE(box.Text().startsWith("a short line of text"));
+}
+
+// A box in a program's window, so that its refusals show as the program's messages.
+class RichTextBoxLimits : public testing_support::RuntimeTest {
+ protected:
+  RichTextBoxLimits() : program(*runtime, QStringLiteral("Test")), form(program) {
+    box = new RichTextBox(&form);
+  }
+  QString lastMessage() const {
+    const auto shown = interaction->prompts(testing_support::PromptKind::MessageBox);
+    return shown.empty() ? QString() : shown.back().text;
+  }
+  // Loads as a program's Open does, which shows what the box throws.
+  void open(const QByteArray& bytes) {
+    try {
+      box->LoadFile(writeFile("opened.txt", bytes));
+    } catch (const RuntimeError& error) {
+      program.MsgBox(error.description());
+    }
+  }
+  void key(int key, const QString& text = {}, Qt::KeyboardModifiers modifiers = {}) {
+    sendKey(*box, key, modifiers, text);
+  }
+  void paste(const QString& text) {
+    clipboard->SetText(text);
+    key(Qt::Key_V, {}, Qt::ControlModifier);
+  }
+
+  Program program;
+  Form form;
+  RichTextBox* box;
+};
+
+// The limit is on letters in a row: what ends a run does not count, and no way in, the user's
+// own keys included, leaves a run longer than the box opens.
+TEST_F(RichTextBoxLimits, NoWayInLeavesARunLongerThanTheBoxOpens) {
+  const QString run(20'000, u'x');
+  const QString half(10'000, u'x');
+  const QString twoRuns = half + " " + half;  // caret after the blank
+  const struct {
+    const char* way;
+    QString before;
+    int caret, selected;
+    std::function<void()> act;
+    QString after;  // empty: refused, the box as before
+  } ways[] = {
+      {"open: the run and a line break", "", 0, 0, [&] { open(run.toLatin1() + "\r\n"); }, run},
+      {"open: a letter more", "", 0, 0, [&] { open(run.toLatin1() + "x\r\n"); }, ""},
+      {"paste: the run and a word",
+       "", 0, 0, [&] { paste(run + " end"); }, run + " end"},
+      {"paste: a letter onto the run", run, 20'000, 0, [&] { paste("y"); }, ""},
+      {"hand-over: the run and a line break", "", 0, 0, [&] { box->ReceiveText(run + "\r\n"); },
+       run + "\r\n"},
+      {"hand-over: a letter more", "", 0, 0, [&] { box->ReceiveText(run + "x"); }, ""},
+      {"typing a blank after the run", run, 20'000, 0, [&] { key(Qt::Key_Space, " "); }, run + " "},
+      {"typing a letter after the run", run, 20'000, 0, [&] { key(Qt::Key_Y, "y"); }, ""},
+      {"typing a letter before the run", run, 0, 0, [&] { key(Qt::Key_Y, "y"); }, ""},
+      {"backspace joining two runs", twoRuns + "x", 10'001, 0, [&] { key(Qt::Key_Backspace); }, ""},
+      {"delete joining two runs", twoRuns + "x", 10'000, 0, [&] { key(Qt::Key_Delete); }, ""},
+      {"backspace joining short runs", twoRuns, 10'001, 0, [&] { key(Qt::Key_Backspace); },
+       half + half},
+      {"typing over the blank", twoRuns + "x", 10'000, 1, [&] { key(Qt::Key_Y, "y"); }, ""},
+      {"replacing the blank", twoRuns + "x", 10'000, 1, [&] { box->setSelText("y"); }, ""},
+      {"cutting the blank", twoRuns + "x", 10'000, 1,
+       [&] { key(Qt::Key_X, {}, Qt::ControlModifier); }, ""},
+  };
+  for (const auto& way : ways) {
+    box->setText(way.before);
+    box->setSelStart(way.caret);
+    box->setSelLength(way.selected);
+    clipboard->Clear();
+    if (way.after.isEmpty()) interaction->answerMessage(vbOK);
+    const size_t shown = interaction->prompts().size();
+    way.act();
+    if (way.after.isEmpty()) {
+      EXPECT_TRUE(box->Text() == way.before) << way.way;
+      EXPECT_EQ(lastMessage(), RichTextBox::TooLargeMessage()) << way.way;
+      EXPECT_EQ(box->SelStart(), way.caret) << way.way;
+      // A refused cut does not copy either.
+      EXPECT_TRUE(way.selected == 0 || clipboard->text.isEmpty()) << way.way;
+    } else {
+      EXPECT_TRUE(box->Text() == way.after) << way.way;
+      EXPECT_EQ(interaction->prompts().size(), shown) << way.way;
+    }
+  }
+}
+
+// A refused key takes back only itself and leaves nothing to redo.
+TEST_F(RichTextBoxLimits, ARefusedKeyLeavesTheUndoHistoryAsItWas) {
+  const QString start(19'998, u'x');
+  box->setText(start);
+  box->setSelStart(19'998);
+  key(Qt::Key_A, "a");
+  key(Qt::Key_B, "b");
+  interaction->answerMessage(vbOK);
+  key(Qt::Key_C, "c");
+  EXPECT_TRUE(box->Text() == start + "ab");
+  EXPECT_EQ(lastMessage(), RichTextBox::TooLargeMessage());
+  EXPECT_FALSE(box->document()->isRedoAvailable());
+  key(Qt::Key_Z, {}, Qt::ControlModifier);
+  EXPECT_TRUE(box->Text() == start);
 }
 
 TEST(RichTextBoxFiles, SaveFileReplacesTheFileWhole) {

@@ -47,9 +47,28 @@ TEST(Decode, ChoosesUtf8OnlyForValidUtf8) {
       {"\xF4\x90\x80\x80", QString::fromUtf8("ô\xC2\x90€€")},
       {"a\xA9", QString::fromUtf8("a©")},
       {"", ""},
+      // UTF-16 with its byte order mark, as Windows saves "Unicode" text.
+      {QByteArray("\xFF\xFE" "c\0" "a\0" "f\0" "\xE9\0" "\r\0\n\0" "=\xD8\0\xDE", 18),
+       QString::fromUtf8("café\r\n\xF0\x9F\x98\x80")},
+      {QByteArray("\xFE\xFF" "\0c" "\0a" "\0f" "\0\xE9", 10), QString::fromUtf8("café")},
   };
   for (const auto& [bytes, expected] : cases) {
     EXPECT_EQ(decode(bytes), expected) << bytes.toHex().toStdString();
+  }
+}
+
+TEST(IsBinary, ANulByteMarksDataThatIsNoTextUnlessItIsUtf16) {
+  const std::pair<QByteArray, bool> cases[] = {
+      {"plain text\r\n", false},
+      {QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), true},
+      {QByteArray("\xFF\xFE" "a\0", 4), false},
+      {QByteArray("\xFE\xFF" "\0a", 4), false},
+      // Only the start is looked at.
+      {QByteArray(10'000, 'a') + QByteArray(1, '\0'), false},
+      {"", false},
+  };
+  for (const auto& [bytes, binary] : cases) {
+    EXPECT_EQ(isBinary(bytes), binary) << bytes.left(16).toHex().toStdString();
   }
 }
 

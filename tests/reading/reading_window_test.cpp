@@ -396,11 +396,14 @@ TEST_F(ReadingWindowTest, AFailedOpenKeepsTheTextAndTitleAndSaysSo) {
   box()->setText("My work.");
   interaction->answerOpen(path("missing.txt")).answerMessage(platform::vbOK);
   tool("Open");
-  EXPECT_EQ("Can't open file: " + path("missing.txt"), lastMessage());
+  EXPECT_EQ("Can't open file: " + path("missing.txt") + "\r\n\r\nThe file does not exist.",
+            lastMessage());
   writeFile("binary.txt", QByteArray("\x01\x02\0\0\xff", 5));
   interaction->answerOpen(path("binary.txt")).answerMessage(platform::vbOK);
   tool("Open");
-  EXPECT_EQ("Can't open file: " + path("binary.txt"), lastMessage());
+  EXPECT_EQ("Can't open file: " + path("binary.txt") +
+                "\r\n\r\nIt is not a text file or a rich-text file.",
+            lastMessage());
   EXPECT_EQ("My work.", box()->Text());
   EXPECT_EQ("Voxlet!", window().Caption());
   interaction->cancelOpen();

@@ -119,7 +119,7 @@ TEST_F(SentencesTest, SaveOpenAndPrintTheTranscript) {
   const QString before = window().transcriptBox->Text();
   interaction->answerOpen(classFolder() + "missing.rtf").answerMessage(platform::vbOK);
   window().openButton->click();
-  EXPECT_EQ("Can't open file: " + classFolder() + "missing.rtf",
+  EXPECT_EQ("Can't open file: " + classFolder() + "missing.rtf\r\n\r\nThe file does not exist.",
             interaction->prompts(PromptKind::MessageBox).back().text);
   EXPECT_EQ(before, window().transcriptBox->Text());
 

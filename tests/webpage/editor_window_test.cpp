@@ -317,7 +317,8 @@ TEST_F(EditorWindowTest, OpenLoadsAFileAndRefusesABinaryOne) {
   const QString binary = writeFile("picture.png", QByteArray("\x89PNG\0\0\0", 7));
   interaction->answerOpen(binary).answerMessage(platform::vbOK);
   editor().openButton->click();
-  EXPECT_EQ("Can't open file: " + binary, lastMessage());
+  EXPECT_EQ("Can't open file: " + binary + "\r\n\r\nIt is not a text file or a rich-text file.",
+            lastMessage());
   EXPECT_EQ("Once upon a time.", box()->Text());
   EXPECT_EQ("Webloom   " + text, editor().Caption());
 

@@ -13,6 +13,10 @@ namespace platform::textfile {
 namespace {
 
 const QByteArray kUtf8Bom("\xEF\xBB\xBF");
+const QByteArray kUtf16LeBom("\xFF\xFE");
+const QByteArray kUtf16BeBom("\xFE\xFF");
+// As much of a file as is looked at to tell text from other data.
+constexpr qsizetype kBinaryCheckBytes = 8192;
 
 bool isContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
 
@@ -62,11 +66,33 @@ std::optional<QByteArray> readBytes(const QString& path) {
   return bytes;
 }
 
+bool isUtf16(const QByteArray& bytes) {
+  return bytes.startsWith(kUtf16LeBom) || bytes.startsWith(kUtf16BeBom);
+}
+
+// What Windows calls "Unicode" text; an odd last byte is not half a character.
+QString decodeUtf16(const QByteArray& bytes) {
+  const bool littleEndian = bytes.startsWith(kUtf16LeBom);
+  QString text;
+  text.reserve(bytes.size() / 2);
+  for (qsizetype i = 2; i + 1 < bytes.size(); i += 2) {
+    const auto low = static_cast<unsigned char>(bytes[littleEndian ? i : i + 1]);
+    const auto high = static_cast<unsigned char>(bytes[littleEndian ? i + 1 : i]);
+    text.append(QChar(char16_t(high << 8 | low)));
+  }
+  return text;
+}
+
 }  // namespace
 
 QString decode(const QByteArray& bytes) {
+  if (isUtf16(bytes)) return decodeUtf16(bytes);
   const QByteArray body = bytes.startsWith(kUtf8Bom) ? bytes.mid(kUtf8Bom.size()) : bytes;
   return isValidUtf8(body) ? QString::fromUtf8(body) : cp1252::decode(body);
+}
+
+bool isBinary(const QByteArray& bytes) {
+  return !isUtf16(bytes) && bytes.left(kBinaryCheckBytes).contains('\0');
 }
 
 std::optional<QString> readAll(const QString& path) {

@@ -6,11 +6,16 @@
 #include <optional>
 
 // Text files as the programs read and write them: read whole or by lines, CR LF or LF accepted,
-// UTF-8 when the bytes are valid UTF-8 and Windows-1252 otherwise; written in UTF-8 with CR LF.
+// UTF-8 when the bytes are valid UTF-8 and Windows-1252 otherwise, UTF-16 when a byte order
+// mark says so; written in UTF-8 with CR LF.
 namespace platform::textfile {
 
-// Decodes bytes as described above (a UTF-8 byte order mark is dropped).
+// Decodes bytes as described above (the byte order mark is dropped).
 QString decode(const QByteArray& bytes);
+
+// Whether the bytes are some other kind of file than text: their start holds a NUL byte, which
+// no text holds unless it is marked as UTF-16.
+bool isBinary(const QByteArray& bytes);
 
 // The whole file as text, line ends untouched; nothing when it cannot be read.
 std::optional<QString> readAll(const QString& path);

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMimeData>
@@ -60,20 +61,41 @@ QByteArray rtfBytes(const QString& text) {
   return bytes;
 }
 
+constexpr int kErrorInvalidFileFormat = 321;
+
+// Why a file cannot be opened is said in words the user can act on.
 QByteArray readFileForBox(const QString& path) {
   const QFileInfo info(path);
   if (!info.exists()) {
-    throw RuntimeError(kErrorFileNotFound, QStringLiteral("File not found: %1").arg(path));
+    throw RuntimeError(kErrorFileNotFound, QStringLiteral("The file does not exist."));
+  }
+  if (info.isDir()) {
+    throw RuntimeError(kErrorFileAccess, QStringLiteral("It is a folder, not a file."));
   }
   QFile file(path);
-  if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
-    throw RuntimeError(kErrorFileAccess, QStringLiteral("Can't read the file %1").arg(path));
+  if (!file.open(QIODevice::ReadOnly)) {
+    throw RuntimeError(kErrorFileAccess,
+                       info.isReadable()
+                           ? QStringLiteral("It could not be read: %1.").arg(file.errorString())
+                           : QStringLiteral("You are not allowed to read it."));
   }
   if (file.size() > kMaxLoadBytes) {
     throw RuntimeError(kErrorOutOfMemory,
-                       QStringLiteral("The file %1 is too large to open").arg(path));
+                       QStringLiteral("It is larger than the 64 MB this program opens."));
   }
-  return file.readAll();
+  QByteArray bytes = file.readAll();
+  if (!bytes.startsWith("{\\rtf") && textfile::isBinary(bytes)) {
+    throw RuntimeError(kErrorInvalidFileFormat,
+                       QStringLiteral("It is not a text file or a rich-text file."));
+  }
+  return bytes;
+}
+
+// The letters of a run, without the blanks or line break that end it.
+qsizetype lettersOf(QStringView run) {
+  qsizetype letters = run.size();
+  while (letters > 0 && run[letters - 1].isSpace()) --letters;
+  return letters;
 }
 
 // Whether no run of the text is longer than the box can break into lines quickly.
@@ -82,7 +104,7 @@ bool hasNoLongRun(const QString& text) {
   QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text);
   qsizetype last = 0;
   for (qsizetype at = breaks.toNextBoundary(); at >= 0; at = breaks.toNextBoundary()) {
-    if (at - last > kMaxUnbrokenRun) return false;
+    if (lettersOf(QStringView(text).sliced(last, at - last)) > kMaxUnbrokenRun) return false;
     last = at;
   }
   return true;
@@ -93,13 +115,45 @@ bool fitsTheBox(const QString& text) {
   return text.size() <= kMaxLoadCharacters && hasNoLongRun(text);
 }
 
-void refuseUnlessItFits(const QString& text, const QString& path) {
-  // A text saved from a full box ends in the line break the save adds: it opens again.
-  const qsizetype closingBreak = text.endsWith(QLatin1String("\r\n")) ? 2 : 0;
-  if (text.size() - closingBreak > kMaxLoadCharacters || !hasNoLongRun(text)) {
-    throw RuntimeError(kErrorOutOfMemory,
-                       QStringLiteral("The file %1 is too large to open").arg(path));
+void refuseUnlessItFits(const QString& text) {
+  if (!fitsTheBox(text)) throw RuntimeError(kErrorOutOfMemory, RichTextBox::TooLargeMessage());
+}
+
+// A save ends a plain text with a line break: the text opened again is the text that was saved.
+QString withoutClosingBreak(QString text) {
+  if (text.endsWith(QLatin1String("\r\n"))) {
+    text.chop(2);
+  } else if (text.endsWith(u'\n') || text.endsWith(u'\r')) {
+    text.chop(1);
   }
+  return text;
+}
+
+// The letters of the two runs nearest one end of a text: as many as an edit there can join
+// into one run by taking out what lies between them.
+struct LettersInReach {
+  qsizetype letters = 0;
+  bool bothRunsEnded = false;  // else the runs may go on beyond the text
+};
+
+LettersInReach lettersInReach(QStringView text, bool fromStart) {
+  LettersInReach reach;
+  int runsEnded = 0;
+  bool inRun = false;
+  for (qsizetype k = 0; k < text.size(); ++k) {
+    const QChar c = text[fromStart ? k : text.size() - 1 - k];
+    if (!c.isSpace()) {
+      ++reach.letters;
+      inRun = true;
+    } else if (inRun) {
+      inRun = false;
+      if (++runsEnded == 2) {
+        reach.bothRunsEnded = true;
+        break;
+      }
+    }
+  }
+  return reach;
 }
 
 void checkFileType(int type) {
@@ -298,6 +352,7 @@ RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent), shownSelection_(p
           &RichTextBox::contentsChangedByEditor);
   connect(this, &QTextEdit::cursorPositionChanged, this, &RichTextBox::cursorMovedByEditor);
   connect(this, &QTextEdit::selectionChanged, this, &RichTextBox::cursorMovedByEditor);
+  connect(document(), &QTextDocument::contentsChange, this, &RichTextBox::noteChange);
 }
 
 template <class Edit>
@@ -395,6 +450,13 @@ QString RichTextBox::SelText() const {
 }
 
 void RichTextBox::setSelText(const QString& text) {
+  const QString plain = textpos::fromWindowsText(text);
+  if (admitsInPlaceOfSelection(plain.size() + plain.count(u'\n'), plain)) {
+    replaceSelectionWithPlainText(text);
+  }
+}
+
+void RichTextBox::replaceSelectionWithPlainText(const QString& text) {
   edit([&] {
     QTextCursor cursor = textCursor();
     cursor.beginEditBlock();
@@ -417,7 +479,7 @@ void RichTextBox::setSelRTF(const QString& rtf) {
   QTextDocument part;
   part.setDefaultFont(document()->defaultFont());
   rtf::read(rtfBytes(rtf), part);
-  insertPart(part);
+  if (admitsInPlaceOfSelection(textpos::windowsLength(part), part.toRawText())) insertPart(part);
 }
 
 void RichTextBox::insertPart(const QTextDocument& part) {
@@ -634,13 +696,13 @@ void RichTextBox::LoadFile(const QString& path, int type) {
       QTextDocument trial;
       trial.setDefaultFont(document()->defaultFont());
       rtf::read(bytes, trial);
-      refuseUnlessItFits(trial.toRawText(), path);
+      refuseUnlessItFits(trial.toRawText());
     }
     replaceAllWithRtfOrText(bytes);
     return;
   }
-  const QString text = textfile::decode(bytes);
-  refuseUnlessItFits(text, path);
+  const QString text = withoutClosingBreak(textfile::decode(bytes));
+  refuseUnlessItFits(text);
   setText(text);
 }
 
@@ -657,9 +719,11 @@ void RichTextBox::Copy(Clipboard& clipboard) const {
   clipboard.SetRichText(SelRTF(), SelText());
 }
 
+// What the cut would join is measured first, so a refused cut leaves the clipboard too.
 void RichTextBox::Cut(Clipboard& clipboard) {
+  if (!admitsInPlaceOfSelection(0, QString())) return;
   Copy(clipboard);
-  setSelText(QString());
+  replaceSelectionWithPlainText(QString());
 }
 
 // Each kind of text is measured before it goes in, so a refusal leaves the box untouched.
@@ -670,7 +734,9 @@ void RichTextBox::Paste(const Clipboard& clipboard) {
   if (!isRtf(text) && html.isEmpty()) {
     // Text that is not rich text goes in as the plain text it is.
     const QString plain = textpos::fromWindowsText(text);
-    if (admitsInPlaceOfSelection(plain.size() + plain.count(u'\n'), plain)) setSelText(text);
+    if (admitsInPlaceOfSelection(plain.size() + plain.count(u'\n'), plain)) {
+      replaceSelectionWithPlainText(text);
+    }
     return;
   }
   QTextDocument part;
@@ -705,7 +771,10 @@ bool RichTextBox::admitsInPlaceOfSelection(qsizetype pastedWindowsLength,
                                            const QString& pasted) const {
   const qsizetype length =
       textpos::windowsLength(*document()) - SelLength() + pastedWindowsLength;
-  if (length <= kMaxLoadCharacters && hasNoLongRun(textAroundSelection(pasted))) return true;
+  if (length <= kMaxLoadCharacters &&
+      (!mayJoinALongRun(pasted.size()) || hasNoLongRun(textAroundSelection(pasted)))) {
+    return true;
+  }
   showTooLarge();
   return false;
 }
@@ -714,16 +783,10 @@ bool RichTextBox::admitsInPlaceOfSelection(qsizetype pastedWindowsLength,
 // run the paste makes too long shows there, and no run of the text alone is seen as too long.
 QString RichTextBox::textAroundSelection(const QString& pasted) const {
   const QTextCursor selection = textCursor();
-  QTextCursor before(document());
-  before.setPosition(selection.selectionStart());
-  before.setPosition(std::max(0, selection.selectionStart() - int(kMaxUnbrokenRun)),
-                     QTextCursor::KeepAnchor);
-  QTextCursor after(document());
-  after.setPosition(selection.selectionEnd());
-  after.setPosition(std::min(selection.selectionEnd() + int(kMaxUnbrokenRun),
-                             document()->characterCount() - 1),
-                    QTextCursor::KeepAnchor);
-  return before.selectedText() + pasted + after.selectedText();
+  const int start = selection.selectionStart();
+  const int end = selection.selectionEnd();
+  return textBetween(start - int(kMaxUnbrokenRun) - 1, start) + pasted +
+         textBetween(end, end + int(kMaxUnbrokenRun) + 1);
 }
 
 void RichTextBox::showTooLarge() const {
@@ -753,7 +816,7 @@ void RichTextBox::runOwnCommand(const QKeyEvent& event) {
       }
       break;
     case OwnCommand::Undo:
-      if (!Locked()) edit([this] { undo(); });
+      if (!Locked()) keepWithinLimits([this] { undo(); }, [this] { redo(); });
       break;
     case OwnCommand::None:
       break;
@@ -810,16 +873,98 @@ void RichTextBox::keyPressEvent(QKeyEvent* event) {
     event->accept();
     return;
   }
-  if (ascii != textevents::keyAscii(*event)) {
-    QKeyEvent replaced(event->type(), event->key(), event->modifiers(), QString(QChar(ascii)));
-    QTextEdit::keyPressEvent(&replaced);
-  } else if (textevents::isShiftReturn(*event)) {
-    QKeyEvent plain(event->type(), event->key(), event->modifiers() & ~Qt::ShiftModifier,
-                    event->text());
-    QTextEdit::keyPressEvent(&plain);
-  } else {
-    QTextEdit::keyPressEvent(event);
+  typeWithinLimits(event->text().size(), [&] {
+    if (ascii != textevents::keyAscii(*event)) {
+      QKeyEvent replaced(event->type(), event->key(), event->modifiers(), QString(QChar(ascii)));
+      QTextEdit::keyPressEvent(&replaced);
+    } else if (textevents::isShiftReturn(*event)) {
+      QKeyEvent plain(event->type(), event->key(), event->modifiers() & ~Qt::ShiftModifier,
+                      event->text());
+      QTextEdit::keyPressEvent(&plain);
+    } else {
+      QTextEdit::keyPressEvent(event);
+    }
+  });
+}
+
+void RichTextBox::inputMethodEvent(QInputMethodEvent* event) {
+  typeWithinLimits(event->commitString().size(), [&] { QTextEdit::inputMethodEvent(event); });
+}
+
+// Only an edit beside long runs is watched; it is made an undo step of its own, so that taking
+// it back takes back nothing typed before it.
+template <class Handle>
+void RichTextBox::typeWithinLimits(qsizetype typed, Handle&& handle) {
+  if (isReadOnly() || !mayJoinALongRun(typed)) {
+    handle();
+    return;
   }
+  document()->setModified(false);
+  keepWithinLimits(handle, [this] {
+    undo();
+    document()->clearUndoRedoStacks(QTextDocument::RedoStack);
+  });
+}
+
+template <class Edit, class TakeBack>
+void RichTextBox::keepWithinLimits(Edit&& change, TakeBack&& takeBack) {
+  const QTextCursor before = textCursor();
+  const int anchor = before.anchor();
+  const int position = before.position();
+  bool refused = false;
+  edit([&] {
+    changedFrom_ = -1;
+    watchingChanges_ = true;
+    change();
+    watchingChanges_ = false;
+    if (changedFrom_ < 0 || hasNoLongRun(textBetween(changedFrom_ - int(kMaxUnbrokenRun) - 1,
+                                                     changedTo_ + int(kMaxUnbrokenRun) + 1))) {
+      return;
+    }
+    takeBack();
+    QTextCursor restored(document());
+    restored.setPosition(anchor);
+    restored.setPosition(position, QTextCursor::KeepAnchor);
+    setTextCursor(restored);
+    changePending_ = false;
+    refused = true;
+  });
+  if (refused) showTooLarge();
+}
+
+void RichTextBox::noteChange(int position, int, int added) {
+  if (!watchingChanges_) return;
+  const int end = position + added;
+  const bool first = changedFrom_ < 0;
+  changedFrom_ = first ? position : std::min(changedFrom_, position);
+  changedTo_ = first ? end : std::max(changedTo_, end);
+}
+
+bool RichTextBox::mayJoinALongRun(qsizetype typed) const {
+  const QTextCursor selection = textCursor();
+  return lettersBeside(selection.selectionStart(), false) + typed +
+             lettersBeside(selection.selectionEnd(), true) >
+         kMaxUnbrokenRun;
+}
+
+// The text is read outwards a little at a time: prose ends two runs within a few characters.
+qsizetype RichTextBox::lettersBeside(int position, bool after) const {
+  const int farthest = 2 * int(kMaxUnbrokenRun) + 2;
+  for (int reach = 64;; reach = std::min(8 * reach, farthest)) {
+    const QString near = after ? textBetween(position, position + reach)
+                               : textBetween(position - reach, position);
+    const LettersInReach counted = lettersInReach(near, after);
+    if (counted.bothRunsEnded || near.size() < reach || reach == farthest) return counted.letters;
+  }
+}
+
+// The document's characters between two positions, which are clamped to the text.
+QString RichTextBox::textBetween(int from, int to) const {
+  const int last = document()->characterCount() - 1;
+  QTextCursor range(document());
+  range.setPosition(std::clamp(from, 0, last));
+  range.setPosition(std::clamp(to, 0, last), QTextCursor::KeepAnchor);
+  return range.selectedText();
 }
 
 void RichTextBox::keyReleaseEvent(QKeyEvent* event) {

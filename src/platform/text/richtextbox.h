@@ -51,7 +51,8 @@ class RichTextBox : public QTextEdit {
   int SelLength() const;
   void setSelLength(int length);
   QString SelText() const;
-  // Replaces the selection (or inserts at the caret); the caret ends behind the new text.
+  // Replaces the selection (or inserts at the caret); the caret ends behind the new text. A
+  // text that would make the box too large is refused as a paste is.
   void setSelText(const QString& text);
 
   // Runs `change`, made of calls like these, as one step that undo takes back whole.
@@ -66,6 +67,7 @@ class RichTextBox : public QTextEdit {
   }
   QString SelRTF() const;
   // Replaces the selection with rich text; text that is not rich text goes in as setSelText.
+  // Refused as a paste is when the box would be too large.
   void setSelRTF(const QString& rtf);
 
   // Character formats of the selection: Mixed when the selection is partly so. Without a
@@ -115,11 +117,11 @@ class RichTextBox : public QTextEdit {
   int Find(const QString& text, int start = 0, int end = -1, int options = 0);
 
   // Loads a file as rich text (rtfRTF; a file that is not rich text is loaded as plain text)
-  // or as plain text (rtfText), decoded as UTF-8 when valid and as Windows-1252 otherwise.
-  // Throws RuntimeError naming the path when the file cannot be read, or when its text is too
-  // large for the box to show without keeping the user waiting (more than 8 million
-  // characters, or more than 20,000 characters with no place to break the line); the box is
-  // then as it was.
+  // or as plain text (rtfText), decoded as the text files are read. A plain text loses the one
+  // line break it ends with, which is the one a save adds. Throws RuntimeError with the reason
+  // in plain words when the file is missing, cannot be read or is no text, or when its text is
+  // too large for the box to show without keeping the user waiting (TooLargeMessage); the box
+  // is then as it was.
   void LoadFile(const QString& path, int type = rtfRTF);
   // Writes the box as rich text or as plain text (UTF-8, CR LF), replacing the file
   // atomically. Throws RuntimeError with the reason when the file cannot be written.
@@ -136,9 +138,10 @@ class RichTextBox : public QTextEdit {
   // Text from outside the program (another program's hand-over) replaces the whole content as
   // setText does, unless it is too large for the box.
   void ReceiveText(const QString& text);
-  // Why a text is refused, whichever way it comes in: the limits LoadFile, Paste and
-  // ReceiveText apply. Paste and ReceiveText show it in a message box of the box's program
-  // and leave the box as it was.
+  // Why a text is refused, whichever way it comes in: the limits LoadFile, Paste, ReceiveText
+  // and every edit (typing, deleting, replacing, undo) apply: no more than 8 million
+  // characters, nor more than 20,000 letters in a row (what ends a run does not count). All
+  // but LoadFile show it in a message box of the box's program and leave the box as it was.
   static QString TooLargeMessage();
 
  signals:
@@ -163,6 +166,7 @@ class RichTextBox : public QTextEdit {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
+  void inputMethodEvent(QInputMethodEvent* event) override;
   bool canInsertFromMimeData(const QMimeData* source) const override;
   void insertFromMimeData(const QMimeData* source) override;
 
@@ -182,6 +186,21 @@ class RichTextBox : public QTextEdit {
   void replaceWhole(Replace&& replace);
 
   void setSelection(int start, int length);
+  void replaceSelectionWithPlainText(const QString& windowsText);
+  // Runs an edit made for the user (a key, the box's own undo); when it leaves a run longer
+  // than the box takes, `takeBack` undoes it, the selection is as before and the user is told.
+  template <class Edit, class TakeBack>
+  void keepWithinLimits(Edit&& change, TakeBack&& takeBack);
+  // Runs the editor's handling of a key or typed text that puts in `typed` characters.
+  template <class Handle>
+  void typeWithinLimits(qsizetype typed, Handle&& handle);
+  // Whether replacing the selection by `typed` characters, or taking out what lies between
+  // runs beside it, could make a run longer than the box takes.
+  bool mayJoinALongRun(qsizetype typed) const;
+  // The letters of the two runs nearest `position`, after it or before it.
+  qsizetype lettersBeside(int position, bool after) const;
+  void noteChange(int position, int removed, int added);
+  QString textBetween(int from, int to) const;
   void replaceAllWithPlainText(const QString& windowsText);
   void replaceAllWithRtfOrText(const QByteArray& bytes);
   void insertPart(const QTextDocument& part);
@@ -202,6 +221,10 @@ class RichTextBox : public QTextEdit {
   QColor shownText_;  // valid once the box shows its text in chosen colours
   int editDepth_ = 0;
   bool changePending_ = false;
+  // Where the text changed while an edit is watched (-1: not yet).
+  bool watchingChanges_ = false;
+  int changedFrom_ = -1;
+  int changedTo_ = -1;
   int lastAnchor_ = 0;
   int lastPosition_ = 0;
 };
