@@ -109,9 +109,11 @@ void Form::placeBesideActiveWindow() {
   if (!isWindow() || left_.pixels >= 0 || top_.pixels >= 0 || testAttribute(Qt::WA_Moved)) return;
   const QWidget* active = QApplication::activeWindow();
   if (active == nullptr || active == this || !active->isVisible()) return;
-  QRect frame(QPoint(), width_.pixels >= 0 ? size() : sizeHint());
-  frame.moveCenter(active->geometry().center());
-  move(frame.topLeft());
+  // The size is the one showing gives (see takeLayoutSize). The inside is placed, as every
+  // position here is, so that keepOnScreen's reckoning of the frame holds.
+  QRect inside(QPoint(), size());
+  inside.moveCenter(active->geometry().center());
+  setGeometry(inside);
 }
 
 // The window system's frame around the window. The X window system adds it only once the window
