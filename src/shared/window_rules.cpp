@@ -1,8 +1,12 @@
 #include "shared/window_rules.h"
 
+#include <QSize>
+#include <algorithm>
 #include <cmath>
 
+#include "platform/system/runtime.h"
 #include "platform/windows/form.h"
+#include "platform/windows/program.h"
 #include "platform/system/services.h"
 #include "platform/files/usersettings.h"
 #include "platform/system/runtime_library.h"
@@ -17,9 +21,19 @@ bool keepsSizeAt(int heightPixels) {
   return heightPixels == 768 || heightPixels == 864 || heightPixels == 1024 || heightPixels == 1200;
 }
 
-void resizeTwips(platform::Form& window, int width) {
-  window.setHeight(kFittedHeight);
-  window.setWidth(width);
+// A size in twips cut down, where it must be, to what the screen's free area holds with the
+// window's frame: the rules' fixed sizes were made for a screen of small fonts.
+QSize sizeOnScreen(const platform::Form& window, int width, int height,
+                   const platform::Screen& screen) {
+  const QSize room = window.insideRoom(screen.availableGeometry());
+  return {std::min(width, room.width() * screen.twipsPerPixelX()),
+          std::min(height, room.height() * screen.twipsPerPixelY())};
+}
+
+void resizeTwips(platform::Form& window, int width, const platform::Screen& screen) {
+  const QSize size = sizeOnScreen(window, width, kFittedHeight, screen);
+  window.setHeight(size.height());
+  window.setWidth(size.width());
 }
 
 const QString kSection = QStringLiteral("Settings");
@@ -51,21 +65,21 @@ int FitToScreen(platform::Form& window, FitRule rule, const platform::Screen& sc
   switch (rule) {
     case FitRule::Standard:
       if (small) window.setWindowStateValue(platform::vbMaximized);
-      else resizeTwips(window, 12000);
+      else resizeTwips(window, 12000, screen);
       break;
     case FitRule::KeepDesignSize:
       if (small) window.setWindowStateValue(platform::vbMaximized);
       break;
     case FitRule::VocabularyMain:
       if (small) window.setWindowStateValue(platform::vbMaximized);
-      else resizeTwips(window, 12075);
+      else resizeTwips(window, 12075, screen);
       break;
     case FitRule::SpellingOnMain:
       if (small) window.setWindowStateValue(platform::vbMaximized);
-      else if (!keepsSizeAt(height)) resizeTwips(window, 12100);
+      else if (!keepsSizeAt(height)) resizeTwips(window, 12100, screen);
       break;
     case FitRule::ReadingMain:
-      if (!small && !keepsSizeAt(height)) resizeTwips(window, 12100);
+      if (!small && !keepsSizeAt(height)) resizeTwips(window, 12100, screen);
       break;
   }
   return height;
@@ -93,8 +107,11 @@ void ApplyWindowPlacement(platform::Form& window, const WindowPlacement& placeme
   const int left = static_cast<int>(platform::rtl::RoundHalfEven(placement.left));
   const int top = static_cast<int>(platform::rtl::RoundHalfEven(placement.top));
   if (withSize) {
-    window.Move(left, top, static_cast<int>(platform::rtl::RoundHalfEven(placement.width)),
-                static_cast<int>(platform::rtl::RoundHalfEven(placement.height)));
+    const QSize size =
+        sizeOnScreen(window, static_cast<int>(platform::rtl::RoundHalfEven(placement.width)),
+                     static_cast<int>(platform::rtl::RoundHalfEven(placement.height)),
+                     window.program().runtime().screen());
+    window.Move(left, top, size.width(), size.height());
   } else {
     window.Move(left, top, window.Width(), window.Height());
   }

@@ -23,7 +23,9 @@ enum class FitRule {
 // The screen's height in pixels, as the sizing rule computes it.
 int ScreenHeightPixels(const platform::Screen& screen);
 
-// Sizes `window` for the screen by `rule` and returns the screen height in pixels.
+// Sizes `window` for the screen by `rule` and returns the screen height in pixels. A fixed size
+// larger than the screen's free area (large fonts make the screen fewer pixels) is cut down to
+// it, the title bar on the screen.
 int FitToScreen(platform::Form& window, FitRule rule, const platform::Screen& screen);
 
 // The main window's remembered place, under the program's title, section "Settings".
@@ -38,8 +40,9 @@ struct WindowPlacement {
 // been written by a window the user could see; the defaults are used instead.
 WindowPlacement ReadWindowPlacement(const platform::UserSettings& settings, const QString& program,
                                     const platform::Screen& screen);
-// Applies the stored position (and, with `withSize`, the size). A maximised window stays maximised
-// and takes the placement as its restored size.
+// Applies the stored position (and, with `withSize`, the size, cut down to the screen's free area
+// where it is larger). A maximised window stays maximised and takes the placement as its restored
+// size.
 void ApplyWindowPlacement(platform::Form& window, const WindowPlacement& placement, bool withSize);
 // Writes the four keys from the window, unless it is minimised.
 void SaveWindowPlacement(const platform::Form& window, platform::UserSettings& settings,

@@ -2,6 +2,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QMdiSubWindow>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QPushButton>
 #include <gmock/gmock.h>
@@ -362,6 +363,18 @@ TEST_F(FormsTest, AWindowPlacedOffTheScreenOpensOnIt) {
   QApplication::setActiveWindow(&small);
   unsized.Show();
   EXPECT_EQ(unsized.sizeHint(), unsized.size());
+
+  // Controls that need more room than the screen has (large fonts) scroll, the window on it.
+  auto& crowded = program.forms().get<Window<5>>();
+  auto* tall = new QWidget;
+  tall->setMinimumSize(400, screen->height + 200);
+  crowded.setCentralWidget(tall);
+  crowded.Show();
+  EXPECT_TRUE(reach.contains(crowded.frameGeometry()));
+  const auto* scroller = qobject_cast<QScrollArea*>(crowded.centralWidget());
+  ASSERT_NE(nullptr, scroller);
+  EXPECT_EQ(tall, scroller->widget());
+  EXPECT_TRUE(scroller->verticalScrollBar()->isVisible());
 }
 
 }  // namespace

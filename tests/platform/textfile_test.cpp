@@ -138,9 +138,11 @@ TEST(WriteAtomic, FailedSaveReportsAndLeavesEverythingAsItWas) {
             QStringList{"a folder"});
 }
 
-TEST(SaveFailure, NamesAFullDiskOrAReadOnlyFolderAndOnlyAFileThatWasThere) {
+TEST(SaveFailure, NamesAFullDiskAReadOnlyFolderOrFileAndOnlyAFileThatWasThere) {
   const QString kept = writeRaw("essay.ql", "saved before");
   const QString fresh = testRoot() + "/new essay.ql";
+  const QString readOnly = writeRaw("rofile.txt", "saved before");
+  ASSERT_TRUE(QFile::setPermissions(readOnly, QFileDevice::ReadOwner));
   QDir().mkpath(testRoot() + "/locked");
   const QString lockedKept = writeRaw("locked/essay.ql", "saved before");
   const QString lockedFresh = testRoot() + "/locked/new essay.ql";
@@ -149,6 +151,7 @@ TEST(SaveFailure, NamesAFullDiskOrAReadOnlyFolderAndOnlyAFileThatWasThere) {
   const QString keptNote = "The file saved there before is kept as it was.";
   const QString fullNote = "Make room on the disk or save somewhere else.";
   const QString lockedNote = "Save it in another folder.";
+  const QString readOnlyNote = "Save it under another name.";
   struct Row {
     QString path;
     int error;
@@ -161,8 +164,9 @@ TEST(SaveFailure, NamesAFullDiskOrAReadOnlyFolderAndOnlyAFileThatWasThere) {
       {lockedKept, EACCES,
        ": the folder it is in cannot be written to.\r\n" + keptNote + " " + lockedNote},
       {lockedFresh, EACCES, ": the folder it is in cannot be written to.\r\n" + lockedNote},
-      {kept, EACCES, ": Permission denied\r\n" + keptNote},
-      {fresh, 0, ": Permission denied"},
+      {readOnly, EACCES, ": the file is read-only.\r\n" + keptNote + " " + readOnlyNote},
+      {kept, EACCES, ": Permission denied.\r\n" + keptNote},
+      {fresh, 0, ": Permission denied."},
   };
   for (const Row& row : rows) {
     EXPECT_EQ("Could not save " + row.path + row.expected,
@@ -184,6 +188,17 @@ TEST(WriteBytesAtomic, AWriteTheDiskRefusesLeavesTheOldFileWhole) {
   EXPECT_TRUE(message.startsWith("Could not save " + path + ": ")) << message.toStdString();
   EXPECT_EQ("saved before", readRaw(path));
   EXPECT_EQ(QStringList{"essay.ql"}, QDir(testRoot()).entryList(QDir::Files | QDir::Hidden));
+}
+
+TEST(WriteBytesAtomic, AReadOnlyFileIsKeptAndSaysSo) {
+  const QString path = writeRaw("rofile.txt", "saved before");
+  ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+  EXPECT_EQ("Could not save " + path +
+                ": the file is read-only.\r\nThe file saved there before is kept as it was. "
+                "Save it under another name.",
+            writeAtomic(path, "new"));
+  EXPECT_EQ("saved before", readRaw(path));
+  EXPECT_EQ(QStringList{"rofile.txt"}, QDir(testRoot()).entryList(QDir::Files | QDir::Hidden));
 }
 
 TEST(WriteBytesAtomic, KeepsBytesExactly) {

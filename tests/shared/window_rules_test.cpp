@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <utility>
+
 #include "platform/windows/form.h"
 #include "platform/windows/program.h"
 #include "shared/window_rules.h"
@@ -17,6 +20,7 @@ class Plain : public platform::Form {
 
 struct FitCase {
   FitRule rule;
+  int screenWidth;
   int screenHeight;
   bool maximised;
   int width;   // twips; 0 means the designed size is kept
@@ -24,7 +28,7 @@ struct FitCase {
 };
 
 void PrintTo(const FitCase& c, std::ostream* os) {
-  *os << "rule " << static_cast<int>(c.rule) << " at " << c.screenHeight << " pixels";
+  *os << "rule " << static_cast<int>(c.rule) << " at " << c.screenWidth << "x" << c.screenHeight;
 }
 
 class FitToScreenTest : public testing_support::RuntimeTest,
@@ -38,6 +42,7 @@ constexpr int kDesignHeight = 6000;
 
 TEST_P(FitToScreenTest, SizesTheWindowForTheScreen) {
   const FitCase c = GetParam();
+  screen->width = c.screenWidth;
   screen->height = c.screenHeight;
   auto& window = program.forms().get<Plain>();
   window.Move(0, 0, kDesignWidth, kDesignHeight);
@@ -51,17 +56,27 @@ TEST_P(FitToScreenTest, SizesTheWindowForTheScreen) {
   }
 }
 
+// The fixed sizes where the screen holds them; else the screen's size. The last two screens are
+// 640x480 and 800x600 with fonts half as large again, which make the screen fewer pixels.
 std::vector<FitCase> fitTable() {
   std::vector<FitCase> cases;
-  for (int h : {600, 768, 864, 1024, 1200, 480}) {
+  for (const auto& [w, h] : {std::pair{1024, 600}, {1024, 768}, {1152, 864}, {1280, 1024},
+                            {1600, 1200}, {640, 480}, {533, 400}}) {
     const bool small = h == 600;
     const bool keeps = h == 768 || h == 864 || h == 1024 || h == 1200;
-    cases.push_back({FitRule::Standard, h, small, 12000, 8745});
-    cases.push_back({FitRule::KeepDesignSize, h, small, 0, 0});
-    cases.push_back({FitRule::VocabularyMain, h, small, 12075, 8745});
-    cases.push_back({FitRule::SpellingOnMain, h, small, keeps ? 0 : 12100, keeps ? 0 : 8745});
-    cases.push_back({FitRule::ReadingMain, h, false, small || keeps ? 0 : 12100,
-                     small || keeps ? 0 : 8745});
+    const auto fitted = [w, h](int width, int height) {
+      return std::pair{std::min(width, w * 15), std::min(height, h * 15)};
+    };
+    const auto [standardWidth, standardHeight] = fitted(12000, 8745);
+    const auto [mainWidth, mainHeight] = fitted(12075, 8745);
+    const auto [readingWidth, readingHeight] = fitted(12100, 8745);
+    cases.push_back({FitRule::Standard, w, h, small, standardWidth, standardHeight});
+    cases.push_back({FitRule::KeepDesignSize, w, h, small, 0, 0});
+    cases.push_back({FitRule::VocabularyMain, w, h, small, mainWidth, mainHeight});
+    cases.push_back(
+        {FitRule::SpellingOnMain, w, h, small, keeps ? 0 : readingWidth, keeps ? 0 : readingHeight});
+    cases.push_back({FitRule::ReadingMain, w, h, false, small || keeps ? 0 : readingWidth,
+                     small || keeps ? 0 : readingHeight});
   }
   return cases;
 }
@@ -140,6 +155,15 @@ TEST_F(WindowPlacementTest, PositionOnlyKeepsTheFittedSize) {
   EXPECT_EQ(2250, window.Left());
   EXPECT_EQ(1500, window.Top());
   EXPECT_EQ(12075, window.Width());
+}
+
+TEST_F(WindowPlacementTest, AStoredSizeLargerThanTheScreenIsCutDownToIt) {
+  screen->width = 533;
+  screen->height = 400;
+  auto& window = program.forms().get<Plain>();
+  shared::ApplyWindowPlacement(window, {0, 0, 12000, 8745}, true);
+  EXPECT_EQ(7995, window.Width());
+  EXPECT_EQ(6000, window.Height());
 }
 
 TEST_F(WindowPlacementTest, MaximisedWindowStaysMaximisedAndKeepsThePlacementForLater) {

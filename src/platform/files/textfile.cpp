@@ -137,32 +137,55 @@ QString toCrLf(const QString& text) {
   return result;
 }
 
+namespace {
+
+// Why a save failed, in the user's words, and what to do instead.
+struct SaveCause {
+  QString reason;
+  QString advice;
+};
+
+// The permission bits count as well as the system's check: root passes the check even where a
+// shared folder then refuses the write, and a file marked read-only stays read-only for root too.
+bool mayWrite(const QFileInfo& entry) {
+  return entry.isWritable() && entry.permissions().testFlag(QFileDevice::WriteOwner);
+}
+
+SaveCause causeOf(const QFileInfo& target, int errorNumber, const QString& reported) {
+  if (errorNumber == ENOSPC || errorNumber == EDQUOT) {
+    return {QStringLiteral("the disk is full."),
+            QStringLiteral("Make room on the disk or save somewhere else.")};
+  }
+  // The save writes a new file beside the old one and renames it over the old: a writable
+  // file in a folder that is not writable cannot be replaced.
+  const QFileInfo folder(target.absolutePath());
+  if (folder.isDir() && !mayWrite(folder)) {
+    return {QStringLiteral("the folder it is in cannot be written to."),
+            QStringLiteral("Save it in another folder.")};
+  }
+  if (target.isFile() && !mayWrite(target)) {
+    return {QStringLiteral("the file is read-only."), QStringLiteral("Save it under another name.")};
+  }
+  return {reported.endsWith(QLatin1Char('.')) ? reported : reported + QLatin1Char('.'), QString()};
+}
+
+}  // namespace
+
 QString saveFailure(const QString& path, int errorNumber, const QString& reported) {
   const QFileInfo target(path);
-  const QFileInfo folder(target.absolutePath());
-  QString reason = reported;
-  QString advice;
-  if (errorNumber == ENOSPC || errorNumber == EDQUOT) {
-    reason = QStringLiteral("the disk is full.");
-    advice = QStringLiteral("Make room on the disk or save somewhere else.");
-  } else if (folder.isDir() && (!folder.isWritable() ||
-                                 !folder.permissions().testFlag(QFileDevice::WriteOwner))) {
-    // The save writes a new file beside the old one and renames it over the old: a writable
-    // file in a folder that is not writable cannot be replaced. (The permission bits count too:
-    // root passes the system's check even where a shared folder then refuses the write.)
-    reason = QStringLiteral("the folder it is in cannot be written to.");
-    advice = QStringLiteral("Save it in another folder.");
-  }
+  const SaveCause cause = causeOf(target, errorNumber, reported);
   QStringList next;
   if (target.isFile()) next << QStringLiteral("The file saved there before is kept as it was.");
-  if (!advice.isEmpty()) next << advice;
-  QString message = QStringLiteral("Could not save %1: %2").arg(path, reason);
+  if (!cause.advice.isEmpty()) next << cause.advice;
+  QString message = QStringLiteral("Could not save %1: %2").arg(path, cause.reason);
   if (!next.isEmpty()) message += QStringLiteral("\r\n") + next.join(QLatin1Char(' '));
   return message;
 }
 
 QString writeBytesAtomic(const QString& path, const QByteArray& bytes) {
-  if (QFileInfo(path).isDir()) return saveFailure(path, 0, QStringLiteral("it is a folder"));
+  const QFileInfo target(path);
+  if (target.isDir()) return saveFailure(path, 0, QStringLiteral("it is a folder"));
+  if (target.isFile() && !mayWrite(target)) return saveFailure(path, EACCES, QString());
   // By the time the save gives up the file layer may report a full disk only as "Unknown
   // error"; the system's error number, or the room left on the disk, tells.
   const auto failure = [&](const QString& reported) {

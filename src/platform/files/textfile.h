@@ -26,13 +26,13 @@ std::optional<QStringList> readLines(const QString& path);
 QString toCrLf(const QString& text);
 
 // The message for a save of `path` that failed with the system's `errorNumber` (0 when not
-// known) and the file layer's `reported` reason. A full disk (or a used-up quota) and a folder
-// that cannot be written to are named as such; when a file was there before, the message says
-// that it is kept.
+// known) and the file layer's `reported` reason. A full disk (or a used-up quota), a folder
+// that cannot be written to and a read-only file are named as such, with what to do instead;
+// when a file was there before, the message says that it is kept.
 QString saveFailure(const QString& path, int errorNumber, const QString& reported);
 
 // Replaces the file atomically with `bytes` (written beside it, flushed, renamed over it), so a
-// failed write leaves the old file whole. Returns an empty string on success, else a message
+// failed write leaves the old file whole. A file marked read-only is not replaced, also for root. Returns an empty string on success, else a message
 // fit to show the user.
 QString writeBytesAtomic(const QString& path, const QByteArray& bytes);
 // Writes `text` in UTF-8 with its line ends made CR LF, atomically as above.

@@ -7,6 +7,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QScrollArea>
 #include <QStyle>
 #include <QWindow>
 
@@ -59,6 +60,7 @@ QRect placedWithin(QRect frame, const QRect& area) {
 
 void Form::Show() {
   if (!isVisible()) {
+    scrollWhatTheScreenCannotHold();
     takeLayoutSize();
     placeBesideActiveWindow();
     keepOnScreen();
@@ -70,6 +72,23 @@ void Form::Show() {
     frame->mdiArea()->setActiveSubWindow(frame);
   }
   activateWindow();
+}
+
+// Controls that need more room than the screen has (large fonts on a small screen) scroll into
+// view instead of lying beyond the screen's edge, so the window fits the screen.
+void Form::scrollWhatTheScreenCannotHold() {
+  QWidget* body = centralWidget();
+  if (!isWindow() || body == nullptr || qobject_cast<QScrollArea*>(body)) return;
+  const QSize room = insideRoom(program_.runtime().screen().availableGeometry());
+  const QSize needed = minimumSizeHint();
+  if (needed.width() <= room.width() && needed.height() <= room.height()) return;
+  const QSize wanted = testAttribute(Qt::WA_Resized) ? size() : sizeHint();
+  auto* scroller = new QScrollArea;
+  scroller->setFrameShape(QFrame::NoFrame);
+  scroller->setWidgetResizable(true);
+  scroller->setWidget(takeCentralWidget());
+  setCentralWidget(scroller);
+  resize(wanted.boundedTo(room));
 }
 
 // A window is placed at the size showing it gives: its layout's size when the program never
@@ -90,30 +109,43 @@ void Form::placeBesideActiveWindow() {
   if (!isWindow() || left_.pixels >= 0 || top_.pixels >= 0 || testAttribute(Qt::WA_Moved)) return;
   const QWidget* active = QApplication::activeWindow();
   if (active == nullptr || active == this || !active->isVisible()) return;
-  QRect frame(QPoint(), width_.pixels >= 0 ? size() : sizeHint());
-  frame.moveCenter(active->geometry().center());
-  move(frame.topLeft());
+  // The size is the one showing gives (see takeLayoutSize). The inside is placed, as every
+  // position here is, so that keepOnScreen's reckoning of the frame holds.
+  QRect inside(QPoint(), size());
+  inside.moveCenter(active->geometry().center());
+  setGeometry(inside);
 }
 
-// Whether centred over a small or moved window or restored from where it was last closed, a
-// window opens wholly on the screen, its title bar within reach. The X window system adds its
-// frame only once the window is shown; until then the title bar's height stands in for it.
-void Form::keepOnScreen() {
-  if (!isWindow() || (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) return;
+// The window system's frame around the window. The X window system adds it only once the window
+// is shown; until then the title bar's height stands in for it.
+QMargins Form::frameMargins() const {
   const QRect inside = geometry();
   const QRect outside = frameGeometry();
   QMargins frame(inside.left() - outside.left(), inside.top() - outside.top(),
                  outside.right() - inside.right(), outside.bottom() - inside.bottom());
-  if (frame.isNull() && QGuiApplication::platformName() == QLatin1String("xcb")) {
+  if (frame.isNull() && isWindow() && QGuiApplication::platformName() == QLatin1String("xcb")) {
     frame.setTop(style()->pixelMetric(QStyle::PM_TitleBarHeight));
   }
-  const QRect outer = geometry().marginsAdded(frame);
+  return frame;
+}
+
+QSize Form::insideRoom(const QRect& area) const {
+  return area.marginsRemoved(frameMargins()).size().expandedTo(QSize(1, 1));
+}
+
+// Whether centred over a small or moved window or restored from where it was last closed, a
+// window opens wholly on the screen, its title bar within reach.
+void Form::keepOnScreen() {
+  if (!isWindow() || (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) return;
+  const QRect inside = geometry();
+  const QRect outer = inside.marginsAdded(frameMargins());
   const QRect placed = placedWithin(outer, program_.runtime().screen().availableGeometry());
   if (placed != outer) setGeometry(inside.translated(placed.topLeft() - outer.topLeft()));
 }
 
 void Form::ShowModal() {
   if (!isVisible()) {
+    scrollWhatTheScreenCannotHold();
     takeLayoutSize();
     keepOnScreen();
   }

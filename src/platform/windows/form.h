@@ -57,6 +57,10 @@ class Form : public QMainWindow {
   void setHeight(int twips);
   void Move(int left, int top, int width, int height);
 
+  // The largest inside size, in pixels, at which the window with its frame and title bar lies
+  // wholly on `area`.
+  QSize insideRoom(const QRect& area) const;
+
   // vbNormal, vbMinimized or vbMaximized.
   int WindowState() const;
   void setWindowStateValue(int state);
@@ -98,10 +102,12 @@ class Form : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  void scrollWhatTheScreenCannotHold();
   void takeLayoutSize();
   void placeBesideActiveWindow();
   // Moves a window about to be shown onto the available area of its screen.
   void keepOnScreen();
+  QMargins frameMargins() const;
   // A dimension remembers the twips it was given, so that a value set and read back is the same
   // number although the screen keeps whole pixels; once the window moves, pixels count.
   struct Dimension {
