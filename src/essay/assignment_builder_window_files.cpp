@@ -15,8 +15,7 @@ namespace {
 const QString kSetting = QStringLiteral("Setting");
 const QString kOpenPath = QStringLiteral("OpenPath");
 constexpr int kHalfInch = 720;
-const QString kPrintFailed = QStringLiteral(
-    "The assignment could not be printed. Please check the printer and try again.");
+const QString kPrintFailed = QStringLiteral("The assignment could not be printed.");
 
 // The sample the first Open offers when no assignment has been opened before.
 QString defaultSample() {
@@ -137,9 +136,11 @@ std::optional<QString> AssignmentBuilderWindow::chooseFileToSave() {
 void AssignmentBuilderWindow::onPrintClicked() {
   if (!outlineStarted(QStringLiteral("print"))) return;
   printBuffer->setText(outlinePrintText(outline(), studentName_));
-  if (shared::PrintWholeBox(fileDialog, *printBuffer, kHalfInch, kHalfInch, kHalfInch, kHalfInch,
-                            quillora_.runtime().printer()) == shared::PrintOutcome::Failed) {
-    quillora_.MsgBox(kPrintFailed, platform::vbExclamation);
+  const shared::PrintResult printed =
+      shared::PrintWholeBox(fileDialog, *printBuffer, kHalfInch, kHalfInch, kHalfInch, kHalfInch,
+                            quillora_.runtime().printer());
+  if (printed.outcome == shared::PrintOutcome::Failed) {
+    quillora_.MsgBox(kPrintFailed + QLatin1Char(' ') + printed.failure, platform::vbExclamation);
   }
 }
 

@@ -20,8 +20,7 @@ const QString kFilter = QStringLiteral("Text Files (*.txt)|*.txt|Rich Text Files
 constexpr int kRichTextFilter = 2;
 constexpr int kFontFlags = 259;  // screen and printer fonts, effects
 
-const QString kPrintFailed =
-    QStringLiteral("The document could not be printed. Please check the printer and try again.");
+const QString kPrintFailed = QStringLiteral("The document could not be printed.");
 
 bool isPlainTextName(const QString& path) {
   return path.endsWith(QLatin1String("txt"), Qt::CaseInsensitive);
@@ -110,9 +109,10 @@ void EditorWindow::saveBoxAs(const QString& path) {
 }
 
 void EditorWindow::onPrint() {
-  if (shared::PrintWholeBox(fileDialog, *documentBox, 2880, 720, 2880, 720,
-                            quillora_.runtime().printer()) == shared::PrintOutcome::Failed) {
-    quillora_.MsgBox(kPrintFailed, platform::vbExclamation);
+  const shared::PrintResult printed = shared::PrintWholeBox(
+      fileDialog, *documentBox, 2880, 720, 2880, 720, quillora_.runtime().printer());
+  if (printed.outcome == shared::PrintOutcome::Failed) {
+    quillora_.MsgBox(kPrintFailed + QLatin1Char(' ') + printed.failure, platform::vbExclamation);
   }
 }
 

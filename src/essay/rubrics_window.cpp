@@ -114,13 +114,12 @@ void RubricsWindow::onHighSchoolClicked() { LoadRubric(QStringLiteral("hsRubric.
 void RubricsWindow::onSixPointRubricClicked() { LoadRubric(QStringLiteral("6ptRubric.rtf")); }
 
 void RubricsWindow::onPrintClicked() {
-  const shared::PrintOutcome outcome = shared::PrintWholeBox(
+  const shared::PrintResult printed = shared::PrintWholeBox(
       printDialog, *rubricBox, 2880, 720, 2880, 720, quillora_.runtime().printer());
-  if (outcome == shared::PrintOutcome::Cancelled) return;
-  if (outcome == shared::PrintOutcome::Failed) {
-    quillora_.MsgBox(
-        QStringLiteral("The rubric could not be printed. Please check the printer and try again."),
-        platform::vbExclamation);
+  if (printed.outcome == shared::PrintOutcome::Cancelled) return;
+  if (printed.outcome == shared::PrintOutcome::Failed) {
+    quillora_.MsgBox(QStringLiteral("The rubric could not be printed. ") + printed.failure,
+                     platform::vbExclamation);
     return;
   }
   quillora_.MsgBox(QStringLiteral("Your rubric was printed."), platform::vbInformation,

@@ -34,8 +34,7 @@ inline QString unstorableNameCharacter(QChar c) {
       .arg(c);
 }
 
-inline const QString kPrintFailed =
-    QStringLiteral("The essay could not be printed. Please check the printer and try again.");
+inline const QString kPrintFailed = QStringLiteral("The essay could not be printed.");
 
 inline const QString kHowTo = QStringLiteral(
     "Open an Assignment for Writing\r\r1.  Press CTRL-O or the Open button.\r2. Go to the folder "

@@ -119,9 +119,11 @@ bool WorkspaceWindow::confirmReplace(const QString& path) {
 }
 
 void WorkspaceWindow::onPrint() {
-  if (shared::PrintWholeBox(fileDialog, *paragraphBox, 2880, 720, 2880, 720,
-                            quillora_.runtime().printer()) == shared::PrintOutcome::Failed) {
-    quillora_.MsgBox(texts::kPrintFailed, platform::vbExclamation);
+  const shared::PrintResult printed = shared::PrintWholeBox(
+      fileDialog, *paragraphBox, 2880, 720, 2880, 720, quillora_.runtime().printer());
+  if (printed.outcome == shared::PrintOutcome::Failed) {
+    quillora_.MsgBox(texts::kPrintFailed + QLatin1Char(' ') + printed.failure,
+                     platform::vbExclamation);
   }
 }
 

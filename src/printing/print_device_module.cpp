@@ -5,6 +5,7 @@
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <memory>
 
 #include "platform/printing/print_support.h"
 
@@ -43,36 +44,60 @@ PrintChoice::Range choiceRange(QAbstractPrintDialog::PrintRange range) {
 
 class QtPrintDevice : public platform::PrintDevice {
  public:
-  explicit QtPrintDevice(const QString& pdfPath) : printer_(QPrinter::HighResolution) {
+  explicit QtPrintDevice(const QString& pdfPath)
+      : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
     if (pdfPath.isEmpty()) return;
-    printer_.setOutputFormat(QPrinter::PdfFormat);
-    printer_.setOutputFileName(pdfPath);
+    printer_->setOutputFormat(QPrinter::PdfFormat);
+    printer_->setOutputFileName(pdfPath);
   }
 
-  QPaintDevice& paintDevice() override { return printer_; }
-  int resolution() const override { return printer_.resolution(); }
-  QRectF paperInches() const override { return printer_.paperRect(QPrinter::Inch); }
-  QRectF printableInches() const override { return printer_.pageRect(QPrinter::Inch); }
-  bool newPage() override { return printer_.newPage(); }
-  bool failed() const override { return printer_.printerState() == QPrinter::Error; }
+  QPaintDevice& paintDevice() override { return *printer_; }
+  int resolution() const override { return printer_->resolution(); }
+  QRectF paperInches() const override { return printer_->paperRect(QPrinter::Inch); }
+  QRectF printableInches() const override { return printer_->pageRect(QPrinter::Inch); }
+  bool newPage() override { return printer_->newPage(); }
+  bool failed() const override { return printer_->printerState() == QPrinter::Error; }
 
-  void abort() override { printer_.abort(); }
+  void abort() override { printer_->abort(); }
+
+  void renew() override {
+    auto fresh = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (printer_->outputFormat() == QPrinter::NativeFormat) {
+      fresh->setPrinterName(printer_->printerName());
+    }
+    fresh->setOutputFormat(printer_->outputFormat());
+    fresh->setOutputFileName(printer_->outputFileName());
+    fresh->setPageLayout(printer_->pageLayout());
+    fresh->setCopyCount(printer_->copyCount());
+    fresh->setCollateCopies(printer_->collateCopies());
+    fresh->setColorMode(printer_->colorMode());
+    fresh->setDuplex(printer_->duplex());
+    printer_ = std::move(fresh);
+  }
+
+  QString outputFile() const override {
+    return printer_->outputFormat() == QPrinter::PdfFormat ? printer_->outputFileName() : QString();
+  }
+  void setOutputFile(const QString& path) override {
+    printer_->setOutputFileName(path);
+    printer_->setOutputFormat(QPrinter::PdfFormat);
+  }
 
   bool landscape() const override {
-    return printer_.pageLayout().orientation() == QPageLayout::Landscape;
+    return printer_->pageLayout().orientation() == QPageLayout::Landscape;
   }
   void setLandscape(bool landscape) override {
-    printer_.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    printer_->setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
   }
 
   bool choosePageSetup(QWidget* parent, const QString& title) override {
-    QPageSetupDialog setup(&printer_, parent);
+    QPageSetupDialog setup(printer_.get(), parent);
     if (!title.isEmpty()) setup.setWindowTitle(title);
     return setup.exec() == QDialog::Accepted;
   }
 
   bool choosePrinter(QWidget* parent, const QString& title, PrintChoice& choice) override {
-    QPrintDialog dialog(&printer_, parent);
+    QPrintDialog dialog(printer_.get(), parent);
     if (!title.isEmpty()) dialog.setWindowTitle(title);
     // The file choice stays: on Linux it is the PDF printer, often the only way to print at all.
     QAbstractPrintDialog::PrintDialogOptions options = QAbstractPrintDialog::PrintToFile |
@@ -89,7 +114,7 @@ class QtPrintDevice : public platform::PrintDevice {
   }
 
  private:
-  QPrinter printer_;
+  std::unique_ptr<QPrinter> printer_;
 };
 
 }  // namespace

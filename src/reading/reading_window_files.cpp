@@ -11,8 +11,7 @@ namespace {
 
 const QString kCaption = QStringLiteral("Voxlet!");
 const QString kCaptionGap = QStringLiteral("   ");
-const QString kPrintFailed =
-    QStringLiteral("The document could not be printed. Please check the printer and try again.");
+const QString kPrintFailed = QStringLiteral("The document could not be printed.");
 constexpr double kNewFontSize = 14;
 constexpr long kFontFlags = 3;  // screen and printer fonts
 
@@ -74,9 +73,10 @@ void ReadingWindow::onSave() {
 }
 
 void ReadingWindow::onPrint() {
-  if (shared::PrintWholeBox(fileDialog, *textBox, 2880, 720, 2880, 720,
-                            voxlet_.runtime().printer()) == shared::PrintOutcome::Failed) {
-    voxlet_.MsgBox(kPrintFailed, platform::vbExclamation);
+  const shared::PrintResult printed = shared::PrintWholeBox(
+      fileDialog, *textBox, 2880, 720, 2880, 720, voxlet_.runtime().printer());
+  if (printed.outcome == shared::PrintOutcome::Failed) {
+    voxlet_.MsgBox(kPrintFailed + QLatin1Char(' ') + printed.failure, platform::vbExclamation);
   }
 }
 

@@ -127,15 +127,16 @@ void MainWindow::onPrintStudyGuide() {
     return;
   }
   setup.studyGuideBox->setText(StudyGuideText(practice_));
-  switch (shared::PrintWholeBox(printDialog, *setup.studyGuideBox, kGuideSideMargin,
-                                kGuideTopBottomMargin, kGuideSideMargin, kGuideTopBottomMargin,
-                                lexorama_.runtime().printer())) {
+  const shared::PrintResult printed =
+      shared::PrintWholeBox(printDialog, *setup.studyGuideBox, kGuideSideMargin,
+                            kGuideTopBottomMargin, kGuideSideMargin, kGuideTopBottomMargin,
+                            lexorama_.runtime().printer());
+  switch (printed.outcome) {
     case shared::PrintOutcome::Printed:
       lexorama_.MsgBox(QStringLiteral("Study Guide printed."));
       break;
     case shared::PrintOutcome::Failed:
-      lexorama_.MsgBox(QStringLiteral("The Study Guide could not be printed. Check the printer "
-                                      "and try again."),
+      lexorama_.MsgBox(QStringLiteral("The Study Guide could not be printed. ") + printed.failure,
                        platform::vbExclamation);
       break;
     case shared::PrintOutcome::Cancelled:

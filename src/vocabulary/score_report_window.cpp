@@ -264,10 +264,12 @@ void ScoreReportWindow::printReport() {
     printer.setCurrentY(tablePrint_.MarginTop);
     tablePrint_.DrawTable(printer, 0, 1);
     printer.EndDoc();
-  } catch (const platform::RuntimeError&) {
+  } catch (const platform::RuntimeError& error) {
     printer.KillDoc();
-    lexorama_.MsgBox(QStringLiteral("The report could not be printed. Check the printer and try "
-                                    "again."),
+    const auto* cause = dynamic_cast<const platform::PrinterError*>(&error);
+    lexorama_.MsgBox(QStringLiteral("The report could not be printed. ") +
+                         (cause ? cause->reason()
+                                : QStringLiteral("Check the printer and try again.")),
                      platform::vbExclamation);
   }
 }

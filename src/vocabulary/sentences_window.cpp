@@ -244,11 +244,11 @@ void SentencesWindow::onSaveClicked() {
 }
 
 void SentencesWindow::onPrintClicked() {
-  if (shared::PrintWholeBox(fileDialog, *transcriptBox, kPrintMargin, kPrintMargin, kPrintMargin,
-                            kPrintMargin, lexorama_.runtime().printer()) ==
-      shared::PrintOutcome::Failed) {
-    lexorama_.MsgBox(QStringLiteral("The sentences could not be printed. Check the printer and "
-                                    "try again."),
+  const shared::PrintResult printed =
+      shared::PrintWholeBox(fileDialog, *transcriptBox, kPrintMargin, kPrintMargin, kPrintMargin,
+                            kPrintMargin, lexorama_.runtime().printer());
+  if (printed.outcome == shared::PrintOutcome::Failed) {
+    lexorama_.MsgBox(QStringLiteral("The sentences could not be printed. ") + printed.failure,
                      platform::vbExclamation);
   }
 }

@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -7,6 +8,7 @@
 #include "platform/printing/printer.h"
 #include "platform/windows/qt_interaction.h"
 #include "platform/printing/qt_printer.h"
+#include "support/file_size_limit.h"
 #include "support/fixture.h"
 #include "support/recording_printer.h"
 
@@ -300,6 +302,44 @@ TEST(QtPrinterTest, KillDocLeavesNoFile) {
   printer.Print(QStringLiteral("never mind"));
   printer.KillDoc();
   EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST(QtPrinterTest, APdfTheDiskCannotHoldKeepsTheFileBeforeAndTheNextPrintReplacesIt) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("out.pdf"));
+  QFile earlier(path);
+  ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+  earlier.write("earlier");
+  earlier.close();
+  platform::QtPrinter printer(path, SCRIBARY_PRINTING_MODULE);
+  {
+    testing_support::FileSizeLimit full(2048);
+    try {
+      for (int page = 0; page < 20; ++page) {
+        if (page > 0) printer.NewPage();
+        printer.Print(QStringLiteral("page %1 of a long document").arg(page + 1));
+      }
+      printer.EndDoc();
+      ADD_FAILURE() << "no error";
+    } catch (const platform::PrinterError& error) {
+      printer.KillDoc();
+      EXPECT_EQ(error.number(), platform::kPrinterError);
+      EXPECT_EQ(error.reason(), QStringLiteral("Nothing was written to ") + path +
+                                    QStringLiteral(". Make room on the disk, or print to another "
+                                                   "folder. The file that was there before is "
+                                                   "kept as it was."));
+    }
+  }
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            QStringList{QStringLiteral("out.pdf")});
+  ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+  EXPECT_EQ(earlier.readAll(), "earlier");
+  earlier.close();
+
+  printer.Print(QStringLiteral("with room"));
+  printer.EndDoc();
+  ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(earlier.readAll().startsWith("%PDF"));
 }
 
 TEST(QtPrinterTest, AFileThatCannotBeWrittenIsAPrinterError) {

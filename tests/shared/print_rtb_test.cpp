@@ -2,6 +2,9 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
+#include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -18,6 +21,8 @@
 #include "platform/system/errors.h"
 #include "platform/printing/qt_printer.h"
 #include "platform/text/richtextbox.h"
+#include "platform/windows/interaction.h"
+#include "support/file_size_limit.h"
 #include "support/fixture.h"
 #include "support/recording_printer.h"
 
@@ -148,6 +153,95 @@ TEST_F(PrintRTBTest, ALongTextPrintsEveryLineOnceOnWholePages) {
   EXPECT_EQ(printed, 150) << "a line cut at a page's end would be counted twice";
   EXPECT_EQ(static_cast<int>(printer->pages.size()), (150 + perPage - 1) / perPage);
   EXPECT_EQ(box.Text().toStdString(), before);
+}
+
+// Qt's layout counts in 64ths of a device pixel in 32 bits, some 33.5 million pixels: a printer of
+// 12,000 dots per inch passes them after some 280 pages, as one of 1,200 does after 2,800. The
+// words are as wide as to fill a line each, or two to a line when they make one paragraph.
+struct LongTextCase {
+  const char* separator;
+  int words;
+  int lines;  // 0 when the paragraph's lines are not counted
+};
+
+class PrintRTBLongTextTest : public PrintRTBTest,
+                             public ::testing::WithParamInterface<LongTextCase> {};
+
+TEST_P(PrintRTBLongTextTest, EveryPageOfATextPastTheLayoutsRangeCarriesItsWords) {
+  const LongTextCase c = GetParam();
+  QStringList words;
+  for (int i = 0; i < c.words; ++i) words << QStringLiteral("HELLO");
+  box.setText(words.join(QString::fromLatin1(c.separator)));
+  box.setFont(QFont(QStringLiteral("DejaVu Sans"), 72));
+  RecordingPrinter fine(12000, RecordingPrinter::kQuarterInch, 12);
+  PrintRTB(box, 720, 720, 720, 720, fine);
+  ASSERT_GT(fine.pages.size(), 300u);
+  const int perPage = inkBands(fine.pages[0]);
+  int printed = 0;
+  for (std::size_t i = 0; i < fine.pages.size(); ++i) {
+    const int bands = inkBands(fine.pages[i]);
+    if (i + 1 < fine.pages.size()) {
+      ASSERT_EQ(bands, perPage) << "page " << i + 1;
+    }
+    ASSERT_GT(bands, 0) << "page " << i + 1;
+    printed += bands;
+  }
+  if (c.lines > 0) {
+    EXPECT_EQ(printed, c.lines);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(LinesAndParagraph, PrintRTBLongTextTest,
+                         ::testing::Values(LongTextCase{"\r\n", 3000, 3000},
+                                           LongTextCase{" ", 6000, 0}));
+
+// The words of a PDF file as a reader's search, copy or screen reader finds them.
+QStringList pdfWords(const QString& path) {
+  QProcess pdftotext;
+  pdftotext.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+  pdftotext.waitForFinished();
+  static const QRegularExpression blanks(QStringLiteral("\\s+"));
+  return QString::fromUtf8(pdftotext.readAllStandardOutput()).split(blanks, Qt::SkipEmptyParts);
+}
+
+// Paragraphs of several lines: pages end between paragraphs and inside them.
+TEST_F(PrintRTBTest, APdfHoldsEachLineOnceThoughLinesMeetAtThePageEnds) {
+  QStringList words;
+  QStringList paragraphs;
+  for (int paragraph = 0; paragraph < 150; ++paragraph) {
+    QStringList line;
+    for (int word = 0; word < 1 + paragraph % 25; ++word) {
+      line << QStringLiteral("w%1x%2").arg(paragraph).arg(word);
+    }
+    words += line;
+    paragraphs << line.join(QLatin1Char(' '));
+  }
+  box.setText(paragraphs.join(QStringLiteral("\r\n")));
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("lines.pdf"));
+  {
+    platform::QtPrinter pdf(path, SCRIBARY_PRINTING_MODULE);
+    PrintRTB(box, 720, 720, 720, 720, pdf);
+  }
+  EXPECT_EQ(pdfWords(path), words);
+}
+
+TEST_F(PrintRTBTest, APdfTheDiskCannotHoldSaysNothingWasPrinted) {
+  box.setText(capitalLines(400));
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("essay.pdf"));
+  platform::QtPrinter pdf(path, SCRIBARY_PRINTING_MODULE);
+  platform::CommonDialog dialog(*interaction, pdf);
+  interaction->answerPrint();
+  shared::PrintResult printed;
+  {
+    testing_support::FileSizeLimit full(4096);
+    printed = shared::PrintWholeBox(dialog, box, 720, 720, 720, 720, pdf);
+  }
+  EXPECT_EQ(printed.outcome, shared::PrintOutcome::Failed);
+  EXPECT_TRUE(printed.failure.startsWith(QStringLiteral("Nothing was written to ") + path))
+      << printed.failure.toStdString();
+  EXPECT_TRUE(QDir(dir.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
 }
 
 TEST_F(PrintRTBTest, ATextThatFillsExactlyOnePagePrintsOnePage) {

@@ -6,8 +6,8 @@
 
 namespace testing_support {
 
-RecordingPrinter::RecordingPrinter(double dpi, double offset)
-    : dpi_(dpi), offset_(offset), page_(blankPage()) {}
+RecordingPrinter::RecordingPrinter(double dpi, double offset, double imageDpi)
+    : dpi_(dpi), offset_(offset), imageDpi_(imageDpi > 0 ? imageDpi : dpi), page_(blankPage()) {}
 
 RecordingPrinter::~RecordingPrinter() { endPendingDocument(); }
 
@@ -30,14 +30,15 @@ int RecordingPrinter::pagesInProgress() const {
 }
 
 QPoint RecordingPrinter::pixelAt(QPointF twips) const {
-  const double scale = dpi_ / platform::kTwipsPerInch;
+  const double scale = imageDpi_ / platform::kTwipsPerInch;
   return QPoint(static_cast<int>(std::floor((twips.x() + offset_) * scale)),
                 static_cast<int>(std::floor((twips.y() + offset_) * scale)));
 }
 
 QImage RecordingPrinter::blankPage() const {
-  const QSizeF paper = geometry().paper * (dpi_ / platform::kTwipsPerInch);
+  const QSizeF paper = geometry().paper * (imageDpi_ / platform::kTwipsPerInch);
   QImage image(qRound(paper.width()), qRound(paper.height()), QImage::Format_RGB32);
+  // Fonts and layouts measure the device at its own resolution.
   const int dotsPerMeter = qRound(dpi_ / 0.0254);
   image.setDotsPerMeterX(dotsPerMeter);
   image.setDotsPerMeterY(dotsPerMeter);
@@ -48,6 +49,9 @@ QImage RecordingPrinter::blankPage() const {
 void RecordingPrinter::beginPage(QPainter& painter) {
   page_ = blankPage();
   painter.begin(&page_);
+  if (imageDpi_ == dpi_) return;
+  const QSizeF paper = geometry().paper * (dpi_ / platform::kTwipsPerInch);
+  painter.setWindow(0, 0, qRound(paper.width()), qRound(paper.height()));
 }
 
 void RecordingPrinter::startDocument(QPainter& painter) { beginPage(painter); }

@@ -8,14 +8,15 @@
 namespace testing_support {
 
 // A printer that renders every page to an image of the whole sheet: Letter paper at 96 dots per
-// inch, with the printable area a quarter inch in from every edge unless told otherwise.
+// inch, with the printable area a quarter inch in from every edge unless told otherwise. A printer
+// of very many dots per inch keeps its pages at `imageDpi`, so that a long document fits in memory.
 class RecordingPrinter : public platform::Printer {
  public:
   static constexpr double kLetterWidth = 12240;   // twips
   static constexpr double kLetterHeight = 15840;
   static constexpr double kQuarterInch = 360;
 
-  explicit RecordingPrinter(double dpi = 96, double offset = kQuarterInch);
+  explicit RecordingPrinter(double dpi = 96, double offset = kQuarterInch, double imageDpi = 0);
   ~RecordingPrinter() override;
 
   // Pages of the documents ended so far, in order.
@@ -47,6 +48,7 @@ class RecordingPrinter : public platform::Printer {
 
   double dpi_;
   double offset_;
+  double imageDpi_;
   int orientation_ = platform::vbPRORPortrait;
   mutable QImage page_;
   std::vector<QImage> finished_;  // earlier pages of the document being printed

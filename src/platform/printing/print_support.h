@@ -32,6 +32,12 @@ class PrintDevice {
   virtual bool failed() const = 0;
   // Withdraws the job as far as the system can.
   virtual void abort() = 0;
+  // Starts afresh after a job that failed or was withdrawn, with the settings chosen: Qt's printer
+  // writes nothing more once a write has failed.
+  virtual void renew() = 0;
+  // The PDF file the device prints to, which the print dialog may choose; empty for a printer.
+  virtual QString outputFile() const = 0;
+  virtual void setOutputFile(const QString& path) = 0;
   virtual bool landscape() const = 0;
   virtual void setLandscape(bool landscape) = 0;
 

@@ -8,6 +8,9 @@
 #include <QSizeF>
 #include <QString>
 #include <cstdint>
+#include <utility>
+
+#include "platform/system/errors.h"
 
 class QPaintDevice;
 
@@ -34,6 +37,17 @@ constexpr std::int32_t kSetWithinPage = 396;
 constexpr std::int32_t kPrinterError = 482;
 
 constexpr double kTwipsPerInch = 1440.0;
+
+// A printer error whose cause the user can mend: `reason` says what happened and what to do.
+class PrinterError : public RuntimeError {
+ public:
+  explicit PrinterError(QString reason)
+      : RuntimeError(kPrinterError, QStringLiteral("Printer error")), reason_(std::move(reason)) {}
+  const QString& reason() const { return reason_; }
+
+ private:
+  QString reason_;
+};
 
 // Where a device puts the paper and its printable area.
 struct PageGeometry {

@@ -6,6 +6,7 @@
 #include "platform/printing/print_support.h"
 #include "platform/printing/printer.h"
 
+class QTemporaryFile;
 class QWidget;
 
 namespace platform {
@@ -15,7 +16,8 @@ QString printingModulePath();
 
 // The system's printer through Qt: a CUPS printer, or a PDF file when one is chosen. Qt's print
 // support is loaded from `modulePath` when the printer is first used; a module that cannot be
-// loaded is a printer error.
+// loaded is a printer error. A PDF file is written beside the one it replaces and put in its place
+// only when it is whole, so a print that fails (a full disk) leaves what was there, and says so.
 class QtPrinter : public Printer {
  public:
   // The default system printer.
@@ -41,10 +43,17 @@ class QtPrinter : public Printer {
 
  private:
   PrintDevice& printer() const;
+  void writePdfBeside(PrintDevice& device);
+  // Puts the PDF written beside its file in its place; false when it is not whole.
+  bool placePdf();
+  void dropPdf();
 
   QString pdfPath_;
   QString modulePath_;
   mutable std::unique_ptr<PrintDevice> printer_;
+  // The file a PDF being printed is to become, and the PDF as it is written.
+  QString pdfTarget_;
+  std::unique_ptr<QTemporaryFile> pdfBeside_;
 };
 
 }  // namespace platform
