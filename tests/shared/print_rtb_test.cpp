@@ -191,13 +191,10 @@ QStringList pdfWords(const QString& path) {
 
 // Paragraphs of several lines: pages end between paragraphs and inside them.
 TEST_F(PrintRTBTest, APdfHoldsEachLineOnceThoughLinesMeetAtThePageEnds) {
-  QStringList words;
-  QStringList paragraphs;
-  for (int paragraph = 0; paragraph < 150; ++paragraph) {
+  QStringList words, paragraphs;
+  for (int i = 0; i < 150; ++i) {  // paragraph i has 1 + i % 25 words
     QStringList line;
-    for (int word = 0; word < 1 + paragraph % 25; ++word) {
-      line << QStringLiteral("w%1x%2").arg(paragraph).arg(word);
-    }
+    for (int word = 0; word <= i % 25; ++word) line << QString("w%1x%2").arg(i).arg(word);
     words += line;
     paragraphs << line.join(QLatin1Char(' '));
   }
