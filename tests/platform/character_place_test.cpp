@@ -97,4 +97,3 @@ TEST(ClearPlaceTest, AChildWindowsTitleBarCountsWithItsControls) {
 }
 
 }  // namespace
-

@@ -1,4 +1,3 @@
-#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -330,8 +329,7 @@ TEST(QtPrinterTest, APdfTheDiskCannotHoldKeepsTheFileBeforeAndTheNextPrintReplac
                                                    "kept as it was."));
     }
   }
-  EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-            QStringList{QStringLiteral("out.pdf")});
+  EXPECT_EQ(testing_support::entries(dir.path()), QStringList{QStringLiteral("out.pdf")});
   ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
   EXPECT_EQ(earlier.readAll(), "earlier");
   earlier.close();

@@ -626,8 +626,7 @@ TEST_F(RichTextBoxLimits, NoWayInLeavesARunLongerThanTheBoxOpens) {
   } ways[] = {
       {"open: the run and a line break", "", 0, 0, [&] { open(run.toLatin1() + "\r\n"); }, run},
       {"open: a letter more", "", 0, 0, [&] { open(run.toLatin1() + "x\r\n"); }, ""},
-      {"paste: the run and a word",
-       "", 0, 0, [&] { paste(run + " end"); }, run + " end"},
+      {"paste: the run and a word", "", 0, 0, [&] { paste(run + " end"); }, run + " end"},
       {"paste: a letter onto the run", run, 20'000, 0, [&] { paste("y"); }, ""},
       {"hand-over: the run and a line break", "", 0, 0, [&] { box->ReceiveText(run + "\r\n"); },
        run + "\r\n"},
@@ -722,9 +721,9 @@ std::string shownParagraphs(const RichTextBox& box) {
                             font.bold() ? " bold" : "");
     if (const QTextTable* table = QTextCursor(b).currentTable()) {
       const QTextTableCellFormat cell = table->cellAt(b.position()).format().toTableCellFormat();
-      const bool framed = table->format().border() > 0 ||
-                          (cell.topBorder() > 0 && cell.leftBorder() > 0 &&
-                           cell.bottomBorder() > 0 && cell.rightBorder() > 0);
+      const bool framed = std::max(table->format().border(),
+                                   std::min({cell.topBorder(), cell.leftBorder(),
+                                             cell.bottomBorder(), cell.rightBorder()})) > 0;
       const double width = doc.documentLayout()->blockBoundingRect(b).width();
       line += QString("|%1 wide%2").arg(std::lround(width / 4) * 4).arg(framed ? " framed" : "");
     }
@@ -753,8 +752,7 @@ TEST(RichTextBoxFiles, WhatAPasteOfAWebPageShowsComesBackFromItsSave) {
   const QString path = QDir(testRoot()).filePath("pasted.rtf");
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    RichTextBox pasted;
-    RichTextBox opened;
+    RichTextBox pasted, opened;
     for (RichTextBox* box : {&pasted, &opened}) {
       box->resize(360, 300);
       box->show();

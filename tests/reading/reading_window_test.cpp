@@ -48,6 +48,13 @@ class ReadingWindowTest : public testing_support::RuntimeTest {
   QString lastMessage() const { return messages().empty() ? QString() : messages().back().text; }
   QStringList spoken() const { return characters->log->spoken(); }
   void tool(const char* key) { window().toolBar->click(QString::fromLatin1(key)); }
+  void insertPicture(int position) {
+    QImage cat(8, 8, QImage::Format_RGB32);
+    cat.fill(Qt::gray);
+    QTextCursor picture(box()->document());
+    picture.setPosition(position);
+    picture.insertImage(cat);
+  }
   // The user lets go of the mouse over the text, as after selecting with it.
   void mouseUp() {
     QTest::mouseRelease(box()->viewport(), Qt::LeftButton, {}, QPoint(2, 2));
@@ -304,29 +311,19 @@ TEST_F(ReadingWindowTest, TheSchemesColourAllThreeBoxes) {
   EXPECT_EQ(0, box()->SelStart());
 }
 
-bool near(const QColor& at, const QColor& colour) {
-  return std::max({std::abs(at.red() - colour.red()), std::abs(at.green() - colour.green()),
-                   std::abs(at.blue() - colour.blue())}) < 60;
-}
-
-// How many pixels of an image are near the colour given.
-int pixelsLike(const QImage& image, QColor colour) {
-  int count = 0;
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) count += near(image.pixelColor(x, y), colour);
-  }
-  return count;
-}
-
-// The smallest rectangle holding every pixel near the colour given.
-QRect areaLike(const QImage& image, QColor colour) {
-  QRect area;
+// How many pixels of an image are near the colour given, and the smallest rectangle holding them.
+std::pair<int, QRect> pixelsLike(const QImage& image, QColor colour) {
+  std::pair<int, QRect> like;
   for (int y = 0; y < image.height(); ++y) {
     for (int x = 0; x < image.width(); ++x) {
-      if (near(image.pixelColor(x, y), colour)) area |= QRect(x, y, 1, 1);
+      const QColor at = image.pixelColor(x, y);
+      if (std::max({std::abs(at.red() - colour.red()), std::abs(at.green() - colour.green()),
+                    std::abs(at.blue() - colour.blue())}) >= 60) continue;
+      ++like.first;
+      like.second |= QRect(x, y, 1, 1);
     }
   }
-  return area;
+  return like;
 }
 
 TEST_F(ReadingWindowTest, TheBlackSchemeOnlyShowsTheTextItPrintsAndSavesTheWordsOwnColours) {
@@ -334,10 +331,10 @@ TEST_F(ReadingWindowTest, TheBlackSchemeOnlyShowsTheTextItPrintsAndSavesTheWords
                     "\\cf2 Dark words\\par}");
   window().blackOption->click();
   // A word coloured black in the file shows white on black.
-  EXPECT_GT(pixelsLike(box()->viewport()->grab().toImage(), Qt::white), 20);
+  EXPECT_GT(pixelsLike(box()->viewport()->grab().toImage(), Qt::white).first, 20);
   box()->setSelStart(0);
   box()->setSelRTF("{\\rtf1\\ansi{\\colortbl;\\red255\\green0\\blue0;}\\cf1 Red }");
-  EXPECT_GT(pixelsLike(box()->viewport()->grab().toImage(), Qt::red), 20);
+  EXPECT_GT(pixelsLike(box()->viewport()->grab().toImage(), Qt::red).first, 20);
   interaction->answerSave(path("story.rtf")).answerPrint();
   tool("Save");
   tool("Print");
@@ -345,8 +342,8 @@ TEST_F(ReadingWindowTest, TheBlackSchemeOnlyShowsTheTextItPrintsAndSavesTheWords
   EXPECT_TRUE(saved.contains("\\red255\\green0\\blue0"));
   EXPECT_FALSE(saved.contains("\\red255\\green255\\blue255"));
   ASSERT_EQ(1u, printer->pages.size());
-  EXPECT_GT(pixelsLike(printer->pages[0], Qt::black), 20);
-  EXPECT_GT(pixelsLike(printer->pages[0], Qt::red), 20);
+  EXPECT_GT(pixelsLike(printer->pages[0], Qt::black).first, 20);
+  EXPECT_GT(pixelsLike(printer->pages[0], Qt::red).first, 20);
   window().whiteOption->click();
   select(0, 3);
   EXPECT_EQ(Color(0x0000FF), box()->SelColor());
@@ -354,25 +351,25 @@ TEST_F(ReadingWindowTest, TheBlackSchemeOnlyShowsTheTextItPrintsAndSavesTheWords
 
 // A word with a background of its own is read against that background, not the scheme's.
 TEST_F(ReadingWindowTest, AWordOnItsOwnBackgroundStaysReadableInEveryScheme) {
-  struct Case {
+  const struct {
     QRadioButton* ReadingWindow::*scheme;
     const char* words;  // colour 1 is white, 2 black, 3 yellow
     QColor bar;
     QColor letters;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {&ReadingWindow::whiteOption, "\\cf1\\highlight2 Night words", Qt::black, Qt::white},
       {&ReadingWindow::greyOption, "\\cf1\\highlight2 Night words", Qt::black, Qt::white},
       {&ReadingWindow::whiteOption, "\\highlight2 Night words", Qt::black, Qt::white},
       {&ReadingWindow::blackOption, "\\highlight3 Sunny words", Qt::yellow, Qt::black},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     box()->setTextRTF(QString("{\\rtf1\\ansi{\\colortbl;\\red255\\green255\\blue255;"
                               "\\red0\\green0\\blue0;\\red255\\green255\\blue0;}%1\\par}")
                           .arg(c.words));
     (window().*c.scheme)->click();
     const QImage shown = box()->viewport()->grab().toImage();
-    EXPECT_GT(pixelsLike(shown.copy(areaLike(shown, c.bar)), c.letters), 20) << c.words;
+    const QRect bar = pixelsLike(shown, c.bar).second;
+    EXPECT_GT(pixelsLike(shown.copy(bar), c.letters).first, 20) << c.words;
   }
 }
 
@@ -644,13 +641,8 @@ TEST_F(ReadingWindowTest, ATableRowIsReadAndSelectedWithEachCellWhole) {
 
 TEST_F(ReadingWindowTest, PicturesAreLeftOutOfSpeechAndOfPlainText) {
   box()->setText("A cat\r\n\r\nThe end");
-  QImage cat(8, 8, QImage::Format_RGB32);
-  cat.fill(Qt::gray);
-  QTextCursor picture(box()->document());
-  picture.setPosition(5);
-  picture.insertImage(cat);
-  picture.setPosition(7);
-  picture.insertImage(cat);
+  insertPicture(5);
+  insertPicture(7);
   characters->log->calls.clear();
   for (int press = 0; press < 3; ++press) window().readButton->click();
   EXPECT_EQ(QStringList({"A cat", "The end"}), spoken());
@@ -665,11 +657,7 @@ TEST_F(ReadingWindowTest, PicturesAreLeftOutOfSpeechAndOfPlainText) {
 TEST_F(ReadingWindowTest, ASelectionOfNothingButBlanksAndPicturesShowsNoBalloon) {
   characters->drawn = std::make_unique<testing_support::DrawnOwls>();
   box()->setText("A cat  sat");
-  QImage cat(8, 8, QImage::Format_RGB32);
-  cat.fill(Qt::gray);
-  QTextCursor picture(box()->document());
-  picture.setPosition(5);
-  picture.insertImage(cat);
+  insertPicture(5);
   window().stopButton->click();  // the greeting is over
   const QStringList said = characters->drawn->speech->said;
   const platform::BalloonWindow& balloon = characters->drawn->last()->balloon();

@@ -64,19 +64,16 @@ std::vector<FitCase> fitTable() {
                             {1600, 1200}, {640, 480}, {533, 400}}) {
     const bool small = h == 600;
     const bool keeps = h == 768 || h == 864 || h == 1024 || h == 1200;
-    const auto fitted = [w, h](int width, int height) {
-      return std::pair{std::min(width, w * 15), std::min(height, h * 15)};
+    // The size a rule gives, `width` by 8745 twips cut to the screen, or 0 by 0 for the designed.
+    const auto fit = [w, h](FitRule rule, bool maximised, bool designed, int width) {
+      return FitCase{rule, w, h, maximised, designed ? 0 : std::min(width, w * 15),
+                     designed ? 0 : std::min(8745, h * 15)};
     };
-    const auto [standardWidth, standardHeight] = fitted(12000, 8745);
-    const auto [mainWidth, mainHeight] = fitted(12075, 8745);
-    const auto [readingWidth, readingHeight] = fitted(12100, 8745);
-    cases.push_back({FitRule::Standard, w, h, small, standardWidth, standardHeight});
-    cases.push_back({FitRule::KeepDesignSize, w, h, small, 0, 0});
-    cases.push_back({FitRule::VocabularyMain, w, h, small, mainWidth, mainHeight});
-    cases.push_back(
-        {FitRule::SpellingOnMain, w, h, small, keeps ? 0 : readingWidth, keeps ? 0 : readingHeight});
-    cases.push_back({FitRule::ReadingMain, w, h, false, small || keeps ? 0 : readingWidth,
-                     small || keeps ? 0 : readingHeight});
+    cases.push_back(fit(FitRule::Standard, small, false, 12000));
+    cases.push_back(fit(FitRule::KeepDesignSize, small, true, 0));
+    cases.push_back(fit(FitRule::VocabularyMain, small, false, 12075));
+    cases.push_back(fit(FitRule::SpellingOnMain, small, keeps, 12100));
+    cases.push_back(fit(FitRule::ReadingMain, false, small || keeps, 12100));
   }
   return cases;
 }

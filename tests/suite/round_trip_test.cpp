@@ -69,6 +69,7 @@ TEST_F(RoundTripTest, AFileAProgramSavedOpensAndSavesAgainUnchanged) {
   for (const auto& trip : trips) {
     const Program program = trip.of();
     RichTextBox* box = program.box();
+    SCOPED_TRACE(std::string(trip.program) + " " + trip.extension);
     box->setText(text);
     box->setSelStart(16);
     box->setSelLength(4);
@@ -83,12 +84,9 @@ TEST_F(RoundTripTest, AFileAProgramSavedOpensAndSavesAgainUnchanged) {
       interaction->answerSave(names[save]);
       program.save();
     }
-    const QByteArray first = readFile(names[0]);
-    EXPECT_FALSE(first.isEmpty()) << trip.program << " " << trip.extension;
-    for (const QString& name : names) {
-      EXPECT_EQ(readFile(name), first) << trip.program << " " << trip.extension;
-    }
-    EXPECT_TRUE(box->Text() == text) << trip.program << " " << trip.extension;
+    EXPECT_FALSE(readFile(names[0]).isEmpty());
+    for (const QString& name : names) EXPECT_EQ(readFile(name), readFile(names[0]));
+    EXPECT_TRUE(box->Text() == text);
   }
   EXPECT_TRUE(interaction->prompts(testing_support::PromptKind::MessageBox).empty());
 }

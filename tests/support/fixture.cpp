@@ -54,6 +54,11 @@ QString RuntimeTest::writeFile(const QString& relativePath, const QByteArray& by
   return path;
 }
 
+QStringList entries(const QString& folder) {
+  return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                                QDir::Name);
+}
+
 QByteArray RuntimeTest::readFile(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return {};

@@ -17,6 +17,8 @@ namespace testing_support {
 
 // The data root every test starts with: fresh and empty (set by the shared test main).
 QString testRoot();
+// The names in a folder, hidden ones included, in order.
+QStringList entries(const QString& folder);
 
 // A runtime of doubles. Tests reach the doubles to script answers, size the screen, set the
 // clock, see what was started and look at the printed pages.

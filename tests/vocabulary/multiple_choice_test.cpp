@@ -175,23 +175,19 @@ TEST_F(MultipleChoiceTest, AScoreFileThatCannotBeWrittenIsToldAndTheActivityClos
   const QString scoreFile = testing_support::testRoot() + "/other/Resources/data.dat";
   struct Case {
     std::function<void()> spoil;
-    QString told;
+    QString told;  // after the score file's name
   } cases[] = {
       // Read-only for its owner, root included.
       {[&] {
          writeFile("other/Resources/data.dat", "");
          QFile::setPermissions(scoreFile, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
        },
-       "Your score could not be recorded.\r\nThe score file " + scoreFile +
-           " is read-only, so no score can be written to it. A teacher must allow changes to it "
-           "first."},
+       " is read-only, so no score can be written to it. A teacher must allow changes to it first."},
       {[&] {
          QFile::remove(scoreFile);
          QDir(scoreFile).mkpath(".");
        },
-       "Your score could not be recorded.\r\nThe score file " + scoreFile +
-           " cannot be opened, as a folder has its name. A teacher must move that folder away "
-           "first."},
+       " cannot be opened, as a folder has its name. A teacher must move that folder away first."},
   };
   for (const Case& c : cases) {
     random->values = numbers(9);
@@ -203,7 +199,8 @@ TEST_F(MultipleChoiceTest, AScoreFileThatCannotBeWrittenIsToldAndTheActivityClos
     processEvents();
     EXPECT_FALSE(lexorama.forms().isLoaded<MultipleChoiceWindow>());
     EXPECT_TRUE(setup().isVisible());
-    EXPECT_EQ(c.told, messages().back().text);
+    EXPECT_EQ("Your score could not be recorded.\r\nThe score file " + scoreFile + c.told,
+              messages().back().text);
   }
 }
 

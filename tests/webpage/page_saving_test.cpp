@@ -14,6 +14,7 @@
 
 namespace {
 
+using testing_support::entries;
 using testing_support::PromptKind;
 using webpage::EditorWindow;
 
@@ -34,10 +35,6 @@ class PageSavingTest : public testing_support::RuntimeTest {
     struct stat status {};
     ::stat(QFile::encodeName(file).constData(), &status);
     return status.st_ino;
-  }
-  QStringList entries(const QString& folder) const {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
-                                  QDir::Name);
   }
 
   // A document "My dog Rex." with "Rex" linked to a picture, and the three fields filled.
@@ -148,10 +145,9 @@ TEST_F(PageSavingTest, AReSaveChangesOnlyWhatThePageWritesAndClearsWhatCutShortS
   EXPECT_EQ(folder, inode(page));
   EXPECT_EQ(cd, inode(page + "/cd"));
   EXPECT_FALSE(QFile::permissions(page + "/cd") & QFileDevice::WriteOwner);
-  EXPECT_EQ("CD", readFile(page + "/cd/photo.jpg"));
-  EXPECT_EQ("moved aside", readFile(page + "/stranded/photo.jpg"));
-  EXPECT_EQ("notes", readFile(page + "/notes.txt"));
-  EXPECT_EQ("JPEG", readFile(page + "/rex.jpg"));
+  for (const auto& [file, bytes] : {std::pair("cd/photo.jpg", "CD"), {"notes.txt", "notes"},
+                                    {"stranded/photo.jpg", "moved aside"}, {"rex.jpg", "JPEG"}})
+    EXPECT_EQ(bytes, readFile(page + "/" + file));
   QFile::setPermissions(page + "/cd", readOnly | QFileDevice::WriteOwner);
 }
 
