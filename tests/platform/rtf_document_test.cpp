@@ -563,6 +563,18 @@ TEST(RtfLists, WrittenBackWithTheirMarkersLevelsAndIndents) {
   }
 }
 
+// An empty list paragraph before a table that starts the text, which the writer leaves out.
+const char kListBeforeATable[] = R"({\rtf1\ansi{\*\listtable{\list{\listlevel\levelnfc0}\listid1}}
+{\*\listoverridetable{\listoverride\listid1\ls1}}
+\pard\ls1\par\trowd\cellx1000\pard\intbl A\cell\row\pard Done\par}
+)";
+
+TEST(RtfLists, AListOnlyBeforeATableIsLeftOutWithIt) {
+  const QByteArray out = rtf::write(*readRtf(kListBeforeATable));
+  EXPECT_FALSE(out.contains("listtable")) << out.constData();
+  EXPECT_EQ(rtf::write(*readRtf(out)), out);
+}
+
 // ---- Paragraphs ----
 
 const char kParagraphs[] = R"({\rtf1\ansi\deff0{\fonttbl{\f0\fswiss Arial;}}
