@@ -563,16 +563,19 @@ TEST(RtfLists, WrittenBackWithTheirMarkersLevelsAndIndents) {
   }
 }
 
-// An empty list paragraph before a table that starts the text, which the writer leaves out.
+// An empty list item before a table that starts the text, and an item of its list after it.
 const char kListBeforeATable[] = R"({\rtf1\ansi{\*\listtable{\list{\listlevel\levelnfc0}\listid1}}
 {\*\listoverridetable{\listoverride\listid1\ls1}}
-\pard\ls1\par\trowd\cellx1000\pard\intbl A\cell\row\pard Done\par}
+\pard\ls1\par\trowd\cellx1000\pard\intbl\ls1 A\cell\row\pard Done\par}
 )";
 
-TEST(RtfLists, AListOnlyBeforeATableIsLeftOutWithIt) {
+TEST(RtfLists, AnItemBeforeATableIsWrittenSoTheItemsAfterItKeepTheirNumbers) {
   const QByteArray out = rtf::write(*readRtf(kListBeforeATable));
-  EXPECT_FALSE(out.contains("listtable")) << out.constData();
-  EXPECT_EQ(rtf::write(*readRtf(out)), out);
+  const auto back = readRtf(out);
+  const QTextBlock item = blockWith(*back, "A");
+  ASSERT_NE(item.textList(), nullptr) << out.constData();
+  EXPECT_EQ(item.textList()->itemText(item), "2.");
+  EXPECT_EQ(rtf::write(*back), out);
 }
 
 // ---- Paragraphs ----

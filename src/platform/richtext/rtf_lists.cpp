@@ -6,7 +6,6 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextList>
-#include <QTextTable>
 #include <algorithm>
 #include <cstdint>
 
@@ -160,11 +159,6 @@ void ListBuilder::attach(QTextCursor& cursor, const ListParagraph& p, const QStr
   else list = cursor.createList(listFormat(cursor, style, level));
 }
 
-bool isOnlyRoomBeforeATable(const QTextBlock& block) {
-  return block.position() == 0 && block.length() == 1 &&
-         qobject_cast<QTextTable*>(block.document()->frameAt(1)) != nullptr;
-}
-
 ListTable::ListTable(const QTextDocument& doc) {
   std::vector<Member> members;
   std::vector<const QTextList*> listOf;   // the document's list of each member
@@ -173,7 +167,7 @@ ListTable::ListTable(const QTextDocument& doc) {
   std::size_t previous = SIZE_MAX;
   for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
     const QTextList* list = block.textList();
-    if (list == nullptr || isOnlyRoomBeforeATable(block)) continue;
+    if (list == nullptr) continue;
     auto at = found.constFind(list);
     if (at == found.constEnd()) {
       at = found.insert(list, members.size());

@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QHash>
 #include <QString>
-#include <QTextBlock>
 #include <QTextListFormat>
 #include <array>
 #include <vector>
@@ -53,10 +52,6 @@ class ListBuilder {
   QTextList* oldStyle_ = nullptr;             // the list the paragraph before belongs to
   std::vector<QTextList*> oldStyleLists_;
 };
-
-// The document always has a paragraph before a table that starts it; the file needs none, so the
-// writer leaves it out, and a list it alone belongs to is left out of the list table too.
-bool isOnlyRoomBeforeATable(const QTextBlock& block);
 
 // The writer's side: each of the document's outermost lists, with the lists nested in it,
 // becomes one list of the file's list table, so that word processors see one list with levels.

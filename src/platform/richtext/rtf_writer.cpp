@@ -247,6 +247,13 @@ class Writer {
     }
   }
 
+  // The document always has a paragraph before a table that starts it; the file needs none,
+  // unless it is a list's item, which the items after it count on.
+  static bool isOnlyRoomBeforeATable(const QTextBlock& block) {
+    return block.position() == 0 && block.length() == 1 && block.textList() == nullptr &&
+           qobject_cast<QTextTable*>(block.document()->frameAt(1)) != nullptr;
+  }
+
   // A table's rows are defined before their cells; a table inside a cell defines each row
   // after its cells, in a group older readers skip.
   void tableRows(const QTextTable& table, int depth) {
