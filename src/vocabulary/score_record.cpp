@@ -10,6 +10,7 @@
 
 #include "platform/files/cp1252.h"
 #include "platform/files/locations.h"
+#include "platform/files/textfile.h"
 
 namespace vocabulary {
 namespace {
@@ -75,10 +76,6 @@ QString writeFailureReason(int error) {
   return QString::fromLocal8Bit(std::strerror(error));
 }
 
-bool ownerMay(const QFileInfo& info, QFileDevice::Permission permission) {
-  return info.permissions().testFlag(permission);
-}
-
 // Why the score file cannot be opened, as a student or teacher can act on it. The permission
 // bits are read as well as the system's answer: a program run by root would otherwise write a
 // file that the class's teacher has made read-only.
@@ -92,16 +89,16 @@ QString openFailure(const QString& path, bool writing, bool systemRefused) {
         .arg(shown);
   }
   if (!file.exists()) {
-    if (writing && (!folder.isWritable() || !ownerMay(folder, QFile::WriteOwner))) {
+    if (writing && !platform::textfile::mayWrite(folder)) {
       return QStringLiteral("The score file %1 cannot be made, as its folder is read-only. A "
                             "teacher must allow changes to that folder first.")
           .arg(shown);
     }
-  } else if (writing && (!file.isWritable() || !ownerMay(file, QFile::WriteOwner))) {
+  } else if (writing && !platform::textfile::mayWrite(file)) {
     return QStringLiteral("The score file %1 is read-only, so no score can be written to it. A "
                           "teacher must allow changes to it first.")
         .arg(shown);
-  } else if (!file.isReadable() || !ownerMay(file, QFile::ReadOwner)) {
+  } else if (!file.isReadable() || !file.permissions().testFlag(QFile::ReadOwner)) {
     return QStringLiteral("The score file %1 may not be read. A teacher must allow reading it "
                           "first.")
         .arg(shown);

@@ -145,12 +145,6 @@ struct SaveCause {
   QString advice;
 };
 
-// The permission bits count as well as the system's check: root passes the check even where a
-// shared folder then refuses the write, and a file marked read-only stays read-only for root too.
-bool mayWrite(const QFileInfo& entry) {
-  return entry.isWritable() && entry.permissions().testFlag(QFileDevice::WriteOwner);
-}
-
 SaveCause causeOf(const QFileInfo& target, int errorNumber, const QString& reported) {
   if (errorNumber == ENOSPC || errorNumber == EDQUOT) {
     return {QStringLiteral("the disk is full."),
@@ -170,6 +164,10 @@ SaveCause causeOf(const QFileInfo& target, int errorNumber, const QString& repor
 }
 
 }  // namespace
+
+bool mayWrite(const QFileInfo& entry) {
+  return entry.isWritable() && entry.permissions().testFlag(QFileDevice::WriteOwner);
+}
 
 QString saveFailure(const QString& path, int errorNumber, const QString& reported) {
   const QFileInfo target(path);

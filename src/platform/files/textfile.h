@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFileInfo>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -31,9 +32,14 @@ QString toCrLf(const QString& text);
 // when a file was there before, the message says that it is kept.
 QString saveFailure(const QString& path, int errorNumber, const QString& reported);
 
+// Whether a program may write to a file or folder. The permission bits count as well as the
+// system's check: root passes the check even where a shared folder then refuses the write, and a
+// file marked read-only stays read-only for root too.
+bool mayWrite(const QFileInfo& entry);
+
 // Replaces the file atomically with `bytes` (written beside it, flushed, renamed over it), so a
-// failed write leaves the old file whole. A file marked read-only is not replaced, also for root. Returns an empty string on success, else a message
-// fit to show the user.
+// failed write leaves the old file whole. A file marked read-only is not replaced, also for
+// root. Returns an empty string on success, else a message fit to show the user.
 QString writeBytesAtomic(const QString& path, const QByteArray& bytes);
 // Writes `text` in UTF-8 with its line ends made CR LF, atomically as above.
 QString writeAtomic(const QString& path, const QString& text);
